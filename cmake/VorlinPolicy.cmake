@@ -1,0 +1,26 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The one place that holds the compiler policy; every Vorlin target links vorlin_policy.
+
+add_library(vorlin_policy INTERFACE)
+add_library(Vorlin::policy ALIAS vorlin_policy)
+
+target_compile_features(vorlin_policy INTERFACE cxx_std_20)
+target_compile_options(vorlin_policy INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_definitions(vorlin_policy INTERFACE
+  QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_TO_ASCII
+  QT_NO_KEYWORDS
+  QT_USE_QSTRINGBUILDER
+  QT_NO_URL_CAST_FROM_STRING
+  QT_NO_FOREACH)
+
+if(VORLIN_WERROR)
+  target_compile_options(vorlin_policy INTERFACE -Werror)
+endif()
+
+if(VORLIN_SANITIZE)
+  set(_vorlin_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all
+                         -fno-omit-frame-pointer)
+  target_compile_options(vorlin_policy INTERFACE ${_vorlin_sanitizers})
+  target_link_options(vorlin_policy INTERFACE -fsanitize=address,undefined)
+endif()

@@ -1,0 +1,249 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "util/stringadditions.h"
+
+#include <QByteArray>
+
+#include <algorithm>
+#include <array>
+
+using namespace Qt::StringLiterals;
+
+namespace QEV_NSStringAdditionsSubset {
+namespace {
+
+// The words that title case keeps in lower case, each with the single spaces that must
+// stand around it for the lowering to apply.
+const QStringList &smallWords()
+{
+    static const QStringList words
+        = u" A | An | And | As | At | Both | But | By | Either | For | From | In | Is | Neither "
+          u"| Nor | Of | On | Or | So | The | To | With | Yet "_s.split(u'|');
+    return words;
+}
+
+const QStringList &lowerSmallWords()
+{
+    static const QStringList words = [] {
+        QStringList lowered;
+        for (const QString &word : smallWords())
+            lowered.append(word.toLower());
+        return lowered;
+    }();
+    return words;
+}
+
+// The characters that the token scanners pass over: Unicode white space, line breaks
+// included (Zs, U+2028, U+2029, U+0009..U+000D, U+0085).
+bool isSkipSpace(QChar c)
+{
+    return c.isSpace();
+}
+
+qsizetype skipSpaces(const QString &text, qsizetype position)
+{
+    while (position < text.size() && isSkipSpace(text.at(position)))
+        ++position;
+    return position;
+}
+
+bool hasNonSpaceFrom(const QString &text, qsizetype position)
+{
+    return skipSpaces(text, position) < text.size();
+}
+
+template<typename Predicate>
+qsizetype runEnd(const QString &text, qsizetype position, Predicate belongs)
+{
+    while (position < text.size() && belongs(text.at(position)))
+        ++position;
+    return position;
+}
+
+bool isUnreservedForLinks(char byte)
+{
+    static constexpr std::array<char, 12> marks{'-',  '_', '.', '!', '~', '*',
+                                                '\'', '(', ')', '?', '$', ','};
+    const bool letterOrDigit = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')
+        || (byte >= '0' && byte <= '9');
+    return letterOrDigit || std::find(marks.begin(), marks.end(), byte) != marks.end();
+}
+
+} // namespace
+
+const CharacterSet &allWhitespaceCharacterSet()
+{
+    static const CharacterSet whiteSet{u' ', u'\t', u'\n', u'\r', QChar(0x000B), QChar(0x000C)};
+    return whiteSet;
+}
+
+const CharacterSet &newlineCharacterSet()
+{
+    static const CharacterSet newlineSet{u'\n', u'\r'};
+    return newlineSet;
+}
+
+bool isBlankString(const QString &receiver)
+{
+    return receiver.isEmpty();
+}
+
+bool hasCaseInsensitivePrefix(const QString &receiver, const QString &prefix)
+{
+    if (prefix.isEmpty())
+        return false;
+    return receiver.toLower().startsWith(prefix.toLower());
+}
+
+QString deprefixCaseInsensitive(const QString &receiver, const QString &prefix)
+{
+    if (receiver.isEmpty() || !hasCaseInsensitivePrefix(receiver, prefix))
+        return receiver;
+    return receiver.mid(prefix.size());
+}
+
+bool containsString(const QString &receiver, const QString &needle, bool considerCase)
+{
+    if (needle.isEmpty())
+        return false;
+    const Qt::CaseSensitivity sensitivity = considerCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    return receiver.normalized(QString::NormalizationForm_D)
+        .contains(needle.normalized(QString::NormalizationForm_D), sensitivity);
+}
+
+QStringList characters(const QString &receiver)
+{
+    QStringList result;
+    result.reserve(receiver.size());
+    for (const QChar c : receiver)
+        result.append(QString(c));
+    return result;
+}
+
+std::optional<QString> charAtIndex(const QString &receiver, std::uint32_t index)
+{
+    constexpr std::uint32_t lastIndex = 0xFFFFFFFFu;
+    if (receiver.isEmpty())
+        return std::nullopt;
+    if (index == lastIndex)
+        return QString(receiver.back());
+    if (index >= static_cast<std::uint64_t>(receiver.size()))
+        return std::nullopt;
+    return QString(receiver.at(index));
+}
+
+QString firstCharacter(const QString &receiver)
+{
+    if (receiver.size() <= 1)
+        return receiver;
+    return QString(receiver.front());
+}
+
+QString snr(const QString &receiver, const QString &search, const QString &replacement)
+{
+    if (receiver.isEmpty() || search.isEmpty())
+        return receiver;
+    QString result = receiver;
+    return result.replace(search, replacement, Qt::CaseSensitive);
+}
+
+QString snrBatch(const QString &receiver, const QStringList &search,
+                 const QStringList &replacements)
+{
+    QString result = receiver;
+    const qsizetype pairs = std::min(search.size(), replacements.size());
+    for (qsizetype i = 0; i < pairs; ++i)
+        result = snr(result, search.at(i), replacements.at(i));
+    return result;
+}
+
+QString titleCaseString(const QString &receiver)
+{
+    if (receiver.isEmpty())
+        return receiver;
+    const CharacterSet &separators = allWhitespaceCharacterSet();
+    QString output;
+    output.reserve(receiver.size());
+    qsizetype position = 0;
+    while (hasNonSpaceFrom(receiver, position)) {
+        position = skipSpaces(receiver, position);
+        const qsizetype end
+            = runEnd(receiver, position, [&](QChar c) { return !separators.contains(c); });
+        output += QString(receiver.at(position)).toUpper();
+        output += QStringView(receiver).sliced(position + 1, end - position - 1);
+        position = end;
+        if (position < receiver.size())
+            output += receiver.at(position++);
+    }
+    return snrBatch(output, smallWords(), lowerSmallWords());
+}
+
+QString clean(const QString &receiver, const QString &allowed)
+{
+    if (receiver.isEmpty())
+        return receiver;
+    QString output;
+    qsizetype position = 0;
+    while (hasNonSpaceFrom(receiver, position)) {
+        position = skipSpaces(receiver, position);
+        const qsizetype end
+            = runEnd(receiver, position, [&](QChar c) { return allowed.contains(c); });
+        output += QStringView(receiver).sliced(position, end - position);
+        position = end;
+        if (position < receiver.size())
+            ++position;
+    }
+    return output;
+}
+
+QString trimFromStart(const QString &receiver, const QStringList &characters)
+{
+    qsizetype start = 0;
+    while (start < receiver.size() && characters.contains(QString(receiver.at(start))))
+        ++start;
+    return start == 0 ? receiver : receiver.mid(start);
+}
+
+QString trimFromEnd(const QString &receiver, const QStringList &characters)
+{
+    qsizetype end = receiver.size();
+    while (end > 0 && characters.contains(QString(receiver.at(end - 1))))
+        --end;
+    return end == receiver.size() ? receiver : receiver.left(end);
+}
+
+QString trimFromBoth(const QString &receiver, const QStringList &characters)
+{
+    return trimFromEnd(trimFromStart(receiver, characters), characters);
+}
+
+QString stripDiacritical(const QString &receiver)
+{
+    if (receiver.isEmpty())
+        return receiver;
+    QString decomposed = receiver.normalized(QString::NormalizationForm_D);
+    decomposed.removeIf([](QChar c) { return c.isMark(); });
+    return decomposed;
+}
+
+QString addPercentEscapes(const QString &receiver)
+{
+    if (receiver.isEmpty())
+        return receiver;
+    static constexpr char hexDigits[] = "0123456789ABCDEF";
+    QString output;
+    const QByteArray utf8 = receiver.toUtf8();
+    output.reserve(utf8.size() * 3);
+    for (const char byte : utf8) {
+        if (isUnreservedForLinks(byte)) {
+            output += QLatin1Char(byte);
+            continue;
+        }
+        const auto value = static_cast<unsigned char>(byte);
+        output += u'%';
+        output += QLatin1Char(hexDigits[value >> 4]);
+        output += QLatin1Char(hexDigits[value & 0x0F]);
+    }
+    return output;
+}
+
+} // namespace QEV_NSStringAdditionsSubset
