@@ -1,0 +1,44 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Assembles Vorlin.app/Contents in the build tree: Info.plist, the executables in MacOS/ and
+# the resources in Resources/, so programs find their resources the same way in the build
+# tree, in tests and after installation.
+
+set(VORLIN_BUNDLE_DIR "${CMAKE_BINARY_DIR}/Vorlin.app")
+set(VORLIN_BUNDLE_CONTENTS "${VORLIN_BUNDLE_DIR}/Contents")
+set(VORLIN_BUNDLE_RESOURCES "${VORLIN_BUNDLE_CONTENTS}/Resources")
+
+configure_file("${PROJECT_SOURCE_DIR}/bundle/Info.plist.in"
+               "${VORLIN_BUNDLE_CONTENTS}/Info.plist" @ONLY)
+
+add_custom_target(vorlin_bundle_resources ALL)
+
+# vorlin_bundle_resources(<file>... [DESTINATION <subfolder of Resources>])
+# Copies source files into Contents/Resources whenever they change.
+function(vorlin_bundle_resources)
+  cmake_parse_arguments(ARG "" "DESTINATION" "" ${ARGN})
+  set(destination "${VORLIN_BUNDLE_RESOURCES}")
+  if(ARG_DESTINATION)
+    set(destination "${destination}/${ARG_DESTINATION}")
+  endif()
+  set(outputs)
+  foreach(file IN LISTS ARG_UNPARSED_ARGUMENTS)
+    get_filename_component(source "${file}" ABSOLUTE)
+    get_filename_component(name "${file}" NAME)
+    set(output "${destination}/${name}")
+    add_custom_command(OUTPUT "${output}"
+      COMMAND ${CMAKE_COMMAND} -E make_directory "${destination}"
+      COMMAND ${CMAKE_COMMAND} -E copy_if_different "${source}" "${output}"
+      DEPENDS "${source}"
+      COMMENT "Bundling ${name}")
+    list(APPEND outputs "${output}")
+  endforeach()
+  string(MD5 tag "${outputs}")
+  add_custom_target(vorlin_bundle_${tag} DEPENDS ${outputs})
+  add_dependencies(vorlin_bundle_resources vorlin_bundle_${tag})
+endfunction()
+
+# vorlin_bundle_executable(<target>): builds the program into Contents/MacOS.
+function(vorlin_bundle_executable target)
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY "${VORLIN_BUNDLE_CONTENTS}/MacOS")
+endfunction()

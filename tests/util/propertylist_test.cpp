@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "util/propertylist.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QPoint>
+#include <QTemporaryDir>
+#include <QTimeZone>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct ValueRow
+{
+    std::string name;
+    QVariant value;
+};
+
+QDateTime utc(int year, int month, int day)
+{
+    return QDateTime(QDate(year, month, day), QTime(8, 30, 15), QTimeZone::utc());
+}
+
+class RoundTrip : public testing::TestWithParam<ValueRow>
+{};
+
+TEST_P(RoundTrip, xmlGivesBackAnEqualValue)
+{
+    const std::optional<QByteArray> xml = toXmlPropertyList(GetParam().value);
+    ASSERT_TRUE(xml.has_value());
+    const PropertyListRead read = parsePropertyList(*xml, u"memory"_s);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_EQ(read.value, GetParam().value) << xml->toStdString();
+}
+
+TEST_P(RoundTrip, binaryGivesBackAnEqualValue)
+{
+    const std::optional<QByteArray> binary = toBinaryPropertyList(GetParam().value);
+    ASSERT_TRUE(binary.has_value());
+    const PropertyListRead read = parsePropertyList(*binary, u"memory"_s);
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_EQ(read.value, GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, RoundTrip,
+    testing::Values(
+        ValueRow{"string", QVariantList{u"Ünïcode & <markup> \"quoted\""_s}},
+        ValueRow{"emptyString", QVariantList{QString()}},
+        ValueRow{"integers", QVariantList{qint64(0), qint64(42), qint64(-7), qint64(1) << 40}},
+        ValueRow{"reals", QVariantList{0.5, -2.25, 1e-3}},
+        ValueRow{"booleans", QVariantList{true, false}},
+        ValueRow{"dates", QVariantList{utc(2026, 12, 7), utc(1999, 12, 31)}},
+        ValueRow{"data", QVariantList{QByteArray("\0\x01\xff bytes", 9)}},
+        ValueRow{
+            "nested",
+            QVariantMap{{u"order"_s, QVariantList{qint64(0), qint64(1)}},
+                        {u"group"_s, QVariantMap{{u"include"_s, true}, {u"name"_s, u"Friends"_s}}},
+                        {u"empty list"_s, QVariantList{}},
+                        {u"empty dict"_s, QVariantMap{}}}}),
+    RowName());
+
+struct BadInputRow
+{
+    std::string name;
+    QByteArray bytes;
+};
+
+class BadInput : public testing::TestWithParam<BadInputRow>
+{};
+
+TEST_P(BadInput, isReportedWithItsOrigin)
+{
+    const PropertyListRead read = parsePropertyList(GetParam().bytes, u"/some/prefs.plist"_s);
+    EXPECT_FALSE(read.ok());
+    EXPECT_FALSE(read.value.isValid());
+    EXPECT_TRUE(read.error.startsWith(u"/some/prefs.plist: "_s)) << read.error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, BadInput,
+    testing::Values(BadInputRow{"empty", QByteArray()},
+                    BadInputRow{"text", QByteArray("just some words")},
+                    BadInputRow{"truncatedBinary", QByteArray("bplist00\xd1\x01", 10)},
+                    BadInputRow{"truncatedXml",
+                                QByteArray("<?xml version=\"1.0\"?><plist><dict><key>a</key>")}),
+    RowName());
+
+TEST(PropertyListFile, missingFileNamesThePath)
+{
+    const PropertyListRead read = readPropertyListFile(u"/nonexistent/prefs.plist"_s);
+    EXPECT_FALSE(read.ok());
+    EXPECT_TRUE(read.error.startsWith(u"/nonexistent/prefs.plist: cannot be read"_s));
+}
+
+TEST(PropertyListFile, readsWhatWasWritten)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"a.plist"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(*toXmlPropertyList(QVariantMap{{u"css"_s, u"body {}"_s}}));
+    file.close();
+    EXPECT_EQ(readPropertyListFile(path).value, (QVariantMap{{u"css"_s, u"body {}"_s}}));
+}
+
+TEST(PropertyListWrite, refusesValuesWithoutPropertyListForm)
+{
+    EXPECT_FALSE(toXmlPropertyList(QPoint(1, 2)).has_value());
+    EXPECT_FALSE(toXmlPropertyList(QVariantList{u"ok"_s, QPoint(1, 2)}).has_value());
+    EXPECT_FALSE(toXmlPropertyList(QVariant()).has_value());
+}
+
+} // namespace
