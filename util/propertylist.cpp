@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/propertylist.h"
 
+#include "util/xmlpropertylistreader.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QTimeZone>
 
 #include <plist/plist.h>
 
-#include <cstdlib>
 #include <limits>
 #include <memory>
 
@@ -21,112 +22,11 @@ struct PlistFree
 };
 using PlistPtr = std::unique_ptr<void, PlistFree>;
 
-struct MallocFree
-{
-    void operator()(char *text) const { std::free(text); }
-};
-using MallocText = std::unique_ptr<char, MallocFree>;
-
 // Property-list dates count from the first instant of 2001 (UTC).
 const QDateTime &referenceDate()
 {
     static const QDateTime reference(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
     return reference;
-}
-
-QString takeString(char *text)
-{
-    const MallocText owned(text);
-    return QString::fromUtf8(owned.get());
-}
-
-QVariant toVariant(plist_t node);
-
-QVariant arrayToVariant(plist_t node)
-{
-    QVariantList list;
-    const uint32_t size = plist_array_get_size(node);
-    list.reserve(size);
-    for (uint32_t i = 0; i < size; ++i)
-        list.append(toVariant(plist_array_get_item(node, i)));
-    return list;
-}
-
-QVariant dictToVariant(plist_t node)
-{
-    QVariantMap map;
-    plist_dict_iter iter = nullptr;
-    plist_dict_new_iter(node, &iter);
-    for (;;) {
-        char *key = nullptr;
-        plist_t value = nullptr;
-        plist_dict_next_item(node, iter, &key, &value);
-        if (!key)
-            break;
-        map.insert(takeString(key), toVariant(value));
-    }
-    std::free(iter);
-    return map;
-}
-
-QVariant scalarToVariant(plist_t node, plist_type type)
-{
-    switch (type) {
-    case PLIST_BOOLEAN: {
-        uint8_t value = 0;
-        plist_get_bool_val(node, &value);
-        return value != 0;
-    }
-    case PLIST_UINT: {
-        // libplist keeps every integer as 64 unsigned bits; negative ones come back
-        // as their two's complement.
-        uint64_t value = 0;
-        plist_get_uint_val(node, &value);
-        return static_cast<qint64>(value);
-    }
-    case PLIST_REAL: {
-        double value = 0;
-        plist_get_real_val(node, &value);
-        return value;
-    }
-    case PLIST_STRING: {
-        char *value = nullptr;
-        plist_get_string_val(node, &value);
-        return takeString(value);
-    }
-    case PLIST_DATE: {
-        int32_t seconds = 0;
-        int32_t microseconds = 0;
-        plist_get_date_val(node, &seconds, &microseconds);
-        return referenceDate().addMSecs(qint64(seconds) * 1000 + microseconds / 1000);
-    }
-    case PLIST_DATA: {
-        char *bytes = nullptr;
-        uint64_t length = 0;
-        plist_get_data_val(node, &bytes, &length);
-        const MallocText owned(bytes);
-        return QByteArray(owned.get(), static_cast<qsizetype>(length));
-    }
-    case PLIST_UID: {
-        uint64_t value = 0;
-        plist_get_uid_val(node, &value);
-        return static_cast<qulonglong>(value);
-    }
-    default:
-        return {};
-    }
-}
-
-QVariant toVariant(plist_t node)
-{
-    if (!node)
-        return {};
-    const plist_type type = plist_get_node_type(node);
-    if (type == PLIST_ARRAY)
-        return arrayToVariant(node);
-    if (type == PLIST_DICT)
-        return dictToVariant(node);
-    return scalarToVariant(node, type);
 }
 
 PlistPtr toNode(const QVariant &value);
@@ -199,9 +99,8 @@ PlistPtr toNode(const QVariant &value)
 }
 
 template<typename Writer, typename Freer>
-std::optional<QByteArray> serialize(const QVariant &value, Writer write, Freer release)
+std::optional<QByteArray> serialize(const PlistPtr &node, Writer write, Freer release)
 {
-    const PlistPtr node = toNode(value);
     if (!node)
         return std::nullopt;
     char *bytes = nullptr;
@@ -214,6 +113,15 @@ std::optional<QByteArray> serialize(const QVariant &value, Writer write, Freer r
     return result;
 }
 
+// libplist only turns binary lists into XML here; reading the XML is ours, so a damaged
+// file gives a message and never trips one of libplist's assertions.
+std::optional<QByteArray> binaryToXml(const QByteArray &bytes)
+{
+    plist_t root = nullptr;
+    plist_from_bin(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
+    return serialize(PlistPtr(root), plist_to_xml, plist_to_xml_free);
+}
+
 } // namespace
 
 PropertyListRead parsePropertyList(const QByteArray &bytes, const QString &origin)
@@ -222,12 +130,17 @@ PropertyListRead parsePropertyList(const QByteArray &bytes, const QString &origi
         return {{}, u"%1: the file is empty"_s.arg(origin)};
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
         return {{}, u"%1: too large for a property list"_s.arg(origin)};
-    plist_t root = nullptr;
-    plist_from_memory(bytes.constData(), static_cast<uint32_t>(bytes.size()), &root);
-    const PlistPtr owned(root);
-    if (!owned)
-        return {{}, u"%1: not a property list (neither XML nor binary)"_s.arg(origin)};
-    return {toVariant(owned.get()), {}};
+    std::optional<QByteArray> xml = bytes;
+    if (bytes.startsWith("bplist")) {
+        xml = binaryToXml(bytes);
+        if (!xml)
+            return {{}, u"%1: a damaged binary property list"_s.arg(origin)};
+    }
+    XmlPropertyListReader reader(*xml);
+    const QVariant value = reader.read();
+    if (!value.isValid())
+        return {{}, u"%1: not a property list (%2)"_s.arg(origin, reader.error())};
+    return {value, {}};
 }
 
 PropertyListRead readPropertyListFile(const QString &path)
@@ -240,10 +153,10 @@ PropertyListRead readPropertyListFile(const QString &path)
 
 std::optional<QByteArray> toXmlPropertyList(const QVariant &value)
 {
-    return serialize(value, plist_to_xml, plist_to_xml_free);
+    return serialize(toNode(value), plist_to_xml, plist_to_xml_free);
 }
 
 std::optional<QByteArray> toBinaryPropertyList(const QVariant &value)
 {
-    return serialize(value, plist_to_bin, plist_to_bin_free);
+    return serialize(toNode(value), plist_to_bin, plist_to_bin_free);
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Property lists (XML or binary) to and from QVariant, through libplist's C API. The value
-// kinds map as: string <-> QString, integer <-> qint64, real <-> double, boolean <-> bool,
-// date <-> QDateTime (UTC; whole seconds in XML, milliseconds in binary), data <->
-// QByteArray, array <-> QVariantList, dictionary <-> QVariantMap.
+// Property lists (XML or binary) to and from QVariant. The value kinds map as: string <->
+// QString, integer <-> qint64, real <-> double, boolean <-> bool, date <-> QDateTime (UTC,
+// whole seconds), data <-> QByteArray, array <-> QVariantList, dictionary <-> QVariantMap.
+// Damaged input of any kind gives an error naming its origin, never a crash.
 //
 //   const PropertyListRead read = readPropertyListFile(path);
 //   if (!read.ok()) systemLog(read.error);

@@ -83,9 +83,37 @@ TEST_P(BadInput, isReportedWithItsOrigin)
     EXPECT_TRUE(read.error.startsWith(u"/some/prefs.plist: "_s)) << read.error.toStdString();
 }
 
+QByteArray xmlList(const QByteArray &body)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">" + body
+        + "</plist>";
+}
+
+// Damaged binary files whose string and key hold a NUL: reading them must not abort.
+const QByteArray nulInBinaryString = QByteArray::fromBase64(
+    "YnBsaXN0MDDYAQIDBAUGBwgJCgsPEBYXFFNjc3NUZGF0YVlkYXRhT3JkZXJUZGF0ZVtncm91cHNUb1Vz"
+    "ZVFuUXJac29ydEJ5TGGjdFdib2R5IHt9QgABowwNDhAAEAEQAjNByGMXQAAAAKER0hITFBVXaW5jbHVk"
+    "ZVRuYW1lCVZGYW1pbHkT//////////sjP+AAAAAAAABkZXJUZGF0ZVtncm91cHNUb1VzZVFuUXIAAAAA"
+    "AAABAQAAAAAAAAAYAAAAAAAAAAQAAAAAAAAAmA==");
+const QByteArray nulInBinaryKey = QByteArray::fromBase64(
+    "YnBsaXN0MDDYBQIDBAUGBwgJCgsPVGRhdGFZZGF0YU9yZGVyVGRhdGVbZ3JvdXBzVG9Vc2VRblFyWnNv"
+    "cnRCeUxhc3RXYm9keSB7fUIAAaMMDQ4QABABEAIzQchjF0AAAAChEdISExQVV2luY2x1ZGVuVGFtZQlW"
+    "RmFtaWx5E//////////7Iz/gAAAAAAATFBVXaW5jbHVkZVRuYTA9P0FMVFdbXV9hamxxeX5+ho8AAAAA"
+    "AAABAQAAAAAAAAAYAAAAAAAAAAAAAAAAAAAAmA==");
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, BadInput,
     testing::Values(BadInputRow{"empty", QByteArray()},
+                    BadInputRow{"deepNesting", xmlList(QByteArray("<array>").repeated(100000))},
+                    BadInputRow{"keyWithoutValue", xmlList("<dict><key>a</key></dict>")},
+                    BadInputRow{"valueWithoutKey", xmlList("<dict><string>a</string></dict>")},
+                    BadInputRow{"unknownElement", xmlList("<color>red</color>")},
+                    BadInputRow{"octalLookingInteger", xmlList("<integer>12a</integer>")},
+                    BadInputRow{"badBase64", xmlList("<data>!!!</data>")},
+                    BadInputRow{"badDate", xmlList("<date>yesterday</date>")},
+                    BadInputRow{"twoValues", xmlList("<true/><false/>")},
+                    BadInputRow{"nulInBinaryString", nulInBinaryString},
+                    BadInputRow{"nulInBinaryKey", nulInBinaryKey},
                     BadInputRow{"text", QByteArray("just some words")},
                     BadInputRow{"truncatedBinary", QByteArray("bplist00\xd1\x01", 10)},
                     BadInputRow{"truncatedXml",
