@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/defaultsregistration.h"
+
+#include "settings/preferencesstore.h"
+#include "settings/settingskeys.h"
+#include "settings/valuetransformer.h"
+#include "util/systemlog.h"
+
+#include <QFile>
+
+#include <mutex>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void registerValueTransformers()
+{
+    ValueTransformer::setValueTransformer(std::make_shared<QEV_NilToBlankStringTransformer>(),
+                                          u"QEV_NilToBlankStringTransformer"_s);
+}
+
+// The style sheet ships with the program; without it pages still work, only unstyled.
+QString defaultStyleSheet(const Bundle &bundle)
+{
+    const std::optional<QString> path = bundle.pathForResource(u"default"_s, u"css"_s);
+    QFile file(path.value_or(bundle.resourcesPath() + u"/default.css"_s));
+    if (!file.open(QIODevice::ReadOnly)) {
+        systemLog(u"%1: the default style sheet cannot be read (%2); pages get none."_s.arg(
+            file.fileName(), file.errorString()));
+        return {};
+    }
+    return QString::fromUtf8(file.readAll());
+}
+
+} // namespace
+
+QVariantMap defaultSettings(const QString &css)
+{
+    using namespace SettingsKeys;
+    QVariantMap defaults;
+    for (const QString *key :
+         {&sortByLast, &includeImage, &includeGenericImages, &includeJobTitle, &includeOrganization,
+          &includePhone, &includeEmail, &includeWeb, &includeDate, &includeRelatedName,
+          &includeInstantMessaging, &includeAIM, &includeICQ, &includeJabber, &includeMSN,
+          &includeYahoo, &includePostal, &includeNote})
+        defaults.insert(*key, true);
+    defaults.insert(phoneURIScheme, u"dialectic://dial?number="_s);
+    defaults.insert(emailURIScheme, u"mailto:"_s);
+    defaults.insert(webURIScheme, u"http://"_s);
+    defaults.insert(aimURIScheme, u"aim:goim?screenname="_s);
+    defaults.insert(icqURIScheme, u"aim:goim?screenname="_s);
+    defaults.insert(jabberURIScheme, u"xmpp:%@?message"_s);
+    defaults.insert(msnURIScheme, u"msn:"_s);
+    defaults.insert(yahooURIScheme, u"ymsgr:sendim?"_s);
+    for (const QString *key :
+         {&postalURIScheme, &noteURIScheme, &dateURIScheme, &relatedNameURIScheme})
+        defaults.insert(*key, u""_s);
+    defaults.insert(SettingsKeys::css, css);
+    defaults.insert(dataOrder, QVariantList{0, 1, 2, 3, 4, 5, 6, 7});
+    defaults.insert(fileName, u"vorlin.html"_s);
+    defaults.insert(groupsToUse, QVariantList{});
+    return defaults;
+}
+
+void registerDefaultSettings(PreferencesStore &store, const Bundle &bundle)
+{
+    static std::once_flag isInitialized;
+    std::call_once(isInitialized, [&] {
+        registerValueTransformers();
+        store.registerDefaults(defaultSettings(defaultStyleSheet(bundle)));
+    });
+}

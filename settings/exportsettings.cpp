@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/exportsettings.h"
+
+#include "settings/preferencesstore.h"
+#include "settings/settingskeys.h"
+#include "util/propertylist.h"
+#include "util/systemlog.h"
+
+#include <QFile>
+
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::optional<QStringList> readPhoneFormats(const QString &path)
+{
+    if (!QFile::exists(path))
+        return std::nullopt;
+    const PropertyListRead read = readPropertyListFile(path);
+    if (!read.ok()) {
+        systemLog(u"Phone formats not used: %1"_s.arg(read.error));
+        return std::nullopt;
+    }
+    const QVariant formats = read.value.toMap().value(u"ABPhoneFormat-PhoneFormatter"_s);
+    if (formats.typeId() != QMetaType::QVariantList)
+        return std::nullopt;
+    QStringList strings;
+    for (const QVariant &format : formats.toList()) {
+        if (format.typeId() == QMetaType::QString)
+            strings.append(format.toString());
+    }
+    return strings;
+}
+
+std::optional<QString> readString(const PreferencesStore &store, const QString &key)
+{
+    const QVariant value = store.objectForKey(key);
+    if (!value.isValid())
+        return std::nullopt;
+    return value.toString();
+}
+
+std::optional<QList<int>> readDataOrder(const PreferencesStore &store)
+{
+    const QVariant value = store.objectForKey(SettingsKeys::dataOrder);
+    if (value.typeId() != QMetaType::QVariantList)
+        return std::nullopt;
+    QList<int> order;
+    for (const QVariant &entry : value.toList()) {
+        bool isNumber = false;
+        const int kind = entry.toInt(&isNumber);
+        if (isNumber)
+            order.append(kind);
+    }
+    return order;
+}
+
+std::optional<QList<GroupChoice>> readGroupsToUse(const PreferencesStore &store)
+{
+    const QVariant value = store.objectForKey(SettingsKeys::groupsToUse);
+    if (value.typeId() != QMetaType::QVariantList)
+        return std::nullopt;
+    return groupChoicesFromVariant(value);
+}
+
+} // namespace
+
+void readDefaults(ExportSettings &settings, const PreferencesStore &store,
+                  const QString &addressBookPreferences)
+{
+    using namespace SettingsKeys;
+    settings.gPhoneNumberFormats = readPhoneFormats(addressBookPreferences);
+
+    const std::pair<bool ExportSettings::*, const QString *> switches[] = {
+        {&ExportSettings::sortByLast, &sortByLast},
+        {&ExportSettings::includeImage, &includeImage},
+        {&ExportSettings::includeGenericImages, &includeGenericImages},
+        {&ExportSettings::includeJobTitle, &includeJobTitle},
+        {&ExportSettings::includeOrganization, &includeOrganization},
+        {&ExportSettings::includePhone, &includePhone},
+        {&ExportSettings::includeEmail, &includeEmail},
+        {&ExportSettings::includeWeb, &includeWeb},
+        {&ExportSettings::includeAIM, &includeAIM},
+        {&ExportSettings::includeYahoo, &includeYahoo},
+        {&ExportSettings::includeICQ, &includeICQ},
+        {&ExportSettings::includeMSN, &includeMSN},
+        {&ExportSettings::includeJabber, &includeJabber},
+        {&ExportSettings::includePostal, &includePostal},
+        {&ExportSettings::includeNote, &includeNote},
+        {&ExportSettings::includeDate, &includeDate},
+        {&ExportSettings::includeRelatedName, &includeRelatedName},
+        {&ExportSettings::includeInstantMessaging, &includeInstantMessaging},
+    };
+    for (const auto &[field, key] : switches)
+        settings.*field = store.objectForKey(*key).toBool();
+
+    const std::pair<std::optional<QString> ExportSettings::*, const QString *> schemes[] = {
+        {&ExportSettings::phoneURIScheme, &phoneURIScheme},
+        {&ExportSettings::emailURIScheme, &emailURIScheme},
+        {&ExportSettings::webURIScheme, &webURIScheme},
+        {&ExportSettings::aimURIScheme, &aimURIScheme},
+        {&ExportSettings::yahooURIScheme, &yahooURIScheme},
+        {&ExportSettings::icqURIScheme, &icqURIScheme},
+        {&ExportSettings::msnURIScheme, &msnURIScheme},
+        {&ExportSettings::jabberURIScheme, &jabberURIScheme},
+        {&ExportSettings::postalURIScheme, &postalURIScheme},
+        {&ExportSettings::noteURIScheme, &noteURIScheme},
+        {&ExportSettings::dateURIScheme, &dateURIScheme},
+        {&ExportSettings::relatedNameURIScheme, &relatedNameURIScheme},
+    };
+    for (const auto &[field, key] : schemes)
+        settings.*field = readString(store, *key);
+
+    settings.dataOrder = readDataOrder(store);
+    settings.groupsToUse = readGroupsToUse(store);
+}

@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/groupchoice.h"
+
+#include <QVariantMap>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString includeKey = u"include"_s;
+const QString nameKey = u"name"_s;
+} // namespace
+
+QVariant GroupChoice::toVariant() const
+{
+    return QVariantMap{{includeKey, include}, {nameKey, name}};
+}
+
+std::optional<GroupChoice> GroupChoice::fromVariant(const QVariant &value)
+{
+    const QVariantMap map = value.toMap();
+    const QVariant name = map.value(nameKey);
+    if (name.typeId() != QMetaType::QString)
+        return std::nullopt;
+    return GroupChoice{map.value(includeKey).toBool(), name.toString()};
+}
+
+QList<GroupChoice> groupChoicesFromVariant(const QVariant &value)
+{
+    QList<GroupChoice> choices;
+    const QVariantList list = value.toList();
+    for (const QVariant &entry : list) {
+        if (const std::optional<GroupChoice> choice = GroupChoice::fromVariant(entry))
+            choices.append(*choice);
+    }
+    return choices;
+}
+
+QVariant groupChoicesToVariant(const QList<GroupChoice> &choices)
+{
+    QVariantList list;
+    list.reserve(choices.size());
+    for (const GroupChoice &choice : choices)
+        list.append(choice.toVariant());
+    return list;
+}

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One entry of "groupsToUse": a group's name and whether its members are exported. Stored
+// as a dictionary with the keys "include" and "name".
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+struct GroupChoice
+{
+    bool include = false;
+    QString name;
+
+    [[nodiscard]] QVariant toVariant() const;
+    /// The choice stored in value, when it is a dictionary with a string "name".
+    [[nodiscard]] static std::optional<GroupChoice> fromVariant(const QVariant &value);
+    [[nodiscard]] bool operator==(const GroupChoice &other) const = default;
+};
+
+/// The stored list, entries that are not choices left out.
+[[nodiscard]] QList<GroupChoice> groupChoicesFromVariant(const QVariant &value);
+[[nodiscard]] QVariant groupChoicesToVariant(const QList<GroupChoice> &choices);

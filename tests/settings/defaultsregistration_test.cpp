@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/defaultsregistration.h"
+
+#include "settings/preferencesstore.h"
+#include "settings/valuetransformer.h"
+#include "settingstestsupport.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Bundle buildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
+
+struct DefaultRow
+{
+    std::string name;
+    QString key;
+    QVariant expected;
+};
+
+class RegisteredDefault : public ConfigFolderTest, public testing::WithParamInterface<DefaultRow>
+{};
+
+TEST_P(RegisteredDefault, readsOnAFreshInstallation)
+{
+    PreferencesStore store(files());
+    store.registerDefaults(defaultSettings(u"body {}"_s));
+    EXPECT_EQ(store.objectForKey(GetParam().key), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, RegisteredDefault,
+    testing::Values(DefaultRow{"sortByLast", u"sortByLast"_s, true},
+                    DefaultRow{"includeGenericImages", u"includeGenericImages"_s, true},
+                    DefaultRow{"includeYahoo", u"includeYahoo"_s, true},
+                    DefaultRow{"phone", u"phoneURIScheme"_s, u"dialectic://dial?number="_s},
+                    DefaultRow{"email", u"emailURIScheme"_s, u"mailto:"_s},
+                    DefaultRow{"web", u"webURIScheme"_s, u"http://"_s},
+                    DefaultRow{"aim", u"aimURIScheme"_s, u"aim:goim?screenname="_s},
+                    DefaultRow{"icqSameAsAim", u"icqURIScheme"_s, u"aim:goim?screenname="_s},
+                    DefaultRow{"jabberHoldsPlaceholder", u"jabberURIScheme"_s,
+                               u"xmpp:%@?message"_s},
+                    DefaultRow{"msn", u"msnURIScheme"_s, u"msn:"_s},
+                    DefaultRow{"yahoo", u"yahooURIScheme"_s, u"ymsgr:sendim?"_s},
+                    DefaultRow{"postalEmpty", u"postalURIScheme"_s, u""_s},
+                    DefaultRow{"relatedNameEmpty", u"relatedNameURIScheme"_s, u""_s},
+                    DefaultRow{"css", u"css"_s, u"body {}"_s},
+                    DefaultRow{"dataOrder", u"dataOrder"_s, QVariantList{0, 1, 2, 3, 4, 5, 6, 7}},
+                    DefaultRow{"fileName", u"fileName"_s, u"vorlin.html"_s},
+                    DefaultRow{"groupsToUse", u"groupsToUse"_s, QVariantList{}}),
+    RowName());
+
+TEST(DefaultSettings, coverAllKeysAndOnlyJabberHasAPlaceholder)
+{
+    const QVariantMap defaults = defaultSettings(QString());
+    EXPECT_EQ(defaults.size(), 34);
+    for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
+        if (it.key().endsWith(u"URIScheme"_s)) {
+            EXPECT_EQ(it.value().toString().contains(u"%@"_s), it.key() == u"jabberURIScheme"_s)
+                << it.key().toStdString();
+        }
+    }
+}
+
+TEST_F(ConfigFolderTest, registrationRunsOnceWithTheBundledStyleSheet)
+{
+    PreferencesStore first(files());
+    registerDefaultSettings(first, buildTreeBundle);
+    const QString css = first.objectForKey(u"css"_s).toString();
+    EXPECT_EQ(css.toUtf8(), readFile(buildTreeBundle.resourcesPath() + u"/default.css"_s));
+    EXPECT_TRUE(css.contains(u".card"_s));
+
+    PreferencesStore second({path(u"other.plist"_s), {}});
+    registerDefaultSettings(second, buildTreeBundle);
+    EXPECT_FALSE(second.objectForKey(u"css"_s).isValid());
+}
+
+struct TransformRow
+{
+    std::string name;
+    QVariant value;
+    QVariant expected;
+};
+
+class NilToBlank : public testing::TestWithParam<TransformRow>
+{};
+
+TEST_P(NilToBlank, turnsOnlyAbsentIntoEmptyBothWays)
+{
+    PreferencesStore store({});
+    registerDefaultSettings(store, buildTreeBundle);
+    const auto transformer
+        = ValueTransformer::valueTransformerForName(u"QEV_NilToBlankStringTransformer"_s);
+    ASSERT_TRUE(transformer);
+    EXPECT_TRUE(transformer->allowsReverseTransformation());
+    EXPECT_EQ(transformer->transformedValue(GetParam().value), GetParam().expected);
+    EXPECT_EQ(transformer->reverseTransformedValue(GetParam().value), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, NilToBlank,
+                         testing::Values(TransformRow{"absent", QVariant(), u""_s},
+                                         TransformRow{"empty", u""_s, u""_s},
+                                         TransformRow{"text", u"mailto:"_s, u"mailto:"_s},
+                                         TransformRow{"blank", u" "_s, u" "_s}),
+                         RowName());
+
+} // namespace

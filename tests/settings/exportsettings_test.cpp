@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/exportsettings.h"
+
+#include "settings/defaultsregistration.h"
+#include "settings/preferencesstore.h"
+#include "settingstestsupport.h"
+#include "util/propertylist.h"
+#include "util/systemlog.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Snapshot : public ConfigFolderTest
+{
+protected:
+    void SetUp() override { m_store.registerDefaults(defaultSettings(u"body {}"_s)); }
+
+    [[nodiscard]] ExportSettings refreshed() const
+    {
+        ExportSettings settings;
+        readDefaults(settings, m_store, path(u"com.apple.addressbook.plist"_s));
+        return settings;
+    }
+
+    PreferencesStore m_store{files()};
+};
+
+TEST(ExportSettingsRecord, startsWithSwitchesOnAndNothingElse)
+{
+    const ExportSettings settings;
+    EXPECT_TRUE(settings.sortByLast && settings.includeImage && settings.includeInstantMessaging);
+    EXPECT_FALSE(settings.phoneURIScheme || settings.dataOrder || settings.groupsToUse
+                 || settings.gPhoneNumberFormats);
+}
+
+TEST_F(Snapshot, copiesTheRegisteredDefaults)
+{
+    const ExportSettings settings = refreshed();
+    EXPECT_TRUE(settings.includeDate);
+    EXPECT_EQ(settings.jabberURIScheme, u"xmpp:%@?message"_s);
+    EXPECT_EQ(settings.postalURIScheme, u""_s);
+    EXPECT_EQ(settings.dataOrder, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(settings.groupsToUse, QList<GroupChoice>{});
+    EXPECT_FALSE(settings.gPhoneNumberFormats);
+}
+
+TEST_F(Snapshot, keepsAClearedSchemeAsEmptyNotAbsent)
+{
+    m_store.setObject(u""_s, u"phoneURIScheme"_s);
+    EXPECT_EQ(refreshed().phoneURIScheme, u""_s);
+}
+
+TEST_F(Snapshot, twoRefreshesWithoutChangeAreEqual)
+{
+    ExportSettings settings;
+    readDefaults(settings, m_store, {});
+    const ExportSettings first = settings;
+    readDefaults(settings, m_store, {});
+    EXPECT_EQ(settings, first);
+}
+
+TEST_F(Snapshot, followsTheStoredValues)
+{
+    m_store.setObject(false, u"includeNote"_s);
+    m_store.setObject(QVariantList{7, 0, u"x"_s, 3}, u"dataOrder"_s);
+    m_store.setObject(groupChoicesToVariant({{true, u"Family"_s}, {false, u"Work"_s}}),
+                      u"groupsToUse"_s);
+    const ExportSettings settings = refreshed();
+    EXPECT_FALSE(settings.includeNote);
+    EXPECT_EQ(settings.dataOrder, (QList<int>{7, 0, 3}));
+    EXPECT_EQ(settings.groupsToUse, (QList<GroupChoice>{{true, u"Family"_s}, {false, u"Work"_s}}));
+}
+
+TEST_F(ConfigFolderTest, missingSettingsReadAsFalseAndAbsent)
+{
+    const PreferencesStore bare(files());
+    ExportSettings settings;
+    readDefaults(settings, bare, {});
+    EXPECT_FALSE(settings.sortByLast || settings.includeImage || settings.includeNote);
+    EXPECT_FALSE(settings.webURIScheme || settings.dataOrder || settings.groupsToUse);
+}
+
+struct PhoneFormatRow
+{
+    std::string name;
+    std::optional<QByteArray> fileContents;
+    std::optional<QStringList> expected;
+};
+
+const QVariantMap formatsDictionary{
+    {u"ABPhoneFormat-PhoneFormatter"_s, QVariantList{u"+# (###) ###-####"_s, u"###-####"_s}}};
+
+class PhoneFormats : public Snapshot, public testing::WithParamInterface<PhoneFormatRow>
+{};
+
+TEST_P(PhoneFormats, comeFromTheAddressBookPreferences)
+{
+    if (GetParam().fileContents)
+        writeFile(path(u"com.apple.addressbook.plist"_s), *GetParam().fileContents);
+    const SystemLogCapture quiet([](const QString &) {});
+    EXPECT_EQ(refreshed().gPhoneNumberFormats, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PhoneFormats,
+    testing::Values(
+        PhoneFormatRow{"xml", toXmlPropertyList(formatsDictionary),
+                       QStringList{u"+# (###) ###-####"_s, u"###-####"_s}},
+        PhoneFormatRow{"binary", toBinaryPropertyList(formatsDictionary),
+                       QStringList{u"+# (###) ###-####"_s, u"###-####"_s}},
+        PhoneFormatRow{"noFile", std::nullopt, std::nullopt},
+        PhoneFormatRow{"keyMissing", toXmlPropertyList(QVariantMap{{u"other"_s, 1}}), std::nullopt},
+        PhoneFormatRow{"notADictionary", toXmlPropertyList(QVariantList{u"###"_s}), std::nullopt},
+        PhoneFormatRow{"garbage", QByteArray("garbage"), std::nullopt}),
+    RowName());
+
+} // namespace

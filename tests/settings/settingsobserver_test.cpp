@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/settingsobserver.h"
+
+#include "settings/preferencesstore.h"
+#include "settingstestsupport.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <QSignalSpy>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+TEST(ObservedKeyPaths, areTheThirtyTwoInOrder)
+{
+    const QStringList &paths = SettingsObserver::observedKeyPaths();
+    ASSERT_EQ(paths.size(), 32);
+    EXPECT_EQ(paths.first(), u"values.sortByLast"_s);
+    EXPECT_EQ(paths.at(18), u"values.phoneURIScheme"_s);
+    EXPECT_EQ(paths.at(30), u"values.css"_s);
+    EXPECT_EQ(paths.last(), u"values.dataOrder"_s);
+}
+
+struct ObservationRow
+{
+    std::string name;
+    QString key;
+    QVariant value;
+    bool reachesPreview;
+};
+
+class Observation : public ConfigFolderTest, public testing::WithParamInterface<ObservationRow>
+{};
+
+TEST_P(Observation, reachesThePreviewOnlyForObservedKeys)
+{
+    PreferencesStore store(files());
+    const SettingsObserver observer(store);
+    QSignalSpy preview(&observer, &SettingsObserver::observedValueChanged);
+    store.setObject(GetParam().value, GetParam().key);
+    ASSERT_EQ(preview.size(), GetParam().reachesPreview ? 1 : 0);
+    if (GetParam().reachesPreview) {
+        EXPECT_EQ(preview.first().first().toString(), u"values."_s + GetParam().key);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, Observation,
+    testing::Values(ObservationRow{"switch", u"includePhone"_s, false, true},
+                    ObservationRow{"scheme", u"webURIScheme"_s, u"https://"_s, true},
+                    ObservationRow{"styleSheet", u"css"_s, u"body {}"_s, true},
+                    ObservationRow{"dataOrder", u"dataOrder"_s, QVariantList{7, 6}, true},
+                    ObservationRow{"fileName", u"fileName"_s, u"a.html"_s, false},
+                    ObservationRow{"groupsToUse", u"groupsToUse"_s, QVariantList{}, false},
+                    ObservationRow{"lastFolder", u"NSNavLastCurrentDirectory"_s, u"/tmp"_s, false}),
+    RowName());
+
+} // namespace
