@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Contact text on its way into the page: escaping for element content and attributes, and
+// the one-line data item that shows one labelled value, linked through its scheme. Contact
+// data comes from other people's cards, so nothing in it may change the page's markup.
+//
+//   makeDataItem(u"email"_s, u"Work"_s, u"mailto:"_s, u"abc"_s, u"abc"_s)
+//   // "\t\t\t\t<div class=\"email\"><span class=\"label\">Work</span><span
+//   //  class=\"value\"><a href=\"mailto:abc\">abc</a></span></div>\n"
+#pragma once
+
+#include <QString>
+
+/// Escapes "<", ">" and "&" as numeric references and turns CR and LF into "<br>".
+/// A numeric reference already in the text ("&#65;") stays as it is.
+[[nodiscard]] QString cleanValue(const QString &text);
+
+/// A cleaned text made fit for a double-quoted attribute: each double quote as "&#34;".
+[[nodiscard]] QString attributeForm(const QString &cleanedText);
+
+/// The link target for linkValue under scheme: "%@" in the scheme replaced by the value,
+/// else the value alone when it already begins with the scheme, else scheme + value. Every
+/// double quote becomes "%22", so the target cannot end its attribute early.
+[[nodiscard]] QString linkTarget(const QString &scheme, const QString &linkValue);
+
+/// One data item: a div of cssClass with the cleaned label and the cleaned value, the value
+/// linked to linkTarget(scheme, linkValue) unless the scheme is empty.
+[[nodiscard]] QString makeDataItem(const QString &cssClass, const QString &label,
+                                   const QString &scheme, const QString &value,
+                                   const QString &linkValue);
