@@ -128,12 +128,12 @@ void LinuxPlatform::openSoftwareUpdate()
 {
     const std::optional<QStringList> command = softwareUpdaterCommand();
     if (!command) {
-        writeError("Vorlin-svc: no software updater found (gnome-software, plasma-discover, "
+        writeError("ERROR: no software updater found (gnome-software, plasma-discover, "
                    "update-manager)\n");
         return;
     }
     if (!QProcess::startDetached(command->first(), command->sliced(1)))
-        writeError("Vorlin-svc: cannot start " + command->first().toUtf8() + '\n');
+        writeError("ERROR: cannot start " + command->first().toUtf8() + '\n');
 }
 
 void LinuxPlatform::writeError(const QByteArray &text)
