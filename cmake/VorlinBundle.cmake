@@ -1,11 +1,14 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Assembles Vorlin.app/Contents in the build tree: Info.plist, the executables in MacOS/ and
 # the resources in Resources/, so programs find their resources the same way in the build
-# tree, in tests and after installation.
+# tree, in tests and after installation. `cmake --install` puts the same bundle under
+# <prefix>/lib/vorlin/.
 
 set(VORLIN_BUNDLE_DIR "${CMAKE_BINARY_DIR}/Vorlin.app")
 set(VORLIN_BUNDLE_CONTENTS "${VORLIN_BUNDLE_DIR}/Contents")
 set(VORLIN_BUNDLE_RESOURCES "${VORLIN_BUNDLE_CONTENTS}/Resources")
+# Relative to the installation prefix.
+set(VORLIN_INSTALL_CONTENTS "lib/vorlin/Vorlin.app/Contents")
 
 configure_file("${PROJECT_SOURCE_DIR}/bundle/Info.plist.in"
                "${VORLIN_BUNDLE_CONTENTS}/Info.plist" @ONLY)
@@ -37,8 +40,10 @@ function(vorlin_bundle_resources)
   add_dependencies(vorlin_bundle_resources vorlin_bundle_${tag})
 endfunction()
 
-# vorlin_bundle_executable(<target>): builds the program into Contents/MacOS.
+# vorlin_bundle_executable(<target>): builds the program into Contents/MacOS and installs it
+# there.
 function(vorlin_bundle_executable target)
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY "${VORLIN_BUNDLE_CONTENTS}/MacOS")
+  install(TARGETS ${target} RUNTIME DESTINATION "${VORLIN_INSTALL_CONTENTS}/MacOS")
 endfunction()

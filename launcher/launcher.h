@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The launcher's decisions: is the system new enough for the bundle, and then either start
+// the application in the launcher's place or explain what to install. Everything it needs
+// of the world comes through a LauncherPlatform.
+//
+//   LinuxPlatform platform;
+//   return Launcher::main(platform, argc, argv); // returns only when Vorlin was not started
+#pragma once
+
+#include "launcher/launcherplatform.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+namespace Launcher {
+
+/// A key of the "ui_svc" table with the text used where the table has none.
+struct LauncherText
+{
+    QStringView key;
+    QStringView defaultText;
+};
+
+inline constexpr LauncherText thisApplicationText{u"s001", u"This application"};
+inline constexpr LauncherText requiresText{u"s002", u"%@ requires Mac OS X %@ or later."};
+inline constexpr LauncherText updateAdviceText{
+    u"s003", u"Please use Software Update to upgrade to Mac OS X %@ or later.\n"};
+inline constexpr LauncherText openUpdateText{u"s004", u"Open Software Update"};
+inline constexpr LauncherText quitText{u"s005", u"Quit"};
+inline constexpr LauncherText installAdviceText{u"s006", u"Please install Mac OS X %@ or later.\n"};
+inline constexpr std::array launcherTexts{thisApplicationText, requiresText, updateAdviceText,
+                                          openUpdateText,      quitText,     installAdviceText};
+
+/// The minimum system version where the bundle declares none.
+inline constexpr QStringView defaultMinimumSystemVersion = u"10.3.9";
+
+/// The launcher's entry. Replaces the process with the application when the system is new
+/// enough; otherwise shows the alert and returns 0. Returns 1 when it was not started from
+/// a bundle or the application cannot be started.
+[[nodiscard]] int main(LauncherPlatform &platform, int argc, const char *const argv[]);
+
+/// Reads "major.minor.patch" into the parameters that are given (each may be null); a
+/// missing component is 0, and each is read like a decimal prefix ("9a" is 9, "x" is 0),
+/// limited to the range of the type. Returns the patch.
+std::int32_t GetVersionComponentsFromString(std::int32_t *major, std::int32_t *minor,
+                                            std::int32_t *patch, QStringView version);
+
+/// The text for key in the bundle's "ui_svc" table, or defaultText where it has none.
+[[nodiscard]] QString LocalizedStringForKey(LauncherPlatform &platform, const QString &key,
+                                            const QString &defaultText);
+
+/// The text for key in the bundle's "InfoPlist" table, else the Info.plist's own string
+/// under key, else nothing.
+[[nodiscard]] std::optional<QString> LocalizedInfoStringForKey(LauncherPlatform &platform,
+                                                               const QString &key);
+
+} // namespace Launcher
