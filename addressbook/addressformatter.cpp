@@ -113,6 +113,8 @@ AddressFormatter::AddressFormatter()
 QString AddressFormatter::countryCode(const QString &nameOrCode) const
 {
     const QString trimmed = nameOrCode.trimmed();
+    if (trimmed.isEmpty())
+        return {};
     if (trimmed.size() == 2 && trimmed.at(0).isLetter() && trimmed.at(1).isLetter()
         && trimmed.at(0).unicode() < 128 && trimmed.at(1).unicode() < 128
         && QLocale::codeToTerritory(trimmed.toUpper()) != QLocale::AnyTerritory)

@@ -159,8 +159,11 @@ std::optional<QByteArray> inlineData(const VCardProperty &property, VCardDiagnos
             return std::nullopt;
         }
         payload = value.sliced(comma + 1);
-    } else {
+    } else if (value.contains(':') || property.hasParameter("VALUE", "uri")
+               || property.hasParameter("VALUE", "url")) {
         return std::nullopt; // a link: pictures are never fetched
+    } else {
+        payload = value; // some exporters write base64 without saying so
     }
     std::optional<QByteArray> bytes = decodeBase64(payload);
     if (!bytes || bytes->isEmpty()) {

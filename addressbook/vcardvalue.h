@@ -31,8 +31,9 @@ namespace VCardValue {
 /// text with its backslash escapes resolved.
 [[nodiscard]] QString unescape(QStringView text);
 
-/// The picture bytes of a PHOTO-like property: base64 (ENCODING=b / BASE64) or a data: URI.
-/// None for a link (never fetched) and for a value that is not valid base64 (diagnosed).
+/// The picture bytes of a PHOTO-like property: base64 (ENCODING=b / BASE64, or a value that
+/// is no link), or a data: URI. None for a link (never fetched) and for a value that is not
+/// valid base64 (diagnosed).
 [[nodiscard]] std::optional<QByteArray> inlineData(const VCardProperty &property,
                                                    VCardDiagnostics &diagnostics);
 
