@@ -24,3 +24,11 @@ if(VORLIN_SANITIZE)
   target_compile_options(vorlin_policy INTERFACE ${_vorlin_sanitizers})
   target_link_options(vorlin_policy INTERFACE -fsanitize=address,undefined)
 endif()
+
+# The fuzz targets learn from coverage and catch faults only in code built for it, so in a
+# fuzz build every library is instrumented too, not just the fuzzer's own file.
+if(VORLIN_BUILD_FUZZ)
+  target_compile_options(vorlin_policy INTERFACE -fsanitize=fuzzer-no-link,address,undefined
+                                                 -fno-omit-frame-pointer)
+  target_link_options(vorlin_policy INTERFACE -fsanitize=address,undefined)
+endif()

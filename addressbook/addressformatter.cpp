@@ -1,0 +1,167 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/addressformatter.h"
+#include "addressbook/abproperties.h"
+#include "addressbook/addresslayouts.h"
+
+#include <QLocale>
+#include <QStringList>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString nameKey(QStringView name)
+{
+    QString key = name.toString().toLower();
+    key.remove(u'.');
+    return key.simplified();
+}
+
+QString field(const QVariantMap &address, QChar code)
+{
+    switch (code.unicode()) {
+    case u'A':
+        return address.value(kABAddressStreetKey).toString();
+    case u'C':
+        return address.value(kABAddressCityKey).toString();
+    case u'S':
+        return address.value(kABAddressStateKey).toString();
+    case u'Z':
+        return address.value(kABAddressZIPKey).toString();
+    default:
+        return {}; // name, organization, district, sorting code: not in a record
+    }
+}
+
+// One line of a layout. Text between fields is kept only between two fields that both have
+// a value, so an empty field takes its separator with it; text before the first field
+// ("SINGAPORE ", the postal mark) goes with that field.
+QString renderLine(QStringView line, const QVariantMap &address)
+{
+    QString rendered;
+    QString pending;
+    bool wroteField = false;
+    bool dropNextText = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (line[i] != u'%' || i + 1 == line.size()) {
+            if (!dropNextText)
+                pending.append(line[i]);
+            continue;
+        }
+        const QString value = field(address, line[++i]).trimmed();
+        if (value.isEmpty()) {
+            if (!wroteField)
+                pending.clear();
+            dropNextText = wroteField;
+            continue;
+        }
+        rendered += pending + value;
+        pending.clear();
+        wroteField = true;
+        dropNextText = false;
+    }
+    return rendered.trimmed();
+}
+
+} // namespace
+
+const AddressFormatter &AddressFormatter::shared()
+{
+    static const AddressFormatter formatter;
+    return formatter;
+}
+
+AddressFormatter::AddressFormatter()
+{
+    for (int t = QLocale::AnyTerritory + 1; t <= QLocale::LastTerritory; ++t) {
+        const auto territory = static_cast<QLocale::Territory>(t);
+        const QString code = QLocale::territoryToCode(territory);
+        if (code.size() == 2)
+            m_codeByName.insert(nameKey(QLocale::territoryToString(territory)), code);
+    }
+    const QList<QLocale> locales
+        = QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &locale : locales) {
+        const QString code = QLocale::territoryToCode(locale.territory());
+        if (code.size() == 2)
+            m_codeByName.insert(nameKey(locale.nativeTerritoryName()), code);
+    }
+    // Short and older names people write in address books.
+    const std::pair<const char16_t *, const char16_t *> aliases[] = {
+        {u"usa", u"US"},
+        {u"united states of america", u"US"},
+        {u"america", u"US"},
+        {u"uk", u"GB"},
+        {u"great britain", u"GB"},
+        {u"england", u"GB"},
+        {u"scotland", u"GB"},
+        {u"wales", u"GB"},
+        {u"holland", u"NL"},
+        {u"the netherlands", u"NL"},
+        {u"czech republic", u"CZ"},
+        {u"korea", u"KR"},
+        {u"republic of korea", u"KR"},
+        {u"russia", u"RU"},
+        {u"uae", u"AE"},
+    };
+    for (const auto &[name, code] : aliases)
+        m_codeByName.insert(QString::fromUtf16(name), QString::fromUtf16(code));
+}
+
+QString AddressFormatter::countryCode(const QString &nameOrCode) const
+{
+    const QString trimmed = nameOrCode.trimmed();
+    if (trimmed.isEmpty())
+        return {};
+    if (trimmed.size() == 2 && trimmed.at(0).isLetter() && trimmed.at(1).isLetter()
+        && trimmed.at(0).unicode() < 128 && trimmed.at(1).unicode() < 128
+        && QLocale::codeToTerritory(trimmed.toUpper()) != QLocale::AnyTerritory)
+        return trimmed.toUpper();
+    return m_codeByName.value(nameKey(trimmed));
+}
+
+QStringView AddressFormatter::layout(const QString &countryCode) const
+{
+    const std::span<const AddressLayout> all = addressLayouts();
+    const auto byCode = [](const AddressLayout &entry, QStringView code) {
+        return entry.countryCode < code;
+    };
+    const QString code = countryCode.toUpper();
+    const auto it = std::lower_bound(all.begin(), all.end(), QStringView(code), byCode);
+    if (it != all.end() && it->countryCode == code)
+        return it->layout;
+    return layout(u"US"_s);
+}
+
+QString AddressFormatter::localeCountry()
+{
+    const QString code = QLocale::territoryToCode(QLocale().territory());
+    return code.size() == 2 ? code : u"US"_s;
+}
+
+QString AddressFormatter::format(const QVariantMap &address) const
+{
+    return format(address, localeCountry());
+}
+
+QString AddressFormatter::format(const QVariantMap &address, const QString &defaultCountry) const
+{
+    const QString country = address.value(kABAddressCountryKey).toString().trimmed();
+    QString code = countryCode(address.value(kABAddressCountryCodeKey).toString());
+    if (code.isEmpty())
+        code = countryCode(country);
+    if (code.isEmpty())
+        code = defaultCountry;
+
+    QStringList lines;
+    for (const QStringView line : layout(code).split(u"%n")) {
+        const QString rendered = renderLine(line, address);
+        if (!rendered.isEmpty())
+            lines.append(rendered);
+    }
+    if (!country.isEmpty())
+        lines.append(country);
+    return lines.join(u'\n');
+}

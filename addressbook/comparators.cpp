@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/comparators.h"
+#include "addressbook/abperson.h"
+
+#include "util/stringadditions.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <algorithm>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ComparisonResult fromInt(int comparison)
+{
+    if (comparison < 0)
+        return ComparisonResult::OrderedAscending;
+    return comparison > 0 ? ComparisonResult::OrderedDescending : ComparisonResult::OrderedSame;
+}
+
+// ICU's English collation has no tailoring of its own: it is the root, language-neutral
+// order. Qt's collator for the C locale would compare code points instead, putting "Émile"
+// after "Zoe".
+QLocale collationLocale()
+{
+    const QLocale locale;
+    return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
+}
+
+QString withoutPrefixes(QString text)
+{
+    for (const QString &prefix : stripPrefixes())
+        text = QEV_NSStringAdditionsSubset::deprefixCaseInsensitive(text, prefix);
+    return text;
+}
+
+QString namePart(const ABPerson &person, QChar code)
+{
+    switch (code.unicode()) {
+    case u'l':
+        return withoutPrefixes(person.valueForProperty(kABLastNameProperty).toString());
+    case u'f':
+        return withoutPrefixes(person.valueForProperty(kABFirstNameProperty).toString());
+    default:
+        return withoutPrefixes(person.valueForProperty(kABOrganizationProperty).toString());
+    }
+}
+
+} // namespace
+
+const QCollator &nameCollator()
+{
+    static QString localeName;
+    static QCollator collator;
+    const QLocale locale = collationLocale();
+    if (localeName != locale.name() || localeName.isEmpty()) {
+        collator = QCollator(locale);
+        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        localeName = locale.name();
+    }
+    return collator;
+}
+
+const QStringList &stripPrefixes()
+{
+    static const QStringList prefixes = [] {
+        const QString list = QCoreApplication::translate("ui", "stripList");
+        if (list == u"stripList"_s)
+            return QStringList();
+        return list.split(u'|', Qt::SkipEmptyParts);
+    }();
+    return prefixes;
+}
+
+ComparisonResult stringSort(const QString &first, const QString &second)
+{
+    return fromInt(nameCollator().compare(first, second));
+}
+
+ComparisonResult numericSort(const QVariant &first, const QVariant &second,
+                             const std::optional<QString> &key)
+{
+    const QVariant a = key ? first.toMap().value(*key) : first;
+    const QVariant b = key ? second.toMap().value(*key) : second;
+    bool numberA = false;
+    bool numberB = false;
+    const double x = a.toDouble(&numberA);
+    const double y = b.toDouble(&numberB);
+    if (numberA && numberB)
+        return x < y
+            ? ComparisonResult::OrderedAscending
+            : (x > y ? ComparisonResult::OrderedDescending : ComparisonResult::OrderedSame);
+    const QPartialOrdering order = QVariant::compare(a, b);
+    if (order == QPartialOrdering::Less)
+        return ComparisonResult::OrderedAscending;
+    return order == QPartialOrdering::Greater ? ComparisonResult::OrderedDescending
+                                              : ComparisonResult::OrderedSame;
+}
+
+ComparisonResult numericSortImpl(const QVariantMap &first, const QVariantMap &second,
+                                 const QString &key)
+{
+    return numericSort(second.value(key), first.value(key));
+}
+
+std::optional<QString> abSortKey(const ABPerson &person, QStringView orderCode)
+{
+    if (orderCode != u"lfc" && orderCode != u"flc" && orderCode != u"clf" && orderCode != u"cfl")
+        return std::nullopt;
+    return namePart(person, orderCode[0]) + namePart(person, orderCode[1])
+        + namePart(person, orderCode[2]);
+}
+
+ComparisonResult abSort(const ABPerson &first, const ABPerson &second, QStringView orderCode)
+{
+    const std::optional<QString> a = abSortKey(first, orderCode);
+    const std::optional<QString> b = abSortKey(second, orderCode);
+    if (!a || !b)
+        return ComparisonResult::OrderedSame;
+    return stringSort(*a, *b);
+}
+
+void sortPeople(QList<const ABPerson *> &people, QStringView orderCode)
+{
+    if (!abSortKey(ABPerson(QString()), orderCode))
+        return; // every pair compares as the same: any order is sorted
+    const QCollator &collator = nameCollator();
+    struct Keyed
+    {
+        QCollatorSortKey key;
+        const ABPerson *person;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(std::size_t(people.size()));
+    for (const ABPerson *person : std::as_const(people))
+        keyed.push_back({collator.sortKey(*abSortKey(*person, orderCode)), person});
+    std::stable_sort(keyed.begin(), keyed.end(),
+                     [](const Keyed &a, const Keyed &b) { return a.key.compare(b.key) < 0; });
+    for (qsizetype i = 0; i < people.size(); ++i)
+        people[i] = keyed[std::size_t(i)].person;
+}

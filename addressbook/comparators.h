@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The four comparison functions the program sorts with, the shared list of name prefixes
+// that sorting ignores, and the one collation they use: case-insensitive, in the user's
+// locale, and language-neutral (root collation) under the C/POSIX locale, so that accented
+// names sort with their base letters everywhere.
+//
+//   std::sort(names.begin(), names.end(), [](auto &a, auto &b) {
+//       return stringSort(a, b) == ComparisonResult::OrderedAscending; });
+#pragma once
+
+#include <QCollator>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <QVariant>
+
+#include <optional>
+
+class ABPerson;
+
+enum class ComparisonResult { OrderedAscending = -1, OrderedSame = 0, OrderedDescending = 1 };
+
+/// The collator for names: the user's locale (QLocale()), case ignored; built again only
+/// when the default locale changes.
+[[nodiscard]] const QCollator &nameCollator();
+
+/// The prefixes sorting and filing ignore: the "ui" table's "stripList" split at "|",
+/// loaded on first use. Without a "stripList" text the list is empty.
+[[nodiscard]] const QStringList &stripPrefixes();
+
+/// Case-insensitive comparison in the user's locale.
+[[nodiscard]] ComparisonResult stringSort(const QString &first, const QString &second);
+/// Ascending order of two numbers; with a key, of the numbers stored under it in two
+/// records (QVariantMap). Values that are no numbers compare as Qt compares them.
+[[nodiscard]] ComparisonResult numericSort(const QVariant &first, const QVariant &second,
+                                           const std::optional<QString> &key = std::nullopt);
+/// Descending order of the numbers under key in two records: the second's compared with the
+/// first's. (Its historical name begins with an underscore, which C++ reserves.)
+[[nodiscard]] ComparisonResult numericSortImpl(const QVariantMap &first, const QVariantMap &second,
+                                               const QString &key);
+
+/// The sort key of a person for an order code ("lfc", "flc", "clf", "cfl": l last name,
+/// f first name, c organization), each part without the prefixes of stripPrefixes(); none
+/// for any other code.
+[[nodiscard]] std::optional<QString> abSortKey(const ABPerson &person, QStringView orderCode);
+/// The comparison of two persons' sort keys; with an unknown order code, always the same.
+[[nodiscard]] ComparisonResult abSort(const ABPerson &first, const ABPerson &second,
+                                      QStringView orderCode);
+/// Sorts in the order abSort defines, computing each person's key once.
+void sortPeople(QList<const ABPerson *> &people, QStringView orderCode);

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A contact store held in memory and filled by code: the vCard store reads cards into one,
+// and tests build their address books with it.
+//
+//   MemoryContactStore store;
+//   const ABPerson &ann = store.addPerson(ABPerson(u"ann:ABPerson"_s));
+//   Group &friends = store.addGroup(u"g1:ABGroup"_s, u"Friends"_s);
+//   store.addMember(friends, ann);
+#pragma once
+
+#include "addressbook/abperson.h"
+#include "addressbook/contactstore.h"
+#include "addressbook/group.h"
+
+#include <QHash>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+class MemoryContactStore final : public ContactStore
+{
+public:
+    MemoryContactStore() = default;
+    ~MemoryContactStore() override;
+
+    [[nodiscard]] QList<const Group *> groups() const override { return m_groupList; }
+    [[nodiscard]] QList<const ABPerson *> people() const override { return m_peopleList; }
+    [[nodiscard]] QList<const Group *> parentGroups(const ABPerson &person) const override;
+
+    /// Takes person in, at the end of people(); the reference stays valid as long as the
+    /// store lives.
+    ABPerson &addPerson(ABPerson person);
+    /// A new group at the end of groups().
+    Group &addGroup(QString uniqueId, std::optional<QString> name);
+    /// Puts person into group once; a second call changes nothing.
+    void addMember(Group &group, const ABPerson &person);
+    /// Nests child in parent once. Refuses (returns false) when that would close a cycle,
+    /// a group inside itself included.
+    bool addSubgroup(Group &parent, const Group &child);
+
+private:
+    std::vector<std::unique_ptr<ABPerson>> m_people;
+    std::vector<std::unique_ptr<Group>> m_groups;
+    QList<const ABPerson *> m_peopleList;
+    QList<const Group *> m_groupList;
+    QHash<const ABPerson *, QList<const Group *>> m_parents;
+};

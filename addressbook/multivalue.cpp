@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/multivalue.h"
+
+// Entries are never removed or reordered, so an entry's identifier can be its position at
+// insertion, written as text; nothing per entry has to be stored for it.
+class MultiValue::Data : public QSharedData
+{
+public:
+    struct Entry
+    {
+        QString label;
+        QVariant value;
+
+        bool operator==(const Entry &other) const = default;
+    };
+
+    QList<Entry> entries;
+    qsizetype primary = -1;
+};
+
+MultiValue::MultiValue()
+    : d(new Data)
+{}
+
+MultiValue::MultiValue(const MultiValue &other) = default;
+MultiValue::MultiValue(MultiValue &&other) noexcept = default;
+MultiValue &MultiValue::operator=(const MultiValue &other) = default;
+MultiValue &MultiValue::operator=(MultiValue &&other) noexcept = default;
+MultiValue::~MultiValue() = default;
+
+qsizetype MultiValue::count() const
+{
+    return d->entries.size();
+}
+
+QVariant MultiValue::valueAtIndex(qsizetype index) const
+{
+    return index >= 0 && index < count() ? d->entries.at(index).value : QVariant();
+}
+
+QString MultiValue::labelAtIndex(qsizetype index) const
+{
+    return index >= 0 && index < count() ? d->entries.at(index).label : QString();
+}
+
+QString MultiValue::identifierAtIndex(qsizetype index) const
+{
+    return index >= 0 && index < count() ? QString::number(index) : QString();
+}
+
+QString MultiValue::primaryIdentifier() const
+{
+    return identifierAtIndex(d->primary);
+}
+
+std::optional<qsizetype> MultiValue::indexForIdentifier(QStringView identifier) const
+{
+    bool ok = false;
+    const qsizetype index = identifier.toLongLong(&ok);
+    // Only the canonical spelling names an entry: "01" or "+1" do not.
+    if (!ok || index < 0 || index >= count() || identifier != QString::number(index))
+        return std::nullopt;
+    return index;
+}
+
+QString MultiValue::addValue(const QVariant &value, const QString &label)
+{
+    d->entries.append({label, value});
+    return identifierAtIndex(count() - 1);
+}
+
+void MultiValue::setPrimaryIdentifier(QStringView identifier)
+{
+    d->primary = indexForIdentifier(identifier).value_or(-1);
+}
+
+bool MultiValue::operator==(const MultiValue &other) const
+{
+    return d == other.d || (d->entries == other.d->entries && d->primary == other.d->primary);
+}

@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/vcardidentifiers.h"
+
+#include <QCryptographicHash>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isSafe(QChar c)
+{
+    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')
+        || c == u'.' || c == u'_' || c == u'-';
+}
+
+QString hashOf(QByteArrayView bytes)
+{
+    return QString::fromLatin1(
+        QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16));
+}
+
+QStringView withoutUrnPrefix(QStringView uid)
+{
+    const QStringView trimmed = uid.trimmed();
+    return trimmed.startsWith(u"urn:uuid:", Qt::CaseInsensitive) ? trimmed.sliced(9) : trimmed;
+}
+
+} // namespace
+
+QString VCardIdentifiers::reference(QStringView uid)
+{
+    return withoutUrnPrefix(uid).toString().toLower();
+}
+
+QString VCardIdentifiers::keyForUid(QStringView uid)
+{
+    const QStringView bare = withoutUrnPrefix(uid);
+    QString key(bare.size(), u'_');
+    for (qsizetype i = 0; i < bare.size(); ++i) {
+        if (isSafe(bare[i]))
+            key[i] = bare[i];
+    }
+    for (qsizetype i = 0; i < key.size() && key[i] == u'.'; ++i)
+        key[i] = u'_';
+    if (key.size() > kMaxKeyLength)
+        key = key.left(kMaxKeyLength - 17) + u'-' + hashOf(bare.toUtf8());
+    return key;
+}
+
+QString VCardIdentifiers::key(QStringView uid, QByteArrayView cardText)
+{
+    QString key = keyForUid(uid);
+    return key.isEmpty() ? hashOf(cardText) : key;
+}
+
+QString VCardIdentifiers::claim(Keys &keys, QString key)
+{
+    if (keys.taken.contains(key)) {
+        // Counting on from the last number given to this key keeps a file of many cards
+        // with one UID from costing the square of their number.
+        int &next = keys.nextNumber[key];
+        QString numbered;
+        for (next = std::max(next, 2);; ++next) {
+            numbered = key + u'-' + QString::number(next);
+            if (!keys.taken.contains(numbered))
+                break;
+        }
+        key = numbered;
+    }
+    keys.taken.insert(key);
+    return key;
+}
+
+QString VCardIdentifiers::personId(QStringView uid, QByteArrayView cardText)
+{
+    return claim(m_personKeys, key(uid, cardText)) + u":ABPerson"_s;
+}
+
+QString VCardIdentifiers::groupId(QStringView uid, QByteArrayView cardText)
+{
+    return claim(m_groupKeys, key(uid, cardText)) + u":ABGroup"_s;
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Identifiers for the cards of one store. A person's is "<key>:ABPerson", a group's
+// "<key>:ABGroup"; the key is the card's UID without a leading "urn:uuid:", with every
+// character outside [A-Za-z0-9._-] replaced by "_" and no leading dot, so it is always a
+// safe file name (the engine names picture files after it). A card without a UID gets a key
+// made from a hash of its text; a key seen before gets "-2", "-3" ... in reading order.
+#pragma once
+
+#include <QByteArrayView>
+#include <QHash>
+#include <QSet>
+#include <QString>
+#include <QStringView>
+
+class VCardIdentifiers final
+{
+public:
+    /// Keys longer than this are cut and end in a hash of the whole, so they stay valid
+    /// file names with room for an extension.
+    static constexpr qsizetype kMaxKeyLength = 120;
+
+    /// The UID as other cards refer to it in MEMBER lines: trimmed, without "urn:uuid:",
+    /// lower case.
+    [[nodiscard]] static QString reference(QStringView uid);
+    /// The file-name-safe form of a UID; empty for an empty UID.
+    [[nodiscard]] static QString keyForUid(QStringView uid);
+
+    [[nodiscard]] QString personId(QStringView uid, QByteArrayView cardText);
+    [[nodiscard]] QString groupId(QStringView uid, QByteArrayView cardText);
+
+private:
+    struct Keys
+    {
+        QSet<QString> taken;
+        QHash<QString, int> nextNumber;
+    };
+
+    static QString claim(Keys &keys, QString key);
+    static QString key(QStringView uid, QByteArrayView cardText);
+
+    Keys m_personKeys;
+    Keys m_groupKeys;
+};

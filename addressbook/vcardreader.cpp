@@ -1,0 +1,353 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/vcardreader.h"
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+bool isNameChar(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'
+        || c == '_' || c == '.';
+}
+
+bool isBase64Char(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '+'
+        || c == '/' || c == '=' || c == ' ' || c == '\t';
+}
+
+bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
+{
+    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    return text.trimmed();
+}
+
+// A bare vCard 2.1 parameter is a type, unless it names an encoding.
+QByteArrayView bareParameterName(QByteArrayView value)
+{
+    for (const char *encoding : {"QUOTED-PRINTABLE", "BASE64", "B", "8BIT", "7BIT"}) {
+        if (equalsIgnoringCase(value, encoding))
+            return "ENCODING";
+    }
+    return "TYPE";
+}
+
+// Reads the values after "NAME=" up to the next ';' or ':' outside quotes. Returns the index
+// after them, or -1 when a quote is never closed.
+qsizetype parseParameterValues(QByteArrayView line, qsizetype i, QByteArrayView name,
+                               QVarLengthArray<VCardParameter, 6> &parameters)
+{
+    const qsizetype n = line.size();
+    for (;;) {
+        qsizetype start = i;
+        qsizetype end = i;
+        if (i < n && line[i] == '"') {
+            const qsizetype close = line.indexOf('"', i + 1);
+            if (close < 0)
+                return -1;
+            start = i + 1;
+            end = close;
+            i = close + 1;
+        } else {
+            while (i < n && line[i] != ',' && line[i] != ';' && line[i] != ':')
+                ++i;
+            end = i;
+        }
+        // A quoted list ("voice,home") is as much a list as an unquoted one.
+        QByteArrayView values = line.sliced(start, end - start);
+        for (qsizetype from = 0;;) {
+            const qsizetype comma = values.indexOf(',', from);
+            parameters.append(
+                {name, values.sliced(from, (comma < 0 ? values.size() : comma) - from)});
+            if (comma < 0)
+                break;
+            from = comma + 1;
+        }
+        if (i < n && line[i] == ',') {
+            ++i;
+            continue;
+        }
+        return i;
+    }
+}
+
+std::optional<VCardProperty> parseProperty(QByteArrayView line, qsizetype number)
+{
+    const qsizetype n = line.size();
+    qsizetype i = 0;
+    while (i < n && isNameChar(line[i]))
+        ++i;
+    if (i == 0 || i == n || (line[i] != ';' && line[i] != ':'))
+        return std::nullopt;
+    VCardProperty property;
+    property.line = number;
+    const QByteArrayView qualified = line.first(i);
+    const qsizetype dot = qualified.lastIndexOf('.');
+    property.group = dot < 0 ? QByteArrayView() : qualified.first(dot);
+    property.name = qualified.sliced(dot + 1);
+    if (property.name.isEmpty())
+        return std::nullopt;
+    while (i < n && line[i] == ';') {
+        const qsizetype start = ++i;
+        while (i < n && line[i] != '=' && line[i] != ';' && line[i] != ':')
+            ++i;
+        const QByteArrayView name = trimmed(line.sliced(start, i - start));
+        if (i < n && line[i] == '=') {
+            i = parseParameterValues(line, i + 1, name, property.parameters);
+            if (i < 0)
+                return std::nullopt;
+        } else if (!name.isEmpty()) {
+            property.parameters.append({bareParameterName(name), name});
+        }
+    }
+    if (i >= n || line[i] != ':')
+        return std::nullopt;
+    property.value = line.sliced(i + 1);
+    return property;
+}
+
+bool isCardBoundary(QByteArrayView line, QByteArrayView keyword)
+{
+    const qsizetype colon = line.indexOf(':');
+    return colon > 0 && equalsIgnoringCase(trimmed(line.first(colon)), keyword)
+        && equalsIgnoringCase(trimmed(line.sliced(colon + 1)), "VCARD");
+}
+
+} // namespace
+
+bool VCardProperty::is(QByteArrayView upperName) const
+{
+    return equalsIgnoringCase(name, upperName);
+}
+
+std::optional<QByteArrayView> VCardProperty::parameter(QByteArrayView upperName) const
+{
+    for (const VCardParameter &parameter : parameters) {
+        if (equalsIgnoringCase(parameter.name, upperName))
+            return parameter.value;
+    }
+    return std::nullopt;
+}
+
+bool VCardProperty::hasParameter(QByteArrayView upperName, QByteArrayView value) const
+{
+    for (const VCardParameter &parameter : parameters) {
+        if (equalsIgnoringCase(parameter.name, upperName)
+            && equalsIgnoringCase(trimmed(parameter.value), value))
+            return true;
+    }
+    return false;
+}
+
+bool VCardProperty::isQuotedPrintable() const
+{
+    return hasParameter("ENCODING", "QUOTED-PRINTABLE");
+}
+
+bool VCardProperty::isBase64() const
+{
+    return hasParameter("ENCODING", "B") || hasParameter("ENCODING", "BASE64");
+}
+
+VCardReader::VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics)
+    : m_data(data)
+    , m_diagnostics(diagnostics)
+{}
+
+qsizetype VCardReader::consumed() const
+{
+    if (m_open.empty())
+        return m_pos;
+    return m_open.front().text.data() - m_data.data();
+}
+
+// The first CR or LF at or after from. The next occurrence of each is remembered, so a file
+// of one kind of line end is not searched for the other kind again on every line.
+qsizetype VCardReader::findLineEnd(qsizetype from)
+{
+    const char *begin = m_data.data();
+    const auto next = [&](qsizetype &cached, char c) {
+        if (cached < from) {
+            const void *hit = std::memchr(begin + from, c, size_t(m_data.size() - from));
+            cached = hit ? static_cast<const char *>(hit) - begin : m_data.size();
+        }
+        return cached;
+    };
+    return std::min(next(m_nextCR, '\r'), next(m_nextLF, '\n'));
+}
+
+VCardReader::Line VCardReader::readPhysicalLine()
+{
+    const qsizetype start = m_pos;
+    const qsizetype end = findLineEnd(start);
+    // CR CR LF, which some exporters write, is one line end; so are CRLF, LF and CR.
+    qsizetype next = end;
+    while (next < m_data.size() && m_data[next] == '\r')
+        ++next;
+    if (next < m_data.size() && m_data[next] == '\n')
+        ++next;
+    m_pos = next;
+    return {m_data.sliced(start, end - start), ++m_lineNumber, start};
+}
+
+bool VCardReader::continuesFolded() const
+{
+    return !atEnd() && (m_data[m_pos] == ' ' || m_data[m_pos] == '\t');
+}
+
+std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteArray> &storage)
+{
+    Line line;
+    do {
+        if (atEnd())
+            return std::nullopt;
+        line = readPhysicalLine();
+    } while (line.text.trimmed().isEmpty());
+    if (!continuesFolded()) {
+        if (line.text.size() <= kMaxLineLength)
+            return line;
+        m_diagnostics.report(line.number,
+                             u"line longer than %1 bytes left out"_s.arg(kMaxLineLength));
+        return Line{QByteArrayView(), line.number, line.start};
+    }
+
+    QByteArray joined(line.text.data(), line.text.size());
+    bool tooLong = false;
+    while (continuesFolded()) {
+        ++m_pos; // the one blank or tab that marks the fold
+        const QByteArrayView piece = readPhysicalLine().text;
+        tooLong = tooLong || joined.size() + piece.size() > kMaxLineLength;
+        if (!tooLong)
+            joined.append(piece);
+    }
+    if (tooLong) {
+        m_diagnostics.report(line.number,
+                             u"line longer than %1 bytes left out"_s.arg(kMaxLineLength));
+        return Line{QByteArrayView(), line.number, line.start};
+    }
+    storage.push_back(std::move(joined));
+    line.text = storage.back();
+    return line;
+}
+
+bool VCardReader::nextLineIsCardBoundary() const
+{
+    const qsizetype end = std::min(m_data.size(), m_pos + 64);
+    const QByteArrayView head = m_data.sliced(m_pos, end - m_pos);
+    qsizetype stop = 0;
+    while (stop < head.size() && head[stop] != '\r' && head[stop] != '\n')
+        ++stop;
+    return isCardBoundary(head.first(stop), "END") || isCardBoundary(head.first(stop), "BEGIN");
+}
+
+void VCardReader::joinSoftBreaks(VCardProperty &property, std::vector<QByteArray> &storage)
+{
+    if (!property.value.endsWith('='))
+        return;
+    QByteArray value(property.value.data(), property.value.size());
+    while (value.endsWith('=')) {
+        value.chop(1);
+        if (atEnd() || nextLineIsCardBoundary()) {
+            m_diagnostics.report(property.line,
+                                 u"quoted-printable value does not end before the card does"_s);
+            break;
+        }
+        const QByteArrayView piece = readPhysicalLine().text;
+        if (value.size() + piece.size() > kMaxLineLength) {
+            m_diagnostics.report(property.line, u"quoted-printable value too long; cut"_s);
+            break;
+        }
+        value.append(piece);
+    }
+    storage.push_back(std::move(value));
+    property.value = storage.back();
+}
+
+bool VCardReader::nextLineIsBase64() const
+{
+    qsizetype i = m_pos;
+    while (i < m_data.size() && m_data[i] != '\r' && m_data[i] != '\n') {
+        if (!isBase64Char(m_data[i]))
+            return false;
+        ++i;
+    }
+    return i > m_pos;
+}
+
+// vCard 2.1 writers put a base64 value on the lines after the property, often without
+// the blank that folding needs, and end it with an empty line.
+void VCardReader::joinBase64Block(VCardProperty &property, std::vector<QByteArray> &storage)
+{
+    if (!nextLineIsBase64())
+        return;
+    QByteArray value(property.value.data(), property.value.size());
+    while (nextLineIsBase64() && value.size() < kMaxLineLength)
+        value.append(readPhysicalLine().text);
+    storage.push_back(std::move(value));
+    property.value = storage.back();
+}
+
+VCardCard VCardReader::finishCard(bool complete, qsizetype end)
+{
+    VCardCard card = std::move(m_open.back());
+    m_open.pop_back();
+    card.complete = complete;
+    const qsizetype start = card.text.data() - m_data.data();
+    card.text = m_data.sliced(start, end - start);
+    if (!complete)
+        m_diagnostics.report(card.line, u"card ends without END:VCARD; read as far as it goes"_s);
+    return card;
+}
+
+std::optional<VCardCard> VCardReader::next()
+{
+    for (;;) {
+        std::vector<QByteArray> scratch;
+        std::vector<QByteArray> &storage = m_open.empty() ? scratch : m_open.back().joinedLines;
+        const std::optional<Line> line = readLogicalLine(storage);
+        if (!line) {
+            if (m_open.empty())
+                return std::nullopt;
+            return finishCard(false, m_data.size());
+        }
+        if (line->text.isEmpty())
+            continue; // too long, already reported
+        if (isCardBoundary(line->text, "BEGIN")) {
+            // A card inside a card is an agent (vCard 2.1) or the rest of a file after a
+            // card that was cut off; either way its lines belong to it.
+            VCardCard card;
+            card.line = line->number;
+            card.text = m_data.sliced(line->start, 0);
+            m_open.push_back(std::move(card));
+            continue;
+        }
+        if (isCardBoundary(line->text, "END")) {
+            if (!m_open.empty())
+                return finishCard(true, m_pos);
+            m_diagnostics.report(line->number, u"END:VCARD without BEGIN:VCARD ignored"_s);
+            continue;
+        }
+        if (m_open.empty()) {
+            if (m_firstStrayLine == 0)
+                m_firstStrayLine = line->number;
+            continue;
+        }
+        std::optional<VCardProperty> property = parseProperty(line->text, line->number);
+        if (!property) {
+            m_diagnostics.report(line->number, u"not a vCard content line; ignored"_s);
+            continue;
+        }
+        if (property->isQuotedPrintable())
+            joinSoftBreaks(*property, storage);
+        else if (property->isBase64())
+            joinBase64Block(*property, storage);
+        m_open.back().properties.push_back(std::move(*property));
+    }
+}

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Splits vCard text (2.1, 3.0, 4.0) into cards and content lines: line ends CRLF, LF or CR,
+// folded lines, quoted-printable soft breaks, vCard 2.1 base64 blocks, parameters with or
+// without names and quotes, property groups ("item1."). It keeps the bytes as they are;
+// vcardvalue.h decodes them. Nothing here allocates per byte of input: views point into the
+// data, and only lines that had to be joined are copied.
+//
+//   VCardReader reader(bytes, diagnostics);
+//   while (std::optional<VCardCard> card = reader.next()) ...
+#pragma once
+
+#include "addressbook/vcarddiagnostics.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QVarLengthArray>
+
+#include <optional>
+#include <vector>
+
+/// One parameter value: "TYPE=home,work" gives two, a vCard 2.1 bare "HOME" gives
+/// (TYPE, HOME) and a bare "QUOTED-PRINTABLE" or "BASE64" gives (ENCODING, ...).
+struct VCardParameter
+{
+    QByteArrayView name;
+    QByteArrayView value; // without quotes
+};
+
+struct VCardProperty
+{
+    qsizetype line = 0;   // where the property starts, 1-based
+    QByteArrayView group; // "item1", or empty
+    QByteArrayView name;  // as written
+    QByteArrayView value; // raw: still encoded and escaped
+    QVarLengthArray<VCardParameter, 6> parameters;
+
+    /// Whether the name is upperName, ignoring case.
+    [[nodiscard]] bool is(QByteArrayView upperName) const;
+    /// The first value of a parameter, by name ignoring case.
+    [[nodiscard]] std::optional<QByteArrayView> parameter(QByteArrayView upperName) const;
+    /// Whether a parameter has that value, both ignoring case.
+    [[nodiscard]] bool hasParameter(QByteArrayView upperName, QByteArrayView value) const;
+    [[nodiscard]] bool hasType(QByteArrayView type) const { return hasParameter("TYPE", type); }
+    [[nodiscard]] bool isQuotedPrintable() const;
+    [[nodiscard]] bool isBase64() const;
+};
+
+struct VCardCard
+{
+    qsizetype line = 0;    // of BEGIN:VCARD
+    QByteArrayView text;   // the card's bytes, BEGIN to END
+    bool complete = false; // false when the data ended before END:VCARD
+    std::vector<VCardProperty> properties;
+    std::vector<QByteArray> joinedLines; // owns what views of joined lines point into
+};
+
+class VCardReader final
+{
+public:
+    /// A content line longer than this (after joining) is left out: no picture or note a
+    /// person keeps is that large, and the limit keeps a broken file from filling memory.
+    static constexpr qsizetype kMaxLineLength = 32 * 1024 * 1024;
+
+    /// data must outlive the reader and the cards it returns.
+    VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics);
+
+    /// The next card: complete ones in the order their END:VCARD comes (a card nested in
+    /// another comes before it), then, at the end of the data, those left open.
+    [[nodiscard]] std::optional<VCardCard> next();
+    /// How many bytes from the start every card returned so far, and the reader, are done
+    /// with; nothing before it is looked at again.
+    [[nodiscard]] qsizetype consumed() const;
+    /// The first line of text found outside any card, or 0. Such text is skipped; whether
+    /// it is worth a message depends on whether the data held any card at all.
+    [[nodiscard]] qsizetype firstStrayLine() const { return m_firstStrayLine; }
+
+private:
+    struct Line
+    {
+        QByteArrayView text;
+        qsizetype number = 0;
+        qsizetype start = 0;
+    };
+
+    [[nodiscard]] bool atEnd() const { return m_pos >= m_data.size(); }
+    Line readPhysicalLine();
+    [[nodiscard]] bool continuesFolded() const;
+    std::optional<Line> readLogicalLine(std::vector<QByteArray> &storage);
+    void joinSoftBreaks(VCardProperty &property, std::vector<QByteArray> &storage);
+    void joinBase64Block(VCardProperty &property, std::vector<QByteArray> &storage);
+    [[nodiscard]] bool nextLineIsBase64() const;
+    [[nodiscard]] bool nextLineIsCardBoundary() const;
+    qsizetype findLineEnd(qsizetype from);
+    VCardCard finishCard(bool complete, qsizetype end);
+
+    QByteArrayView m_data;
+    VCardDiagnostics &m_diagnostics;
+    qsizetype m_pos = 0;
+    qsizetype m_lineNumber = 0;
+    qsizetype m_nextCR = -1;
+    qsizetype m_nextLF = -1;
+    qsizetype m_firstStrayLine = 0;
+    std::vector<VCardCard> m_open; // innermost last
+};

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The address book on Linux: one .vcf file, or every *.vcf / *.vcard file below a folder
+// (the layout CardDAV sync tools write), read once into memory and never written. Group
+// cards (KIND:group, X-ADDRESSBOOKSERVER-KIND:group) with their MEMBER lines and every
+// CATEGORIES name become groups; a category and a group card of the same name are one
+// group; nesting that would make a cycle is left out. Every problem gets one line naming
+// the file and line; every readable card is still read.
+//
+//   ContactStoreRead read = readVCardStore(path);
+//   for (const QString &line : read.diagnostics) systemLog(line);
+//   setSharedAddressBook(std::move(read.store));
+#pragma once
+
+#include "addressbook/abperson.h"
+#include "addressbook/memorycontactstore.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <memory>
+#include <optional>
+
+struct ContactStoreRead
+{
+    std::unique_ptr<MemoryContactStore> store; // never null; empty when nothing was read
+    QStringList diagnostics;                   // "<file>:<line>: <problem>", one line each
+};
+
+/// Reads a .vcf file, or the vCard files below a folder.
+[[nodiscard]] ContactStoreRead readVCardStore(const QString &path);
+/// Reads the bytes of one file; origin names it in the diagnostics.
+[[nodiscard]] ContactStoreRead readVCardData(const QByteArray &data, const QString &origin);
+/// The first person card of data; origin names it in the diagnostics.
+[[nodiscard]] VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin);
+
+/// Which address book to open: the one given on the command line, else the stored
+/// preference, else ${XDG_DATA_HOME:-~/.local/share}/contacts when it exists, else none.
+[[nodiscard]] std::optional<QString> addressBookPath(const std::optional<QString> &commandLine,
+                                                     const std::optional<QString> &preference);

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/abproperties.h"
+#include "addressbook/addressformatter.h"
+#include "addressbook/addresslayouts.h"
+#include "addressbook/labeltable.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QVariantMap address(const QString &street, const QString &city, const QString &state,
+                    const QString &zip, const QString &country = {}, const QString &code = {})
+{
+    QVariantMap record;
+    const std::pair<QString, QString> fields[]
+        = {{kABAddressStreetKey, street},   {kABAddressCityKey, city},
+           {kABAddressStateKey, state},     {kABAddressZIPKey, zip},
+           {kABAddressCountryKey, country}, {kABAddressCountryCodeKey, code}};
+    for (const auto &[key, value] : fields) {
+        if (!value.isEmpty())
+            record.insert(key, value);
+    }
+    return record;
+}
+
+struct LayoutRow
+{
+    std::string name;
+    QVariantMap address;
+    QString expected;
+};
+
+class AddressLayoutOf : public testing::TestWithParam<LayoutRow>
+{};
+
+TEST_P(AddressLayoutOf, followsTheCountry)
+{
+    EXPECT_EQ(AddressFormatter::shared().format(GetParam().address, u"US"_s), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AddressFormatter, AddressLayoutOf,
+    testing::Values(
+        LayoutRow{"unitedStates", address(u"1 Main St"_s, u"Springfield"_s, u"IL"_s, u"62701"_s),
+                  u"1 Main St\nSpringfield IL 62701"_s},
+        LayoutRow{"emptyFieldTakesItsSeparator",
+                  address(u"1 Main St"_s, u"Springfield"_s, QString(), u"62701"_s),
+                  u"1 Main St\nSpringfield 62701"_s},
+        LayoutRow{"germanyByCode",
+                  address(u"Marienplatz 1"_s, u"München"_s, QString(), u"80331"_s, u"Deutschland"_s,
+                          u"de"_s),
+                  u"Marienplatz 1\n80331 München\nDeutschland"_s},
+        LayoutRow{
+            "germanyByNativeName",
+            address(u"Marienplatz 1"_s, u"München"_s, QString(), u"80331"_s, u"Deutschland"_s),
+            u"Marienplatz 1\n80331 München\nDeutschland"_s},
+        LayoutRow{"unitedKingdom",
+                  address(u"10 Downing Street"_s, u"London"_s, QString(), u"SW1A 2AA"_s,
+                          u"United Kingdom"_s),
+                  u"10 Downing Street\nLondon\nSW1A 2AA\nUnited Kingdom"_s},
+        LayoutRow{"japanFromLargestToSmallest",
+                  address(u"丸の内1-1"_s, u"千代田区"_s, u"東京都"_s, u"100-0005"_s, u"日本"_s),
+                  u"〒100-0005\n東京都千代田区\n丸の内1-1\n日本"_s},
+        LayoutRow{
+            "postalMarkGoesWithTheCode",
+            address(u"丸の内1-1"_s, u"千代田区"_s, u"東京都"_s, QString(), QString(), u"jp"_s),
+            u"東京都千代田区\n丸の内1-1"_s},
+        LayoutRow{"spainWithProvince",
+                  address(u"Calle Real 5"_s, u"A Coruña"_s, u"Galicia"_s, u"15001"_s, u"España"_s),
+                  u"Calle Real 5\n15001 A Coruña Galicia\nEspaña"_s},
+        LayoutRow{"unknownCountryAsUnitedStates",
+                  address(u"1 Road"_s, u"Town"_s, u"ST"_s, u"123"_s, u"Atlantis"_s),
+                  u"1 Road\nTown ST 123\nAtlantis"_s},
+        LayoutRow{"streetOfSeveralLines",
+                  address(u"c/o Ann\n1 Main St"_s, u"Boston"_s, u"MA"_s, u"02101"_s),
+                  u"c/o Ann\n1 Main St\nBoston MA 02101"_s},
+        LayoutRow{"onlyACountry", address({}, {}, {}, {}, u"France"_s), u"France"_s},
+        LayoutRow{"nothing", QVariantMap(), QString()}),
+    RowName());
+
+TEST(AddressFormatter, fallsBackOnTheUsersCountry)
+{
+    const QVariantMap record = address(u"Hauptstr. 1"_s, u"Wien"_s, QString(), u"1010"_s);
+    EXPECT_EQ(AddressFormatter::shared().format(record, u"AT"_s), u"Hauptstr. 1\n1010 Wien"_s);
+}
+
+TEST(AddressLayouts, coverTheCommonCountriesWithKnownFields)
+{
+    const std::span<const AddressLayout> layouts = addressLayouts();
+    EXPECT_GE(layouts.size(), 40u);
+    const QRegularExpression fields(u"%[^ACSZNODXn]"_s);
+    for (std::size_t i = 0; i < layouts.size(); ++i) {
+        const QString code = layouts[i].countryCode.toString();
+        EXPECT_TRUE(i == 0 || layouts[i - 1].countryCode < layouts[i].countryCode)
+            << code.toStdString();
+        EXPECT_FALSE(layouts[i].layout.toString().contains(fields)) << code.toStdString();
+        EXPECT_EQ(AddressFormatter::shared().layout(code), layouts[i].layout);
+    }
+}
+
+struct LabelRow
+{
+    std::string name;
+    QString label;
+    QString expected;
+};
+
+class LabelText : public testing::TestWithParam<LabelRow>
+{};
+
+TEST_P(LabelText, isTheStoredOrStandardLabelInWords)
+{
+    EXPECT_EQ(ABLocalizedPropertyOrLabel(GetParam().label), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LabelTable, LabelText,
+    testing::Values(LabelRow{"stored", kABPhoneHomeFAXLabel, u"home fax"_s},
+                    LabelRow{"exportersStandard", u"_$!<HomePage>!$_"_s, u"home page"_s},
+                    LabelRow{"exportersFax", u"_$!<WorkFAX>!$_"_s, u"work fax"_s},
+                    LabelRow{"exportersPhone", u"_$!<iPhone>!$_"_s, u"iPhone"_s},
+                    LabelRow{"custom", u"Ferienhaus"_s, u"Ferienhaus"_s},
+                    LabelRow{"empty", QString(), QString()}),
+    RowName());
+
+TEST(LabelTable, namesProperties)
+{
+    EXPECT_EQ(ABLocalizedPropertyOrLabel(kABEmailProperty), u"e-mail"_s);
+    EXPECT_EQ(ABLocalizedPropertyOrLabel(kABYahooInstantProperty), u"Yahoo!"_s);
+}
+
+} // namespace

@@ -1,0 +1,118 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/abperson.h"
+#include "addressbook/comparators.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <QLocale>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr auto Ascending = ComparisonResult::OrderedAscending;
+constexpr auto Same = ComparisonResult::OrderedSame;
+constexpr auto Descending = ComparisonResult::OrderedDescending;
+
+TEST(StringSort, ignoresCaseAndSortsAccentsWithTheirLetters)
+{
+    EXPECT_EQ(stringSort(u"friends"_s, u"Friends"_s), Same);
+    EXPECT_EQ(stringSort(u"Émile"_s, u"Zoe"_s), Ascending);
+    EXPECT_EQ(stringSort(u"émile"_s, u"Eve"_s), Ascending);
+    EXPECT_EQ(stringSort(u"Dean"_s, u"DeAnn"_s), Ascending);
+}
+
+TEST(StringSort, followsTheUsersLocale)
+{
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
+    const ComparisonResult swedish = stringSort(u"Öberg"_s, u"Zander"_s);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const ComparisonResult german = stringSort(u"Öberg"_s, u"Zander"_s);
+    QLocale::setDefault(before);
+    EXPECT_EQ(swedish, Descending); // Ö is a letter after Z in Swedish
+    EXPECT_EQ(german, Ascending);
+}
+
+struct NumericRow
+{
+    std::string name;
+    QVariant first;
+    QVariant second;
+    std::optional<QString> key;
+    ComparisonResult expected;
+};
+
+class NumericSort : public testing::TestWithParam<NumericRow>
+{};
+
+TEST_P(NumericSort, comparesValuesOrValuesUnderAKey)
+{
+    EXPECT_EQ(numericSort(GetParam().first, GetParam().second, GetParam().key),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Comparators, NumericSort,
+    testing::Values(NumericRow{"smallerFirst", 1, 2, std::nullopt, Ascending},
+                    NumericRow{"mixedKinds", 2.5, 2, std::nullopt, Descending},
+                    NumericRow{"equal", 3, 3.0, std::nullopt, Same},
+                    NumericRow{"tenAfterNine", 10, 9, std::nullopt, Descending},
+                    NumericRow{"underAKey", QVariantMap{{u"length"_s, 7}},
+                               QVariantMap{{u"length"_s, 12}}, u"length"_s, Ascending}),
+    RowName());
+
+TEST(NumericSortImpl, putsTheLargestFirst)
+{
+    const QVariantMap top{{u"y"_s, 200.0}};
+    const QVariantMap bottom{{u"y"_s, 10.0}};
+    EXPECT_EQ(numericSortImpl(top, bottom, u"y"_s), Ascending);
+    EXPECT_EQ(numericSortImpl(bottom, top, u"y"_s), Descending);
+    EXPECT_EQ(numericSortImpl(top, top, u"y"_s), Same);
+}
+
+ABPerson named(const QString &first, const QString &last, const QString &organization)
+{
+    ABPerson person(u"p:ABPerson"_s);
+    person.setValue(first, kABFirstNameProperty);
+    person.setValue(last, kABLastNameProperty);
+    person.setValue(organization, kABOrganizationProperty);
+    return person;
+}
+
+struct AbSortRow
+{
+    std::string name;
+    QString orderCode;
+    ComparisonResult expected;
+};
+
+class AbSort : public testing::TestWithParam<AbSortRow>
+{};
+
+TEST_P(AbSort, comparesTheKeysOfTheOrderCode)
+{
+    const ABPerson ann = named(u"Ann"_s, u"Zeta"_s, u"The Beta Co"_s);
+    const ABPerson bo = named(u"Bo"_s, u"Alpha"_s, u"A Zulu Co"_s);
+    EXPECT_EQ(abSort(ann, bo, GetParam().orderCode), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Comparators, AbSort,
+                         testing::Values(AbSortRow{"lastFirst", u"lfc"_s, Descending},
+                                         AbSortRow{"firstLast", u"flc"_s, Ascending},
+                                         AbSortRow{"companyWithoutPrefix", u"clf"_s, Ascending},
+                                         AbSortRow{"companyFirstName", u"cfl"_s, Ascending},
+                                         AbSortRow{"unknownCode", u"xyz"_s, Same},
+                                         AbSortRow{"emptyCode", QString(), Same}),
+                         RowName());
+
+TEST(AbSort, readsTheStripListOnceFromTheUiTable)
+{
+    EXPECT_EQ(stripPrefixes(), (QStringList{u"The "_s, u"A "_s}));
+    EXPECT_EQ(abSortKey(named(QString(), u"the Zoo"_s, QString()), u"lfc"), u"Zoo"_s);
+}
+
+} // namespace

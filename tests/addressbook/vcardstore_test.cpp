@@ -1,0 +1,421 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/group.h"
+#include "addressbook/vcarddiagnostics.h"
+#include "addressbook/vcardreader.h"
+#include "addressbook/vcardstore.h"
+
+#include "describe.h"
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray card(const char *body, const char *version = "3.0")
+{
+    return "BEGIN:VCARD\r\nVERSION:" + QByteArray(version) + "\r\n"
+        + QByteArray(body).replace("\n", "\r\n") + "\r\nEND:VCARD\r\n";
+}
+
+const ABPerson &onlyPerson(const ContactStoreRead &read)
+{
+    EXPECT_EQ(read.store->people().size(), 1) << read.diagnostics.join(u'\n').toStdString();
+    return *read.store->people().constFirst();
+}
+
+struct DialectRow
+{
+    std::string name;
+    const char *body;
+    ABProperty property;
+    QString expected;
+};
+
+class Dialect : public testing::TestWithParam<DialectRow>
+{};
+
+TEST_P(Dialect, mapsOntoTheProperty)
+{
+    const ContactStoreRead read = readVCardData(card(GetParam().body), u"t.vcf"_s);
+    EXPECT_EQ(describe(onlyPerson(read).valueForProperty(GetParam().property)),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, Dialect,
+    testing::Values(
+        DialectRow{"customLabelOfAnItemGroup", "item1.TEL:+1 555\nitem1.X-ABLabel:Ferienhaus",
+                   kABPhoneProperty, u"Ferienhaus: +1 555"_s},
+        DialectRow{"standardLabelAndEscapedColon",
+                   "item2.URL:http\\://example.com\nitem2.X-ABLabel:_$!<HomePage>!$_",
+                   kABURLsProperty, u"home page: http://example.com"_s},
+        DialectRow{"xAbDateIsAnOtherDate",
+                   "item3.X-ABDATE;type=pref:1995-05-21\nitem3.X-ABLabel:_$!<Anniversary>!$_",
+                   kABOtherDatesProperty, u"*anniversary: 1995-05-21"_s},
+        DialectRow{"anniversaryAndXAnniversary", "ANNIVERSARY:20091010\nX-ANNIVERSARY:1990-01-02",
+                   kABOtherDatesProperty, u"anniversary: 2009-10-10 / anniversary: 1990-01-02"_s},
+        DialectRow{"xAbRelatedNames", "item4.X-ABRELATEDNAMES:Bo\nitem4.X-ABLabel:_$!<Spouse>!$_",
+                   kABRelatedNamesProperty, u"spouse: Bo"_s},
+        DialectRow{"relatedAsText", "RELATED;VALUE=text;TYPE=friend:Jane Doe",
+                   kABRelatedNamesProperty, u"friend: Jane Doe"_s},
+        DialectRow{"relatedAsUriIsNoName", "RELATED;TYPE=friend:urn:uuid:f81d4fae",
+                   kABRelatedNamesProperty, QString()},
+        DialectRow{"spouseManagerAssistant", "X-SPOUSE:Al\nX-MANAGER:Bea\nX-ASSISTANT:Cy",
+                   kABRelatedNamesProperty, u"spouse: Al / manager: Bea / assistant: Cy"_s},
+        DialectRow{"showAsCompany", "X-ABShowAs:COMPANY\nORG:Acme", kABPersonFlags, u"1"_s},
+        DialectRow{"kindOrgIsACompany", "KIND:org\nFN:Acme", kABPersonFlags, u"1"_s},
+        DialectRow{"companyFormattedNameIsItsOrganization", "KIND:org\nFN:Acme",
+                   kABOrganizationProperty, u"Acme"_s},
+        DialectRow{"formattedNameStandsInForAMissingName", "FN:Frank Dawson", kABFirstNameProperty,
+                   u"Frank Dawson"_s},
+        DialectRow{"imppByServiceType", "IMPP;X-SERVICE-TYPE=Jabber:xmpp:ann@example.org",
+                   kABJabberInstantProperty, u"other: ann@example.org"_s},
+        DialectRow{"imppByScheme", "IMPP;TYPE=work:aim:goim?screenname=annb", kABAIMInstantProperty,
+                   u"work: annb"_s},
+        DialectRow{"handleWrittenTwiceIsKeptOnce",
+                   "X-AIM;type=HOME:annb\nIMPP;X-SERVICE-TYPE=AIM;type=HOME;type=pref:aim:annb",
+                   kABAIMInstantProperty, u"*home: annb"_s},
+        DialectRow{"googleTalkIsJabber", "X-GOOGLE-TALK:g@example.com\nX-JABBER:j@example.com",
+                   kABJabberInstantProperty, u"other: g@example.com / other: j@example.com"_s},
+        DialectRow{"xIcq", "X-ICQ:12345", kABICQInstantProperty, u"other: 12345"_s},
+        DialectRow{"xMsn", "X-MSN;TYPE=HOME:m@example.com", kABMSNInstantProperty,
+                   u"home: m@example.com"_s},
+        DialectRow{"xYahoo", "IMPP:ymsgr:sendIM?yan", kABYahooInstantProperty, u"other: yan"_s},
+        DialectRow{"typePrefMarksThePrimaryEntry", "TEL:1\nTEL;TYPE=pref:2", kABPhoneProperty,
+                   u"other: 1 / *other: 2"_s},
+        DialectRow{"lowestPrefMarksThePrimaryEntry", "EMAIL;PREF=2:a@x\nEMAIL;PREF=1:b@x",
+                   kABEmailProperty, u"other: a@x / *other: b@x"_s},
+        DialectRow{"bareVersion21Parameters", "TEL;WORK;VOICE;PREF:1\nTEL;HOME;FAX:2",
+                   kABPhoneProperty, u"*work: 1 / home fax: 2"_s},
+        DialectRow{"phoneLabels",
+                   "TEL;TYPE=WORK,FAX:1\nTEL;TYPE=CELL:2\nTEL;TYPE=PAGER:3\nTEL;TYPE=MAIN:4\n"
+                   "TEL;TYPE=\"voice,home\":tel:+1-555\nTEL;TYPE=iPhone:6",
+                   kABPhoneProperty,
+                   u"work fax: 1 / mobile: 2 / pager: 3 / main: 4 / home: +1-555 / iPhone: 6"_s},
+        DialectRow{"birthdayWithoutYear", "BDAY:--0412", kABBirthdayProperty, u"--04-12"_s},
+        DialectRow{"birthdayWithOmittedYear", "BDAY;X-APPLE-OMIT-YEAR=1604:1604-02-29",
+                   kABBirthdayProperty, u"--02-29"_s},
+        DialectRow{"birthdayWithTime", "BDAY:19531015T231000Z", kABBirthdayProperty,
+                   u"1953-10-15"_s},
+        DialectRow{"quotedPrintableWithSoftBreak",
+                   "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:K=C3=A4se =\nund Brot",
+                   kABNoteProperty, u"Käse und Brot"_s},
+        DialectRow{"quotedPrintableInLatin1",
+                   "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=FCrgen",
+                   kABLastNameProperty, u"Müller"_s},
+        DialectRow{"textEscapes", "NOTE:a\\nb\\,c\\;d\\\\e\\N", kABNoteProperty,
+                   u"a\nb,c;d\\e\n"_s},
+        DialectRow{"escapedSemicolonDoesNotSplitAName", "N:Smith\\;Jones;Ann", kABLastNameProperty,
+                   u"Smith;Jones"_s},
+        DialectRow{"nameListsAreWords", "N:Stevenson;John;Philip,Paul;Dr.;Jr.",
+                   kABMiddleNameProperty, u"Philip Paul"_s},
+        DialectRow{"organizationUnitsAreTheDepartment", "ORG:ABC\\, Inc.;North;Marketing",
+                   kABDepartmentProperty, u"North, Marketing"_s},
+        DialectRow{"foldedLine", "NOTE:Hello\n  World\n\tagain", kABNoteProperty,
+                   u"Hello Worldagain"_s},
+        DialectRow{"addressWithCountryCode",
+                   "item1.ADR;type=WORK:;;1 Main St;Springfield;IL;62701;USA\nitem1.X-ABADR:us",
+                   kABAddressProperty,
+                   u"work: street=1 Main St; city=Springfield; state=IL; zip=62701; "
+                   "country=USA; countryCode=us"_s},
+        DialectRow{"addressStreetLines", "ADR;TYPE=home:PO Box 7;Apt 2;1 Main St;;;;",
+                   kABAddressProperty, u"home: street=PO Box 7\nApt 2\n1 Main St"_s},
+        DialectRow{"lowerCaseNames", "n:doe;john\nemail;type=work:j@example.com", kABEmailProperty,
+                   u"work: j@example.com"_s}),
+    RowName());
+
+struct PictureRow
+{
+    std::string name;
+    const char *body;
+    QByteArray expected; // empty: no picture
+};
+
+class Picture : public testing::TestWithParam<PictureRow>
+{};
+
+TEST_P(Picture, comesOutAsTheStoredBytes)
+{
+    const ContactStoreRead read = readVCardData(card(GetParam().body), u"t.vcf"_s);
+    EXPECT_EQ(onlyPerson(read).imageData().value_or(QByteArray()), GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, Picture,
+    testing::Values(
+        PictureRow{"base64",
+                   "PHOTO;ENCODING=b;TYPE=PNG:iVBORw0KGgo=", QByteArray("\x89PNG\r\n\x1a\n", 8)},
+        PictureRow{"appleFoldingWithBlanks",
+                   "PHOTO;BASE64:\n  iVBO Rw0K\n  Ggo=", QByteArray("\x89PNG\r\n\x1a\n", 8)},
+        PictureRow{"dataUri",
+                   "PHOTO:data:image/png;base64,iVBORw0KGgo=", QByteArray("\x89PNG\r\n\x1a\n", 8)},
+        PictureRow{"version21Block",
+                   "PHOTO;ENCODING=BASE64;TYPE=GIF:\nR0lG\nODlh\n\nFN:After the picture",
+                   QByteArray("GIF89a")},
+        PictureRow{"linkIsNeverFetched", "PHOTO;VALUE=uri:http://example.com/a.jpg", QByteArray()},
+        PictureRow{"firstPictureWins",
+                   "PHOTO;ENCODING=b:QQ==\nPHOTO;ENCODING=b:Qg==", QByteArray("A")},
+        PictureRow{"outlookCardPictureWhenNoPhoto",
+                   "X-MS-CARDPICTURE;ENCODING=BASE64:Qw==", QByteArray("C")}),
+    RowName());
+
+struct BadInputRow
+{
+    std::string name;
+    QByteArray data;
+    qsizetype people;
+    QString message; // a regular expression one diagnostic matches
+};
+
+class BadInput : public testing::TestWithParam<BadInputRow>
+{};
+
+TEST_P(BadInput, getsOneMessageAndTheRestIsRead)
+{
+    const ContactStoreRead read = readVCardData(GetParam().data, u"bad.vcf"_s);
+    EXPECT_EQ(read.store->people().size(), GetParam().people);
+    const QRegularExpression message(GetParam().message);
+    EXPECT_EQ(read.diagnostics.filter(message).size(), 1)
+        << read.diagnostics.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, BadInput,
+    testing::Values(
+        BadInputRow{"notAVCard", "GIF89a\x01\x02 hello\r\nworld\r\n", 0,
+                    u"^bad.vcf:1: not a vCard file"_s},
+        BadInputRow{"cutOffBeforeEnd", card("FN:A") + "BEGIN:VCARD\r\nFN:B\r\nTEL:1\r\n", 2,
+                    u"^bad.vcf:5: card ends without END:VCARD"_s},
+        BadInputRow{"invalidUtf8", card("FN:M\xfcller") + card("FN:Ok"), 2,
+                    u"^bad.vcf:3: text is not valid UTF-8; read as Windows-1252$"_s},
+        BadInputRow{"brokenBase64Picture", card("FN:A\nPHOTO;ENCODING=b:@@@@"), 1,
+                    u"^bad.vcf:4: picture is not valid base64"_s},
+        BadInputRow{"quotedPrintableThatNeverEnds",
+                    card("NOTE;ENCODING=QUOTED-PRINTABLE:abc=") + card("FN:B"), 2,
+                    u"^bad.vcf:3: quoted-printable value does not end"_s},
+        BadInputRow{"memberThatPointsNowhere",
+                    card("KIND:group\nFN:G\nMEMBER:urn:uuid:nobody", "4.0") + card("FN:A"), 1,
+                    u"^bad.vcf:5: member \"urn:uuid:nobody\" is no card"_s},
+        BadInputRow{"groupThatContainsItself",
+                    card("KIND:group\nFN:G\nUID:g\nMEMBER:urn:uuid:g", "4.0"), 0,
+                    u"^bad.vcf:6: group \"G\" would contain itself through \"G\""_s},
+        BadInputRow{"endWithoutBegin", "END:VCARD\r\n" + card("FN:A"), 1,
+                    u"^bad.vcf:1: END:VCARD without BEGIN"_s},
+        BadInputRow{"lineThatIsNoProperty", card("FN:A\n# a comment\nTEL:1"), 1,
+                    u"^bad.vcf:4: not a vCard content line"_s},
+        BadInputRow{"birthdayThatIsNoDate", card("FN:A\nBDAY;VALUE=text:circa 1800"), 1,
+                    u"^bad.vcf:4: \"circa 1800\" is not a date"_s},
+        BadInputRow{"unknownCharacterSet", card("FN;CHARSET=MURKS:A"), 1,
+                    u"^bad.vcf:3: unknown character set \"MURKS\""_s},
+        BadInputRow{"textBetweenCards", card("FN:A") + "garbage\r\n" + card("FN:B"), 2,
+                    u"^bad.vcf:5: text outside a card ignored"_s},
+        BadInputRow{"unclosedQuoteInAParameter", card("FN:A\nTEL;TYPE=\"home:1"), 1,
+                    u"^bad.vcf:4: not a vCard content line"_s}),
+    RowName());
+
+TEST(VCardStore, readsNestedAgentCardsAsCardsOfTheirOwn)
+{
+    const QByteArray data = "BEGIN:VCARD\nVERSION:2.1\nN:Parent\nAGENT:\nBEGIN:VCARD\n"
+                            "N:Agent\nEND:VCARD\nTEL:1\nEND:VCARD\n";
+    const ContactStoreRead read = readVCardData(data, u"t.vcf"_s);
+    ASSERT_EQ(read.store->people().size(), 2);
+    EXPECT_EQ(read.store->people()[0]->valueForProperty(kABLastNameProperty), u"Agent"_s);
+    EXPECT_EQ(read.store->people()[1]->valueForProperty(kABLastNameProperty), u"Parent"_s);
+    EXPECT_EQ(describe(read.store->people()[1]->valueForProperty(kABPhoneProperty)), u"other: 1"_s);
+}
+
+TEST(VCardStore, acceptsEveryKindOfLineEnd)
+{
+    for (const QByteArray &end :
+         {QByteArray("\r\n"), QByteArray("\n"), QByteArray("\r"), QByteArray("\r\r\n")}) {
+        const QByteArray data = "BEGIN:VCARD" + end + "N:Lee;" + end + " Ann" + end + "END:VCARD"
+            + end + "BEGIN:VCARD" + end + "FN:Bo" + end + "END:VCARD";
+        const ContactStoreRead read = readVCardData(data, u"t.vcf"_s);
+        ASSERT_EQ(read.store->people().size(), 2) << end.toHex().constData();
+        EXPECT_EQ(read.store->people()[0]->valueForProperty(kABFirstNameProperty), u"Ann"_s);
+        EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+    }
+}
+
+TEST(VCardStore, leavesOutALineTooLongToKeep)
+{
+    QByteArray data = card("FN:A");
+    data += "BEGIN:VCARD\r\nNOTE:" + QByteArray(VCardReader::kMaxLineLength + 1, 'x')
+        + "\r\nFN:B\r\nEND:VCARD\r\n";
+    const ContactStoreRead read = readVCardData(data, u"big.vcf"_s);
+    ASSERT_EQ(read.store->people().size(), 2);
+    EXPECT_FALSE(read.store->people()[1]->valueForProperty(kABNoteProperty).isValid());
+    EXPECT_EQ(read.diagnostics.filter(u"big.vcf:6: line longer than"_s).size(), 1);
+}
+
+TEST(VCardStore, countsProblemsPastTheLimitInsteadOfListingThem)
+{
+    QByteArray data;
+    for (int i = 0; i < 80; ++i)
+        data += card("BDAY:never");
+    const ContactStoreRead read = readVCardData(data, u"many.vcf"_s);
+    EXPECT_EQ(read.store->people().size(), 80);
+    ASSERT_EQ(read.diagnostics.size(), VCardDiagnostics::kDefaultLimit + 1);
+    EXPECT_EQ(read.diagnostics.last(), u"many.vcf: 30 more problems not listed"_s);
+}
+
+struct IdentifierRow
+{
+    std::string name;
+    QByteArray data;
+    QStringList expected; // regular expressions, one per person
+};
+
+class Identifiers : public testing::TestWithParam<IdentifierRow>
+{};
+
+TEST_P(Identifiers, areSafeUniqueFileNames)
+{
+    const ContactStoreRead read = readVCardData(GetParam().data, u"t.vcf"_s);
+    QStringList ids;
+    for (const ABPerson *person : read.store->people())
+        ids.append(person->uniqueId());
+    ASSERT_EQ(ids.size(), GetParam().expected.size());
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        const QRegularExpression expected(u'^' + GetParam().expected[i] + u'$');
+        EXPECT_TRUE(expected.match(ids[i]).hasMatch()) << ids[i].toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, Identifiers,
+    testing::Values(
+        IdentifierRow{"urnUuid", card("UID:urn:uuid:AB-12"), {u"AB-12:ABPerson"_s}},
+        IdentifierRow{"slashesAndDots",
+                      card("UID:../etc/passwd") + card("UID:.."),
+                      {u"___etc_passwd:ABPerson"_s, u"__:ABPerson"_s}},
+        IdentifierRow{
+            "colonsAndSpaces", card("UID:ED7A:ABPerson x"), {u"ED7A_ABPerson_x:ABPerson"_s}},
+        IdentifierRow{
+            "missingUidHashesTheCard",
+            card("FN:A") + card("FN:A") + card("UID:"),
+            {u"[0-9a-f]{16}:ABPerson"_s, u"[0-9a-f]{16}-2:ABPerson"_s, u"[0-9a-f]{16}:ABPerson"_s}},
+        IdentifierRow{"repeatedUid",
+                      card("UID:a") + card("UID:a") + card("UID:a-2") + card("UID:a"),
+                      {u"a:ABPerson"_s, u"a-2:ABPerson"_s, u"a-2-2:ABPerson"_s, u"a-3:ABPerson"_s}},
+        IdentifierRow{"veryLongUid",
+                      card(QByteArray("UID:" + QByteArray(500, 'u')).constData()),
+                      {u"u{103}-[0-9a-f]{16}:ABPerson"_s}}),
+    RowName());
+
+const Group *groupNamed(const ContactStore &store, const QString &name)
+{
+    for (const Group *group : store.groups()) {
+        if (group->name() == name)
+            return group;
+    }
+    return nullptr;
+}
+
+QStringList lastNames(const QList<const ABPerson *> &people)
+{
+    QStringList names;
+    for (const ABPerson *person : people)
+        names.append(person->valueForProperty(kABLastNameProperty).toString());
+    return names;
+}
+
+TEST(VCardStore, buildsGroupsFromGroupCardsNestingAndCategories)
+{
+    const ContactStoreRead read
+        = readVCardStore(QStringLiteral(VORLIN_TEST_DATA "/addressbook/groups.vcf"));
+    const ContactStore &store = *read.store;
+    QStringList names;
+    for (const Group *group : store.groups())
+        names.append(group->name().value_or(u"-"_s));
+    EXPECT_EQ(names, (QStringList{u"Family"_s, u"Book Club"_s, u"Friends"_s}));
+
+    const Group *friends = groupNamed(store, u"Friends"_s);
+    const Group *club = groupNamed(store, u"Book Club"_s);
+    ASSERT_TRUE(friends && club);
+    EXPECT_EQ(lastNames(friends->members()), QStringList{u"Lee"_s});
+    EXPECT_EQ(friends->subgroups(), QList<const Group *>{club});
+    // The category and the group card of one name are one group, members of both.
+    EXPECT_EQ(lastNames(club->members()), (QStringList{u"Berg"_s, u"Ode"_s}));
+    EXPECT_TRUE(club->subgroups().isEmpty());
+
+    const ABPerson *dan = store.people().at(3);
+    EXPECT_TRUE(store.parentGroups(*dan).isEmpty());
+    EXPECT_EQ(store.parentGroups(*store.people().at(0)).size(), 2);
+
+    EXPECT_EQ(read.diagnostics.filter(u"groups.vcf:34: member \"urn:uuid:nobody\""_s).size(), 1);
+    EXPECT_EQ(
+        read.diagnostics
+            .filter(
+                u"groups.vcf:42: group \"Book Club\" would contain itself through \"Friends\""_s)
+            .size(),
+        1);
+    EXPECT_EQ(
+        read.diagnostics
+            .filter(
+                u"groups.vcf:43: group \"Book Club\" would contain itself through \"Book Club\""_s)
+            .size(),
+        1);
+    EXPECT_EQ(read.diagnostics.size(), 3) << read.diagnostics.join(u'\n').toStdString();
+}
+
+TEST(VCardStore, readsEveryVCardFileBelowAFolder)
+{
+    const ContactStoreRead read
+        = readVCardStore(QStringLiteral(VORLIN_TEST_DATA "/addressbook/vdir"));
+    EXPECT_EQ(lastNames(read.store->people()), (QStringList{u"Tran"_s, u"Okafor"_s}));
+    const Group *team = groupNamed(*read.store, u"Team"_s);
+    ASSERT_TRUE(team);
+    EXPECT_EQ(lastNames(team->members()), (QStringList{u"Tran"_s, u"Okafor"_s}));
+    EXPECT_TRUE(groupNamed(*read.store, u"Colleagues"_s));
+    EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+}
+
+TEST(VCardStore, saysSoWhenThePathIsMissing)
+{
+    const ContactStoreRead read = readVCardStore(u"/nonexistent/contacts.vcf"_s);
+    EXPECT_TRUE(read.store->people().isEmpty());
+    EXPECT_EQ(read.diagnostics,
+              QStringList{u"/nonexistent/contacts.vcf: no such file or folder"_s});
+}
+
+TEST(VCardStore, readsOneCardGivenAsUtf16WithAByteOrderMark)
+{
+    const QString text = u"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Weiß;Jörg\r\nEND:VCARD\r\n"_s;
+    for (const bool littleEndian : {true, false}) {
+        QByteArray data = littleEndian ? QByteArray("\xFF\xFE") : QByteArray("\xFE\xFF");
+        for (const QChar c : text) {
+            const char high = char(c.unicode() >> 8);
+            const char low = char(c.unicode() & 0xFF);
+            data.append(littleEndian ? low : high).append(littleEndian ? high : low);
+        }
+        const VCardPersonRead read = ABPerson::initWithVCardRepresentation(data);
+        ASSERT_TRUE(read.ok());
+        EXPECT_EQ(read.person->valueForProperty(kABLastNameProperty), u"Weiß"_s);
+        EXPECT_EQ(read.person->valueForProperty(kABFirstNameProperty), u"Jörg"_s);
+    }
+}
+
+TEST(VCardStore, givesNoPersonForDataWithoutACard)
+{
+    const VCardPersonRead read = ABPerson::initWithVCardRepresentation("\xEF\xBB\xBF");
+    EXPECT_FALSE(read.ok());
+    EXPECT_EQ(read.diagnostics, QStringList{u"vCard data: no person card found"_s});
+}
+
+TEST(VCardStore, letsTheSampleBeChanged)
+{
+    VCardPersonRead read = ABPerson::initWithVCardRepresentation(card("FN:A\nNOTE:old"));
+    ASSERT_TRUE(read.ok());
+    read.person->setValue(u"new"_s, kABNoteProperty);
+    EXPECT_EQ(read.person->valueForProperty(kABNoteProperty), u"new"_s);
+    read.person->setValue(QVariant(), kABNoteProperty);
+    EXPECT_FALSE(read.person->valueForProperty(kABNoteProperty).isValid());
+}
+
+} // namespace
