@@ -30,22 +30,15 @@ QLocale collationLocale()
     return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
 }
 
-QString withoutPrefixes(QString text)
-{
-    for (const QString &prefix : stripPrefixes())
-        text = QEV_NSStringAdditionsSubset::deprefixCaseInsensitive(text, prefix);
-    return text;
-}
-
 QString namePart(const ABPerson &person, QChar code)
 {
     switch (code.unicode()) {
     case u'l':
-        return withoutPrefixes(person.valueForProperty(kABLastNameProperty).toString());
+        return withoutStripPrefixes(person.valueForProperty(kABLastNameProperty).toString());
     case u'f':
-        return withoutPrefixes(person.valueForProperty(kABFirstNameProperty).toString());
+        return withoutStripPrefixes(person.valueForProperty(kABFirstNameProperty).toString());
     default:
-        return withoutPrefixes(person.valueForProperty(kABOrganizationProperty).toString());
+        return withoutStripPrefixes(person.valueForProperty(kABOrganizationProperty).toString());
     }
 }
 
@@ -73,6 +66,13 @@ const QStringList &stripPrefixes()
         return list.split(u'|', Qt::SkipEmptyParts);
     }();
     return prefixes;
+}
+
+QString withoutStripPrefixes(QString text)
+{
+    for (const QString &prefix : stripPrefixes())
+        text = QEV_NSStringAdditionsSubset::deprefixCaseInsensitive(text, prefix);
+    return text;
 }
 
 ComparisonResult stringSort(const QString &first, const QString &second)

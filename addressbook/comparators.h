@@ -28,6 +28,9 @@ enum class ComparisonResult { OrderedAscending = -1, OrderedSame = 0, OrderedDes
 /// The prefixes sorting and filing ignore: the "ui" table's "stripList" split at "|",
 /// loaded on first use. Without a "stripList" text the list is empty.
 [[nodiscard]] const QStringList &stripPrefixes();
+/// text with each prefix of stripPrefixes() removed once from its front, in list order,
+/// ignoring case.
+[[nodiscard]] QString withoutStripPrefixes(QString text);
 
 /// Case-insensitive comparison in the user's locale.
 [[nodiscard]] ComparisonResult stringSort(const QString &first, const QString &second);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/calendarformatter.h"
 
+#include <QList>
 #include <QTimeZone>
+
+#include <algorithm>
 
 #include <cstdlib>
 
@@ -191,4 +194,49 @@ QString CalendarFormatter::fromQtFormat(QStringView qtFormat)
             ++i;
     }
     return out;
+}
+
+QString CalendarFormatter::withoutYear(QStringView calendarFormat)
+{
+    // Split into literal runs and conversions, then drop each year-bound conversion with the
+    // literal before it, or, when it comes first, with the literal after it.
+    struct Piece
+    {
+        QString text;
+        bool conversion;
+    };
+    QList<Piece> pieces;
+    for (qsizetype i = 0; i < calendarFormat.size(); ++i) {
+        const bool isConversion = calendarFormat.at(i) == u'%' && i + 1 < calendarFormat.size();
+        const QString text = calendarFormat.sliced(i, isConversion ? 2 : 1).toString();
+        if (isConversion)
+            ++i;
+        if (!isConversion && !pieces.isEmpty() && !pieces.last().conversion)
+            pieces.last().text += text;
+        else
+            pieces.append({text, isConversion});
+    }
+    const auto needsYear = [](const Piece &piece) {
+        static const QStringList yearBound{u"%Y"_s, u"%y"_s, u"%a"_s, u"%A"_s, u"%w"_s, u"%j"_s};
+        return piece.conversion && yearBound.contains(piece.text);
+    };
+    for (qsizetype i = 0; i < pieces.size();) {
+        if (!needsYear(pieces.at(i))) {
+            ++i;
+            continue;
+        }
+        const bool firstConversion = std::none_of(pieces.cbegin(), pieces.cbegin() + i,
+                                                  [](const Piece &p) { return p.conversion; });
+        const qsizetype literal = firstConversion ? i + 1 : i - 1;
+        const bool hasLiteral
+            = literal >= 0 && literal < pieces.size() && !pieces.at(literal).conversion;
+        pieces.removeAt(i);
+        if (hasLiteral)
+            pieces.removeAt(firstConversion ? i : literal);
+        i = firstConversion || !hasLiteral ? i : i - 1;
+    }
+    QString result;
+    for (const Piece &piece : std::as_const(pieces))
+        result += piece.text;
+    return result;
 }

@@ -25,6 +25,12 @@ public:
     /// ("%A, %e %B %Y"), so that defaults can follow the user's locale.
     [[nodiscard]] static QString fromQtFormat(QStringView qtFormat);
 
+    /// The format without the conversions that need a year (year, weekday, day of the
+    /// year), each taken together with the separator that joins it to the rest:
+    /// "%A, %B %e, %Y" gives "%B %e", "%e. %B %Y" gives "%e. %B". For days stored without
+    /// their year.
+    [[nodiscard]] static QString withoutYear(QStringView calendarFormat);
+
 private:
     [[nodiscard]] QString conversion(const QDateTime &moment, QChar specifier) const;
     [[nodiscard]] QString hour12(const QDateTime &moment) const;

@@ -11,18 +11,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// An empty stored format would blank every date of that style, so it counts as no choice.
-QString calendarFormatFor(DateStyle style, const DateFormatSource &formats)
-{
-    const std::optional<QString> stored = formats.calendarFormatForKey(preferenceKey(style));
-    if (stored && !stored->isEmpty())
-        return *stored;
-    return defaultCalendarFormat(style, QLocale());
-}
-
 QString formatted(const CalendarDate &date, DateStyle style, const DateFormatSource &formats)
 {
-    return CalendarFormatter().format(date.moment(), calendarFormatFor(style, formats));
+    return CalendarFormatter().format(date.moment(), calendarFormat(style, formats));
 }
 
 } // namespace

@@ -38,3 +38,12 @@ QString defaultCalendarFormat(DateStyle style, const QLocale &locale)
     }
     Q_UNREACHABLE();
 }
+
+// An empty stored format would blank every date of that style, so it counts as no choice.
+QString calendarFormat(DateStyle style, const DateFormatSource &formats)
+{
+    const std::optional<QString> stored = formats.calendarFormatForKey(preferenceKey(style));
+    if (stored && !stored->isEmpty())
+        return *stored;
+    return defaultCalendarFormat(style, QLocale());
+}

@@ -4,6 +4,8 @@
 // user has none.
 #pragma once
 
+#include "util/dateformatsource.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -18,3 +20,6 @@ enum class DateStyle {
 [[nodiscard]] QString preferenceKey(DateStyle style);
 /// The locale's own format for the style, in calendar notation.
 [[nodiscard]] QString defaultCalendarFormat(DateStyle style, const QLocale &locale);
+/// The user's format for the style, read from formats now; the default locale's
+/// (QLocale()) where the user has none or an empty one.
+[[nodiscard]] QString calendarFormat(DateStyle style, const DateFormatSource &formats);

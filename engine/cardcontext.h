@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the writers of a card read besides the contact: the settings snapshot, the user's
+// date formats and the address book that lays out addresses. A generation and the preview
+// each make one and hand it down.
+#pragma once
+
+class ContactStore;
+class DateFormatSource;
+struct ExportSettings;
+
+struct CardContext
+{
+    const ExportSettings &settings;
+    const DateFormatSource &dateFormats;
+    const ContactStore &addressBook;
+};

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/contactdatetext.h"
+
+#include "addressbook/contactdate.h"
+#include "util/calendarformatter.h"
+#include "util/dateadditions.h"
+#include "util/datestyle.h"
+
+#include <QTimeZone>
+
+QString longDateString(const ContactDate &date, const DateFormatSource &formats)
+{
+    if (!date.isValid())
+        return {};
+    // Noon, so that no time zone moves the day.
+    const QDateTime moment(date.date(), QTime(12, 0), QTimeZone::systemTimeZone());
+    if (date.hasYear())
+        return QEV_NSDateAdditions::longDateString(moment, formats);
+    const QString format
+        = CalendarFormatter::withoutYear(calendarFormat(DateStyle::LongDate, formats));
+    return CalendarFormatter().format(moment, format);
+}

@@ -1,0 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A contact's date as the page shows it: in the user's long date style, and without any
+// year where the card stored none (rather than with an invented one).
+#pragma once
+
+#include <QString>
+
+class ContactDate;
+class DateFormatSource;
+
+[[nodiscard]] QString longDateString(const ContactDate &date, const DateFormatSource &formats);

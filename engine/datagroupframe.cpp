@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/datagroupframe.h"
+
+#include "addressbook/abperson.h"
+#include "addressbook/labeltable.h"
+#include "util/stringadditions.h"
+#include "util/systemlog.h"
+
+using namespace Qt::StringLiterals;
+
+std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
+                                      const EntryItemMaker &makeItem)
+{
+    const QVariant stored = person.valueForProperty(property);
+    if (!stored.isValid())
+        return QStringList();
+    if (stored.metaType() != QMetaType::fromType<MultiValue>()) {
+        logDataGroupFailure(person.uniqueId(), u"a list property holds a single value"_s);
+        return std::nullopt;
+    }
+    const auto entries = stored.value<MultiValue>();
+    const std::optional<qsizetype> primary
+        = entries.indexForIdentifier(entries.primaryIdentifier());
+    QStringList items;
+    for (qsizetype i = 0; i < entries.count(); ++i) {
+        QString error;
+        const std::optional<QString> item
+            = makeItem(entries.valueAtIndex(i), entryLabel(entries.labelAtIndex(i)), error);
+        if (!error.isEmpty()) {
+            logDataGroupFailure(person.uniqueId(), u"entry %1: %2"_s.arg(i).arg(error));
+            return std::nullopt;
+        }
+        if (!item)
+            continue;
+        if (primary == i)
+            items.prepend(*item);
+        else
+            items.append(*item);
+    }
+    return items;
+}
+
+QString entryLabel(const QString &storedLabel)
+{
+    if (storedLabel.isEmpty())
+        return storedLabel;
+    return QEV_NSStringAdditionsSubset::titleCaseString(ABLocalizedPropertyOrLabel(storedLabel));
+}
+
+std::optional<QString> textValue(const QVariant &value, QString &error)
+{
+    if (value.typeId() != QMetaType::QString) {
+        error = u"a %1 where text belongs"_s.arg(QString::fromLatin1(value.typeName()));
+        return std::nullopt;
+    }
+    return value.toString();
+}
+
+bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniqueId,
+                     const QStringList &items, bool isFirstDataGroup)
+{
+    if (items.isEmpty())
+        return isFirstDataGroup;
+    const QString groupClass = isFirstDataGroup ? u"datagroup_first"_s : u"datagroup"_s;
+    card += u"\t\t\t<div class=\"%1\" id=\"%2-%3\">\n"_s.arg(groupClass, idPrefix, uniqueId);
+    card += items.join(QString());
+    card += u"\t\t\t</div>\n"_s;
+    return false;
+}
+
+void logDataGroupFailure(const QString &what, const QString &why)
+{
+    systemLog(u"%1: %2"_s.arg(what, why));
+}

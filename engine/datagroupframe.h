@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The frame every data group of a card shares: one item per non-empty entry with the primary
+// entry first, written between an opening line (class "datagroup_first" for the card's
+// first group, "datagroup" after it) and a closing line, or nothing at all when there is no
+// item. A writer that meets a value it cannot read writes nothing, logs why, and leaves the
+// card as it was.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+#include <functional>
+#include <optional>
+
+class ABPerson;
+enum class ABProperty : std::uint8_t;
+
+/// Makes the item of one entry (value, shown label), or none to skip the entry; sets error
+/// to a reason when the value cannot be read.
+using EntryItemMaker = std::function<std::optional<QString>(const QVariant &value,
+                                                            const QString &label, QString &error)>;
+
+/// The items of a multi-value property, primary entry first; none (after logging) when an
+/// entry could not be read. A missing property gives no items.
+[[nodiscard]] std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
+                                                    const EntryItemMaker &makeItem);
+
+/// The label an entry shows: its label as the user reads it, in title case.
+[[nodiscard]] QString entryLabel(const QString &storedLabel);
+
+/// The text of a value that must be text; sets error otherwise.
+[[nodiscard]] std::optional<QString> textValue(const QVariant &value, QString &error);
+
+/// Appends the group of items with the id "<idPrefix>-<uniqueId>" when there is any item.
+/// Returns the first-group flag for the next group: false once a group is written.
+bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniqueId,
+                     const QStringList &items, bool isFirstDataGroup);
+
+/// Logs a writer's failure as one line: "<what failed>: <why>".
+void logDataGroupFailure(const QString &what, const QString &why);
