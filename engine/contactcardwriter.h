@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Renders one contact as a card of the page: picture column, name column (name, job title,
+// organization) and the data groups in the user's order. With picture saving on, it also
+// writes the contact's picture, or the generic person or company picture once per
+// generation, into the images folder; the preview renders with saving off.
+//
+//   ContactCardWriter cards(context, bundle, imagesFolder);
+//   for (const ABPerson *person : people) cards.parseContact(*person, page, true);
+#pragma once
+
+#include "engine/cardcontext.h"
+#include "engine/picturefiles.h"
+#include "util/bundle.h"
+
+#include <QString>
+
+#include <optional>
+
+class ABPerson;
+
+class ContactCardWriter final
+{
+public:
+    ContactCardWriter(const CardContext &context, Bundle bundle, const QString &imagesFolder);
+
+    /// Appends the card of person to page.
+    void parseContact(const ABPerson &person, QString &page, bool saveImage);
+
+private:
+    [[nodiscard]] std::optional<QString> pictureReference(const ABPerson &person, bool saveImage);
+    [[nodiscard]] std::optional<QString> genericPictureReference(const ABPerson &person,
+                                                                 bool saveImage);
+    void appendPictureColumn(const ABPerson &person, const QString &name, QString &page,
+                             bool saveImage);
+    void appendNameColumn(const ABPerson &person, const QString &name, QString &page) const;
+    void appendDataColumn(const ABPerson &person, const QString &name, QString &page) const;
+
+    CardContext m_context;
+    Bundle m_bundle;
+    PictureFiles m_pictures;
+    bool m_wroteGenericPersonJPG = false;
+    bool m_wroteGenericCompanyJPG = false;
+};

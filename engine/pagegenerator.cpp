@@ -1,0 +1,149 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/pagegenerator.h"
+
+#include "addressbook/groupselection.h"
+#include "engine/contactcardwriter.h"
+#include "engine/lettersections.h"
+#include "engine/uitext.h"
+#include "settings/exportsettings.h"
+#include "settings/preferencesstore.h"
+#include "settings/settingskeys.h"
+#include "settings/settingspaths.h"
+#include "util/stringadditions.h"
+#include "util/systemlog.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QSaveFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QList<ChosenGroup> chosenGroups(const ExportSettings &settings)
+{
+    QList<ChosenGroup> chosen;
+    for (const GroupChoice &choice : settings.groupsToUse.value_or(QList<GroupChoice>()))
+        chosen.append({choice.name, choice.include});
+    return chosen;
+}
+
+QString pageHead(const QString &css)
+{
+    return u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"\n"
+           "\t\t\"http://www.w3.org/TR/html4/loose.dtd\">\n"
+           "<html>\n"
+           "<head>\n"
+           "\t<title>%1</title>\n"
+           "\t<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\n"
+           "\t<meta name=\"robots\" content=\"noindex, nofollow\">\n"
+           "\t<style type=\"text/css\" title=\"text/css\" media=\"all\">\n"
+           "%2\n"
+           "\t</style>\n"
+           "</head>\n"
+           "<body>\n"
+           "\t<div id=\"toc_box\">\n\t\t<div id=\"toc\"><<toc>></div>\n\t</div>\n"
+           "\t<div>&nbsp;</div>\n"_s.arg(uiText("Address Book"), css);
+}
+
+QString letterIndex(const QList<LetterSection> &sections)
+{
+    QString index = u"\n"_s;
+    for (const LetterSection &section : sections)
+        index += u"\t\t\t<a class=\"toc_link\" href=\"#toc_%1\">%1</a> \n"_s.arg(section.title);
+    return index + u"\t\t"_s;
+}
+
+// One write, through a temporary file beside the page, so a failed or interrupted write
+// leaves the previous page as it was; folders that allow no temporary file get a direct write.
+QString writePage(const QString &path, const QString &page)
+{
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    const QByteArray bytes = page.toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        return u"%1: %2"_s.arg(path, file.errorString());
+    return {};
+}
+
+} // namespace
+
+PageGenerator::PageGenerator(PreferencesStore &store, ExportSettings &settings,
+                             const ContactStore &addressBook, Bundle bundle,
+                             QString addressBookPreferences)
+    : m_store(store)
+    , m_settings(settings)
+    , m_addressBook(addressBook)
+    , m_bundle(std::move(bundle))
+    , m_addressBookPreferences(addressBookPreferences.isEmpty()
+                                   ? SettingsPaths::addressBookPreferencesFile()
+                                   : std::move(addressBookPreferences))
+{}
+
+GenerationResult PageGenerator::generateHTML(const QString &path,
+                                             const GenerationProgress &progress)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const QFileInfo target(path);
+    const QString basePath = target.absolutePath();
+    m_store.setObject(target.fileName(), SettingsKeys::fileName);
+    const QString imagesFolder = basePath + u"/images"_s;
+    if (m_settings.includeImage)
+        makeTargetFolder(imagesFolder);
+
+    GenerationResult result;
+    const QString page = pageText(imagesFolder, progress, result.contactCount);
+    result.error = writePage(QDir(basePath).filePath(target.fileName()), page);
+    result.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    if (result.ok())
+        systemLog(QString::asprintf("Generated Vorlin for %d contacts in %f seconds.",
+                                    static_cast<int>(result.contactCount), result.seconds));
+    return result;
+}
+
+QString PageGenerator::pageText(const QString &imagesFolder, const GenerationProgress &progress,
+                                qsizetype &contactCount)
+{
+    if (progress)
+        progress(std::nullopt);
+    readDefaults(m_settings, m_store, m_addressBookPreferences);
+    const QList<const ABPerson *> people
+        = peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
+    contactCount = people.size();
+    const QList<LetterSection> sections = fileIntoSections(people, m_settings);
+    if (progress)
+        progress(0.0);
+
+    QString page = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
+    const CardContext context{m_settings, m_store, m_addressBook};
+    ContactCardWriter cards(context, m_bundle, imagesFolder);
+    qsizetype written = 0;
+    for (const LetterSection &section : sections) {
+        page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title);
+        for (const ABPerson *person : section.members) {
+            if (progress)
+                progress(static_cast<double>(written) / static_cast<double>(contactCount));
+            cards.parseContact(*person, page, true);
+            ++written;
+        }
+    }
+    page += u"</body>\n</html>\n"_s;
+    return QEV_NSStringAdditionsSubset::snr(page, u"<<toc>>"_s, letterIndex(sections));
+}
+
+bool PageGenerator::makeTargetFolder(const QString &path)
+{
+    const QStringList components = QDir::cleanPath(path).split(u'/');
+    QString prefix;
+    bool lastCreation = false;
+    for (const QString &component : components) {
+        prefix
+            = prefix.isEmpty() && component.isEmpty() ? u"/"_s : QDir(prefix).filePath(component);
+        if (component.isEmpty() || QFileInfo::exists(prefix))
+            continue;
+        lastCreation = QDir().mkdir(prefix);
+    }
+    return lastCreation;
+}

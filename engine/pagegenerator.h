@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Generates the whole page: takes a fresh settings snapshot, collects and sorts the contacts
+// of the chosen groups, files them under their letters, writes head, index, sections and
+// cards, and saves the page in one atomic write. The window and vorlin-export both run it and
+// show its progress.
+//
+//   PageGenerator generator(store, settings, addressBook);
+//   const GenerationResult result = generator.generateHTML(path, [](auto fraction) { ... });
+#pragma once
+
+#include "util/bundle.h"
+
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class ContactStore;
+class PreferencesStore;
+struct ExportSettings;
+
+struct GenerationResult
+{
+    QString error; // empty on success: "<file>: <reason>"
+    qsizetype contactCount = 0;
+    double seconds = 0;
+
+    [[nodiscard]] bool ok() const { return error.isEmpty(); }
+};
+
+/// Progress of a generation: none while the contacts are collected, then the fraction of
+/// cards written (0 to 1).
+using GenerationProgress = std::function<void(std::optional<double> fraction)>;
+
+class PageGenerator final
+{
+public:
+    /// settings is the caller's snapshot, refreshed by every generation.
+    PageGenerator(PreferencesStore &store, ExportSettings &settings,
+                  const ContactStore &addressBook, Bundle bundle = Bundle::main(),
+                  QString addressBookPreferences = {});
+
+    /// Writes the page to path, its pictures to "images" beside it, and stores the file
+    /// name as "fileName". On success the system log gets one line.
+    [[nodiscard]] GenerationResult generateHTML(const QString &path,
+                                                const GenerationProgress &progress = {});
+
+    /// Creates path and every missing folder above it. True when the last folder it had to
+    /// create was made; false when all existed already or creating one failed.
+    static bool makeTargetFolder(const QString &path);
+
+private:
+    [[nodiscard]] QString pageText(const QString &imagesFolder, const GenerationProgress &progress,
+                                   qsizetype &contactCount);
+
+    PreferencesStore &m_store;
+    ExportSettings &m_settings;
+    const ContactStore &m_addressBook;
+    Bundle m_bundle;
+    QString m_addressBookPreferences;
+};

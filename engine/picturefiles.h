@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Writes the pictures of a page into its "images" folder as PNG: a contact's own picture
+// (decoded with a memory limit, turned upright as the camera recorded it) and the generic
+// person and company pictures. Every file is written atomically and always inside the folder.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+/// What went wrong, or nothing.
+using PictureError = std::optional<QString>;
+
+class PictureFiles final
+{
+public:
+    /// Pictures needing more than this to decode are refused rather than exhausting memory.
+    static constexpr int kAllocationLimitMiB = 128;
+    /// The side of a generic picture in pixels: 48 points at twice the density.
+    static constexpr int kGenericPictureSide = 96;
+
+    explicit PictureFiles(QString imagesFolder);
+
+    /// The file name for a contact's picture: its identifier's key (the part before the
+    /// first ':'), made safe as a file name, with ".png".
+    [[nodiscard]] static QString contactFileName(const QString &uniqueId);
+
+    /// Decodes bytes and writes them as PNG under fileName.
+    [[nodiscard]] PictureError writeContactPicture(const QByteArray &bytes,
+                                                   const QString &fileName) const;
+    /// Writes the picture file at resourcePath, sized to the generic side, under fileName.
+    [[nodiscard]] PictureError writeGenericPicture(const QString &resourcePath,
+                                                   const QString &fileName) const;
+
+private:
+    [[nodiscard]] PictureError writePng(const class QImage &image, const QString &fileName) const;
+
+    QString m_imagesFolder;
+};

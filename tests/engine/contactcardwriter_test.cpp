@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/contactcardwriter.h"
+
+#include "addressbook/memorycontactstore.h"
+#include "contactbuilder.h"
+#include "enginetestsupport.h"
+#include "settings/exportsettings.h"
+#include "util/systemlog.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <QImageReader>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class Card : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        settings.dataOrder = QList<int>{0, 1, 2, 3, 4, 5, 6, 7};
+        QDir().mkpath(images());
+    }
+
+    QString render(const ABPerson &contact, bool save = true)
+    {
+        QString page;
+        writer.parseContact(contact, page, save);
+        return page;
+    }
+    [[nodiscard]] QString images() const { return pageFolder.filePath(u"images"_s); }
+
+    ExportSettings settings;
+    NoDateFormats dates;
+    MemoryContactStore addressBook;
+    TestBundle testBundle;
+    QTemporaryDir pageFolder;
+    ContactCardWriter writer{CardContext{settings, dates, addressBook}, testBundle.bundle(),
+                             pageFolder.filePath(u"images"_s)};
+};
+
+TEST_F(Card, contactWithoutDataHasNameAndEmptyDataColumn)
+{
+    settings.includeGenericImages = false;
+    EXPECT_EQ(render(person({{kABFirstNameProperty, u"Ann"_s}})),
+              u"\t<div class=\"card\" id=\"addressbook:ann:ABPerson\">\n"
+              "\t\t<div class=\"imagecolumn\">&nbsp;</div>\n"
+              "\t\t<div class=\"namecolumn\">\n"
+              "\t\t\t<div class=\"contactname\">Ann</div>\n"
+              "\t\t</div>\n"
+              "\t\t<div class=\"datacolumn\">\n"
+              "\t\t</div>\n"
+              "\t</div>\n"_s);
+}
+
+TEST_F(Card, withoutDataOrderTheDataColumnIsEmpty)
+{
+    settings.dataOrder.reset();
+    const QString card = render(person({{kABNoteProperty, u"hello"_s}}));
+    EXPECT_TRUE(card.contains(u"<div class=\"datacolumn\">\n\t\t</div>\n"_s));
+}
+
+TEST_F(Card, firstWrittenGroupIsFirstWhateverTheOrder)
+{
+    settings.dataOrder = QList<int>{7, 9, -1, 0};
+    const QString card = render(person({{kABPhoneProperty, listValue({{u"1"_s, u"home"_s}})}}));
+    EXPECT_TRUE(card.contains(u"<div class=\"datagroup_first\" id=\"phone-"_s));
+}
+
+TEST_F(Card, switchedOffKindIsNotWritten)
+{
+    settings.includeNote = false;
+    EXPECT_FALSE(render(person({{kABNoteProperty, u"hello"_s}})).contains(u"note-"_s));
+}
+
+struct JobRow
+{
+    std::string name;
+    std::optional<QString> title;
+    std::optional<QString> department;
+    std::optional<QString> shown;
+};
+
+class JobTitle : public Card, public testing::WithParamInterface<JobRow>
+{};
+
+TEST_P(JobTitle, combinesTitleAndDepartment)
+{
+    std::vector<std::pair<ABProperty, QVariant>> properties{{kABFirstNameProperty, u"Ann"_s}};
+    if (GetParam().title)
+        properties.emplace_back(kABJobTitleProperty, *GetParam().title);
+    if (GetParam().department)
+        properties.emplace_back(kABDepartmentProperty, *GetParam().department);
+    const QString card = render(person(properties));
+    if (GetParam().shown) {
+        EXPECT_TRUE(card.contains(u"<div class=\"jobtitle\">"_s + *GetParam().shown + u"</div>"_s))
+            << card.toStdString();
+    } else {
+        EXPECT_FALSE(card.contains(u"jobtitle"_s));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, JobTitle,
+    testing::Values(JobRow{"both", u"Chef"_s, u"Kitchen"_s, u"Chef, Kitchen"_s},
+                    JobRow{"titleOnly", u"Chef"_s, std::nullopt, u"Chef"_s},
+                    JobRow{"titleAndEmptyDepartment", u"Chef"_s, u""_s, u"Chef"_s},
+                    JobRow{"departmentOnly", std::nullopt, u"Kitchen"_s, u"Kitchen"_s},
+                    JobRow{"emptyTitleHidesDepartment", u""_s, u"Kitchen"_s, std::nullopt},
+                    JobRow{"neither", std::nullopt, std::nullopt, std::nullopt},
+                    JobRow{"escaped", u"R&D <lead>"_s, std::nullopt, u"R&#38;D &#60;lead&#62;"_s}),
+    RowName());
+
+TEST_F(Card, organizationShownUnlessItIsTheName)
+{
+    EXPECT_FALSE(
+        render(person({{kABOrganizationProperty, u"Acme & Co"_s}})).contains(u"organization"_s));
+    EXPECT_TRUE(render(person({{kABFirstNameProperty, u"Ann"_s},
+                               {kABOrganizationProperty, u"Acme & Co"_s}}))
+                    .contains(u"<div class=\"organization\">Acme &#38; Co</div>"_s));
+}
+
+TEST_F(Card, pictureIsWrittenAsPngNamedAfterTheKey)
+{
+    ABPerson contact(u"plain-id"_s);
+    contact.setValue(u"Dwayne \"Rock\""_s, kABFirstNameProperty);
+    contact.setImageData(pngBytes(10, Qt::red));
+    const QString card = render(contact);
+    EXPECT_TRUE(card.contains(u"<img class=\"contactimage\" src=\"images/plain-id.png\" "
+                              u"alt=\"Dwayne &#34;Rock&#34;\">"_s))
+        << card.toStdString();
+    EXPECT_EQ(QImageReader(images() + u"/plain-id.png"_s).format(), "png");
+}
+
+TEST_F(Card, pictureFileNeverLeavesTheImagesFolder)
+{
+    ABPerson contact(u"../../escape:ABPerson"_s);
+    contact.setImageData(pngBytes(4, Qt::blue));
+    render(contact);
+    EXPECT_FALSE(QFile::exists(pageFolder.filePath(u"../escape.png"_s)));
+    EXPECT_EQ(QDir(images()).entryList(QDir::Files).size(), 1);
+}
+
+TEST_F(Card, undecodablePictureIsLoggedAndLeftOut)
+{
+    QStringList log;
+    const SystemLogCapture capture([&](const QString &line) { log.append(line); });
+    ABPerson contact(u"bad:ABPerson"_s);
+    contact.setImageData("not a picture");
+    EXPECT_TRUE(render(contact).contains(u"<div class=\"imagecolumn\">&nbsp;</div>"_s));
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log.first().startsWith(u"bad:ABPerson: the picture cannot be decoded"_s));
+}
+
+TEST_F(Card, companiesShareOneGenericPictureWrittenOnce)
+{
+    const ABPerson acme = person({{kABOrganizationProperty, u"Acme"_s}, {kABPersonFlags, 1}});
+    EXPECT_TRUE(render(acme).contains(u"src=\"images/genericCompany.png\""_s));
+    const QString file = images() + u"/genericCompany.png"_s;
+    EXPECT_EQ(QImage(file).size(), QSize(96, 96));
+    QFile::remove(file);
+    EXPECT_TRUE(render(acme).contains(u"src=\"images/genericCompany.png\""_s));
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(render(person({})).contains(u"src=\"images/genericPerson.png\""_s));
+}
+
+TEST_F(Card, withoutSavingNothingIsWritten)
+{
+    ABPerson contact(u"p:ABPerson"_s);
+    contact.setImageData(pngBytes(4, Qt::blue));
+    EXPECT_TRUE(render(contact, false).contains(u"images/p.png"_s));
+    render(person({}), false);
+    EXPECT_TRUE(QDir(images()).isEmpty());
+}
+
+} // namespace

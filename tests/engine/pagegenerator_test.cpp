@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/pagegenerator.h"
+
+#include "addressbook/memorycontactstore.h"
+#include "contactbuilder.h"
+#include "engine/lettersections.h"
+#include "enginetestsupport.h"
+#include "settings/defaultsregistration.h"
+#include "settings/exportsettings.h"
+#include "settings/groupchoice.h"
+#include "settings/preferencesstore.h"
+#include "util/systemlog.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+ABPerson named(const QString &id, const QString &lastName)
+{
+    ABPerson contact(id + u":ABPerson"_s);
+    contact.setValue(lastName, kABLastNameProperty);
+    return contact;
+}
+
+TEST(LetterSections, followTheFirstContactOfEachLetterThenReserves)
+{
+    MemoryContactStore store;
+    QList<const ABPerson *> people;
+    for (const auto &[id, name] : std::vector<std::pair<QString, QString>>{{u"1"_s, u"Berg"_s},
+                                                                           {u"2"_s, u"Adler"_s},
+                                                                           {u"3"_s, u"Brandt"_s},
+                                                                           {u"4"_s, u"7even"_s},
+                                                                           {u"5"_s, u"$mith"_s},
+                                                                           {u"6"_s, u"Émile"_s},
+                                                                           {u"7"_s, {}}})
+        people.append(&store.addPerson(named(id, name)));
+    const QList<LetterSection> sections = fileIntoSections(people, ExportSettings());
+    QStringList titles;
+    for (const LetterSection &section : sections)
+        titles.append(section.title);
+    EXPECT_EQ(titles, (QStringList{u"B"_s, u"A"_s, u"E"_s, u"0-9"_s, u"*"_s}));
+    EXPECT_EQ(sections.first().members, (QList<const ABPerson *>{people[0], people[2]}));
+    EXPECT_EQ(sections.last().members, (QList<const ABPerson *>{people[4], people[6]}));
+}
+
+class Generation : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        store.registerDefaults(defaultSettings(u"body { color: red }"_s));
+        store.setObject(groupChoicesToVariant({{true, u"Ungrouped Contacts"_s}}), u"groupsToUse"_s);
+    }
+
+    GenerationResult generate(const QString &name = u"page.html"_s)
+    {
+        PageGenerator generator(store, settings, addressBook, testBundle.bundle(),
+                                folder.filePath(u"none.plist"_s));
+        const SystemLogCapture capture([&](const QString &line) { log.append(line); });
+        return generator.generateHTML(folder.filePath(name),
+                                      [&](std::optional<double> f) { progress.append(f); });
+    }
+    [[nodiscard]] QString page(const QString &name = u"page.html"_s) const
+    {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir folder;
+    TestBundle testBundle;
+    PreferencesStore store{{folder.filePath(u"prefs/user.plist"_s), {}}};
+    ExportSettings settings;
+    MemoryContactStore addressBook;
+    QStringList log;
+    QList<std::optional<double>> progress;
+};
+
+TEST_F(Generation, withoutContactsWritesAnEmptyIndex)
+{
+    const GenerationResult result = generate();
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.contactCount, 0);
+    EXPECT_TRUE(page().contains(u"<div id=\"toc\">\n\t\t</div>"_s));
+    EXPECT_FALSE(page().contains(u"toc_anchor"_s));
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log.first().startsWith(u"Generated Vorlin for 0 contacts in "_s));
+    EXPECT_TRUE(log.first().endsWith(u" seconds."_s));
+}
+
+TEST_F(Generation, writesHeadIndexSectionsAndCards)
+{
+    addressBook.addPerson(named(u"b"_s, u"Berg"_s));
+    addressBook.addPerson(named(u"a"_s, u"Adler"_s));
+    addressBook.addPerson(named(u"s"_s, u"$tar"_s));
+    store.setObject(u"<b>not escaped</b> %1 %2"_s, u"css"_s);
+    ASSERT_TRUE(generate().ok());
+    const QString text = page();
+    EXPECT_TRUE(
+        text.startsWith(u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"\n"
+                        u"\t\t\"http://www.w3.org/TR/html4/loose.dtd\">\n<html>\n<head>\n"
+                        u"\t<title>Address Book</title>\n"_s));
+    EXPECT_TRUE(text.contains(u"media=\"all\">\n<b>not escaped</b> %1 %2\n\t</style>\n"_s));
+    EXPECT_TRUE(text.contains(u"<div id=\"toc\">\n"
+                              u"\t\t\t<a class=\"toc_link\" href=\"#toc_A\">A</a> \n"
+                              u"\t\t\t<a class=\"toc_link\" href=\"#toc_B\">B</a> \n"
+                              u"\t\t\t<a class=\"toc_link\" href=\"#toc_*\">*</a> \n"
+                              u"\t\t</div>"_s));
+    EXPECT_TRUE(text.contains(u"\t<a class=\"toc_anchor\" name=\"toc_*\">*</a>\n"
+                              u"\t<div class=\"card\" id=\"addressbook:s:ABPerson\">"_s));
+    EXPECT_TRUE(text.endsWith(u"\t</div>\n</body>\n</html>\n"_s));
+    EXPECT_EQ(store.objectForKey(u"fileName"_s), u"page.html"_s);
+    EXPECT_EQ(progress, (QList<std::optional<double>>{std::nullopt, 0.0, 0.0, 1.0 / 3, 2.0 / 3}));
+}
+
+TEST_F(Generation, secondGenerationWritesTheGenericPicturesAgain)
+{
+    addressBook.addPerson(named(u"b"_s, u"Berg"_s));
+    ASSERT_TRUE(generate().ok());
+    const QString picture = folder.filePath(u"images/genericPerson.png"_s);
+    ASSERT_TRUE(QFile::remove(picture));
+    ASSERT_TRUE(generate().ok());
+    EXPECT_TRUE(QFile::exists(picture));
+}
+
+TEST_F(Generation, failedWriteLeavesTheOldPageIntact)
+{
+    ASSERT_TRUE(generate().ok());
+    const QString before = page();
+    // A file-size limit stands in for a full disk, even for root.
+    store.setObject(QString(200'000, u'x'), u"css"_s);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = old;
+    small.rlim_cur = 100'000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    const GenerationResult result = generate();
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.startsWith(folder.filePath(u"page.html"_s) + u": "_s));
+    EXPECT_EQ(page(), before);
+    EXPECT_EQ(log.filter(u"Generated Vorlin"_s).size(), 1); // the first generation's only
+}
+
+TEST(TargetFolder, createsEveryMissingLevel)
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(PageGenerator::makeTargetFolder(dir.filePath(u"a/b/c"_s)));
+    EXPECT_TRUE(QFileInfo(dir.filePath(u"a/b/c"_s)).isDir());
+    EXPECT_FALSE(PageGenerator::makeTargetFolder(dir.filePath(u"a/b"_s)));
+}
+
+} // namespace
