@@ -47,3 +47,20 @@ function(vorlin_bundle_executable target)
     RUNTIME_OUTPUT_DIRECTORY "${VORLIN_BUNDLE_CONTENTS}/MacOS")
   install(TARGETS ${target} RUNTIME DESTINATION "${VORLIN_INSTALL_CONTENTS}/MacOS")
 endfunction()
+
+# vorlin_install_command_link(<command> <executable>): <prefix>/bin/<command> as a relative
+# link to the bundle's <executable>, so the installed tree can move as a whole (DESTDIR,
+# packaging).
+include(GNUInstallDirs)
+function(vorlin_install_command_link command executable)
+  file(RELATIVE_PATH target "/prefix/${CMAKE_INSTALL_BINDIR}"
+       "/prefix/${VORLIN_INSTALL_CONTENTS}/MacOS/${executable}")
+  install(CODE "
+    set(vorlin_link \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${command}\")
+    message(STATUS \"Installing: \${vorlin_link}\")
+    get_filename_component(vorlin_link_dir \"\${vorlin_link}\" DIRECTORY)
+    file(MAKE_DIRECTORY \"\${vorlin_link_dir}\")
+    file(CREATE_LINK \"${target}\" \"\${vorlin_link}\" SYMBOLIC)
+    list(APPEND CMAKE_INSTALL_MANIFEST_FILES
+         \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${command}\")")
+endfunction()

@@ -3,6 +3,8 @@
 
 #include <QVariantMap>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -42,4 +44,19 @@ QVariant groupChoicesToVariant(const QList<GroupChoice> &choices)
     for (const GroupChoice &choice : choices)
         list.append(choice.toVariant());
     return list;
+}
+
+QList<GroupChoice> refreshedGroupChoices(const QStringList &groupNames,
+                                         const std::optional<QList<GroupChoice>> &stored)
+{
+    const QList<GroupChoice> previous = stored.value_or(QList<GroupChoice>());
+    QList<GroupChoice> refreshed;
+    refreshed.reserve(groupNames.size());
+    for (const QString &name : groupNames) {
+        const auto kept
+            = std::find_if(previous.cbegin(), previous.cend(),
+                           [&](const GroupChoice &choice) { return choice.name == name; });
+        refreshed.append(kept != previous.cend() ? *kept : GroupChoice{true, name});
+    }
+    return refreshed;
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <optional>
@@ -23,3 +24,10 @@ struct GroupChoice
 /// The stored list, entries that are not choices left out.
 [[nodiscard]] QList<GroupChoice> groupChoicesFromVariant(const QVariant &value);
 [[nodiscard]] QVariant groupChoicesToVariant(const QList<GroupChoice> &choices);
+
+/// The choices brought up to date with the groups that exist now (groupNames, in their
+/// order): a stored choice keeps its "include", a new group comes in ticked, a group that
+/// is gone drops out. Without stored choices every group is ticked.
+[[nodiscard]] QList<GroupChoice>
+refreshedGroupChoices(const QStringList &groupNames,
+                      const std::optional<QList<GroupChoice>> &stored);

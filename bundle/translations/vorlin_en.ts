@@ -5,6 +5,20 @@
      English text differs from the key and from the text built into the program appear. -->
 <TS version="2.1" language="en" sourcelanguage="en">
 <context>
+    <name>ui</name>
+    <message>
+        <source>stripList</source>
+        <extracomment>Prefixes that sorting and the letter index ignore, separated by "|"; each ends in its blank.</extracomment>
+        <translation>The |A |An </translation>
+    </message>
+    <message>
+        <source>sampleNote</source>
+        <extracomment>The note of the preview's sample contact.</extracomment>
+        <translation>This is the note field.
+Line breaks in a note show as they were typed.</translation>
+    </message>
+</context>
+<context>
     <name>ui_svc</name>
     <message>
         <source>s002</source>

@@ -119,3 +119,47 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 } // namespace
+
+namespace {
+
+struct RefreshRow
+{
+    std::string name;
+    QStringList groups;
+    std::optional<QList<GroupChoice>> stored;
+    QList<GroupChoice> expected;
+};
+
+class RefreshGroups : public testing::TestWithParam<RefreshRow>
+{};
+
+TEST_P(RefreshGroups, keepsChoicesAddsNewGroupsDropsGoneOnes)
+{
+    EXPECT_EQ(refreshedGroupChoices(GetParam().groups, GetParam().stored), GetParam().expected);
+}
+
+const QStringList groups{u"Ungrouped Contacts"_s, u"Family"_s, u"Work"_s};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, RefreshGroups,
+    testing::Values(
+        RefreshRow{"firstStartTicksAll",
+                   groups,
+                   std::nullopt,
+                   {{true, u"Ungrouped Contacts"_s}, {true, u"Family"_s}, {true, u"Work"_s}}},
+        RefreshRow{"emptyStoredTicksAll",
+                   groups,
+                   QList<GroupChoice>{},
+                   {{true, u"Ungrouped Contacts"_s}, {true, u"Family"_s}, {true, u"Work"_s}}},
+        RefreshRow{"storedKeptNewTickedGoneDropped",
+                   groups,
+                   QList<GroupChoice>{
+                       {false, u"Work"_s}, {false, u"Old"_s}, {false, u"Ungrouped Contacts"_s}},
+                   {{false, u"Ungrouped Contacts"_s}, {true, u"Family"_s}, {false, u"Work"_s}}},
+        RefreshRow{"firstOfDuplicatesWins",
+                   {u"Work"_s},
+                   QList<GroupChoice>{{false, u"Work"_s}, {true, u"Work"_s}},
+                   {{false, u"Work"_s}}}),
+    RowName());
+
+} // namespace

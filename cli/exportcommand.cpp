@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/exportcommand.h"
+
+#include "addressbook/groupselection.h"
+#include "addressbook/memorycontactstore.h"
+#include "addressbook/vcardstore.h"
+#include "cli/terminalprogress.h"
+#include "engine/pagegenerator.h"
+#include "engine/previewpage.h"
+#include "settings/exportsettings.h"
+#include "settings/groupchoice.h"
+#include "settings/preferencesstore.h"
+#include "settings/settingskeys.h"
+#include "settings/settingspaths.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString expandedHome(const QString &path)
+{
+    if (path == u"~" || path.startsWith(u"~/"))
+        return QDir::homePath() + path.mid(1);
+    return path;
+}
+
+QString defaultContactsFolder()
+{
+    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    const QString base = !dataHome.isEmpty() && QDir::isAbsolutePath(dataHome)
+        ? dataHome
+        : QDir::homePath() + u"/.local/share"_s;
+    return base + u"/contacts"_s;
+}
+
+} // namespace
+
+ExportCommand::ExportCommand(PreferencesStore &store, Bundle bundle, std::FILE *out, std::FILE *err)
+    : m_store(store)
+    , m_bundle(std::move(bundle))
+    , m_out(out)
+    , m_err(err)
+{}
+
+int ExportCommand::run(const ExportOptions &options)
+{
+    if (options.previewHtml)
+        return printPreview();
+
+    const std::optional<QString> path = addressBookPath(options);
+    if (!path) {
+        print(m_err,
+              u"vorlin-export: no address book to read. Name one with --address-book PATH "
+              "(a .vcf file or a folder of them), or store its path as the preference "
+              "\"addressBookPath\".\n"_s);
+        return 2;
+    }
+    const QFileInfo source(*path);
+    if (!source.exists() || !source.isReadable()) {
+        print(m_err,
+              u"vorlin-export: %1: %2\n"_s.arg(
+                  *path, source.exists() ? u"cannot be read"_s : u"no such file or folder"_s));
+        return 2;
+    }
+    const ContactStoreRead read = readVCardStore(*path);
+    for (const QString &problem : read.diagnostics)
+        print(m_err, u"vorlin-export: warning: %1\n"_s.arg(problem));
+    refreshGroups(*read.store);
+
+    const QString target = outputPath(options);
+    PageGenerator::makeTargetFolder(QFileInfo(target).absolutePath());
+    ExportSettings settings;
+    readDefaults(settings, m_store, SettingsPaths::addressBookPreferencesFile());
+    PageGenerator generator(m_store, settings, *read.store, m_bundle);
+    TerminalProgress progress(!options.quiet, m_err);
+    const GenerationResult result
+        = generator.generateHTML(target, [&](std::optional<double> f) { progress.update(f); });
+    if (!result.ok()) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(result.error));
+        return 1;
+    }
+    print(m_out, target + u'\n');
+    return 0;
+}
+
+int ExportCommand::printPreview()
+{
+    ExportSettings settings;
+    readDefaults(settings, m_store, SettingsPaths::addressBookPreferencesFile());
+    const MemoryContactStore noAddressBook;
+    const PreviewPage preview(m_bundle);
+    print(m_out,
+          preview.render(CardContext{settings, m_store, noAddressBook},
+                         m_store.objectForKey(SettingsKeys::css).toString()));
+    return 0;
+}
+
+std::optional<QString> ExportCommand::addressBookPath(const ExportOptions &options) const
+{
+    if (options.addressBook)
+        return options.addressBook;
+    const QString stored = m_store.objectForKey(SettingsKeys::addressBookPath).toString();
+    if (!stored.isEmpty())
+        return expandedHome(stored);
+    const QString contacts = defaultContactsFolder();
+    if (QFileInfo::exists(contacts))
+        return contacts;
+    return std::nullopt;
+}
+
+QString ExportCommand::outputPath(const ExportOptions &options) const
+{
+    if (options.output)
+        return QFileInfo(*options.output).absoluteFilePath();
+    const QString lastFolder
+        = m_store.objectForKey(SettingsKeys::navLastCurrentDirectory).toString();
+    const QString folder
+        = lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s : expandedHome(lastFolder);
+    return QDir(folder).filePath(m_store.objectForKey(SettingsKeys::fileName).toString());
+}
+
+// As the window's Refresh does at start: stored choices kept, new groups ticked, vanished
+// ones dropped; so a first run exports everything.
+void ExportCommand::refreshGroups(const ContactStore &addressBook)
+{
+    const QVariant stored = m_store.objectForKey(SettingsKeys::groupsToUse);
+    const std::optional<QList<GroupChoice>> previous
+        = stored.isValid() ? std::optional(groupChoicesFromVariant(stored)) : std::nullopt;
+    m_store.setObject(
+        groupChoicesToVariant(refreshedGroupChoices(allGroupNames(addressBook), previous)),
+        SettingsKeys::groupsToUse);
+}
+
+void ExportCommand::print(std::FILE *stream, const QString &text) const
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fflush(stream);
+}

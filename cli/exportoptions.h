@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What vorlin-export was asked to do, read from its command line.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct ExportOptions
+{
+    std::optional<QString> addressBook;
+    std::optional<QString> output;
+    bool previewHtml = false;
+    bool quiet = false;
+};
+
+struct ExportOptionsParse
+{
+    std::optional<ExportOptions> options; // none: stop with exitStatus after printing message
+    QString message;                      // help, version or the error
+    int exitStatus = 0;
+};
+
+/// Parses arguments (the program name first).
+[[nodiscard]] ExportOptionsParse parseExportOptions(const QStringList &arguments);

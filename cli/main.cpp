@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// vorlin-export: writes the address book as one HTML page with the settings of the Vorlin
+// window, or prints the window's preview page.
+#include "cli/exportcommand.h"
+#include "settings/defaultsregistration.h"
+#include "settings/preferencesstore.h"
+#include "util/bundletranslations.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    // Decoding and writing pictures needs no display, so no GUI application either.
+    QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(u"vorlin-export"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VORLIN_VERSION));
+
+    const ExportOptionsParse parse = parseExportOptions(QCoreApplication::arguments());
+    if (!parse.options) {
+        std::fputs(parse.message.toUtf8().constData(), parse.exitStatus == 0 ? stdout : stderr);
+        return parse.exitStatus;
+    }
+    const Bundle bundle = Bundle::main();
+    BundleTranslations translations = BundleTranslations::load(bundle);
+    translations.install();
+    PreferencesStore &store = PreferencesStore::standard();
+    registerDefaultSettings(store, bundle);
+    return ExportCommand(store, bundle).run(*parse.options);
+}

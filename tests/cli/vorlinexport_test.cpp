@@ -1,0 +1,164 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs the built vorlin-export in a home of its own, as a user would.
+#include "util/propertylist.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+const QByteArray twoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;;;\r\n"
+                            "CATEGORIES:Friends\r\nEND:VCARD\r\n"
+                            "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bo\r\nN:Berg;Bo;;;\r\nEND:VCARD\r\n";
+
+class VorlinExport : public testing::Test
+{
+protected:
+    Outcome run(const QStringList &arguments)
+    {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"HOME"_s, home.path());
+        environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
+        environment.insert(u"XDG_DATA_HOME"_s, home.filePath(u".local/share"_s));
+        process.setProcessEnvironment(environment);
+        process.setWorkingDirectory(home.path());
+        process.start(QString::fromUtf8(VORLIN_EXPORT_PROGRAM), arguments);
+        process.waitForFinished(60'000);
+        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+                QString::fromUtf8(process.readAllStandardOutput()),
+                QString::fromUtf8(process.readAllStandardError())};
+    }
+    void write(const QString &name, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(home.filePath(name)).absolutePath());
+        QFile file(home.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    [[nodiscard]] QString read(const QString &name) const
+    {
+        QFile file(home.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    QTemporaryDir home;
+};
+
+TEST_F(VorlinExport, firstRunExportsEveryGroup)
+{
+    write(u"book.vcf"_s, twoCards);
+    const Outcome result
+        = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"out/a.html"_s});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, home.filePath(u"out/a.html"_s) + u'\n');
+    const QString page = read(u"out/a.html"_s);
+    EXPECT_TRUE(page.contains(u"addressbook:ann:ABPerson"_s));
+    EXPECT_TRUE(page.contains(u"addressbook:bo:ABPerson"_s));
+    const QString prefs = read(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s);
+    EXPECT_TRUE(prefs.contains(u"<string>Friends</string>"_s));
+    EXPECT_TRUE(prefs.contains(u"<string>a.html</string>"_s));
+}
+
+TEST_F(VorlinExport, storedChoicesAreKept)
+{
+    write(u"book.vcf"_s, twoCards);
+    write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
+          *toXmlPropertyList(QVariantMap{
+              {u"groupsToUse"_s,
+               QVariantList{QVariantMap{{u"include"_s, false}, {u"name"_s, u"Friends"_s}}}}}));
+    ASSERT_EQ(run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s}).status, 0);
+    EXPECT_FALSE(read(u"a.html"_s).contains(u"addressbook:ann:ABPerson"_s));
+    EXPECT_TRUE(read(u"a.html"_s).contains(u"addressbook:bo:ABPerson"_s));
+}
+
+TEST_F(VorlinExport, findsTheAddressBookInThePreferencesOrTheDataFolder)
+{
+    write(u".local/share/contacts/one.vcf"_s, twoCards);
+    ASSERT_EQ(run({u"--output"_s, u"a.html"_s}).status, 0);
+    write(u"elsewhere.vcf"_s, twoCards);
+    write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
+          *toXmlPropertyList(QVariantMap{{u"addressBookPath"_s, u"~/elsewhere.vcf"_s},
+                                         {u"NSNavLastCurrentDirectory"_s, u"~/pages"_s}}));
+    const Outcome result = run({});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, home.filePath(u"pages/vorlin.html"_s) + u'\n');
+}
+
+TEST_F(VorlinExport, badCardsAreWarnedAboutAndTheRestExported)
+{
+    write(u"book.vcf"_s, twoCards + "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Cut;Off\r\n");
+    const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.err.contains(u"vorlin-export: warning: "_s)) << result.err.toStdString();
+    EXPECT_TRUE(read(u"a.html"_s).contains(u"addressbook:bo:ABPerson"_s));
+}
+
+TEST_F(VorlinExport, unwritablePageFailsWithOneLine)
+{
+    write(u"book.vcf"_s, twoCards);
+    QDir().mkpath(home.filePath(u"taken.html"_s));
+    const Outcome result
+        = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"taken.html"_s});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(
+        result.err.contains(u"vorlin-export: "_s + home.filePath(u"taken.html"_s) + u": "_s))
+        << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(u"Generated Vorlin"_s));
+}
+
+struct StatusRow
+{
+    std::string name;
+    QStringList arguments;
+    int status;
+    QString errorText;
+};
+
+class ExitStatus : public VorlinExport, public testing::WithParamInterface<StatusRow>
+{};
+
+TEST_P(ExitStatus, saysWhatIsWrong)
+{
+    const Outcome result = run(GetParam().arguments);
+    EXPECT_EQ(result.status, GetParam().status);
+    EXPECT_TRUE(result.err.contains(GetParam().errorText)) << result.err.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ExitStatus,
+    testing::Values(StatusRow{"noAddressBook", {}, 2, u"--address-book PATH"_s},
+                    StatusRow{"missingAddressBook",
+                              {u"--address-book"_s, u"nope.vcf"_s},
+                              2,
+                              u"nope.vcf: no such file or folder"_s},
+                    StatusRow{"unknownOption", {u"--colour"_s}, 2, u"colour"_s},
+                    StatusRow{"strayArgument", {u"extra"_s}, 2, u"extra"_s}),
+    RowName());
+
+TEST_F(VorlinExport, previewHtmlPrintsThePreviewAndWritesNothing)
+{
+    const Outcome result = run({u"--preview-html"_s});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.out.startsWith(u"<!DOCTYPE HTML PUBLIC"_s));
+    EXPECT_TRUE(result.out.contains(u"<div class=\"card\""_s));
+    EXPECT_FALSE(QDir(home.filePath(u"Desktop"_s)).exists());
+}
+
+} // namespace
