@@ -57,12 +57,11 @@ QString letterIndex(const QList<LetterSection> &sections)
 
 // One write, through a temporary file beside the page, so a failed or interrupted write
 // leaves the previous page as it was; folders that allow no temporary file get a direct write.
-QString writePage(const QString &path, const QString &page)
+QString writePage(const QString &path, const QByteArray &page)
 {
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
-    const QByteArray bytes = page.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size() || !file.commit())
         return u"%1: %2"_s.arg(path, file.errorString());
     return {};
 }
@@ -94,7 +93,7 @@ GenerationResult PageGenerator::generateHTML(const QString &path,
         makeTargetFolder(imagesFolder);
 
     GenerationResult result;
-    const QString page = pageText(imagesFolder, progress, result.contactCount);
+    const QByteArray page = pageText(imagesFolder, progress, result.contactCount);
     result.error = writePage(QDir(basePath).filePath(target.fileName()), page);
     result.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     if (result.ok())
@@ -103,8 +102,8 @@ GenerationResult PageGenerator::generateHTML(const QString &path,
     return result;
 }
 
-QString PageGenerator::pageText(const QString &imagesFolder, const GenerationProgress &progress,
-                                qsizetype &contactCount)
+QByteArray PageGenerator::pageText(const QString &imagesFolder, const GenerationProgress &progress,
+                                   qsizetype &contactCount)
 {
     if (progress)
         progress(std::nullopt);
@@ -116,21 +115,29 @@ QString PageGenerator::pageText(const QString &imagesFolder, const GenerationPro
     if (progress)
         progress(0.0);
 
-    QString page = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
+    // The index goes into the head only: the cards hold contact text, which must never be
+    // able to place markup, and the page is built as UTF-8 card by card so that it is held
+    // in memory once, not three times.
+    const QString head = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
+    QByteArray page
+        = QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8();
     const CardContext context{m_settings, m_store, m_addressBook};
     ContactCardWriter cards(context, m_bundle, imagesFolder);
+    QString text;
     qsizetype written = 0;
     for (const LetterSection &section : sections) {
-        page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title);
+        page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8();
         for (const ABPerson *person : section.members) {
             if (progress)
                 progress(static_cast<double>(written) / static_cast<double>(contactCount));
-            cards.parseContact(*person, page, true);
+            text.clear();
+            cards.parseContact(*person, text, true);
+            page += text.toUtf8();
             ++written;
         }
     }
-    page += u"</body>\n</html>\n"_s;
-    return QEV_NSStringAdditionsSubset::snr(page, u"<<toc>>"_s, letterIndex(sections));
+    page += "</body>\n</html>\n";
+    return page;
 }
 
 bool PageGenerator::makeTargetFolder(const QString &path)

@@ -10,6 +10,7 @@
 
 #include "util/bundle.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <functional>
@@ -50,8 +51,8 @@ public:
     static bool makeTargetFolder(const QString &path);
 
 private:
-    [[nodiscard]] QString pageText(const QString &imagesFolder, const GenerationProgress &progress,
-                                   qsizetype &contactCount);
+    [[nodiscard]] QByteArray pageText(const QString &imagesFolder,
+                                      const GenerationProgress &progress, qsizetype &contactCount);
 
     PreferencesStore &m_store;
     ExportSettings &m_settings;
