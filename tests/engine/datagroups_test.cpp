@@ -339,7 +339,10 @@ INSTANTIATE_TEST_SUITE_P(
                     PostalRow{"directionMarksRemoved",
                               with(springfield, kABAddressStreetKey, u"\u200F1 Main\u200E St"_s),
                               u"1 Main St<br>Springfield, IL 62701"_s},
-                    PostalRow{"nothingToShow", QVariantMap{}, std::nullopt}),
+                    PostalRow{"markBeforeLineBreakKeepsTheBreak",
+                  with(springfield, kABAddressStreetKey, u"\u200E\n1 Main St"_s),
+                  u"<br>1 Main St<br>Springfield, IL 62701"_s},
+        PostalRow{"nothingToShow", QVariantMap{}, std::nullopt}),
     RowName());
 
 TEST_F(Writers, primaryAddressFirst)
