@@ -105,18 +105,18 @@ constexpr std::array fieldNames{
 
 Field fieldOf(QByteArrayView name)
 {
-    const auto less = [](const FieldName &entry, QByteArrayView key) {
-        return QByteArrayView(entry.name.data(), qsizetype(entry.name.size()))
-                   .compare(key, Qt::CaseInsensitive)
-            < 0;
-    };
-    const auto it = std::lower_bound(fieldNames.begin(), fieldNames.end(), name, less);
-    if (it == fieldNames.end()
-        || QByteArrayView(it->name.data(), qsizetype(it->name.size()))
-                .compare(name, Qt::CaseInsensitive)
-            != 0)
-        return Field::Unknown;
-    return it->field;
+    std::array<char, 32> upper{};
+    if (name.size() >= qsizetype(upper.size()))
+        return Field::Unknown; // longer than any name we read
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        upper[std::size_t(i)] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    }
+    const std::string_view key(upper.data(), std::size_t(name.size()));
+    const auto it = std::lower_bound(
+        fieldNames.begin(), fieldNames.end(), key,
+        [](const FieldName &entry, std::string_view wanted) { return entry.name < wanted; });
+    return it != fieldNames.end() && it->name == key ? it->field : Field::Unknown;
 }
 
 bool equalsIgnoringCase(QStringView text, QStringView word)
@@ -249,12 +249,12 @@ public:
 private:
     struct Entries
     {
-        std::optional<MultiValue> values;
         int bestPreference = INT_MAX;
-        QString primary;
+        qsizetype primary = -1;
+        QStringList handles; // of a messaging service, to keep each once
     };
 
-    void collectItemLabels();
+    void readCardWide();
     void read(const VCardProperty &property);
     QString text(const VCardProperty &property)
     {
@@ -266,7 +266,9 @@ private:
     }
     std::optional<QString> itemLabel(const VCardProperty &property) const;
     QString labelOr(const VCardProperty &property, const QString &fallback) const;
+    QString &slot(ABProperty property) { return m_texts[std::size_t(property)]; }
     void setText(ABProperty property, const QString &value);
+    void track(ABProperty property, qsizetype index, int preference);
     void add(ABProperty property, const QVariant &value, const QString &label, int preference);
     void addHandle(ABProperty property, const QString &handle, const VCardProperty &source);
     void readName(const VCardProperty &property);
@@ -277,17 +279,19 @@ private:
     void readMessaging(const VCardProperty &property);
     void readPicture(const VCardProperty &property, QByteArray &target);
     void completeNames();
-    ABPerson makePerson(QString uniqueId);
+    void finishPerson();
 
     const VCardCard &m_card;
     VCardDiagnostics &m_diagnostics;
-    std::array<QVariant, kABPropertyCount> m_values;
+    std::optional<ABPerson> m_person;
+    std::array<QString, kABPropertyCount> m_texts; // null: not set
     std::array<Entries, kABPropertyCount> m_entries;
     QVarLengthArray<std::pair<QByteArrayView, QString>, 8> m_itemLabels;
     QVarLengthArray<std::pair<QByteArrayView, QString>, 4> m_itemCountries;
     QString m_uid;
     QString m_formattedName;
     QStringList m_notes;
+    ContactDate m_birthday;
     QByteArray m_photo;
     QByteArray m_cardPicture;
     bool m_company = false;
@@ -301,15 +305,22 @@ ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnost
     , m_diagnostics(diagnostics)
 {}
 
-void ContactBuilder::collectItemLabels()
+// What the other lines of a card depend on: item labels and countries, whether it is a
+// group, and its UID (which names the person).
+void ContactBuilder::readCardWide()
 {
     for (const VCardProperty &property : m_card.properties) {
-        if (property.group.isEmpty())
+        if (property.is("UID")) {
+            m_uid = plainText(property).trimmed();
+        } else if (property.is("KIND") || property.is("X-ADDRESSBOOKSERVER-KIND")) {
+            m_group = m_group || equalsIgnoringCase(plainText(property), u"group");
+        } else if (property.group.isEmpty()) {
             continue;
-        if (property.is("X-ABLABEL"))
+        } else if (property.is("X-ABLABEL")) {
             m_itemLabels.append({property.group, normalizedLabel(plainText(property))});
-        else if (property.is("X-ABADR"))
+        } else if (property.is("X-ABADR")) {
             m_itemCountries.append({property.group, plainText(property).trimmed()});
+        }
     }
 }
 
@@ -332,20 +343,23 @@ QString ContactBuilder::labelOr(const VCardProperty &property, const QString &fa
 void ContactBuilder::setText(ABProperty property, const QString &value)
 {
     if (!value.isEmpty())
-        m_values[std::size_t(property)] = value;
+        slot(property) = value;
+}
+
+void ContactBuilder::track(ABProperty property, qsizetype index, int preference)
+{
+    Entries &entries = m_entries[std::size_t(property)];
+    if (preference < entries.bestPreference) {
+        entries.bestPreference = preference;
+        entries.primary = index;
+    }
 }
 
 void ContactBuilder::add(ABProperty property, const QVariant &value, const QString &label,
                          int preference)
 {
-    Entries &entries = m_entries[std::size_t(property)];
-    if (!entries.values)
-        entries.values.emplace();
-    const QString identifier = entries.values->addValue(value, label);
-    if (preference < entries.bestPreference) {
-        entries.bestPreference = preference;
-        entries.primary = identifier;
-    }
+    if (m_person) // a group card keeps only its name and members
+        track(property, m_person->addEntry(property, label, value), preference);
 }
 
 // Exporters often write one handle twice, as X-AIM and as IMPP; it is kept once.
@@ -355,15 +369,16 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
     if (handle.isEmpty())
         return;
     Entries &entries = m_entries[std::size_t(property)];
-    for (qsizetype i = 0; entries.values && i < entries.values->count(); ++i) {
-        if (entries.values->valueAtIndex(i).toString().compare(handle, Qt::CaseInsensitive) == 0) {
+    for (qsizetype i = 0; i < entries.handles.size(); ++i) {
+        if (entries.handles[i].compare(handle, Qt::CaseInsensitive) == 0) {
             if (preference(source) < entries.bestPreference) {
                 entries.bestPreference = preference(source);
-                entries.primary = entries.values->identifierAtIndex(i);
+                entries.primary = i;
             }
             return;
         }
     }
+    entries.handles.append(handle);
     add(property, handle, labelOr(source, placeLabel(source)), preference(source));
 }
 
@@ -373,9 +388,13 @@ void ContactBuilder::readName(const VCardProperty &property)
                                                      kABMiddleNameProperty, kABTitleProperty,
                                                      kABSuffixProperty};
     const QString value = text(property);
-    const QList<QStringView> components = VCardValue::split(value, u';');
+    const VCardValue::Parts components = VCardValue::split(value, u';');
     for (qsizetype i = 0; i < components.size() && i < qsizetype(order.size()); ++i) {
-        // Each component may be a list ("Philip,Paul"); it is shown as words.
+        if (!components[i].contains(u',') && !components[i].contains(u'\\')) {
+            setText(order[std::size_t(i)], components[i].trimmed().toString());
+            continue;
+        }
+        // A component may be a list ("Philip,Paul"); it is shown as words.
         QStringList words;
         for (const QStringView word : VCardValue::split(components[i], u','))
             words.append(VCardValue::unescape(word).trimmed());
@@ -387,8 +406,8 @@ void ContactBuilder::readName(const VCardProperty &property)
 void ContactBuilder::readOrganization(const VCardProperty &property)
 {
     const QString value = text(property);
-    const QList<QStringView> units = VCardValue::split(value, u';');
-    setText(kABOrganizationProperty, VCardValue::unescape(units.first()).trimmed());
+    const VCardValue::Parts units = VCardValue::split(value, u';');
+    setText(kABOrganizationProperty, VCardValue::unescape(units.front()).trimmed());
     QStringList departments;
     for (qsizetype i = 1; i < units.size(); ++i)
         departments.append(VCardValue::unescape(units[i]).trimmed());
@@ -399,29 +418,23 @@ void ContactBuilder::readOrganization(const VCardProperty &property)
 void ContactBuilder::readAddress(const VCardProperty &property)
 {
     const QString value = text(property);
-    const QList<QStringView> parts = VCardValue::split(value, u';');
+    const VCardValue::Parts parts = VCardValue::split(value, u';');
     const auto part = [&](qsizetype i) {
         return i < parts.size() ? VCardValue::unescape(parts[i]).trimmed() : QString();
     };
     QStringList streetLines{part(0), part(1), part(2)}; // post office box, extended, street
     streetLines.removeAll(QString());
-    QVariantMap address;
-    const auto put = [&address](const QString &key, const QString &text) {
-        if (!text.isEmpty())
-            address.insert(key, text);
-    };
-    put(kABAddressStreetKey, streetLines.join(u'\n'));
-    put(kABAddressCityKey, part(3));
-    put(kABAddressStateKey, part(4));
-    put(kABAddressZIPKey, part(5));
-    put(kABAddressCountryKey, part(6));
+    std::array<QString, 6> fields{streetLines.join(u'\n'), part(3), part(4), part(5), part(6)};
     for (const auto &[group, code] : m_itemCountries) {
         if (!property.group.isEmpty() && group.compare(property.group, Qt::CaseInsensitive) == 0)
-            put(kABAddressCountryCodeKey, code.toLower());
+            fields[5] = code.toLower();
     }
-    if (!address.isEmpty())
-        add(kABAddressProperty, address, labelOr(property, placeLabel(property)),
-            preference(property));
+    if (std::all_of(fields.begin(), fields.end(), [](const QString &f) { return f.isEmpty(); }))
+        return;
+    if (m_person)
+        track(kABAddressProperty,
+              m_person->addAddress(labelOr(property, placeLabel(property)), fields),
+              preference(property));
 }
 
 void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
@@ -438,8 +451,8 @@ void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
         return;
     }
     if (target == kABBirthdayProperty) {
-        if (!m_values[std::size_t(target)].isValid())
-            m_values[std::size_t(target)] = QVariant::fromValue(*date);
+        if (!m_birthday.isValid())
+            m_birthday = *date;
         return;
     }
     add(target, QVariant::fromValue(*date), labelOr(property, label), preference(property));
@@ -509,16 +522,14 @@ void ContactBuilder::read(const VCardProperty &property)
     case Field::Anniversary:
         return readDate(property, kABOtherDatesProperty, kABAnniversaryLabel);
     case Field::Uid:
-        m_uid = plainText(property).trimmed();
-        return;
-    case Field::Kind:
-        m_group = m_group || equalsIgnoringCase(plainText(property), u"group");
-        m_company = m_company || equalsIgnoringCase(plainText(property), u"org")
-            || equalsIgnoringCase(plainText(property), u"organization");
-        return;
     case Field::GroupKind:
-        m_group = m_group || equalsIgnoringCase(plainText(property), u"group");
+        return; // read with the card as a whole
+    case Field::Kind: {
+        const QString kind = plainText(property);
+        m_company = m_company || equalsIgnoringCase(kind, u"org")
+            || equalsIgnoringCase(kind, u"organization");
         return;
+    }
     case Field::ShowAs:
         m_company = m_company || equalsIgnoringCase(plainText(property), u"company");
         return;
@@ -610,61 +621,64 @@ void ContactBuilder::completeNames()
     if (m_formattedName.isEmpty())
         return;
     if (m_company) {
-        if (!m_values[std::size_t(kABOrganizationProperty)].isValid())
+        if (slot(kABOrganizationProperty).isNull())
             setText(kABOrganizationProperty, m_formattedName);
         return;
     }
     for (const ABProperty part : {kABFirstNameProperty, kABLastNameProperty, kABMiddleNameProperty,
                                   kABTitleProperty, kABSuffixProperty}) {
-        if (m_values[std::size_t(part)].isValid())
+        if (!slot(part).isNull())
             return;
     }
-    if (m_values[std::size_t(kABOrganizationProperty)].toString() != m_formattedName)
+    if (slot(kABOrganizationProperty) != m_formattedName)
         setText(kABFirstNameProperty, m_formattedName);
 }
 
-ABPerson ContactBuilder::makePerson(QString uniqueId)
+void ContactBuilder::finishPerson()
 {
     completeNames();
-    if (m_company)
-        m_values[std::size_t(kABPersonFlags)] = kABShowAsCompany;
     if (!m_notes.isEmpty())
         setText(kABNoteProperty, m_notes.join(u'\n'));
-    ABPerson person(std::move(uniqueId));
     for (int i = 0; i < kABPropertyCount; ++i) {
-        Entries &entries = m_entries[std::size_t(i)];
-        if (entries.values) {
-            entries.values->setPrimaryIdentifier(entries.primary);
-            m_values[std::size_t(i)] = QVariant::fromValue(*entries.values);
-        }
-        if (m_values[std::size_t(i)].isValid())
-            person.setValue(m_values[std::size_t(i)], static_cast<ABProperty>(i));
+        const auto property = static_cast<ABProperty>(i);
+        if (!m_texts[std::size_t(i)].isNull())
+            m_person->setText(property, m_texts[std::size_t(i)]);
+        if (m_entries[std::size_t(i)].primary >= 0)
+            m_person->setPrimary(property, m_entries[std::size_t(i)].primary);
     }
-    person.setImageData(m_photo.isEmpty() ? m_cardPicture : m_photo);
-    return person;
+    if (m_company)
+        m_person->setValue(kABShowAsCompany, kABPersonFlags);
+    if (m_birthday.isValid())
+        m_person->setValue(QVariant::fromValue(m_birthday), kABBirthdayProperty);
+    m_person->setImageData(m_photo.isEmpty() ? m_cardPicture : m_photo);
+    m_person->squeeze();
 }
 
 VCardContact ContactBuilder::build(VCardIdentifiers &identifiers)
 {
-    collectItemLabels();
-    for (const VCardProperty &property : m_card.properties)
-        read(property);
-
+    readCardWide();
     VCardContact contact;
     contact.line = m_card.line;
     contact.reference = VCardIdentifiers::reference(m_uid);
+    if (!m_group) {
+        m_person.emplace(identifiers.personId(m_uid, m_card.text));
+        m_person->reserve(qsizetype(m_card.properties.size()), m_card.text.size());
+    }
+    for (const VCardProperty &property : m_card.properties)
+        read(property);
+
     if (m_group) {
         contact.isGroup = true;
         contact.groupId = identifiers.groupId(m_uid, m_card.text);
-        const QString name = m_formattedName.isEmpty()
-            ? m_values[std::size_t(kABLastNameProperty)].toString()
-            : m_formattedName;
+        const QString name
+            = m_formattedName.isEmpty() ? slot(kABLastNameProperty) : m_formattedName;
         if (!name.isEmpty())
             contact.groupName = name;
         contact.members = std::move(m_members);
         return contact;
     }
-    contact.person = makePerson(identifiers.personId(m_uid, m_card.text));
+    finishPerson();
+    contact.person = std::move(m_person);
     contact.categories = std::move(m_categories);
     return contact;
 }

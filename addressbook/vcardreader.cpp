@@ -323,6 +323,7 @@ std::optional<VCardCard> VCardReader::next()
             // A card inside a card is an agent (vCard 2.1) or the rest of a file after a
             // card that was cut off; either way its lines belong to it.
             VCardCard card;
+            card.properties.reserve(32);
             card.line = line->number;
             card.text = m_data.sliced(line->start, 0);
             m_open.push_back(std::move(card));

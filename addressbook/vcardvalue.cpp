@@ -110,9 +110,9 @@ QString text(const VCardProperty &property, VCardDiagnostics &diagnostics)
     return decodeCharset(property.value, charset, property.line, diagnostics);
 }
 
-QList<QStringView> split(QStringView text, QChar separator)
+Parts split(QStringView text, QChar separator)
 {
-    QList<QStringView> parts;
+    Parts parts;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == u'\\') {
@@ -124,6 +124,11 @@ QList<QStringView> split(QStringView text, QChar separator)
     }
     parts.append(text.sliced(start));
     return parts;
+}
+
+QString unescape(const QString &text)
+{
+    return text.contains(u'\\') ? unescape(QStringView(text)) : text;
 }
 
 QString unescape(QStringView text)

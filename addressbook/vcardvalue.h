@@ -12,6 +12,7 @@
 #include <QList>
 #include <QString>
 #include <QStringView>
+#include <QVarLengthArray>
 
 #include <optional>
 
@@ -27,9 +28,12 @@ namespace VCardValue {
 [[nodiscard]] QString text(const VCardProperty &property, VCardDiagnostics &diagnostics);
 
 /// The parts of text between unescaped separators, escapes left in place.
-[[nodiscard]] QList<QStringView> split(QStringView text, QChar separator);
+using Parts = QVarLengthArray<QStringView, 8>;
+[[nodiscard]] Parts split(QStringView text, QChar separator);
 /// text with its backslash escapes resolved.
 [[nodiscard]] QString unescape(QStringView text);
+/// The same; text itself, not a copy, when it holds no escape.
+[[nodiscard]] QString unescape(const QString &text);
 
 /// The picture bytes of a PHOTO-like property: base64 (ENCODING=b / BASE64, or a value that
 /// is no link), or a data: URI. None for a link (never fetched) and for a value that is not
