@@ -86,6 +86,17 @@ ABPerson::Span ABPerson::store(QStringView text)
     return {quint32(start), quint32(m_texts.size() - start)};
 }
 
+ABPerson::Span ABPerson::storeUtf8(QByteArrayView text)
+{
+    if (text.isNull())
+        return {};
+    const qsizetype start = m_texts.size();
+    if (start + text.size() > std::numeric_limits<qint32>::max())
+        return {};
+    m_texts.append(text);
+    return {quint32(start), quint32(text.size())};
+}
+
 QString ABPerson::text(Span span) const
 {
     if (!span.isSet())
@@ -174,6 +185,13 @@ void ABPerson::setText(ABProperty property, QStringView text)
         m_textSpans[std::size_t(slot.index)] = store(text);
 }
 
+void ABPerson::setTextUtf8(ABProperty property, QByteArrayView text)
+{
+    const Slot slot = slotOf(property);
+    if (slot.kind == Kind::Text)
+        m_textSpans[std::size_t(slot.index)] = storeUtf8(text);
+}
+
 qsizetype ABPerson::append(Entry entry, const QString &label)
 {
     const auto standard = std::find(standardLabels().begin(), standardLabels().end(), label);
@@ -193,10 +211,13 @@ qsizetype ABPerson::addEntry(ABProperty property, const QString &label, const QV
         return -1;
     if (property == kABAddressProperty) {
         const QVariantMap address = value.toMap();
-        std::array<QString, 6> fields;
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            fields[i] = address.value(addressKeys()[i]).toString();
-        return addAddress(label, fields);
+        std::array<QByteArray, 6> utf8;
+        std::array<QByteArrayView, 6> fields;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            utf8[i] = address.value(addressKeys()[i]).toString().toUtf8();
+            fields[i] = utf8[i];
+        }
+        return addAddressUtf8(label, fields);
     }
     Entry entry;
     entry.property = property;
@@ -208,11 +229,25 @@ qsizetype ABPerson::addEntry(ABProperty property, const QString &label, const QV
         entry.hasYear = date.hasYear();
     } else {
         entry.value = store(value.toString());
+        if (!entry.value.isSet())
+            entry.value = store(u"");
     }
     return append(entry, label);
 }
 
-qsizetype ABPerson::addAddress(const QString &label, const std::array<QString, 6> &fields)
+qsizetype ABPerson::addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text)
+{
+    if (slotOf(property).kind != Kind::List || property == kABOtherDatesProperty
+        || property == kABAddressProperty)
+        return -1;
+    Entry entry;
+    entry.property = property;
+    entry.value = storeUtf8(text.isNull() ? QByteArrayView("") : text);
+    return append(entry, label);
+}
+
+qsizetype ABPerson::addAddressUtf8(const QString &label,
+                                   const std::array<QByteArrayView, 6> &fields)
 {
     Entry entry;
     entry.property = kABAddressProperty;
@@ -220,8 +255,8 @@ qsizetype ABPerson::addAddress(const QString &label, const std::array<QString, 6
     const qsizetype start = m_texts.size();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            (void)store(QStringView(&kFieldSeparator, 1));
-        (void)store(fields[i].isNull() ? QStringView(u"") : QStringView(fields[i]));
+            (void)storeUtf8("\x1F");
+        (void)storeUtf8(fields[i].isNull() ? QByteArrayView("") : fields[i]);
     }
     entry.value = {quint32(start), quint32(m_texts.size() - start)};
     return append(entry, label);
@@ -247,10 +282,15 @@ void ABPerson::reserve(qsizetype entries, qsizetype textBytes)
     m_texts.reserve(textBytes);
 }
 
+// Fresh exact copies rather than shrinking in place: the room given back then is one whole
+// block, which the next person's reserve() takes again, instead of a sliver between kept
+// values.
 void ABPerson::squeeze()
 {
-    m_texts.squeeze();
-    m_entries.shrink_to_fit();
+    if (m_texts.capacity() > m_texts.size())
+        m_texts = QByteArray(m_texts.constData(), m_texts.size());
+    if (m_entries.capacity() > m_entries.size())
+        std::vector<Entry>(m_entries.begin(), m_entries.end()).swap(m_entries);
 }
 
 void ABPerson::setValue(const QVariant &value, ABProperty property)

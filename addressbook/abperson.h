@@ -49,13 +49,17 @@ public:
     void setImageData(const QByteArray &bytes);
 
     // Filling a person entry by entry, as a reader does, without a MultiValue per property.
+    // The ...Utf8 forms take valid UTF-8, which is what the person keeps.
     /// Sets a text property (a null text removes it).
     void setText(ABProperty property, QStringView text);
+    void setTextUtf8(ABProperty property, QByteArrayView text);
     /// Appends an entry to a multi-value property and returns its index there.
     qsizetype addEntry(ABProperty property, const QString &label, const QVariant &value);
+    /// Appends a text entry (to any multi-value property but dates and addresses).
+    qsizetype addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text);
     /// Appends an address given as its fields in the order street, city, state, ZIP code,
-    /// country, country code (null or empty: not set) and returns its index.
-    qsizetype addAddress(const QString &label, const std::array<QString, 6> &fields);
+    /// country, country code (empty: not set) and returns its index.
+    qsizetype addAddressUtf8(const QString &label, const std::array<QByteArrayView, 6> &fields);
     /// Makes the entry at index of a multi-value property its primary one.
     void setPrimary(ABProperty property, qsizetype index);
     /// Makes room for that many entries and bytes of text, so filling a person does not
@@ -88,6 +92,7 @@ private:
     static constexpr int kTextCount = 9;
 
     Span store(QStringView text);
+    Span storeUtf8(QByteArrayView text);
     [[nodiscard]] QString text(Span span) const;
     [[nodiscard]] QVariant entryValue(const Entry &entry) const;
     [[nodiscard]] QString entryLabel(const Entry &entry) const;
