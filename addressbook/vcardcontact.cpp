@@ -557,7 +557,8 @@ void ContactBuilder::read(const VCardProperty &property)
     case Field::Title:
         return setText(kABJobTitleProperty, plainText(property));
     case Field::Note: {
-        const Utf8 note = VCardValue::unescape(text(property).view());
+        const Utf8 raw = text(property);
+        const Utf8 note = VCardValue::unescape(raw.view());
         m_notes += (m_hasNote ? "\n" : "") + note.view().toByteArray();
         m_hasNote = true;
         return;
