@@ -2,16 +2,68 @@
 #include "addressbook/abperson.h"
 #include "addressbook/vcardstore.h"
 
+#include <QStringEncoder>
+
 #include <algorithm>
+#include <limits>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-template<typename Values>
-auto findValue(Values &values, ABProperty property)
+enum class Kind { Text, List, Birthday, Flags, None };
+
+struct Slot
 {
-    return std::find_if(values.begin(), values.end(),
-                        [property](const auto &entry) { return entry.first == property; });
+    Kind kind;
+    int index;
+};
+
+Slot slotOf(ABProperty property)
+{
+    switch (property) {
+    case kABFirstNameProperty:
+    case kABLastNameProperty:
+    case kABMiddleNameProperty:
+    case kABTitleProperty:
+    case kABSuffixProperty:
+    case kABOrganizationProperty:
+    case kABJobTitleProperty:
+    case kABDepartmentProperty:
+        return {Kind::Text, static_cast<int>(property)};
+    case kABNoteProperty:
+        return {Kind::Text, 8};
+    case kABPersonFlags:
+        return {Kind::Flags, 0};
+    case kABBirthdayProperty:
+        return {Kind::Birthday, 0};
+    case kABGroupNameProperty:
+        return {Kind::None, 0};
+    default:
+        return {Kind::List, 0};
+    }
 }
+
+// The labels nearly every entry has, kept as a number instead of a text of their own.
+const std::array<QString, 15> &standardLabels()
+{
+    static const std::array<QString, 15> labels{
+        kABHomeLabel,          kABWorkLabel,       kABOtherLabel,        kABPhoneMobileLabel,
+        kABPhoneIPhoneLabel,   kABPhoneMainLabel,  kABPhoneHomeFAXLabel, kABPhoneWorkFAXLabel,
+        kABPhoneOtherFAXLabel, kABPhonePagerLabel, kABHomePageLabel,     kABAnniversaryLabel,
+        kABSpouseLabel,        kABManagerLabel,    kABAssistantLabel};
+    return labels;
+}
+
+const std::array<QString, 6> &addressKeys()
+{
+    static const std::array<QString, 6> keys{kABAddressStreetKey,  kABAddressCityKey,
+                                             kABAddressStateKey,   kABAddressZIPKey,
+                                             kABAddressCountryKey, kABAddressCountryCodeKey};
+    return keys;
+}
+
+constexpr QChar kFieldSeparator = u'\x1F';
 
 } // namespace
 
@@ -19,38 +71,261 @@ ABPerson::ABPerson(QString uniqueId)
     : m_uniqueId(std::move(uniqueId))
 {}
 
+ABPerson::Span ABPerson::store(QStringView text)
+{
+    if (text.isNull())
+        return {};
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    const qsizetype start = m_texts.size();
+    const qsizetype room = encoder.requiredSpace(text.size());
+    if (start + room > std::numeric_limits<qint32>::max())
+        return {}; // past what a person's texts can hold; readers never get near
+    m_texts.resize(start + room);
+    char *end = encoder.appendToBuffer(m_texts.data() + start, text);
+    m_texts.resize(end - m_texts.constData());
+    return {quint32(start), quint32(m_texts.size() - start)};
+}
+
+ABPerson::Span ABPerson::storeUtf8(QByteArrayView text)
+{
+    if (text.isNull())
+        return {};
+    const qsizetype start = m_texts.size();
+    if (start + text.size() > std::numeric_limits<qint32>::max())
+        return {};
+    m_texts.append(text);
+    return {quint32(start), quint32(text.size())};
+}
+
+QString ABPerson::text(Span span) const
+{
+    if (!span.isSet())
+        return {};
+    if (span.length == 0)
+        return QString(u""_s);
+    return QString::fromUtf8(m_texts.constData() + span.offset, span.length);
+}
+
+QVariant ABPerson::entryValue(const Entry &entry) const
+{
+    if (entry.property == kABOtherDatesProperty) {
+        const QDate date = QDate::fromJulianDay(entry.day);
+        return QVariant::fromValue(
+            entry.hasYear ? ContactDate(date) : ContactDate::withoutYear(date.month(), date.day()));
+    }
+    if (entry.property != kABAddressProperty)
+        return text(entry.value);
+    QVariantMap address;
+    const QString fields = text(entry.value);
+    const QList<QStringView> parts = QStringView(fields).split(kFieldSeparator);
+    for (std::size_t i = 0; i < addressKeys().size() && i < std::size_t(parts.size()); ++i) {
+        if (!parts[qsizetype(i)].isEmpty())
+            address.insert(addressKeys()[i], parts[qsizetype(i)].toString());
+    }
+    return address;
+}
+
+QString ABPerson::entryLabel(const Entry &entry) const
+{
+    return entry.standardLabel >= 0 ? standardLabels()[std::size_t(entry.standardLabel)]
+                                    : text(entry.label);
+}
+
 QVariant ABPerson::valueForProperty(ABProperty property) const
 {
-    const auto it = findValue(m_values, property);
-    return it == m_values.end() ? QVariant() : it->second;
+    const Slot slot = slotOf(property);
+    switch (slot.kind) {
+    case Kind::Text:
+        return m_textSpans[std::size_t(slot.index)].isSet()
+            ? QVariant(text(m_textSpans[std::size_t(slot.index)]))
+            : QVariant();
+    case Kind::List:
+        if (std::optional<MultiValue> values = multiValueForProperty(property))
+            return QVariant::fromValue(*values);
+        return {};
+    case Kind::Birthday:
+        return m_birthday.isValid() ? QVariant::fromValue(m_birthday) : QVariant();
+    case Kind::Flags:
+        return m_flags ? QVariant(*m_flags) : QVariant();
+    case Kind::None:
+        break;
+    }
+    return {};
 }
 
 std::optional<QString> ABPerson::stringForProperty(ABProperty property) const
 {
-    const auto it = findValue(m_values, property);
-    if (it == m_values.end() || it->second.typeId() != QMetaType::QString)
+    const Slot slot = slotOf(property);
+    if (slot.kind != Kind::Text || !m_textSpans[std::size_t(slot.index)].isSet())
         return std::nullopt;
-    return it->second.toString();
+    return text(m_textSpans[std::size_t(slot.index)]);
 }
 
 std::optional<MultiValue> ABPerson::multiValueForProperty(ABProperty property) const
 {
-    const auto it = findValue(m_values, property);
-    if (it == m_values.end() || it->second.metaType() != QMetaType::fromType<MultiValue>())
+    if (slotOf(property).kind != Kind::List)
         return std::nullopt;
-    return it->second.value<MultiValue>();
+    std::optional<MultiValue> values;
+    for (const Entry &entry : m_entries) {
+        if (entry.property != property)
+            continue;
+        if (!values)
+            values.emplace();
+        const QString identifier = values->addValue(entryValue(entry), entryLabel(entry));
+        if (entry.primary)
+            values->setPrimaryIdentifier(identifier);
+    }
+    return values;
+}
+
+void ABPerson::setText(ABProperty property, QStringView text)
+{
+    const Slot slot = slotOf(property);
+    if (slot.kind == Kind::Text)
+        m_textSpans[std::size_t(slot.index)] = store(text);
+}
+
+void ABPerson::setTextUtf8(ABProperty property, QByteArrayView text)
+{
+    const Slot slot = slotOf(property);
+    if (slot.kind == Kind::Text)
+        m_textSpans[std::size_t(slot.index)] = storeUtf8(text);
+}
+
+qsizetype ABPerson::append(Entry entry, const QString &label)
+{
+    const auto standard = std::find(standardLabels().begin(), standardLabels().end(), label);
+    if (standard != standardLabels().end())
+        entry.standardLabel = qint16(standard - standardLabels().begin());
+    else
+        entry.label = store(label);
+    m_entries.push_back(entry);
+    return std::count_if(m_entries.begin(), m_entries.end(),
+                         [&entry](const Entry &e) { return e.property == entry.property; })
+        - 1;
+}
+
+qsizetype ABPerson::addEntry(ABProperty property, const QString &label, const QVariant &value)
+{
+    if (slotOf(property).kind != Kind::List)
+        return -1;
+    if (property == kABAddressProperty) {
+        const QVariantMap address = value.toMap();
+        std::array<QByteArray, 6> utf8;
+        std::array<QByteArrayView, 6> fields;
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            utf8[i] = address.value(addressKeys()[i]).toString().toUtf8();
+            fields[i] = utf8[i];
+        }
+        return addAddressUtf8(label, fields);
+    }
+    Entry entry;
+    entry.property = property;
+    if (property == kABOtherDatesProperty) {
+        const ContactDate date = value.metaType() == QMetaType::fromType<ContactDate>()
+            ? value.value<ContactDate>()
+            : ContactDate(value.toDate());
+        entry.day = qint32(date.date().toJulianDay());
+        entry.hasYear = date.hasYear();
+    } else {
+        entry.value = store(value.toString());
+        if (!entry.value.isSet())
+            entry.value = store(u"");
+    }
+    return append(entry, label);
+}
+
+qsizetype ABPerson::addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text)
+{
+    if (slotOf(property).kind != Kind::List || property == kABOtherDatesProperty
+        || property == kABAddressProperty)
+        return -1;
+    Entry entry;
+    entry.property = property;
+    entry.value = storeUtf8(text.isNull() ? QByteArrayView("") : text);
+    return append(entry, label);
+}
+
+qsizetype ABPerson::addAddressUtf8(const QString &label,
+                                   const std::array<QByteArrayView, 6> &fields)
+{
+    Entry entry;
+    entry.property = kABAddressProperty;
+    // The fields go one after another into the texts, so together they are one span.
+    const qsizetype start = m_texts.size();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (i > 0)
+            (void)storeUtf8("\x1F");
+        (void)storeUtf8(fields[i].isNull() ? QByteArrayView("") : fields[i]);
+    }
+    entry.value = {quint32(start), quint32(m_texts.size() - start)};
+    return append(entry, label);
+}
+
+void ABPerson::setPrimary(ABProperty property, qsizetype index)
+{
+    qsizetype position = 0;
+    for (Entry &entry : m_entries) {
+        if (entry.property == property)
+            entry.primary = position++ == index;
+    }
+}
+
+void ABPerson::clearEntries(ABProperty property)
+{
+    std::erase_if(m_entries, [property](const Entry &entry) { return entry.property == property; });
+}
+
+void ABPerson::reserve(qsizetype entries, qsizetype textBytes)
+{
+    m_entries.reserve(std::size_t(entries));
+    m_texts.reserve(textBytes);
+}
+
+// Fresh exact copies rather than shrinking in place: the room given back then is one whole
+// block, which the next person's reserve() takes again, instead of a sliver between kept
+// values.
+void ABPerson::squeeze()
+{
+    if (m_texts.capacity() > m_texts.size())
+        m_texts = QByteArray(m_texts.constData(), m_texts.size());
+    if (m_entries.capacity() > m_entries.size())
+        std::vector<Entry>(m_entries.begin(), m_entries.end()).swap(m_entries);
 }
 
 void ABPerson::setValue(const QVariant &value, ABProperty property)
 {
-    const auto it = findValue(m_values, property);
-    if (!value.isValid()) {
-        if (it != m_values.end())
-            m_values.erase(it);
-    } else if (it != m_values.end()) {
-        it->second = value;
-    } else {
-        m_values.emplace_back(property, value);
+    const Slot slot = slotOf(property);
+    switch (slot.kind) {
+    case Kind::Text:
+        setText(property, value.canConvert<QString>() ? value.toString() : QString());
+        break;
+    case Kind::List: {
+        clearEntries(property);
+        if (value.metaType() != QMetaType::fromType<MultiValue>())
+            break;
+        const MultiValue values = value.value<MultiValue>();
+        const std::optional<qsizetype> primary
+            = values.indexForIdentifier(values.primaryIdentifier());
+        for (qsizetype i = 0; i < values.count(); ++i)
+            addEntry(property, values.labelAtIndex(i), values.valueAtIndex(i));
+        if (primary)
+            setPrimary(property, *primary);
+        break;
+    }
+    case Kind::Birthday:
+        m_birthday = value.metaType() == QMetaType::fromType<ContactDate>()
+            ? value.value<ContactDate>()
+            : ContactDate(value.toDate());
+        break;
+    case Kind::Flags: {
+        bool ok = false;
+        const qint64 flags = value.toLongLong(&ok);
+        m_flags = ok ? std::optional<qint64>(flags) : std::nullopt;
+        break;
+    }
+    case Kind::None:
+        break;
     }
 }
 

@@ -39,7 +39,8 @@ enum class ComparisonResult { OrderedAscending = -1, OrderedSame = 0, OrderedDes
 [[nodiscard]] ComparisonResult numericSort(const QVariant &first, const QVariant &second,
                                            const std::optional<QString> &key = std::nullopt);
 /// Descending order of the numbers under key in two records: the second's compared with the
-/// first's. (Its historical name begins with an underscore, which C++ reserves.)
+/// first's. (Rows are sorted with it under the name _numericSort elsewhere; a name that
+/// begins with an underscore is reserved in C++, hence this one.)
 [[nodiscard]] ComparisonResult numericSortImpl(const QVariantMap &first, const QVariantMap &second,
                                                const QString &key);
 

@@ -30,7 +30,7 @@ MultiValue::~MultiValue() = default;
 
 qsizetype MultiValue::count() const
 {
-    return d->entries.size();
+    return d ? d->entries.size() : 0;
 }
 
 QVariant MultiValue::valueAtIndex(qsizetype index) const
@@ -50,7 +50,7 @@ QString MultiValue::identifierAtIndex(qsizetype index) const
 
 QString MultiValue::primaryIdentifier() const
 {
-    return identifierAtIndex(d->primary);
+    return d ? identifierAtIndex(d->primary) : QString();
 }
 
 std::optional<qsizetype> MultiValue::indexForIdentifier(QStringView identifier) const
@@ -65,16 +65,23 @@ std::optional<qsizetype> MultiValue::indexForIdentifier(QStringView identifier) 
 
 QString MultiValue::addValue(const QVariant &value, const QString &label)
 {
+    if (!d)
+        d = new Data;
     d->entries.append({label, value});
     return identifierAtIndex(count() - 1);
 }
 
 void MultiValue::setPrimaryIdentifier(QStringView identifier)
 {
-    d->primary = indexForIdentifier(identifier).value_or(-1);
+    if (d)
+        d->primary = indexForIdentifier(identifier).value_or(-1);
 }
 
 bool MultiValue::operator==(const MultiValue &other) const
 {
-    return d == other.d || (d->entries == other.d->entries && d->primary == other.d->primary);
+    if (count() != other.count())
+        return false;
+    if (count() == 0 || d == other.d)
+        return true;
+    return d->entries == other.d->entries && d->primary == other.d->primary;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // An ordered list of labelled values of one kind (phones, e-mails, addresses ...), one of
-// which may be the primary entry. Copies share their entries until one is changed.
+// which may be the primary entry. Copies share their entries until one is changed; an empty
+// list takes no memory beyond itself.
 //
 //   const qsizetype primary = phones.indexForIdentifier(phones.primaryIdentifier())
 //                                 .value_or(-1);

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <climits>
 #include <string_view>
 
@@ -105,41 +106,46 @@ constexpr std::array fieldNames{
 
 Field fieldOf(QByteArrayView name)
 {
-    const auto less = [](const FieldName &entry, QByteArrayView key) {
-        return QByteArrayView(entry.name.data(), qsizetype(entry.name.size()))
-                   .compare(key, Qt::CaseInsensitive)
-            < 0;
-    };
-    const auto it = std::lower_bound(fieldNames.begin(), fieldNames.end(), name, less);
-    if (it == fieldNames.end()
-        || QByteArrayView(it->name.data(), qsizetype(it->name.size()))
-                .compare(name, Qt::CaseInsensitive)
-            != 0)
-        return Field::Unknown;
-    return it->field;
+    std::array<char, 32> upper{};
+    if (name.size() >= qsizetype(upper.size()))
+        return Field::Unknown; // longer than any name we read
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        upper[std::size_t(i)] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    }
+    const std::string_view key(upper.data(), std::size_t(name.size()));
+    const auto it = std::lower_bound(
+        fieldNames.begin(), fieldNames.end(), key,
+        [](const FieldName &entry, std::string_view wanted) { return entry.name < wanted; });
+    return it != fieldNames.end() && it->name == key ? it->field : Field::Unknown;
 }
 
-bool equalsIgnoringCase(QStringView text, QStringView word)
+bool equalsIgnoringCase(QByteArrayView text, QByteArrayView word)
 {
     return text.trimmed().compare(word, Qt::CaseInsensitive) == 0;
+}
+
+bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix)
+{
+    return text.size() >= prefix.size()
+        && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
 }
 
 // "1985-04-12", "19850412", "--0412", "--04-12", "1985-04-12T10:00:00Z". A year the card
 // marks as left out (X-APPLE-OMIT-YEAR, or the placeholder year itself) gives a date
 // without year.
-std::optional<ContactDate> parseDate(QStringView text, std::optional<int> omittedYear)
+std::optional<ContactDate> parseDate(QByteArrayView text, std::optional<int> omittedYear)
 {
-    QStringView date = text.trimmed();
-    const qsizetype time = date.indexOf(u'T');
+    QByteArrayView date = text.trimmed();
+    const qsizetype time = date.indexOf('T');
     if (time >= 0)
         date = date.first(time);
-    const bool noYear = date.startsWith(u"--");
-    QString digits = date.sliced(noYear ? 2 : 0).toString();
-    digits.remove(u'-');
-    bool ok = !digits.isEmpty();
-    for (const QChar c : digits)
-        ok = ok && c.isDigit() && c.unicode() < 128;
-    if (!ok || digits.size() != (noYear ? 4 : 8))
+    const bool noYear = date.startsWith("--");
+    QByteArray digits = date.sliced(noYear ? 2 : 0).toByteArray();
+    digits.replace("-", "");
+    const bool allDigits = !digits.isEmpty()
+        && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!allDigits || digits.size() != (noYear ? 4 : 8))
         return std::nullopt;
     const int year = noYear ? ContactDate::kNoYear : digits.first(4).toInt();
     const int month = digits.sliced(noYear ? 0 : 4, 2).toInt();
@@ -191,53 +197,59 @@ int preference(const VCardProperty &property)
     return ok && rank > 0 ? rank : INT_MAX - 1;
 }
 
-bool looksLikeUri(QStringView value)
+// The scheme of a URI ("aim" of "aim:ann"), or nothing when value is no URI.
+std::optional<QByteArrayView> schemeOf(QByteArrayView value)
 {
-    const qsizetype colon = value.indexOf(u':');
-    if (colon <= 0)
-        return false;
-    for (const QChar c : value.first(colon)) {
-        if (!(c.isLetterOrNumber() || c == u'+' || c == u'-' || c == u'.') || c.unicode() > 127)
-            return false;
+    const qsizetype colon = value.indexOf(':');
+    if (colon <= 0 || !std::isalpha(uchar(value[0])))
+        return std::nullopt;
+    for (const char c : value.first(colon)) {
+        if (!std::isalnum(uchar(c)) && c != '+' && c != '-' && c != '.')
+            return std::nullopt;
     }
-    return value.first(1).front().isLetter();
+    return value.first(colon);
 }
 
 // "aim:goim?screenname=ann", "xmpp:ann@example.org", "ymsgr:sendIM?ann" -> the handle.
-QString handleOf(const QString &value)
+QString handleOf(QByteArrayView value)
 {
-    if (!looksLikeUri(value))
-        return value.trimmed();
-    QStringView handle = QStringView(value).sliced(value.indexOf(u':') + 1);
-    while (handle.startsWith(u'/'))
+    const std::optional<QByteArrayView> scheme = schemeOf(value);
+    if (!scheme)
+        return QString::fromUtf8(value.trimmed());
+    QByteArrayView handle = value.sliced(scheme->size() + 1);
+    while (handle.startsWith('/'))
         handle = handle.sliced(1);
-    for (const QStringView prefix :
-         {u"goim?screenname=", u"addbuddy?screenname=", u"chat?contact=", u"sendIM?"}) {
-        if (handle.startsWith(prefix, Qt::CaseInsensitive)) {
+    for (const QByteArrayView prefix :
+         {QByteArrayView("goim?screenname="), QByteArrayView("addbuddy?screenname="),
+          QByteArrayView("chat?contact="), QByteArrayView("sendIM?")}) {
+        if (startsWithIgnoringCase(handle, prefix)) {
             handle = handle.sliced(prefix.size());
             break;
         }
     }
-    const auto query = std::find_if(handle.begin(), handle.end(),
-                                    [](QChar c) { return c == u'?' || c == u'&'; });
-    return handle.first(query - handle.begin()).trimmed().toString();
+    const auto query
+        = std::find_if(handle.begin(), handle.end(), [](char c) { return c == '?' || c == '&'; });
+    return QString::fromUtf8(handle.first(query - handle.begin()).trimmed());
 }
 
-std::optional<ABProperty> messagingService(QStringView name)
+std::optional<ABProperty> messagingService(QByteArrayView name)
 {
-    const QString lower = name.trimmed().toString().toLower().remove(u' ');
-    if (lower == u"aim")
+    QByteArray lower = name.trimmed().toByteArray().toLower();
+    lower.replace(" ", "");
+    if (lower == "aim")
         return kABAIMInstantProperty;
-    if (lower == u"icq")
+    if (lower == "icq")
         return kABICQInstantProperty;
-    if (lower == u"jabber" || lower == u"xmpp" || lower == u"googletalk" || lower == u"gtalk")
+    if (lower == "jabber" || lower == "xmpp" || lower == "googletalk" || lower == "gtalk")
         return kABJabberInstantProperty;
-    if (lower == u"msn" || lower == u"msnim" || lower == u"windowslive")
+    if (lower == "msn" || lower == "msnim" || lower == "windowslive")
         return kABMSNInstantProperty;
-    if (lower == u"yahoo" || lower == u"ymsgr")
+    if (lower == "yahoo" || lower == "ymsgr")
         return kABYahooInstantProperty;
     return std::nullopt;
 }
+
+using VCardValue::Utf8;
 
 class ContactBuilder final
 {
@@ -249,25 +261,21 @@ public:
 private:
     struct Entries
     {
-        std::optional<MultiValue> values;
         int bestPreference = INT_MAX;
-        QString primary;
+        qsizetype primary = -1;
+        QStringList handles; // of a messaging service, to keep each once
     };
 
-    void collectItemLabels();
+    void readCardWide();
     void read(const VCardProperty &property);
-    QString text(const VCardProperty &property)
-    {
-        return VCardValue::text(property, m_diagnostics);
-    }
-    QString plainText(const VCardProperty &property)
-    {
-        return VCardValue::unescape(text(property));
-    }
-    std::optional<QString> itemLabel(const VCardProperty &property) const;
-    QString labelOr(const VCardProperty &property, const QString &fallback) const;
-    void setText(ABProperty property, const QString &value);
-    void add(ABProperty property, const QVariant &value, const QString &label, int preference);
+    Utf8 text(const VCardProperty &property) { return VCardValue::text(property, m_diagnostics); }
+    // The whole value as text: escapes resolved, blanks at the ends gone.
+    Utf8 plainText(const VCardProperty &property) { return VCardValue::plain(text(property)); }
+    QString label(const VCardProperty &property, const QString &fallback) const;
+    [[nodiscard]] bool pointsIntoCard(QByteArrayView bytes) const;
+    void setText(ABProperty property, Utf8 value);
+    void track(ABProperty property, qsizetype index, int preference);
+    void add(ABProperty property, QByteArrayView value, const QString &label, int preference);
     void addHandle(ABProperty property, const QString &handle, const VCardProperty &source);
     void readName(const VCardProperty &property);
     void readOrganization(const VCardProperty &property);
@@ -276,18 +284,23 @@ private:
     void readRelated(const VCardProperty &property);
     void readMessaging(const VCardProperty &property);
     void readPicture(const VCardProperty &property, QByteArray &target);
+    void readPlainEntry(const VCardProperty &property, ABProperty target, const QString &fallback,
+                        QByteArrayView scheme = {});
     void completeNames();
-    ABPerson makePerson(QString uniqueId);
+    void finishPerson();
 
     const VCardCard &m_card;
     VCardDiagnostics &m_diagnostics;
-    std::array<QVariant, kABPropertyCount> m_values;
+    std::optional<ABPerson> m_person;
+    std::array<Utf8, kABPropertyCount> m_texts; // empty: not set
     std::array<Entries, kABPropertyCount> m_entries;
     QVarLengthArray<std::pair<QByteArrayView, QString>, 8> m_itemLabels;
-    QVarLengthArray<std::pair<QByteArrayView, QString>, 4> m_itemCountries;
+    QVarLengthArray<std::pair<QByteArrayView, QByteArray>, 4> m_itemCountries;
     QString m_uid;
-    QString m_formattedName;
-    QStringList m_notes;
+    Utf8 m_formattedName;
+    QByteArray m_notes;
+    bool m_hasNote = false;
+    ContactDate m_birthday;
     QByteArray m_photo;
     QByteArray m_cardPicture;
     bool m_company = false;
@@ -301,70 +314,91 @@ ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnost
     , m_diagnostics(diagnostics)
 {}
 
-void ContactBuilder::collectItemLabels()
+// What the other lines of a card depend on: item labels and countries, whether it is a
+// group, and its UID (which names the person).
+void ContactBuilder::readCardWide()
 {
     for (const VCardProperty &property : m_card.properties) {
-        if (property.group.isEmpty())
+        if (property.is("UID")) {
+            m_uid = plainText(property).toString();
+        } else if (property.is("KIND") || property.is("X-ADDRESSBOOKSERVER-KIND")) {
+            m_group = m_group || equalsIgnoringCase(property.value, "group");
+        } else if (property.group.isEmpty()) {
             continue;
-        if (property.is("X-ABLABEL"))
-            m_itemLabels.append({property.group, normalizedLabel(plainText(property))});
-        else if (property.is("X-ABADR"))
-            m_itemCountries.append({property.group, plainText(property).trimmed()});
+        } else if (property.is("X-ABLABEL")) {
+            m_itemLabels.append({property.group, normalizedLabel(plainText(property).toString())});
+        } else if (property.is("X-ABADR")) {
+            m_itemCountries.append(
+                {property.group, plainText(property).view().toByteArray().toLower()});
+        }
     }
 }
 
-std::optional<QString> ContactBuilder::itemLabel(const VCardProperty &property) const
+// The label an item group gives the property ("item1.X-ABLabel"), else fallback.
+QString ContactBuilder::label(const VCardProperty &property, const QString &fallback) const
 {
     if (property.group.isEmpty())
-        return std::nullopt;
+        return fallback;
     for (const auto &[group, label] : m_itemLabels) {
         if (group.compare(property.group, Qt::CaseInsensitive) == 0 && !label.isEmpty())
             return label;
     }
-    return std::nullopt;
+    return fallback;
 }
 
-QString ContactBuilder::labelOr(const VCardProperty &property, const QString &fallback) const
+bool ContactBuilder::pointsIntoCard(QByteArrayView bytes) const
 {
-    return itemLabel(property).value_or(fallback);
+    const auto within = [&bytes](QByteArrayView whole) {
+        return bytes.data() >= whole.data() && bytes.data() <= whole.data() + whole.size();
+    };
+    return within(m_card.text)
+        || std::any_of(m_card.joinedLines.begin(), m_card.joinedLines.end(), within);
 }
 
-void ContactBuilder::setText(ABProperty property, const QString &value)
+// Kept until the person is complete: a value that points into a decoded text that is gone
+// by then is copied.
+void ContactBuilder::setText(ABProperty property, Utf8 value)
 {
-    if (!value.isEmpty())
-        m_values[std::size_t(property)] = value;
+    if (value.isEmpty())
+        return;
+    if (!value.ownsBytes() && !pointsIntoCard(value.view()))
+        value = Utf8(value.view().toByteArray());
+    m_texts[std::size_t(property)] = std::move(value);
 }
 
-void ContactBuilder::add(ABProperty property, const QVariant &value, const QString &label,
-                         int preference)
+void ContactBuilder::track(ABProperty property, qsizetype index, int preference)
 {
     Entries &entries = m_entries[std::size_t(property)];
-    if (!entries.values)
-        entries.values.emplace();
-    const QString identifier = entries.values->addValue(value, label);
     if (preference < entries.bestPreference) {
         entries.bestPreference = preference;
-        entries.primary = identifier;
+        entries.primary = index;
     }
+}
+
+void ContactBuilder::add(ABProperty property, QByteArrayView value, const QString &label,
+                         int preference)
+{
+    if (m_person && !value.isEmpty()) // a group card keeps only its name and members
+        track(property, m_person->addTextEntryUtf8(property, label, value), preference);
 }
 
 // Exporters often write one handle twice, as X-AIM and as IMPP; it is kept once.
 void ContactBuilder::addHandle(ABProperty property, const QString &handle,
                                const VCardProperty &source)
 {
-    if (handle.isEmpty())
+    if (handle.isEmpty() || !m_person)
         return;
     Entries &entries = m_entries[std::size_t(property)];
-    for (qsizetype i = 0; entries.values && i < entries.values->count(); ++i) {
-        if (entries.values->valueAtIndex(i).toString().compare(handle, Qt::CaseInsensitive) == 0) {
-            if (preference(source) < entries.bestPreference) {
-                entries.bestPreference = preference(source);
-                entries.primary = entries.values->identifierAtIndex(i);
-            }
+    for (qsizetype i = 0; i < entries.handles.size(); ++i) {
+        if (entries.handles[i].compare(handle, Qt::CaseInsensitive) == 0) {
+            track(property, i, preference(source));
             return;
         }
     }
-    add(property, handle, labelOr(source, placeLabel(source)), preference(source));
+    entries.handles.append(handle);
+    track(property,
+          m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8()),
+          preference(source));
 }
 
 void ContactBuilder::readName(const VCardProperty &property)
@@ -372,234 +406,225 @@ void ContactBuilder::readName(const VCardProperty &property)
     static constexpr std::array<ABProperty, 5> order{kABLastNameProperty, kABFirstNameProperty,
                                                      kABMiddleNameProperty, kABTitleProperty,
                                                      kABSuffixProperty};
-    const QString value = text(property);
-    const QList<QStringView> components = VCardValue::split(value, u';');
+    const Utf8 value = text(property);
+    const VCardValue::Parts components = VCardValue::split(value.view(), ';');
     for (qsizetype i = 0; i < components.size() && i < qsizetype(order.size()); ++i) {
-        // Each component may be a list ("Philip,Paul"); it is shown as words.
-        QStringList words;
-        for (const QStringView word : VCardValue::split(components[i], u','))
-            words.append(VCardValue::unescape(word).trimmed());
-        words.removeAll(QString());
-        setText(order[std::size_t(i)], words.join(u' '));
+        if (!components[i].contains(',')) {
+            setText(order[std::size_t(i)], VCardValue::plain(components[i]));
+            continue;
+        }
+        // A component may be a list ("Philip,Paul"); it is shown as words.
+        QByteArray words;
+        for (const QByteArrayView word : VCardValue::split(components[i], ',')) {
+            const Utf8 plain = VCardValue::plain(word);
+            if (!plain.isEmpty())
+                words += (words.isEmpty() ? "" : " ") + plain.view().toByteArray();
+        }
+        setText(order[std::size_t(i)], Utf8(std::move(words)));
     }
 }
 
 void ContactBuilder::readOrganization(const VCardProperty &property)
 {
-    const QString value = text(property);
-    const QList<QStringView> units = VCardValue::split(value, u';');
-    setText(kABOrganizationProperty, VCardValue::unescape(units.first()).trimmed());
-    QStringList departments;
-    for (qsizetype i = 1; i < units.size(); ++i)
-        departments.append(VCardValue::unescape(units[i]).trimmed());
-    departments.removeAll(QString());
-    setText(kABDepartmentProperty, departments.join(u", "));
+    const Utf8 value = text(property);
+    const VCardValue::Parts units = VCardValue::split(value.view(), ';');
+    setText(kABOrganizationProperty, VCardValue::plain(units.front()));
+    QByteArray departments;
+    for (qsizetype i = 1; i < units.size(); ++i) {
+        const Utf8 unit = VCardValue::plain(units[i]);
+        if (!unit.isEmpty())
+            departments += (departments.isEmpty() ? "" : ", ") + unit.view().toByteArray();
+    }
+    setText(kABDepartmentProperty, Utf8(std::move(departments)));
 }
 
 void ContactBuilder::readAddress(const VCardProperty &property)
 {
-    const QString value = text(property);
-    const QList<QStringView> parts = VCardValue::split(value, u';');
-    const auto part = [&](qsizetype i) {
-        return i < parts.size() ? VCardValue::unescape(parts[i]).trimmed() : QString();
-    };
-    QStringList streetLines{part(0), part(1), part(2)}; // post office box, extended, street
-    streetLines.removeAll(QString());
-    QVariantMap address;
-    const auto put = [&address](const QString &key, const QString &text) {
-        if (!text.isEmpty())
-            address.insert(key, text);
-    };
-    put(kABAddressStreetKey, streetLines.join(u'\n'));
-    put(kABAddressCityKey, part(3));
-    put(kABAddressStateKey, part(4));
-    put(kABAddressZIPKey, part(5));
-    put(kABAddressCountryKey, part(6));
+    if (!m_person)
+        return;
+    const Utf8 value = text(property);
+    const VCardValue::Parts parts = VCardValue::split(value.view(), ';');
+    std::array<Utf8, 7> plain;
+    for (qsizetype i = 0; i < parts.size() && i < qsizetype(plain.size()); ++i)
+        plain[std::size_t(i)] = VCardValue::plain(parts[i]);
+    // Post office box, extended address and street are the street's lines.
+    QByteArray street;
+    for (std::size_t i = 0; i < 3; ++i) {
+        if (!plain[i].isEmpty())
+            street += (street.isEmpty() ? "" : "\n") + plain[i].view().toByteArray();
+    }
+    std::array<QByteArrayView, 6> fields{street,          plain[3].view(), plain[4].view(),
+                                         plain[5].view(), plain[6].view(), {}};
     for (const auto &[group, code] : m_itemCountries) {
         if (!property.group.isEmpty() && group.compare(property.group, Qt::CaseInsensitive) == 0)
-            put(kABAddressCountryCodeKey, code.toLower());
+            fields[5] = code;
     }
-    if (!address.isEmpty())
-        add(kABAddressProperty, address, labelOr(property, placeLabel(property)),
-            preference(property));
+    if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
+        return;
+    track(kABAddressProperty,
+          m_person->addAddressUtf8(label(property, placeLabel(property)), fields),
+          preference(property));
 }
 
 void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
-                              const QString &label)
+                              const QString &fallback)
 {
-    const QString value = plainText(property);
+    const Utf8 value = plainText(property);
     std::optional<int> omittedYear;
     if (const auto omit = property.parameter("X-APPLE-OMIT-YEAR"))
         omittedYear = omit->toInt();
-    const std::optional<ContactDate> date = parseDate(value, omittedYear);
+    const std::optional<ContactDate> date = parseDate(value.view(), omittedYear);
     if (!date) {
         m_diagnostics.report(property.line,
-                             u"\"%1\" is not a date; left out"_s.arg(value.left(40)));
+                             u"\"%1\" is not a date; left out"_s.arg(value.toString().left(40)));
         return;
     }
     if (target == kABBirthdayProperty) {
-        if (!m_values[std::size_t(target)].isValid())
-            m_values[std::size_t(target)] = QVariant::fromValue(*date);
-        return;
+        if (!m_birthday.isValid())
+            m_birthday = *date;
+    } else if (m_person) {
+        track(target,
+              m_person->addEntry(target, label(property, fallback), QVariant::fromValue(*date)),
+              preference(property));
     }
-    add(target, QVariant::fromValue(*date), labelOr(property, label), preference(property));
 }
 
 // RELATED names a person by text (vCard 4 VALUE=text) or points to one by URI; only names
 // are related names.
 void ContactBuilder::readRelated(const VCardProperty &property)
 {
-    const QString value = plainText(property).trimmed();
+    const Utf8 value = plainText(property);
     const bool isText = property.hasParameter("VALUE", "text");
-    if (value.isEmpty()
-        || (!isText && (property.hasParameter("VALUE", "uri") || looksLikeUri(value))))
+    if (!isText && (property.hasParameter("VALUE", "uri") || schemeOf(value.view())))
         return;
-    QString label = kABOtherLabel;
+    QString fallback = kABOtherLabel;
     for (const VCardParameter &parameter : property.parameters) {
         if (parameter.name.compare("TYPE", Qt::CaseInsensitive) == 0
             && parameter.value.compare("PREF", Qt::CaseInsensitive) != 0) {
-            label = QString::fromUtf8(parameter.value).toLower();
+            fallback = QString::fromUtf8(parameter.value).toLower();
             break;
         }
     }
-    add(kABRelatedNamesProperty, value, labelOr(property, label), preference(property));
+    add(kABRelatedNamesProperty, value.view(), label(property, fallback), preference(property));
 }
 
 void ContactBuilder::readMessaging(const VCardProperty &property)
 {
-    const QString value = plainText(property).trimmed();
+    const Utf8 value = plainText(property);
     std::optional<ABProperty> service;
     if (const auto type = property.parameter("X-SERVICE-TYPE"))
-        service = messagingService(QString::fromUtf8(*type));
-    else if (looksLikeUri(value))
-        service = messagingService(QStringView(value).first(value.indexOf(u':')));
+        service = messagingService(*type);
+    else if (const auto scheme = schemeOf(value.view()))
+        service = messagingService(*scheme);
     if (service)
-        addHandle(*service, handleOf(value), property);
+        addHandle(*service, handleOf(value.view()), property);
 }
 
 void ContactBuilder::readPicture(const VCardProperty &property, QByteArray &target)
 {
-    if (!target.isEmpty())
+    if (!target.isEmpty() || !m_person)
         return;
     if (std::optional<QByteArray> bytes = VCardValue::inlineData(property, m_diagnostics))
         target = std::move(*bytes);
+}
+
+// A value that is one text (a phone number, an address, a name), with a scheme it may be
+// written with ("tel:", "mailto:") left out.
+void ContactBuilder::readPlainEntry(const VCardProperty &property, ABProperty target,
+                                    const QString &fallback, QByteArrayView scheme)
+{
+    Utf8 value = plainText(property);
+    QByteArrayView view = value.view();
+    if (!scheme.isEmpty() && startsWithIgnoringCase(view, scheme))
+        view = view.sliced(scheme.size()).trimmed();
+    add(target, view, label(property, fallback), preference(property));
 }
 
 void ContactBuilder::read(const VCardProperty &property)
 {
     switch (fieldOf(property.name)) {
     case Field::Unknown:
-        return;
+    case Field::Uid:
+    case Field::GroupKind:
+        return; // the last two are read with the card as a whole
     case Field::FormattedName:
-        m_formattedName = plainText(property).trimmed();
+        m_formattedName = plainText(property);
         return;
     case Field::Name:
         return readName(property);
     case Field::Organization:
         return readOrganization(property);
     case Field::Title:
-        return setText(kABJobTitleProperty, plainText(property).trimmed());
-    case Field::Note:
-        m_notes.append(plainText(property));
+        return setText(kABJobTitleProperty, plainText(property));
+    case Field::Note: {
+        const Utf8 raw = text(property);
+        const Utf8 note = VCardValue::unescape(raw.view());
+        m_notes += (m_hasNote ? "\n" : "") + note.view().toByteArray();
+        m_hasNote = true;
         return;
+    }
     case Field::Birthday:
         return readDate(property, kABBirthdayProperty, {});
     case Field::OtherDate:
         return readDate(property, kABOtherDatesProperty, kABOtherLabel);
     case Field::Anniversary:
         return readDate(property, kABOtherDatesProperty, kABAnniversaryLabel);
-    case Field::Uid:
-        m_uid = plainText(property).trimmed();
-        return;
     case Field::Kind:
-        m_group = m_group || equalsIgnoringCase(plainText(property), u"group");
-        m_company = m_company || equalsIgnoringCase(plainText(property), u"org")
-            || equalsIgnoringCase(plainText(property), u"organization");
-        return;
-    case Field::GroupKind:
-        m_group = m_group || equalsIgnoringCase(plainText(property), u"group");
+        m_company = m_company || equalsIgnoringCase(property.value, "org")
+            || equalsIgnoringCase(property.value, "organization");
         return;
     case Field::ShowAs:
-        m_company = m_company || equalsIgnoringCase(plainText(property), u"company");
+        m_company = m_company || equalsIgnoringCase(property.value, "company");
         return;
     case Field::Member: {
-        const QString written = plainText(property).trimmed();
+        const QString written = plainText(property).toString();
         m_members.append({VCardIdentifiers::reference(written), written, property.line});
         return;
     }
     case Field::Categories: {
-        const QString names = text(property);
-        for (const QStringView name : VCardValue::split(names, u','))
-            m_categories.append(VCardValue::unescape(name).trimmed());
+        const Utf8 names = text(property);
+        for (const QByteArrayView name : VCardValue::split(names.view(), ','))
+            m_categories.append(VCardValue::plain(name).toString());
         m_categories.removeAll(QString());
         return;
     }
-    case Field::Phone: {
-        QString number = plainText(property).trimmed();
-        if (number.startsWith(u"tel:", Qt::CaseInsensitive))
-            number.remove(0, 4);
-        if (!number.isEmpty())
-            add(kABPhoneProperty, number, labelOr(property, phoneLabel(property)),
-                preference(property));
-        return;
-    }
-    case Field::Email: {
-        QString address = plainText(property).trimmed();
-        if (address.startsWith(u"mailto:", Qt::CaseInsensitive))
-            address.remove(0, 7);
-        if (!address.isEmpty())
-            add(kABEmailProperty, address, labelOr(property, placeLabel(property)),
-                preference(property));
-        return;
-    }
-    case Field::Url: {
-        const QString url = plainText(property).trimmed();
-        const QString fallback = property.hasType("HOME") || property.hasType("WORK")
-            ? placeLabel(property)
-            : kABHomePageLabel;
-        if (!url.isEmpty())
-            add(kABURLsProperty, url, labelOr(property, fallback), preference(property));
-        return;
-    }
+    case Field::Phone:
+        return readPlainEntry(property, kABPhoneProperty, phoneLabel(property), "tel:");
+    case Field::Email:
+        return readPlainEntry(property, kABEmailProperty, placeLabel(property), "mailto:");
+    case Field::Url:
+        return readPlainEntry(property, kABURLsProperty,
+                              property.hasType("HOME") || property.hasType("WORK")
+                                  ? placeLabel(property)
+                                  : kABHomePageLabel);
     case Field::Address:
         return readAddress(property);
     case Field::Photo:
         return readPicture(property, m_photo);
     case Field::CardPicture:
         return readPicture(property, m_cardPicture);
-    case Field::RelatedName: {
-        const QString name = plainText(property).trimmed();
-        if (!name.isEmpty())
-            add(kABRelatedNamesProperty, name, labelOr(property, kABOtherLabel),
-                preference(property));
-        return;
-    }
+    case Field::RelatedName:
+        return readPlainEntry(property, kABRelatedNamesProperty, kABOtherLabel);
     case Field::Related:
         return readRelated(property);
     case Field::Spouse:
+        return readPlainEntry(property, kABRelatedNamesProperty, kABSpouseLabel);
     case Field::Manager:
-    case Field::Assistant: {
-        const QString name = plainText(property).trimmed();
-        const Field field = fieldOf(property.name);
-        const QString &label = field == Field::Spouse ? kABSpouseLabel
-            : field == Field::Manager                 ? kABManagerLabel
-                                                      : kABAssistantLabel;
-        if (!name.isEmpty())
-            add(kABRelatedNamesProperty, name, labelOr(property, label), preference(property));
-        return;
-    }
+        return readPlainEntry(property, kABRelatedNamesProperty, kABManagerLabel);
+    case Field::Assistant:
+        return readPlainEntry(property, kABRelatedNamesProperty, kABAssistantLabel);
     case Field::Messaging:
         return readMessaging(property);
     case Field::Aim:
-        return addHandle(kABAIMInstantProperty, handleOf(plainText(property)), property);
+        return addHandle(kABAIMInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Icq:
-        return addHandle(kABICQInstantProperty, handleOf(plainText(property)), property);
+        return addHandle(kABICQInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Jabber:
-        return addHandle(kABJabberInstantProperty, handleOf(plainText(property)), property);
+        return addHandle(kABJabberInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Msn:
-        return addHandle(kABMSNInstantProperty, handleOf(plainText(property)), property);
+        return addHandle(kABMSNInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Yahoo:
-        return addHandle(kABYahooInstantProperty, handleOf(plainText(property)), property);
+        return addHandle(kABYahooInstantProperty, handleOf(plainText(property).view()), property);
     }
 }
 
@@ -609,62 +634,70 @@ void ContactBuilder::completeNames()
 {
     if (m_formattedName.isEmpty())
         return;
+    const auto isSet = [this](ABProperty property) {
+        return !m_texts[std::size_t(property)].isEmpty();
+    };
+    const QByteArrayView name = m_formattedName.view();
     if (m_company) {
-        if (!m_values[std::size_t(kABOrganizationProperty)].isValid())
-            setText(kABOrganizationProperty, m_formattedName);
+        if (!isSet(kABOrganizationProperty))
+            setText(kABOrganizationProperty, Utf8(name));
         return;
     }
     for (const ABProperty part : {kABFirstNameProperty, kABLastNameProperty, kABMiddleNameProperty,
                                   kABTitleProperty, kABSuffixProperty}) {
-        if (m_values[std::size_t(part)].isValid())
+        if (isSet(part))
             return;
     }
-    if (m_values[std::size_t(kABOrganizationProperty)].toString() != m_formattedName)
-        setText(kABFirstNameProperty, m_formattedName);
+    if (m_texts[std::size_t(kABOrganizationProperty)].view() != name)
+        setText(kABFirstNameProperty, Utf8(name));
 }
 
-ABPerson ContactBuilder::makePerson(QString uniqueId)
+void ContactBuilder::finishPerson()
 {
     completeNames();
-    if (m_company)
-        m_values[std::size_t(kABPersonFlags)] = kABShowAsCompany;
-    if (!m_notes.isEmpty())
-        setText(kABNoteProperty, m_notes.join(u'\n'));
-    ABPerson person(std::move(uniqueId));
+    if (m_hasNote)
+        setText(kABNoteProperty, Utf8(std::move(m_notes)));
     for (int i = 0; i < kABPropertyCount; ++i) {
-        Entries &entries = m_entries[std::size_t(i)];
-        if (entries.values) {
-            entries.values->setPrimaryIdentifier(entries.primary);
-            m_values[std::size_t(i)] = QVariant::fromValue(*entries.values);
-        }
-        if (m_values[std::size_t(i)].isValid())
-            person.setValue(m_values[std::size_t(i)], static_cast<ABProperty>(i));
+        const auto property = static_cast<ABProperty>(i);
+        if (!m_texts[std::size_t(i)].isEmpty())
+            m_person->setTextUtf8(property, m_texts[std::size_t(i)].view());
+        if (m_entries[std::size_t(i)].primary >= 0)
+            m_person->setPrimary(property, m_entries[std::size_t(i)].primary);
     }
-    person.setImageData(m_photo.isEmpty() ? m_cardPicture : m_photo);
-    return person;
+    if (m_company)
+        m_person->setValue(kABShowAsCompany, kABPersonFlags);
+    if (m_birthday.isValid())
+        m_person->setValue(QVariant::fromValue(m_birthday), kABBirthdayProperty);
+    m_person->setImageData(m_photo.isEmpty() ? m_cardPicture : m_photo);
+    m_person->squeeze();
 }
 
 VCardContact ContactBuilder::build(VCardIdentifiers &identifiers)
 {
-    collectItemLabels();
-    for (const VCardProperty &property : m_card.properties)
-        read(property);
-
+    readCardWide();
     VCardContact contact;
     contact.line = m_card.line;
     contact.reference = VCardIdentifiers::reference(m_uid);
+    if (!m_group) {
+        m_person.emplace(identifiers.personId(m_uid, m_card.text));
+        m_person->reserve(qsizetype(m_card.properties.size()), m_card.text.size());
+    }
+    for (const VCardProperty &property : m_card.properties)
+        read(property);
+
     if (m_group) {
         contact.isGroup = true;
         contact.groupId = identifiers.groupId(m_uid, m_card.text);
         const QString name = m_formattedName.isEmpty()
-            ? m_values[std::size_t(kABLastNameProperty)].toString()
-            : m_formattedName;
+            ? m_texts[std::size_t(kABLastNameProperty)].toString()
+            : m_formattedName.toString();
         if (!name.isEmpty())
             contact.groupName = name;
         contact.members = std::move(m_members);
         return contact;
     }
-    contact.person = makePerson(identifiers.personId(m_uid, m_card.text));
+    finishPerson();
+    contact.person = std::move(m_person);
     contact.categories = std::move(m_categories);
     return contact;
 }

@@ -55,30 +55,31 @@ QString VCardIdentifiers::key(QStringView uid, QByteArrayView cardText)
     return key.isEmpty() ? hashOf(cardText) : key;
 }
 
-QString VCardIdentifiers::claim(Keys &keys, QString key)
+QString VCardIdentifiers::claim(Keys &keys, const QString &key, QStringView suffix)
 {
-    if (keys.taken.contains(key)) {
+    // The set holds the whole identifiers, which the persons share, so it costs no text of
+    // its own.
+    QString identifier = key + suffix;
+    if (keys.taken.contains(identifier)) {
         // Counting on from the last number given to this key keeps a file of many cards
         // with one UID from costing the square of their number.
         int &next = keys.nextNumber[key];
-        QString numbered;
         for (next = std::max(next, 2);; ++next) {
-            numbered = key + u'-' + QString::number(next);
-            if (!keys.taken.contains(numbered))
+            identifier = key + u'-' + QString::number(next) + suffix;
+            if (!keys.taken.contains(identifier))
                 break;
         }
-        key = numbered;
     }
-    keys.taken.insert(key);
-    return key;
+    keys.taken.insert(identifier);
+    return identifier;
 }
 
 QString VCardIdentifiers::personId(QStringView uid, QByteArrayView cardText)
 {
-    return claim(m_personKeys, key(uid, cardText)) + u":ABPerson"_s;
+    return claim(m_personKeys, key(uid, cardText), u":ABPerson");
 }
 
 QString VCardIdentifiers::groupId(QStringView uid, QByteArrayView cardText)
 {
-    return claim(m_groupKeys, key(uid, cardText)) + u":ABGroup"_s;
+    return claim(m_groupKeys, key(uid, cardText), u":ABGroup");
 }

@@ -35,7 +35,7 @@ private:
         QHash<QString, int> nextNumber;
     };
 
-    static QString claim(Keys &keys, QString key);
+    static QString claim(Keys &keys, const QString &key, QStringView suffix);
     static QString key(QStringView uid, QByteArrayView cardText);
 
     Keys m_personKeys;

@@ -19,9 +19,22 @@ bool isBase64Char(char c)
         || c == '/' || c == '=' || c == ' ' || c == '\t';
 }
 
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+// ASCII only, which is all that names and keywords hold; cheaper than a general comparison
+// on a path taken several times per line.
 bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
 {
-    return a.size() == b.size() && a.compare(b, Qt::CaseInsensitive) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (upper(a[i]) != upper(b[i]))
+            return false;
+    }
+    return true;
 }
 
 QByteArrayView trimmed(QByteArrayView text)
@@ -115,6 +128,8 @@ std::optional<VCardProperty> parseProperty(QByteArrayView line, qsizetype number
 
 bool isCardBoundary(QByteArrayView line, QByteArrayView keyword)
 {
+    if (line.isEmpty() || upper(line[0]) != keyword[0])
+        return false;
     const qsizetype colon = line.indexOf(':');
     return colon > 0 && equalsIgnoringCase(trimmed(line.first(colon)), keyword)
         && equalsIgnoringCase(trimmed(line.sliced(colon + 1)), "VCARD");
@@ -160,6 +175,11 @@ VCardReader::VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics)
     : m_data(data)
     , m_diagnostics(diagnostics)
 {}
+
+void VCardReader::recycle(VCardCard &&card)
+{
+    m_spareProperties = std::move(card.properties);
+}
 
 qsizetype VCardReader::consumed() const
 {
@@ -323,6 +343,9 @@ std::optional<VCardCard> VCardReader::next()
             // A card inside a card is an agent (vCard 2.1) or the rest of a file after a
             // card that was cut off; either way its lines belong to it.
             VCardCard card;
+            card.properties = std::move(m_spareProperties);
+            card.properties.clear();
+            card.properties.reserve(32);
             card.line = line->number;
             card.text = m_data.sliced(line->start, 0);
             m_open.push_back(std::move(card));

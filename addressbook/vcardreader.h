@@ -70,6 +70,8 @@ public:
     /// How many bytes from the start every card returned so far, and the reader, are done
     /// with; nothing before it is looked at again.
     [[nodiscard]] qsizetype consumed() const;
+    /// Takes back a card the caller is done with, to use its room for the next one.
+    void recycle(VCardCard &&card);
     /// The first line of text found outside any card, or 0. Such text is skipped; whether
     /// it is worth a message depends on whether the data held any card at all.
     [[nodiscard]] qsizetype firstStrayLine() const { return m_firstStrayLine; }
@@ -101,4 +103,5 @@ private:
     qsizetype m_nextLF = -1;
     qsizetype m_firstStrayLine = 0;
     std::vector<VCardCard> m_open; // innermost last
+    std::vector<VCardProperty> m_spareProperties;
 };

@@ -150,6 +150,7 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, MappedRe
     while (std::optional<VCardCard> card = reader.next()) {
         ++cards;
         add(readContact(*card, diagnostics, m_identifiers), index);
+        reader.recycle(std::move(*card));
         if (release && text.converted.isNull())
             release->upTo(text.view.data() + reader.consumed());
     }

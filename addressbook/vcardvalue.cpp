@@ -26,40 +26,55 @@ bool isUtf8(QByteArrayView name)
         || name.compare("UTF8", Qt::CaseInsensitive) == 0;
 }
 
-QString decodeInFallback(QByteArrayView bytes)
+QByteArray decodeInFallback(QByteArrayView bytes)
 {
     QStringDecoder decoder("windows-1252");
-    return decoder.isValid() ? decoder.decode(bytes) : QString::fromLatin1(bytes);
+    return (decoder.isValid() ? QString(decoder.decode(bytes)) : QString::fromLatin1(bytes))
+        .toUtf8();
 }
 
-// Reads bytes as UTF-8; on invalid sequences, as Windows-1252 (what desktop exports that
-// are not UTF-8 nearly always are), so no character is lost.
-QString decodeUtf8(QByteArrayView bytes, qsizetype line, VCardDiagnostics &diagnostics)
+// Valid UTF-8 is taken as it is; anything else is read as Windows-1252 (what desktop
+// exports that are not UTF-8 nearly always are), so no character is lost.
+Utf8 checkedUtf8(Utf8 bytes, qsizetype line, VCardDiagnostics &diagnostics)
 {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (!decoder.hasError())
-        return text;
+    if (isValidUtf8(bytes.view()))
+        return bytes;
     diagnostics.report(line, u"text is not valid UTF-8; read as Windows-1252"_s);
-    return decodeInFallback(bytes);
+    return Utf8(decodeInFallback(bytes.view()));
 }
 
-QString decodeCharset(QByteArrayView bytes, QByteArrayView charset, qsizetype line,
-                      VCardDiagnostics &diagnostics)
+Utf8 decodeCharset(Utf8 bytes, QByteArrayView charset, qsizetype line,
+                   VCardDiagnostics &diagnostics)
 {
     if (charset.isEmpty() || isUtf8(charset))
-        return decodeUtf8(bytes, line, diagnostics);
+        return checkedUtf8(std::move(bytes), line, diagnostics);
     QStringDecoder decoder(charset.toByteArray().constData());
     if (!decoder.isValid()) {
         diagnostics.report(
             line,
             u"unknown character set \"%1\"; read as UTF-8"_s.arg(QString::fromLatin1(charset)));
-        return decodeUtf8(bytes, line, diagnostics);
+        return checkedUtf8(std::move(bytes), line, diagnostics);
     }
-    QString text = decoder.decode(bytes);
+    const QString text = decoder.decode(bytes.view());
     if (decoder.hasError())
         diagnostics.report(line, u"text is not valid %1"_s.arg(QString::fromLatin1(charset)));
-    return text;
+    return Utf8(text.toUtf8());
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+QByteArrayView trimmedBlanks(QByteArrayView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && isBlank(text[start]))
+        ++start;
+    while (end > start && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(start, end - start);
 }
 
 } // namespace
@@ -101,21 +116,59 @@ std::optional<QByteArray> decodeBase64(QByteArrayView encoded)
     return bytes;
 }
 
-QString text(const VCardProperty &property, VCardDiagnostics &diagnostics)
+bool isValidUtf8(QByteArrayView bytes)
 {
-    const QByteArrayView charset = property.parameter("CHARSET").value_or(QByteArrayView());
-    if (property.isQuotedPrintable())
-        return decodeCharset(decodeQuotedPrintable(property.value), charset, property.line,
-                             diagnostics);
-    return decodeCharset(property.value, charset, property.line, diagnostics);
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const uchar *const end = p + bytes.size();
+    while (p < end) {
+        if (*p < 0x80) {
+            ++p;
+            continue;
+        }
+        int length = 0;
+        char32_t least = 0;
+        if ((*p & 0xE0) == 0xC0) {
+            length = 2;
+            least = 0x80;
+        } else if ((*p & 0xF0) == 0xE0) {
+            length = 3;
+            least = 0x800;
+        } else if ((*p & 0xF8) == 0xF0) {
+            length = 4;
+            least = 0x10000;
+        } else {
+            return false;
+        }
+        if (end - p < length)
+            return false;
+        char32_t code = *p & (0x7F >> length);
+        for (int i = 1; i < length; ++i) {
+            if ((p[i] & 0xC0) != 0x80)
+                return false;
+            code = (code << 6) | (p[i] & 0x3F);
+        }
+        // Overlong forms, surrogates and code points past Unicode are not UTF-8.
+        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return false;
+        p += length;
+    }
+    return true;
 }
 
-QList<QStringView> split(QStringView text, QChar separator)
+Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics)
 {
-    QList<QStringView> parts;
+    const QByteArrayView charset = property.parameter("CHARSET").value_or(QByteArrayView());
+    Utf8 bytes = property.isQuotedPrintable() ? Utf8(decodeQuotedPrintable(property.value))
+                                              : Utf8(property.value);
+    return decodeCharset(std::move(bytes), charset, property.line, diagnostics);
+}
+
+Parts split(QByteArrayView text, char separator)
+{
+    Parts parts;
     qsizetype start = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\\') {
+        if (text[i] == '\\') {
             ++i;
         } else if (text[i] == separator) {
             parts.append(text.sliced(start, i - start));
@@ -126,21 +179,44 @@ QList<QStringView> split(QStringView text, QChar separator)
     return parts;
 }
 
-QString unescape(QStringView text)
+Utf8 Utf8::trimmed() &&
 {
-    if (!text.contains(u'\\'))
-        return text.toString();
-    QString plain;
+    m_view = trimmedBlanks(m_view);
+    return std::move(*this);
+}
+
+Utf8 Utf8::narrowed(QByteArrayView part) &&
+{
+    m_view = part;
+    return std::move(*this);
+}
+
+Utf8 plain(Utf8 &&text)
+{
+    Utf8 result = plain(text.view());
+    return result.ownsBytes() ? std::move(result) : std::move(text).narrowed(result.view());
+}
+
+Utf8 plain(QByteArrayView text)
+{
+    return unescape(trimmedBlanks(text)).trimmed();
+}
+
+Utf8 unescape(QByteArrayView text)
+{
+    if (!text.contains('\\'))
+        return Utf8(text);
+    QByteArray plain;
     plain.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] != u'\\' || i + 1 == text.size()) {
+        if (text[i] != '\\' || i + 1 == text.size()) {
             plain.append(text[i]);
             continue;
         }
-        const QChar next = text[++i];
-        plain.append(next == u'n' || next == u'N' ? QChar(u'\n') : next);
+        const char next = text[++i];
+        plain.append(next == 'n' || next == 'N' ? '\n' : next);
     }
-    return plain;
+    return Utf8(std::move(plain));
 }
 
 std::optional<QByteArray> inlineData(const VCardProperty &property, VCardDiagnostics &diagnostics)

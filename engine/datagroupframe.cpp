@@ -11,11 +11,16 @@ using namespace Qt::StringLiterals;
 std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
                                       const EntryItemMaker &makeItem)
 {
-    const QVariant stored = person.valueForProperty(property);
+    return entryItems(person.valueForProperty(property), person.uniqueId(), makeItem);
+}
+
+std::optional<QStringList> entryItems(const QVariant &stored, const QString &owner,
+                                      const EntryItemMaker &makeItem)
+{
     if (!stored.isValid())
         return QStringList();
     if (stored.metaType() != QMetaType::fromType<MultiValue>()) {
-        logDataGroupFailure(person.uniqueId(), u"a list property holds a single value"_s);
+        logDataGroupFailure(owner, u"a list property holds a single value"_s);
         return std::nullopt;
     }
     const auto entries = stored.value<MultiValue>();
@@ -27,7 +32,7 @@ std::optional<QStringList> entryItems(const ABPerson &person, ABProperty propert
         const std::optional<QString> item
             = makeItem(entries.valueAtIndex(i), entryLabel(entries.labelAtIndex(i)), error);
         if (!error.isEmpty()) {
-            logDataGroupFailure(person.uniqueId(), u"entry %1: %2"_s.arg(i).arg(error));
+            logDataGroupFailure(owner, u"entry %1: %2"_s.arg(i).arg(error));
             return std::nullopt;
         }
         if (!item)

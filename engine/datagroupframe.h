@@ -25,6 +25,10 @@ using EntryItemMaker = std::function<std::optional<QString>(const QVariant &valu
 /// entry could not be read. A missing property gives no items.
 [[nodiscard]] std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
                                                     const EntryItemMaker &makeItem);
+/// The same for a stored value (a MultiValue, or invalid when there is none); owner names
+/// the contact in the log.
+[[nodiscard]] std::optional<QStringList> entryItems(const QVariant &stored, const QString &owner,
+                                                    const EntryItemMaker &makeItem);
 
 /// The label an entry shows: its label as the user reads it, in title case.
 [[nodiscard]] QString entryLabel(const QString &storedLabel);

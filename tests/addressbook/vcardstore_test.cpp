@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/group.h"
+#include "addressbook/groupselection.h"
 #include "addressbook/vcarddiagnostics.h"
 #include "addressbook/vcardreader.h"
 #include "addressbook/vcardstore.h"
@@ -105,6 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
         DialectRow{"quotedPrintableWithSoftBreak",
                    "NOTE;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:K=C3=A4se =\nund Brot",
                    kABNoteProperty, u"Käse und Brot"_s},
+        DialectRow{"quotedPrintableWithoutEscapes",
+                   "NOTE;ENCODING=QUOTED-PRINTABLE:The canonical Dirk=0D=0A", kABNoteProperty,
+                   u"The canonical Dirk\r\n"_s},
         DialectRow{"quotedPrintableInLatin1",
                    "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=FCrgen",
                    kABLastNameProperty, u"Müller"_s},
@@ -308,15 +312,6 @@ INSTANTIATE_TEST_SUITE_P(
                       {u"u{103}-[0-9a-f]{16}:ABPerson"_s}}),
     RowName());
 
-const Group *groupNamed(const ContactStore &store, const QString &name)
-{
-    for (const Group *group : store.groups()) {
-        if (group->name() == name)
-            return group;
-    }
-    return nullptr;
-}
-
 QStringList lastNames(const QList<const ABPerson *> &people)
 {
     QStringList names;
@@ -335,8 +330,8 @@ TEST(VCardStore, buildsGroupsFromGroupCardsNestingAndCategories)
         names.append(group->name().value_or(u"-"_s));
     EXPECT_EQ(names, (QStringList{u"Family"_s, u"Book Club"_s, u"Friends"_s}));
 
-    const Group *friends = groupNamed(store, u"Friends"_s);
-    const Group *club = groupNamed(store, u"Book Club"_s);
+    const Group *friends = groupFromName(store, u"Friends"_s);
+    const Group *club = groupFromName(store, u"Book Club"_s);
     ASSERT_TRUE(friends && club);
     EXPECT_EQ(lastNames(friends->members()), QStringList{u"Lee"_s});
     EXPECT_EQ(friends->subgroups(), QList<const Group *>{club});
@@ -369,10 +364,10 @@ TEST(VCardStore, readsEveryVCardFileBelowAFolder)
     const ContactStoreRead read
         = readVCardStore(QStringLiteral(VORLIN_TEST_DATA "/addressbook/vdir"));
     EXPECT_EQ(lastNames(read.store->people()), (QStringList{u"Tran"_s, u"Okafor"_s}));
-    const Group *team = groupNamed(*read.store, u"Team"_s);
+    const Group *team = groupFromName(*read.store, u"Team"_s);
     ASSERT_TRUE(team);
     EXPECT_EQ(lastNames(team->members()), (QStringList{u"Tran"_s, u"Okafor"_s}));
-    EXPECT_TRUE(groupNamed(*read.store, u"Colleagues"_s));
+    EXPECT_TRUE(groupFromName(*read.store, u"Colleagues"_s));
     EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
 }
 

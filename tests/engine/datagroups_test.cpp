@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/datagroups.h"
 
+#include "engine/datagroupframe.h"
+
 #include "addressbook/contactdate.h"
 #include "addressbook/memorycontactstore.h"
 #include "contactbuilder.h"
@@ -102,17 +104,23 @@ TEST_F(Writers, onlyTheFirstGroupWrittenIsFirst)
                   + group(u"web"_s, {item(u"webpage"_s, u"Home"_s, u"x.org"_s)}, false));
 }
 
-TEST_F(Writers, unreadableEntryLeavesTheCardUntouched)
+// The store keeps every value in the type its property holds, so a value a writer cannot
+// read only comes from elsewhere; the frame must then drop the whole list, not half of it.
+TEST(Frame, unreadableEntryDropsTheWholeListAndSaysWhy)
 {
     QStringList log;
     const SystemLogCapture capture([&](const QString &line) { log.append(line); });
-    const ABPerson contact
-        = person({{kABPhoneProperty, listValue({{u"1"_s, u"home"_s}, {QVariantMap{}, u"work"_s}})},
-                  {kABEmailProperty, u"not a list"_s}});
-    EXPECT_TRUE(write(addPhones, contact));
-    EXPECT_TRUE(write(addEmail, contact));
-    EXPECT_TRUE(card.isEmpty());
-    EXPECT_EQ(log.size(), 2);
+    const auto textItem = [](const QVariant &value, const QString &, QString &error) {
+        return textValue(value, error);
+    };
+    EXPECT_FALSE(entryItems(listValue({{u"1"_s, u"home"_s}, {QVariantMap{}, u"work"_s}}),
+                            u"ann:ABPerson"_s, textItem));
+    EXPECT_FALSE(entryItems(QVariant(u"not a list"_s), u"ann:ABPerson"_s, textItem));
+    EXPECT_EQ(entryItems(QVariant(), u"ann:ABPerson"_s, textItem), QStringList());
+    ASSERT_EQ(log.size(), 2);
+    EXPECT_TRUE(
+        log.first().startsWith(u"ann:ABPerson: entry 1: a QVariantMap where text belongs"_s))
+        << log.first().toStdString();
 }
 
 // ---- links of each kind -------------------------------------------------------------
@@ -279,14 +287,12 @@ TEST_F(Messaging, switchedOffServiceIsPassedOver)
     EXPECT_TRUE(card.isEmpty());
 }
 
-TEST_F(Messaging, unreadableServiceLeavesTheOthersStanding)
+TEST_F(Messaging, serviceWithoutUsableEntriesLeavesTheOthersStanding)
 {
     settings.aimURIScheme.reset();
-    const SystemLogCapture quiet([](const QString &) {});
-    const ABPerson contact
-        = person({{kABAIMInstantProperty, listValue({{u"a"_s, u"work"_s}})},
-                  {kABICQInstantProperty, listValue({{u"1"_s, u"work"_s}, {42, u"home"_s}})},
-                  {kABMSNInstantProperty, listValue({{u"m"_s, u"work"_s}})}});
+    const ABPerson contact = person({{kABAIMInstantProperty, listValue({{u"a"_s, u"work"_s}})},
+                                     {kABICQInstantProperty, listValue({{QString(), u"work"_s}})},
+                                     {kABMSNInstantProperty, listValue({{u"m"_s, u"work"_s}})}});
     write(addInstantMessages, contact);
     EXPECT_EQ(card,
               group(u"instantmessage"_s,
@@ -340,9 +346,9 @@ INSTANTIATE_TEST_SUITE_P(
                               with(springfield, kABAddressStreetKey, u"\u200F1 Main\u200E St"_s),
                               u"1 Main St<br>Springfield, IL 62701"_s},
                     PostalRow{"markBeforeLineBreakKeepsTheBreak",
-                  with(springfield, kABAddressStreetKey, u"\u200E\n1 Main St"_s),
-                  u"<br>1 Main St<br>Springfield, IL 62701"_s},
-        PostalRow{"nothingToShow", QVariantMap{}, std::nullopt}),
+                              with(springfield, kABAddressStreetKey, u"\u200E\n1 Main St"_s),
+                              u"<br>1 Main St<br>Springfield, IL 62701"_s},
+                    PostalRow{"nothingToShow", QVariantMap{}, std::nullopt}),
     RowName());
 
 TEST_F(Writers, primaryAddressFirst)
