@@ -116,24 +116,22 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleDefaults,
 namespace {
 
 class WithoutYear : public testing::TestWithParam<FormatRow>
-{
-};
+{};
 
 TEST_P(WithoutYear, dropsYearBoundConversionsWithTheirSeparator)
 {
     EXPECT_EQ(CalendarFormatter::withoutYear(GetParam().format), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, WithoutYear,
-    testing::Values(FormatRow{"usLong", u"%A, %B %e, %Y"_s, u"%B %e"_s},
-                    FormatRow{"germanLong", u"%A, %e. %B %Y"_s, u"%e. %B"_s},
-                    FormatRow{"yearFirst", u"%Y-%m-%d"_s, u"%m-%d"_s},
-                    FormatRow{"japanese", u"%Y年%m月%e日"_s, u"%m月%e日"_s},
-                    FormatRow{"twoDigitYear", u"%d/%m/%y"_s, u"%d/%m"_s},
-                    FormatRow{"noYear", u"%e %B"_s, u"%e %B"_s},
-                    FormatRow{"percentSignKept", u"%e%%%Y"_s, u"%e%%"_s},
-                    FormatRow{"onlyYear", u"%Y"_s, QString()}),
-    RowName());
+INSTANTIATE_TEST_SUITE_P(Rows, WithoutYear,
+                         testing::Values(FormatRow{"usLong", u"%A, %B %e, %Y"_s, u"%B %e"_s},
+                                         FormatRow{"germanLong", u"%A, %e. %B %Y"_s, u"%e. %B"_s},
+                                         FormatRow{"yearFirst", u"%Y-%m-%d"_s, u"%m-%d"_s},
+                                         FormatRow{"japanese", u"%Y年%m月%e日"_s, u"%m月%e日"_s},
+                                         FormatRow{"twoDigitYear", u"%d/%m/%y"_s, u"%d/%m"_s},
+                                         FormatRow{"noYear", u"%e %B"_s, u"%e %B"_s},
+                                         FormatRow{"percentSignKept", u"%e%%%Y"_s, u"%e%%"_s},
+                                         FormatRow{"onlyYear", u"%Y"_s, QString()}),
+                         RowName());
 
 } // namespace
