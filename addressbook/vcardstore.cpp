@@ -278,8 +278,9 @@ std::optional<QString> addressBookPath(const std::optional<QString> &commandLine
         return commandLine;
     if (preference && !preference->isEmpty())
         return preference;
+    // The base directory rules ignore a relative XDG_DATA_HOME.
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    if (dataHome.isEmpty())
+    if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
         dataHome = QDir::homePath() + u"/.local/share"_s;
     const QString contacts = dataHome + u"/contacts"_s;
     if (QFileInfo(contacts).isDir())

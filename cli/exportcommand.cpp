@@ -27,15 +27,6 @@ QString expandedHome(const QString &path)
     return path;
 }
 
-QString defaultContactsFolder()
-{
-    const QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
-    const QString base = !dataHome.isEmpty() && QDir::isAbsolutePath(dataHome)
-        ? dataHome
-        : QDir::homePath() + u"/.local/share"_s;
-    return base + u"/contacts"_s;
-}
-
 } // namespace
 
 ExportCommand::ExportCommand(PreferencesStore &store, Bundle bundle, std::FILE *out, std::FILE *err)
@@ -50,7 +41,9 @@ int ExportCommand::run(const ExportOptions &options)
     if (options.previewHtml)
         return printPreview();
 
-    const std::optional<QString> path = addressBookPath(options);
+    const QString stored = m_store.objectForKey(SettingsKeys::addressBookPath).toString();
+    const std::optional<QString> path = addressBookPath(
+        options.addressBook, stored.isEmpty() ? std::nullopt : std::optional(expandedHome(stored)));
     if (!path) {
         print(m_err,
               u"vorlin-export: no address book to read. Name one with --address-book PATH "
@@ -96,19 +89,6 @@ int ExportCommand::printPreview()
           preview.render(CardContext{settings, m_store, noAddressBook},
                          m_store.objectForKey(SettingsKeys::css).toString()));
     return 0;
-}
-
-std::optional<QString> ExportCommand::addressBookPath(const ExportOptions &options) const
-{
-    if (options.addressBook)
-        return options.addressBook;
-    const QString stored = m_store.objectForKey(SettingsKeys::addressBookPath).toString();
-    if (!stored.isEmpty())
-        return expandedHome(stored);
-    const QString contacts = defaultContactsFolder();
-    if (QFileInfo::exists(contacts))
-        return contacts;
-    return std::nullopt;
 }
 
 QString ExportCommand::outputPath(const ExportOptions &options) const

@@ -26,7 +26,6 @@ public:
 
 private:
     [[nodiscard]] int printPreview();
-    [[nodiscard]] std::optional<QString> addressBookPath(const ExportOptions &options) const;
     [[nodiscard]] QString outputPath(const ExportOptions &options) const;
     void refreshGroups(const class ContactStore &addressBook);
     void print(std::FILE *stream, const QString &text) const;
