@@ -2,11 +2,12 @@
 // vorlin-export: writes the address book as one HTML page with the settings of the Vorlin
 // window, or prints the window's preview page.
 #include "cli/exportcommand.h"
+#include "cli/pdfprinter.h"
 #include "settings/defaultsregistration.h"
 #include "settings/preferencesstore.h"
 #include "util/bundletranslations.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 
@@ -14,8 +15,12 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    // Decoding and writing pictures needs no display, so no GUI application either.
-    QCoreApplication application(argc, argv);
+    // A GUI application, because some picture formats (SVG with text) and the PDF's web
+    // engine need one; on the offscreen platform, because a command shows no window and must
+    // not depend on a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    PdfPrinter::prepareProcess();
+    QGuiApplication application(argc, argv);
     QCoreApplication::setApplicationName(u"vorlin-export"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VORLIN_VERSION));
 
