@@ -13,6 +13,22 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+QtMessageHandler qtHandler = nullptr;
+
+// The offscreen platform looks up the session's runtime folder, which a root shell or a cron
+// job lacks; Qt's warning about it would then start every run, for a folder this command
+// does not need.
+void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
+                                 const QString &message)
+{
+    if (!message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
+        qtHandler(type, context, message);
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     // A GUI application, because some picture formats (SVG with text) and the PDF's web
@@ -20,7 +36,9 @@ int main(int argc, char *argv[])
     // not depend on a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     PdfPrinter::prepareProcess();
+    qtHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
     QGuiApplication application(argc, argv);
+    qInstallMessageHandler(qtHandler);
     QCoreApplication::setApplicationName(u"vorlin-export"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VORLIN_VERSION));
 
