@@ -35,7 +35,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-image-formats-plugins, libqt6svg6, libqt6webengine6-data, libqt6webenginecore6-bin")
-# Recommends: the service of a contact store Vorlin can read besides vCard files goes here
-# when that store arrives (CPACK_DEBIAN_PACKAGE_RECOMMENDS).
+# Recommends: none yet. When Vorlin reads the GNOME desktop's contact store, its service
+# (evolution-data-server) is recommended here through CPACK_DEBIAN_PACKAGE_RECOMMENDS, since
+# vCard files work without it.
 
 include(CPack)
