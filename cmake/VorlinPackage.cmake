@@ -1,0 +1,42 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The Debian package, made by `cpack -G DEB` in a build folder (scripts/package does it): what
+# `cmake --install` writes, under /usr.
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME vorlin)
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_VENDOR "The Vorlin developers")
+set(CPACK_PACKAGE_CONTACT "${VORLIN_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "turn an address book into one static HTML page")
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[
+Vorlin makes one self-contained web page of the contacts in an address book:
+a letter index at the top and one card per contact, with picture, name, job,
+phones, e-mail addresses, web pages, dates, related names, messaging handles,
+postal addresses and note.
+.
+In its window you choose the groups, which kinds of data appear, in which
+order and through which link scheme, and edit the page's style sheet while a
+live preview follows. The command vorlin-export writes the same page from a
+terminal or a script. Address books are vCard files or folders of them.]=])
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_COMPRESSION_TYPE gzip)
+
+# Under /usr, installed with DESTDIR, so the menu entry names /usr/bin/vorlin rather than
+# the staging folder.
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+# The libraries the programs link come from dpkg-shlibdeps. What they load at run time no
+# link shows: the image plugins (TIFF, WebP; SVG for the icon), and the web engine's
+# resources and helper process for the preview.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-image-formats-plugins, libqt6svg6, libqt6webengine6-data, libqt6webenginecore6-bin")
+# Recommends: none yet. When Vorlin reads the GNOME desktop's contact store, its service
+# (evolution-data-server) is recommended here through CPACK_DEBIAN_PACKAGE_RECOMMENDS, since
+# vCard files work without it.
+
+include(CPack)
