@@ -9,6 +9,9 @@ int main(int argc, char **argv)
 {
     testing::InitGoogleTest(&argc, argv);
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The web view's Chromium cannot sandbox itself as root (CI).
+    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }
