@@ -28,10 +28,17 @@ QByteArray readAll(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Points the programs' settings at a folder of its own; made before the store that reads it.
+// Points the programs' settings at a folder of its own and installs the string tables; made
+// before the store and the controller that read them.
 struct ConfigHome
 {
-    ConfigHome() { qputenv("XDG_CONFIG_HOME", dir.path().toUtf8()); }
+    ConfigHome()
+    {
+        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+        static BundleTranslations translations = BundleTranslations::load(Bundle(kBundle));
+        static const bool installed = (translations.install(), true);
+        (void)installed;
+    }
     ~ConfigHome() { qunsetenv("XDG_CONFIG_HOME"); }
     QTemporaryDir dir;
 };
@@ -42,9 +49,6 @@ class Controller : public testing::Test
 protected:
     Controller()
     {
-        static BundleTranslations translations = BundleTranslations::load(Bundle(kBundle));
-        static const bool installed = (translations.install(), true);
-        (void)installed;
         store.registerDefaults(defaultSettings(u"body {}"_s));
         ValueTransformer::setValueTransformer(std::make_shared<QEV_NilToBlankStringTransformer>(),
                                               u"QEV_NilToBlankStringTransformer"_s);
