@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "controllertestsupport.h"
 #include "settings/settingskeys.h"
 #include "ui/appcontroller.h"
 #include "ui/grouptablemodel.h"
-#include "ui/livepreview.h"
 #include "ui/mainwindow.h"
-#include "uitestsupport.h"
 #include "util/bundletranslations.h"
 #include "util/systemlog.h"
 
@@ -20,51 +19,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kBundle = QStringLiteral(VORLIN_TEST_BUNDLE_CONTENTS);
-
 QByteArray readAll(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// Points the programs' settings at a folder of its own and installs the string tables; made
-// before the store and the controller that read them.
-struct ConfigHome
-{
-    ConfigHome()
-    {
-        qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
-        static BundleTranslations translations = BundleTranslations::load(Bundle(kBundle));
-        static const bool installed = (translations.install(), true);
-        (void)installed;
-    }
-    ~ConfigHome() { qunsetenv("XDG_CONFIG_HOME"); }
-    QTemporaryDir dir;
-};
-
-// The store lives where the programs look for it, so vorlin-export reads the same settings.
-class Controller : public testing::Test
-{
-protected:
-    Controller()
-    {
-        store.registerDefaults(defaultSettings(u"body {}"_s));
-        ValueTransformer::setValueTransformer(std::make_shared<QEV_NilToBlankStringTransformer>(),
-                                              u"QEV_NilToBlankStringTransformer"_s);
-    }
-
-    [[nodiscard]] QString previewBody() const
-    {
-        const QString &html = controller.previewHtml();
-        return html.mid(html.indexOf(u"<body>"_s));
-    }
-
-    ConfigHome m_home;
-    QTemporaryDir &m_dir = m_home.dir;
-    PreferencesStore store{PreferencesStore::standardFiles()};
-    AppController controller{store, Bundle(kBundle)};
-};
 
 TEST_F(Controller, previewFollowsObservedSettings)
 {
@@ -182,29 +141,6 @@ TEST_F(Controller, withoutAddressBookTheWindowOffersToOpenOne)
     EXPECT_EQ(store.objectForKey(SettingsKeys::addressBookPath).toString(), book);
     auto *problems = window.findChild<QWidget *>(u"problemsButton"_s);
     EXPECT_EQ(problems->isVisibleTo(&window), !controller.addressBookProblems().isEmpty());
-}
-
-// The one test with the real web view: the sample card's picture must load from the
-// bundle's resource folder.
-TEST_F(Controller, realWebViewLoadsTheSamplePicture)
-{
-    LivePreview view;
-    view.resize(600, 400);
-    view.show();
-    QSignalSpy shown(&view, &LivePreview::pageShown);
-    controller.updatePreview();
-    view.showPage(controller.previewHtml(), controller.previewBaseUrl());
-    ASSERT_TRUE(shown.wait(30000));
-    ASSERT_TRUE(shown.first().first().toBool());
-    QVariant width;
-    bool answered = false;
-    view.page()->runJavaScript(u"document.images.length ? document.images[0].naturalWidth : -1"_s,
-                               [&](const QVariant &result) {
-                                   width = result;
-                                   answered = true;
-                               });
-    QTRY_VERIFY_WITH_TIMEOUT(answered, 10000);
-    EXPECT_GT(width.toInt(), 0);
 }
 
 } // namespace
