@@ -75,9 +75,10 @@ int main(int argc, char *argv[])
         clock.start();
         // Alternate a switch and a keystroke in a scheme field, the two common changes.
         if (i % 2 == 0)
-            store.setObject(i % 4 == 0, SettingsKeys::sortByLast);
+            store.setObject(!store.objectForKey(SettingsKeys::sortByLast).toBool(),
+                            SettingsKeys::sortByLast);
         else
-            store.setObject(u"tel:"_s + QString::number(i), SettingsKeys::phoneURIScheme);
+            store.setObject(QString(u"tel:"_s + QString::number(i)), SettingsKeys::phoneURIScheme);
         loop.exec();
         toLoaded.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         toRendered.push_back(static_cast<double>(rendered) / 1e6);
