@@ -151,11 +151,11 @@ std::optional<QByteArrayView> VCardProperty::parameter(QByteArrayView upperName)
     return std::nullopt;
 }
 
-bool VCardProperty::hasParameter(QByteArrayView upperName, QByteArrayView value) const
+bool VCardProperty::hasParameter(QByteArrayView upperName, QByteArrayView wanted) const
 {
     for (const VCardParameter &parameter : parameters) {
         if (equalsIgnoringCase(parameter.name, upperName)
-            && equalsIgnoringCase(trimmed(parameter.value), value))
+            && equalsIgnoringCase(trimmed(parameter.value), wanted))
             return true;
     }
     return false;

@@ -39,7 +39,7 @@ struct VCardProperty
     /// The first value of a parameter, by name ignoring case.
     [[nodiscard]] std::optional<QByteArrayView> parameter(QByteArrayView upperName) const;
     /// Whether a parameter has that value, both ignoring case.
-    [[nodiscard]] bool hasParameter(QByteArrayView upperName, QByteArrayView value) const;
+    [[nodiscard]] bool hasParameter(QByteArrayView upperName, QByteArrayView wanted) const;
     [[nodiscard]] bool hasType(QByteArrayView type) const { return hasParameter("TYPE", type); }
     [[nodiscard]] bool isQuotedPrintable() const;
     [[nodiscard]] bool isBase64() const;
