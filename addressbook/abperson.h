@@ -59,7 +59,8 @@ public:
     qsizetype addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text);
     /// Appends an address given as its fields in the order street, city, state, ZIP code,
     /// country, country code (empty: not set) and returns its index.
-    qsizetype addAddressUtf8(const QString &label, const std::array<QByteArrayView, 6> &fields);
+    qsizetype addAddressUtf8(const QString &label,
+                             const std::array<QByteArrayView, kABAddressFieldCount> &fields);
     /// Makes the entry at index of a multi-value property its primary one.
     void setPrimary(ABProperty property, qsizetype index);
     /// Makes room for that many entries and bytes of text, so filling a person does not
@@ -89,7 +90,6 @@ private:
         Span value;     // an address: its fields joined by U+001F
         qint32 day = 0; // a date: its Julian day
     };
-    static constexpr int kTextCount = 9;
 
     Span store(QStringView text);
     Span storeUtf8(QByteArrayView text);
@@ -102,7 +102,7 @@ private:
     QString m_uniqueId;
     QByteArray m_imageData;
     QByteArray m_texts;
-    std::array<Span, kTextCount> m_textSpans;
+    std::array<Span, kABPersonTextProperties.size()> m_textSpans;
     std::vector<Entry> m_entries;
     ContactDate m_birthday;
     std::optional<qint64> m_flags;

@@ -453,8 +453,8 @@ void ContactBuilder::readAddress(const VCardProperty &property)
         if (!plain[i].isEmpty())
             street += (street.isEmpty() ? "" : "\n") + plain[i].view().toByteArray();
     }
-    std::array<QByteArrayView, 6> fields{street,          plain[3].view(), plain[4].view(),
-                                         plain[5].view(), plain[6].view(), {}};
+    std::array<QByteArrayView, kABAddressFieldCount> fields{
+        street, plain[3].view(), plain[4].view(), plain[5].view(), plain[6].view(), {}};
     for (const auto &[group, code] : m_itemCountries) {
         if (!property.group.isEmpty() && group.compare(property.group, Qt::CaseInsensitive) == 0)
             fields[5] = code;
