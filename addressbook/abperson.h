@@ -10,6 +10,7 @@
 #include "addressbook/abproperties.h"
 #include "addressbook/contactdate.h"
 #include "addressbook/multivalue.h"
+#include "util/expected.h"
 
 #include <QByteArray>
 #include <QString>
@@ -111,8 +112,9 @@ private:
 /// A person read from one vCard, with what was wrong with the data.
 struct VCardPersonRead
 {
-    std::optional<ABPerson> person; // none when the data holds no card
-    QStringList diagnostics;        // "<origin>:<line>: <problem>", one line each
+    /// The error, when the data holds no person card, is also the last diagnostic.
+    Expected<ABPerson> person;
+    QStringList diagnostics; // "<origin>:<line>: <problem>", one line each
 
     [[nodiscard]] bool ok() const { return person.has_value(); }
 };

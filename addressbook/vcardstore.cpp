@@ -258,17 +258,17 @@ VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &orig
     VCardIdentifiers identifiers;
     const Utf8Text text = asUtf8(data);
     VCardReader reader(text.view, diagnostics);
-    VCardPersonRead read;
-    while (!read.person) {
+    std::optional<ABPerson> person;
+    while (!person) {
         const std::optional<VCardCard> card = reader.next();
         if (!card)
             break;
-        read.person = readContact(*card, diagnostics, identifiers).person;
+        person = readContact(*card, diagnostics, identifiers).person;
     }
-    if (!read.person)
-        diagnostics.report(u"no person card found"_s);
-    read.diagnostics = diagnostics.lines();
-    return read;
+    if (person)
+        return {std::move(*person), diagnostics.lines()};
+    diagnostics.report(u"no person card found"_s);
+    return {Unexpected(u"%1: no person card found"_s.arg(origin)), diagnostics.lines()};
 }
 
 std::optional<QString> addressBookPath(const std::optional<QString> &commandLine,

@@ -69,10 +69,10 @@ int ExportCommand::run(const ExportOptions &options)
     readDefaults(settings, m_store, SettingsPaths::addressBookPreferencesFile());
     PageGenerator generator(m_store, settings, *read.store, m_bundle);
     TerminalProgress progress(!options.quiet, m_err);
-    const GenerationResult result
+    const Expected<GenerationReport> result
         = generator.generateHTML(target, [&](std::optional<double> f) { progress.update(f); });
-    if (!result.ok()) {
-        print(m_err, u"vorlin-export: %1\n"_s.arg(result.error));
+    if (!result) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(result.error()));
         return 1;
     }
     print(m_out, target + u'\n');

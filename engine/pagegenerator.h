@@ -13,6 +13,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "util/expected.h"
+
 #include <functional>
 #include <optional>
 
@@ -20,13 +22,11 @@ class ContactStore;
 class PreferencesStore;
 struct ExportSettings;
 
-struct GenerationResult
+/// What a successful generation did.
+struct GenerationReport
 {
-    QString error; // empty on success: "<file>: <reason>"
     qsizetype contactCount = 0;
     double seconds = 0;
-
-    [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
 
 /// Progress of a generation: none while the contacts are collected, then the fraction of
@@ -42,9 +42,10 @@ public:
                   QString addressBookPreferences = {});
 
     /// Writes the page to path, its pictures to "images" beside it, and stores the file
-    /// name as "fileName". On success the system log gets one line.
-    [[nodiscard]] GenerationResult generateHTML(const QString &path,
-                                                const GenerationProgress &progress = {});
+    /// name as "fileName". On success the system log gets one line; a failure says
+    /// "<file>: <reason>".
+    [[nodiscard]] Expected<GenerationReport> generateHTML(const QString &path,
+                                                          const GenerationProgress &progress = {});
 
     /// Creates path and every missing folder above it. True when the last folder it had to
     /// create was made; false when all existed already or creating one failed.

@@ -128,10 +128,10 @@ QVariant QEV_UserDefaults::returnPlistValue(const QString &path, const QString &
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const PropertyListRead read = parsePropertyList(file.readAll(), path);
-    if (!read.ok()) {
-        systemLog(u"returnPlistValue error: %1"_s.arg(read.error));
+    const Expected<QVariant> read = parsePropertyList(file.readAll(), path);
+    if (!read) {
+        systemLog(u"returnPlistValue error: %1"_s.arg(read.error()));
         return {};
     }
-    return read.value.toMap().value(key);
+    return read->toMap().value(key);
 }
