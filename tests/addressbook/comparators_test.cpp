@@ -5,7 +5,9 @@
 #include "qtprinters.h"
 #include "rowname.h"
 
+#include <QCoreApplication>
 #include <QLocale>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -109,10 +111,33 @@ INSTANTIATE_TEST_SUITE_P(Comparators, AbSort,
                                          AbSortRow{"emptyCode", QString(), Same}),
                          RowName());
 
-TEST(AbSort, readsTheStripListOnceFromTheUiTable)
+TEST(AbSort, readsTheStripListFromTheUiTable)
 {
     EXPECT_EQ(stripPrefixes(), (QStringList{u"The "_s, u"A "_s}));
     EXPECT_EQ(abSortKey(named(QString(), u"the Zoo"_s, QString()), u"lfc"), u"Zoo"_s);
+}
+
+class GermanStripList final : public QTranslator
+{
+public:
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "ui") == 0 && qstrcmp(source, "stripList") == 0)
+            return u"Der |Die "_s;
+        return {};
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// A window that switches language, or a test that installs its own table, must not meet
+// the list of the translations installed first.
+TEST(AbSort, followsAChangeOfTranslations)
+{
+    GermanStripList german;
+    QCoreApplication::installTranslator(&german);
+    EXPECT_EQ(stripPrefixes(), (QStringList{u"Der "_s, u"Die "_s}));
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(stripPrefixes(), (QStringList{u"The "_s, u"A "_s}));
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "ui" texts the address-book tests rely on: a strip list holding "The " and "A ", as
-// the application's English table does. Installed before any test runs, because the list
-// is read once.
+// the application's English table does. Installed before any test runs.
 #include <QCoreApplication>
 #include <QTranslator>
 
