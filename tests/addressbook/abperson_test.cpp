@@ -22,9 +22,8 @@ MultiValue entries(std::initializer_list<std::pair<QString, QVariant>> values, q
     return list;
 }
 
-struct RoundTripRow
+struct RoundTripRow : NamedRow
 {
-    std::string name;
     ABProperty property;
     QVariant value;
     QString expected;

@@ -39,9 +39,8 @@ TEST(StringSort, followsTheUsersLocale)
     EXPECT_EQ(german, Ascending);
 }
 
-struct NumericRow
+struct NumericRow : NamedRow
 {
-    std::string name;
     QVariant first;
     QVariant second;
     std::optional<QString> key;
@@ -85,9 +84,8 @@ ABPerson named(const QString &first, const QString &last, const QString &organiz
     return person;
 }
 
-struct AbSortRow
+struct AbSortRow : NamedRow
 {
-    std::string name;
     QString orderCode;
     ComparisonResult expected;
 };

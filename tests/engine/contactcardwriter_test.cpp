@@ -96,9 +96,8 @@ ABPerson personWithEveryKind()
 
 // Written out here rather than read from the table, so that a row of the table that takes
 // another kind's class shows.
-struct KindRow
+struct KindRow : NamedRow
 {
-    std::string name;
     DataKind kind;
     QString groupId;
     QString itemClass;
@@ -150,9 +149,8 @@ TEST_F(Card, messagingWithEveryServiceOffIsLeftOut)
         render(personWithEveryKind(), PictureSaving::ReferenceOnly).contains(u"datagroup"_s));
 }
 
-struct JobRow
+struct JobRow : NamedRow
 {
-    std::string name;
     std::optional<QString> title;
     std::optional<QString> department;
     std::optional<QString> shown;

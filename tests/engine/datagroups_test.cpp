@@ -128,9 +128,8 @@ TEST(Frame, unreadableEntryDropsTheWholeListAndSaysWhy)
 
 // ---- links of each kind -------------------------------------------------------------
 
-struct LinkRow
+struct LinkRow : NamedRow
 {
-    std::string name;
     DataGroupWriter writer;
     ABProperty property;
     DataKind kind;
@@ -220,9 +219,8 @@ TEST_F(Writers, birthdayFirstThenThePrimaryDate)
 
 // ---- the note ------------------------------------------------------------------------
 
-struct NoteRow
+struct NoteRow : NamedRow
 {
-    std::string name;
     QString note;
     std::optional<QString> shown; // none: no group
 };
@@ -282,9 +280,8 @@ TEST_F(Messaging, servicesInPageOrderWithSuffixes)
 
 // Written out here rather than read from the table, so that a service row that takes
 // another's switch, scheme or mark shows.
-struct ServiceRow
+struct ServiceRow : NamedRow
 {
-    std::string name;
     MessagingService service;
     ABProperty property;
     QString mark;
@@ -346,9 +343,8 @@ TEST_F(Messaging, serviceWithoutUsableEntriesLeavesTheOthersStanding)
 
 // ---- postal addresses ----------------------------------------------------------------
 
-struct PostalRow
+struct PostalRow : NamedRow
 {
-    std::string name;
     QVariantMap address;
     std::optional<QString> shown;
 };

@@ -32,9 +32,8 @@ QString fileText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-struct GoldenRow
+struct GoldenRow : NamedRow
 {
-    std::string name;
     QString addressBook; // below the source tree
     QString golden;      // below tests/engine/data
 };

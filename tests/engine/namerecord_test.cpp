@@ -22,9 +22,8 @@ void PrintTo(const NameRecord &record, std::ostream *out)
 
 namespace {
 
-struct NameRow
+struct NameRow : NamedRow
 {
-    std::string name;
     std::vector<std::pair<ABProperty, QVariant>> properties;
     bool sortByLast;
     NameRecord expected;

@@ -106,9 +106,8 @@ TEST_F(BuiltLauncher, worksThroughALinkFromElsewhere)
     EXPECT_EQ(received(), (QStringList{stubPath(), u"one"_s}));
 }
 
-struct HeadlessRow
+struct HeadlessRow : NamedRow
 {
-    std::string name;
     QStringList set; // NAME=value
     QStringList unset;
 };

@@ -14,9 +14,8 @@ namespace {
 
 const Bundle buildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
 
-struct DefaultRow
+struct DefaultRow : NamedRow
 {
-    std::string name;
     QString key;
     QVariant expected;
 };
@@ -78,9 +77,8 @@ TEST_F(ConfigFolderTest, registrationRunsOnceWithTheBundledStyleSheet)
     EXPECT_FALSE(second.objectForKey(u"css"_s).isValid());
 }
 
-struct TransformRow
+struct TransformRow : NamedRow
 {
-    std::string name;
     QVariant value;
     QVariant expected;
 };

@@ -85,9 +85,8 @@ TEST_F(ConfigFolderTest, missingSettingsReadAsFalseAndAbsent)
     EXPECT_FALSE(settings.scheme(DataKind::Web) || settings.dataOrder || settings.groupsToUse);
 }
 
-struct PhoneFormatRow
+struct PhoneFormatRow : NamedRow
 {
-    std::string name;
     std::optional<QByteArray> fileContents;
     std::optional<QStringList> expected;
 };
@@ -123,9 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-struct RefreshRow
+struct RefreshRow : NamedRow
 {
-    std::string name;
     QStringList groups;
     std::optional<QList<GroupChoice>> stored;
     QList<GroupChoice> expected;

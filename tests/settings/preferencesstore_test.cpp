@@ -70,9 +70,8 @@ TEST_F(Store, binaryUserFileReadsLikeXml)
     EXPECT_EQ(store.objectForKey(u"sortByLast"_s), false);
 }
 
-struct CorruptRow
+struct CorruptRow : NamedRow
 {
-    std::string name;
     QByteArray contents;
 };
 

@@ -16,9 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ValueRow
+struct ValueRow : NamedRow
 {
-    std::string name;
     QVariant value;
 };
 
@@ -66,9 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                         {u"empty dict"_s, QVariantMap{}}}}),
     RowName());
 
-struct BadInputRow
+struct BadInputRow : NamedRow
 {
-    std::string name;
     QByteArray bytes;
 };
 
