@@ -58,7 +58,7 @@ bool isCompany(const ABPerson &person)
 
 std::optional<QString> jobText(const ABPerson &person)
 {
-    const std::optional<QString> title = person.stringForProperty(kABJobTitleProperty);
+    std::optional<QString> title = person.stringForProperty(kABJobTitleProperty);
     const QString department = person.stringForProperty(kABDepartmentProperty).value_or(QString());
     if (title && title->isEmpty())
         return std::nullopt;

@@ -77,7 +77,7 @@ void QEV_UserDefaults::writeArchivedDataDefault(const QVariant &object, const QS
 
 QVariant QEV_UserDefaults::readArchivedDataDefault(const QString &key)
 {
-    const QVariant value = readDefault(key);
+    QVariant value = readDefault(key);
     if (value.typeId() != QMetaType::QByteArray)
         return value;
     return unarchive(value.toByteArray()).value_or(value);

@@ -42,10 +42,10 @@ public:
         std::is_constructible_v<
             T,
             U &&> && !std::is_same_v<std::remove_cvref_t<U>, Expected> && !std::is_same_v<std::remove_cvref_t<U>, Unexpected<QString>>)
-        Expected(U &&value) // NOLINT(google-explicit-constructor)
+        Expected(U &&value)
         : m_state(std::in_place_index<0>, std::forward<U>(value))
     {}
-    Expected(Unexpected<QString> error) // NOLINT(google-explicit-constructor)
+    Expected(Unexpected<QString> error)
         : m_state(std::in_place_index<1>, std::move(error).error())
     {}
 
@@ -82,7 +82,7 @@ public:
     using error_type = QString;
 
     Expected() = default;
-    Expected(Unexpected<QString> error) // NOLINT(google-explicit-constructor)
+    Expected(Unexpected<QString> error)
         : m_error(std::move(error).error())
         , m_failed(true)
     {}
