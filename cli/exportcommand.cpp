@@ -49,14 +49,14 @@ int ExportCommand::run(const ExportOptions &options)
               u"vorlin-export: no address book to read. Name one with --address-book PATH "
               "(a .vcf file or a folder of them), or store its path as the preference "
               "\"addressBookPath\".\n"_s);
-        return 2;
+        return ExportExit::unusableInput;
     }
     const QFileInfo source(*path);
     if (!source.exists() || !source.isReadable()) {
         print(m_err,
               u"vorlin-export: %1: %2\n"_s.arg(
                   *path, source.exists() ? u"cannot be read"_s : u"no such file or folder"_s));
-        return 2;
+        return ExportExit::unusableInput;
     }
     const ContactStoreRead read = readVCardStore(*path);
     for (const QString &problem : read.diagnostics)
@@ -73,10 +73,10 @@ int ExportCommand::run(const ExportOptions &options)
         = generator.generateHTML(target, [&](std::optional<double> f) { progress.update(f); });
     if (!result) {
         print(m_err, u"vorlin-export: %1\n"_s.arg(result.error()));
-        return 1;
+        return ExportExit::pageNotWritten;
     }
     print(m_out, target + u'\n');
-    return 0;
+    return ExportExit::success;
 }
 
 int ExportCommand::printPreview()
@@ -88,7 +88,7 @@ int ExportCommand::printPreview()
     print(m_out,
           preview.render(CardContext{settings, m_store, noAddressBook},
                          m_store.objectForKey(SettingsKeys::css).toString()));
-    return 0;
+    return ExportExit::success;
 }
 
 QString ExportCommand::outputPath(const ExportOptions &options) const

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vorlin-export's work: the same page as the window's generate command, with the same
 // settings, from the command line and without asking anything.
-//
-// Exit statuses: 0 the page (or the preview) was written; 1 the page could not be written;
-// 2 no usable address book, or a bad command line.
+// run() returns one of ExportExit's statuses.
 #pragma once
 
 #include "cli/exportoptions.h"

@@ -22,19 +22,20 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
     const QCommandLineOption version = parser.addVersionOption();
 
     if (!parser.parse(arguments))
-        return {std::nullopt, parser.errorText() + u"\n"_s + parser.helpText(), 2};
+        return {std::nullopt, parser.errorText() + u"\n"_s + parser.helpText(),
+                ExportExit::unusableInput};
     if (parser.isSet(help))
-        return {std::nullopt, parser.helpText(), 0};
+        return {std::nullopt, parser.helpText(), ExportExit::success};
     if (parser.isSet(version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion()
                     + u'\n',
-                0};
+                ExportExit::success};
     if (!parser.positionalArguments().isEmpty())
         return {std::nullopt,
                 u"Unexpected argument: %1\n"_s.arg(parser.positionalArguments().first())
                     + parser.helpText(),
-                2};
+                ExportExit::unusableInput};
 
     ExportOptions options;
     if (parser.isSet(addressBook))
@@ -43,5 +44,5 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
         options.output = parser.value(output);
     options.previewHtml = parser.isSet(previewHtml);
     options.quiet = parser.isSet(quiet);
-    return {options, {}, 0};
+    return {options, {}, ExportExit::success};
 }
