@@ -4,10 +4,10 @@
 
 #include "qtprinters.h"
 #include "rowname.h"
+#include "striplisttranslator.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -115,23 +115,11 @@ TEST(AbSort, readsTheStripListFromTheUiTable)
     EXPECT_EQ(abSortKey(named(QString(), u"the Zoo"_s, QString()), u"lfc"), u"Zoo"_s);
 }
 
-class GermanStripList final : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (qstrcmp(context, "ui") == 0 && qstrcmp(source, "stripList") == 0)
-            return u"Der |Die "_s;
-        return {};
-    }
-    bool isEmpty() const override { return false; }
-};
-
 // A window that switches language, or a test that installs its own table, must not meet
 // the list of the translations installed first.
 TEST(AbSort, followsAChangeOfTranslations)
 {
-    GermanStripList german;
+    StripListTranslator german(u"Der |Die "_s);
     QCoreApplication::installTranslator(&german);
     EXPECT_EQ(stripPrefixes(), (QStringList{u"Der "_s, u"Die "_s}));
     QCoreApplication::removeTranslator(&german);

@@ -6,9 +6,9 @@
 
 #include "qtprinters.h"
 #include "rowname.h"
+#include "striplisttranslator.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -29,25 +29,13 @@ struct NameRow : NamedRow
     NameRecord expected;
 };
 
-// The prefix list comes from the "ui" table; these tests give it "The " and "A ".
-class StripListTranslator final : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (qstrcmp(context, "ui") == 0 && qstrcmp(source, "stripList") == 0)
-            return u"The |A "_s;
-        return {};
-    }
-    bool isEmpty() const override { return false; }
-};
-
 class NameFromPerson : public testing::TestWithParam<NameRow>
 {
 protected:
     static void SetUpTestSuite()
     {
-        static StripListTranslator translator;
+        // The prefix list comes from the "ui" table; these tests give it "The " and "A ".
+        static StripListTranslator translator(u"The |A "_s);
         QCoreApplication::installTranslator(&translator);
     }
 };
