@@ -14,9 +14,14 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 class ABPerson;
+
+/// Whether writing a card also writes its pictures into the images folder (a generation),
+/// or only points at them (the preview).
+enum class PictureSaving : std::uint8_t { Save, ReferenceOnly };
 
 class ContactCardWriter final
 {
@@ -24,14 +29,15 @@ public:
     ContactCardWriter(const CardContext &context, Bundle bundle, const QString &imagesFolder);
 
     /// Appends the card of person to page.
-    void parseContact(const ABPerson &person, QString &page, bool saveImage);
+    void parseContact(const ABPerson &person, QString &page, PictureSaving pictures);
 
 private:
-    [[nodiscard]] std::optional<QString> pictureReference(const ABPerson &person, bool saveImage);
+    [[nodiscard]] std::optional<QString> pictureReference(const ABPerson &person,
+                                                          PictureSaving pictures);
     [[nodiscard]] std::optional<QString> genericPictureReference(const ABPerson &person,
-                                                                 bool saveImage);
+                                                                 PictureSaving pictures);
     void appendPictureColumn(const ABPerson &person, const QString &name, QString &page,
-                             bool saveImage);
+                             PictureSaving pictures);
     void appendNameColumn(const ABPerson &person, const QString &name, QString &page) const;
     void appendDataColumn(const ABPerson &person, const QString &name, QString &page) const;
 
