@@ -22,6 +22,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
@@ -178,6 +179,8 @@ QWidget *MainWindow::makeStyleSheetEditor()
 {
     auto *editor = named(new QPlainTextEdit, SettingsKeys::css, uiText("Style sheet"));
     editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    // The bundled style sheet indents with tabs; a tab as wide as four blanks keeps it readable.
+    editor->setTabStopDistance(QFontMetricsF(editor->font()).horizontalAdvance(u' ') * 4);
     editor->setToolTip(uiText("The style sheet of the page; every change shows in the preview"));
     editor->setTabChangesFocus(true);
     m_controller.binder().bindValue(editor, u"values.css"_s);

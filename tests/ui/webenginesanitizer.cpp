@@ -5,11 +5,13 @@
 // every other check stays on, and the other test programs keep all of them.
 extern "C" {
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the sanitizer runtime looks for this name
 const char *__asan_default_options()
 {
     return "new_delete_type_mismatch=0";
 }
 
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the sanitizer runtime looks for this name
 const char *__lsan_default_suppressions()
 {
     return "leak:libQt6WebEngineCore.so\n"
