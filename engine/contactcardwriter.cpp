@@ -66,6 +66,7 @@ ContactCardWriter::ContactCardWriter(const CardContext &context, Bundle bundle,
     : m_context(context)
     , m_bundle(std::move(bundle))
     , m_pictures(imagesFolder)
+    , m_pictureJobs(m_pictures)
 {}
 
 void ContactCardWriter::parseContact(const ABPerson &person, QString &page, bool saveImage)
@@ -76,6 +77,19 @@ void ContactCardWriter::parseContact(const ABPerson &person, QString &page, bool
     appendNameColumn(person, name, page);
     appendDataColumn(person, name, page);
     page += u"\t</div>\n"_s;
+}
+
+bool ContactCardWriter::preparePicture(const ABPerson &person)
+{
+    if (!m_context.settings.includeImage)
+        return true;
+    const std::optional<QByteArray> bytes = person.imageData();
+    if (!bytes)
+        return true;
+    if (m_pictureJobs.full())
+        return false;
+    m_pictureJobs.start(person, *bytes, PictureFiles::contactFileName(person.uniqueId()));
+    return true;
 }
 
 void ContactCardWriter::appendPictureColumn(const ABPerson &person, const QString &name,
@@ -98,7 +112,9 @@ std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &perso
         return genericPictureReference(person, saveImage);
     const QString fileName = PictureFiles::contactFileName(person.uniqueId());
     if (saveImage) {
-        if (const PictureError error = m_pictures.writeContactPicture(*bytes, fileName)) {
+        const std::optional<PictureError> prepared = m_pictureJobs.take(person);
+        if (const PictureError error
+            = prepared ? *prepared : m_pictures.writeContactPicture(*bytes, fileName)) {
             systemLog(u"%1: %2"_s.arg(person.uniqueId(), *error));
             return std::nullopt;
         }

@@ -73,6 +73,7 @@ PictureError PictureFiles::writePng(const QImage &image, const QString &fileName
     if (!file.open(QIODevice::WriteOnly))
         return u"%1: %2"_s.arg(file.fileName(), file.errorString());
     QImageWriter writer(&file, "png");
+    writer.setQuality(kPngQuality);
     if (!writer.write(image))
         return u"%1: %2"_s.arg(file.fileName(), writer.errorString());
     if (!file.commit())

@@ -56,7 +56,8 @@ std::optional<QString> dateItem(const QVariant &value, const QString &label,
         error = u"a %1 where a date belongs"_s.arg(QString::fromLatin1(value.typeName()));
         return std::nullopt;
     }
-    const QString text = longDateString(value.value<ContactDate>(), context.dateFormats);
+    const QString text
+        = longDateString(value.value<ContactDate>(), context.dateFormats, context.timeZone);
     if (text.isEmpty())
         return std::nullopt;
     return makeDataItem(u"date"_s, label, scheme(context.settings.dateURIScheme), text,
