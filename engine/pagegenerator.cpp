@@ -71,7 +71,7 @@ void appendSections(QByteArray &page, const QList<LetterSection> &sections,
                 ++ahead;
             if (progress)
                 progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
-            text.clear();
+            text.resize(0); // keeps the room the last card took
             cards.parseContact(*person, text, true);
             page += text.toUtf8();
             ++written;
