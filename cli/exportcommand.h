@@ -2,10 +2,14 @@
 // vorlin-export's work: the same page as the window's generate command, with the same
 // settings, from the command line and without asking anything.
 //
-// Exit statuses: 0 the page (or the preview) was written; 1 the page could not be written;
-// 2 no usable address book, or a bad command line.
+// With --pdf it also prints the page to a PDF through the web engine (cli/pdfprinter.h).
+//
+// Exit statuses: 0 the page (or the preview, or the page and its PDF) was written; 1 the page
+// or the PDF could not be written, or the book is too large to print; 2 no usable address
+// book, or a bad command line.
 #pragma once
 
+#include "addressbook/vcardstore.h"
 #include "cli/exportoptions.h"
 #include "util/bundle.h"
 
@@ -14,7 +18,10 @@
 #include <cstdio>
 #include <optional>
 
+class ContactStore;
+class PageGenerator;
 class PreferencesStore;
+class QSaveFile;
 
 class ExportCommand final
 {
@@ -24,10 +31,19 @@ public:
 
     [[nodiscard]] int run(const ExportOptions &options);
 
+    /// The most contacts printed to one PDF: the web engine lays out the whole book at once,
+    /// and beyond this takes minutes and gigabytes (measured in docs/ARCHITECTURE.md).
+    static constexpr qsizetype maxPrintedContacts = 2000;
+
 private:
     [[nodiscard]] int printPreview();
+    [[nodiscard]] std::optional<ContactStoreRead>
+    readAddressBook(const ExportOptions &options) const;
+    [[nodiscard]] int exportBook(const ContactStore &addressBook, const ExportOptions &options);
+    [[nodiscard]] int openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf) const;
+    [[nodiscard]] int fail(const QString &reason, int status) const;
     [[nodiscard]] QString outputPath(const ExportOptions &options) const;
-    void refreshGroups(const class ContactStore &addressBook);
+    void refreshGroups(const ContactStore &addressBook);
     void print(std::FILE *stream, const QString &text) const;
 
     PreferencesStore &m_store;

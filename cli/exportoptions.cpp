@@ -6,18 +6,54 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+struct Options
+{
+    QCommandLineOption addressBook{
+        u"address-book"_s, u"The address book: a .vcf file or a folder of them."_s, u"PATH"_s};
+    QCommandLineOption output{u"output"_s, u"Where to write the page."_s, u"FILE"_s};
+    QCommandLineOption pdf{u"pdf"_s, u"Also print the page to this PDF file."_s, u"FILE"_s};
+    QCommandLineOption paper{
+        u"paper"_s, u"The PDF's paper: a4 or letter (default: the locale's)."_s, u"SIZE"_s};
+    QCommandLineOption previewHtml{
+        u"preview-html"_s, u"Print the preview page for the current settings; write no file."_s};
+    QCommandLineOption quiet{u"quiet"_s, u"Show no progress."_s};
+};
+
+// What the parser accepted but makes no sense together; empty when all is well.
+QString conflict(const QCommandLineParser &parser, const Options &names)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return u"Unexpected argument: %1"_s.arg(parser.positionalArguments().first());
+    const QString pdf = parser.value(names.pdf);
+    if (parser.isSet(names.pdf) && (pdf.isEmpty() || pdf.endsWith(u'/')))
+        return u"--pdf needs a file name, not \"%1\"."_s.arg(pdf);
+    if (parser.isSet(names.pdf) && parser.isSet(names.previewHtml))
+        return u"--pdf prints the page, not the preview: use one of the two."_s;
+    if (parser.isSet(names.paper) && !parser.isSet(names.pdf))
+        return u"--paper goes with --pdf."_s;
+    if (parser.isSet(names.paper) && !paperFromName(parser.value(names.paper)))
+        return u"--paper is a4 or letter, not \"%1\"."_s.arg(parser.value(names.paper));
+    return {};
+}
+
+std::optional<QString> valueIfSet(const QCommandLineParser &parser,
+                                  const QCommandLineOption &option)
+{
+    return parser.isSet(option) ? std::optional(parser.value(option)) : std::nullopt;
+}
+
+} // namespace
+
 ExportOptionsParse parseExportOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Writes the address book as one HTML page, with the settings of the Vorlin window."_s);
-    const QCommandLineOption addressBook(
-        u"address-book"_s, u"The address book: a .vcf file or a folder of them."_s, u"PATH"_s);
-    const QCommandLineOption output(u"output"_s, u"Where to write the page."_s, u"FILE"_s);
-    const QCommandLineOption previewHtml(
-        u"preview-html"_s, u"Print the preview page for the current settings; write no file."_s);
-    const QCommandLineOption quiet(u"quiet"_s, u"Show no progress."_s);
-    parser.addOptions({addressBook, output, previewHtml, quiet});
+    const Options names;
+    parser.addOptions(
+        {names.addressBook, names.output, names.pdf, names.paper, names.previewHtml, names.quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -30,18 +66,15 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
                 QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion()
                     + u'\n',
                 0};
-    if (!parser.positionalArguments().isEmpty())
-        return {std::nullopt,
-                u"Unexpected argument: %1\n"_s.arg(parser.positionalArguments().first())
-                    + parser.helpText(),
-                2};
+    if (const QString problem = conflict(parser, names); !problem.isEmpty())
+        return {std::nullopt, problem + u"\n"_s + parser.helpText(), 2};
 
     ExportOptions options;
-    if (parser.isSet(addressBook))
-        options.addressBook = parser.value(addressBook);
-    if (parser.isSet(output))
-        options.output = parser.value(output);
-    options.previewHtml = parser.isSet(previewHtml);
-    options.quiet = parser.isSet(quiet);
+    options.addressBook = valueIfSet(parser, names.addressBook);
+    options.output = valueIfSet(parser, names.output);
+    options.pdf = valueIfSet(parser, names.pdf);
+    options.paper = paperFromName(parser.value(names.paper));
+    options.previewHtml = parser.isSet(names.previewHtml);
+    options.quiet = parser.isSet(names.quiet);
     return {options, {}, 0};
 }

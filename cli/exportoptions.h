@@ -2,6 +2,8 @@
 // What vorlin-export was asked to do, read from its command line.
 #pragma once
 
+#include "cli/papersize.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,6 +13,8 @@ struct ExportOptions
 {
     std::optional<QString> addressBook;
     std::optional<QString> output;
+    std::optional<QString> pdf;
+    std::optional<Paper> paper; // none: the locale's
     bool previewHtml = false;
     bool quiet = false;
 };

@@ -20,14 +20,25 @@ TerminalProgress::~TerminalProgress()
         std::fputs("\r\033[K", m_stream);
 }
 
+void TerminalProgress::printing()
+{
+    if (m_enabled)
+        show("Printing the PDF\342\200\246");
+}
+
+void TerminalProgress::show(const char *phase)
+{
+    std::fprintf(m_stream, "\r%s\033[K", phase);
+    m_lastPercent = 0;
+    std::fflush(m_stream);
+}
+
 void TerminalProgress::update(std::optional<double> fraction)
 {
     if (!m_enabled)
         return;
     if (!fraction) {
-        std::fputs("\rCollecting contacts\342\200\246\033[K", m_stream);
-        m_lastPercent = 0;
-        std::fflush(m_stream);
+        show("Collecting contacts\342\200\246");
         return;
     }
     const int percent = static_cast<int>(*fraction * 100);

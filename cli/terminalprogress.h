@@ -17,8 +17,12 @@ public:
 
     /// None: still collecting; otherwise the fraction done (0 to 1).
     void update(std::optional<double> fraction);
+    /// The page is written and the PDF is being printed, which gives no fraction.
+    void printing();
 
 private:
+    void show(const char *phase);
+
     std::FILE *m_stream;
     bool m_enabled;
     int m_lastPercent = -1;

@@ -134,14 +134,23 @@ GenerationResult PageGenerator::generateHTML(const QString &path,
     return result;
 }
 
+qsizetype PageGenerator::contactCount()
+{
+    return chosenPeople().size();
+}
+
+QList<const ABPerson *> PageGenerator::chosenPeople()
+{
+    readDefaults(m_settings, m_store, m_addressBookPreferences);
+    return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
+}
+
 QByteArray PageGenerator::pageText(const QString &imagesFolder, const GenerationProgress &progress,
                                    qsizetype &contactCount)
 {
     if (progress)
         progress(std::nullopt);
-    readDefaults(m_settings, m_store, m_addressBookPreferences);
-    const QList<const ABPerson *> people
-        = peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
+    const QList<const ABPerson *> people = chosenPeople();
     contactCount = people.size();
     const QList<LetterSection> sections = fileIntoSections(people, m_settings);
     if (progress)

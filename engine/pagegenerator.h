@@ -11,11 +11,13 @@
 #include "util/bundle.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 
 #include <functional>
 #include <optional>
 
+class ABPerson;
 class ContactStore;
 class PreferencesStore;
 struct ExportSettings;
@@ -46,11 +48,16 @@ public:
     [[nodiscard]] GenerationResult generateHTML(const QString &path,
                                                 const GenerationProgress &progress = {});
 
+    /// The number of contacts a generation would write now, with the stored settings; it
+    /// refreshes the snapshot as a generation does.
+    [[nodiscard]] qsizetype contactCount();
+
     /// Creates path and every missing folder above it. True when the last folder it had to
     /// create was made; false when all existed already or creating one failed.
     static bool makeTargetFolder(const QString &path);
 
 private:
+    [[nodiscard]] QList<const ABPerson *> chosenPeople();
     [[nodiscard]] QByteArray pageText(const QString &imagesFolder,
                                       const GenerationProgress &progress, qsizetype &contactCount);
 

@@ -2,12 +2,12 @@
 // Runs the built vorlin-export in a home of its own, as a user would.
 #include "util/propertylist.h"
 
+#include "exportprocess.h"
 #include "qtprinters.h"
 #include "rowname.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,13 +16,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Outcome
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 const QByteArray twoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;;;\r\n"
                             "CATEGORIES:Friends\r\nEND:VCARD\r\n"
                             "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bo\r\nN:Berg;Bo;;;\r\nEND:VCARD\r\n";
@@ -30,21 +23,7 @@ const QByteArray twoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;
 class VorlinExport : public testing::Test
 {
 protected:
-    Outcome run(const QStringList &arguments)
-    {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"HOME"_s, home.path());
-        environment.insert(u"XDG_CONFIG_HOME"_s, home.filePath(u".config"_s));
-        environment.insert(u"XDG_DATA_HOME"_s, home.filePath(u".local/share"_s));
-        process.setProcessEnvironment(environment);
-        process.setWorkingDirectory(home.path());
-        process.start(QString::fromUtf8(VORLIN_EXPORT_PROGRAM), arguments);
-        process.waitForFinished(60'000);
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
+    Outcome run(const QStringList &arguments) { return runExport(home.path(), arguments); }
     void write(const QString &name, const QByteArray &bytes)
     {
         QDir().mkpath(QFileInfo(home.filePath(name)).absolutePath());
@@ -143,13 +122,24 @@ TEST_P(ExitStatus, saysWhatIsWrong)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ExitStatus,
-    testing::Values(StatusRow{"noAddressBook", {}, 2, u"--address-book PATH"_s},
-                    StatusRow{"missingAddressBook",
-                              {u"--address-book"_s, u"nope.vcf"_s},
-                              2,
-                              u"nope.vcf: no such file or folder"_s},
-                    StatusRow{"unknownOption", {u"--colour"_s}, 2, u"colour"_s},
-                    StatusRow{"strayArgument", {u"extra"_s}, 2, u"extra"_s}),
+    testing::Values(
+        StatusRow{"noAddressBook", {}, 2, u"--address-book PATH"_s},
+        StatusRow{"missingAddressBook",
+                  {u"--address-book"_s, u"nope.vcf"_s},
+                  2,
+                  u"nope.vcf: no such file or folder"_s},
+        StatusRow{"unknownOption", {u"--colour"_s}, 2, u"colour"_s},
+        StatusRow{"strayArgument", {u"extra"_s}, 2, u"extra"_s},
+        StatusRow{"paperWithoutPdf", {u"--paper"_s, u"a4"_s}, 2, u"--paper goes"_s},
+        StatusRow{"unknownPaper",
+                  {u"--pdf"_s, u"a.pdf"_s, u"--paper"_s, u"a5"_s},
+                  2,
+                  u"a4 or letter, not \"a5\""_s},
+        StatusRow{"pdfWithoutFileName", {u"--pdf"_s, u"out/"_s}, 2, u"--pdf needs a file name"_s},
+        StatusRow{"pdfOfThePreview",
+                  {u"--pdf"_s, u"a.pdf"_s, u"--preview-html"_s},
+                  2,
+                  u"one of the two"_s}),
     RowName());
 
 TEST_F(VorlinExport, previewHtmlPrintsThePreviewAndWritesNothing)

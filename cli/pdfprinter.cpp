@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "cli/pdfprinter.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QMutex>
+#include <QPageLayout>
+#include <QSaveFile>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// What the page asks for with @page; the engine's own default would be none.
+constexpr QMarginsF pageMargins(12, 12, 12, 12);
+
+QString terminationReason(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode)
+{
+    switch (status) {
+    case QWebEnginePage::CrashedTerminationStatus:
+        return u"the web engine crashed while printing (status %1)"_s.arg(exitCode);
+    case QWebEnginePage::KilledTerminationStatus:
+        return u"the web engine was killed while printing, perhaps for lack of memory"_s;
+    case QWebEnginePage::AbnormalTerminationStatus:
+    case QWebEnginePage::NormalTerminationStatus:
+        break;
+    }
+    return u"the web engine stopped while printing (status %1)"_s.arg(exitCode);
+}
+
+// The engine reports its set-up on Qt's log (no graphics card offscreen, no sandbox as
+// root): noise when the print succeeds, the likely reason when it fails. So its messages are
+// kept while it prints and handed back only with a failure. Any thread may log.
+class EngineLog final
+{
+public:
+    EngineLog() { s_previous = qInstallMessageHandler(&EngineLog::keep); }
+    ~EngineLog()
+    {
+        qInstallMessageHandler(s_previous);
+        const QMutexLocker lock(&s_mutex);
+        s_lines.clear();
+    }
+    EngineLog(const EngineLog &) = delete;
+    EngineLog &operator=(const EngineLog &) = delete;
+
+    [[nodiscard]] static QString lines()
+    {
+        const QMutexLocker lock(&s_mutex);
+        return s_lines.isEmpty() ? QString()
+                                 : u"\nThe web engine said:\n  "_s + s_lines.join(u"\n  "_s);
+    }
+
+private:
+    static void keep(QtMsgType, const QMessageLogContext &, const QString &message)
+    {
+        const QMutexLocker lock(&s_mutex);
+        s_lines.append(message.trimmed());
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline QMutex s_mutex;
+    static inline QStringList s_lines;
+};
+
+} // namespace
+
+void PdfPrinter::prepareProcess()
+{
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    if (::geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+}
+
+PdfPrinter::PdfPrinter(Paper paper)
+    : m_paper(paper)
+{}
+
+QString PdfPrinter::print(const QString &pagePath, QSaveFile &pdf) const
+{
+    const EngineLog log;
+    // Declared before the page, whose destruction may still call back into them.
+    QEventLoop loop;
+    QString failure;
+    QByteArray bytes;
+
+    QWebEngineProfile profile; // off the record: nothing is kept in the user's home
+    QWebEnginePage page(&profile);
+    page.settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool ok) {
+        if (!ok)
+            failure = u"%1: the page could not be loaded for printing"_s.arg(pagePath);
+        loop.quit();
+    });
+    QObject::connect(&page, &QWebEnginePage::renderProcessTerminated, &loop,
+                     [&](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
+                         failure
+                             = u"%1: %2"_s.arg(pdf.fileName(), terminationReason(status, exitCode));
+                         loop.quit();
+                     });
+    page.load(QUrl::fromLocalFile(pagePath));
+    loop.exec();
+    if (failure.isEmpty()) {
+        page.printToPdf(
+            [&](const QByteArray &result) {
+                bytes = result;
+                loop.quit();
+            },
+            QPageLayout(pageSize(m_paper), QPageLayout::Portrait, pageMargins,
+                        QPageLayout::Millimeter));
+        loop.exec();
+        if (failure.isEmpty() && bytes.isEmpty())
+            failure = u"%1: the web engine could not print the page"_s.arg(pdf.fileName());
+    }
+    if (failure.isEmpty() && (pdf.write(bytes) != bytes.size() || !pdf.commit()))
+        failure = u"%1: %2"_s.arg(pdf.fileName(), pdf.errorString());
+    if (failure.isEmpty())
+        return {};
+    pdf.cancelWriting();
+    return failure + EngineLog::lines();
+}

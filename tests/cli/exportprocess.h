@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Runs the built vorlin-export in a home of its own, as a user would.
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+struct Outcome
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+/// home is HOME, the XDG folders below it and the working folder; environment adds to (or
+/// replaces in) the test's own.
+inline Outcome runExport(const QString &home, const QStringList &arguments,
+                         const QProcessEnvironment &environment = {})
+{
+    using namespace Qt::StringLiterals;
+    QProcess process;
+    QProcessEnvironment full = QProcessEnvironment::systemEnvironment();
+    full.insert(u"HOME"_s, home);
+    full.insert(u"XDG_CONFIG_HOME"_s, home + u"/.config"_s);
+    full.insert(u"XDG_DATA_HOME"_s, home + u"/.local/share"_s);
+    full.insert(environment);
+    process.setProcessEnvironment(full);
+    process.setWorkingDirectory(home);
+    process.start(QString::fromUtf8(VORLIN_EXPORT_PROGRAM), arguments);
+    process.waitForFinished(120'000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
