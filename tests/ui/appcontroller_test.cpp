@@ -1,0 +1,146 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "controllertestsupport.h"
+#include "settings/settingskeys.h"
+#include "ui/appcontroller.h"
+#include "ui/grouptablemodel.h"
+#include "ui/mainwindow.h"
+#include "util/bundletranslations.h"
+#include "util/systemlog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST_F(Controller, previewFollowsObservedSettings)
+{
+    controller.updatePreview();
+    EXPECT_TRUE(controller.previewHtml().contains(u"name=\"toc_S\">S</a>"_s));
+    QSignalSpy previews(&controller, &AppController::previewChanged);
+    store.setObject(false, SettingsKeys::sortByLast);
+    EXPECT_EQ(previews.size(), 1);
+    EXPECT_TRUE(controller.previewHtml().contains(u"name=\"toc_J\">J</a>"_s));
+    store.setObject(u"x.html"_s, SettingsKeys::fileName);
+    EXPECT_EQ(previews.size(), 1) << "the file name is not observed";
+}
+
+TEST_F(Controller, styleSheetPlaceholdersTakeTheLetterAndTheCard)
+{
+    store.setObject(u"/* <<l>> */ /* <<card>> */"_s, SettingsKeys::css);
+    EXPECT_TRUE(controller.previewHtml().contains(u"/* S */"_s));
+    const QString html = controller.previewHtml();
+    EXPECT_GT(html.indexOf(u"class=\"card"_s), -1);
+    EXPECT_LT(html.indexOf(u"/* <div"_s), html.indexOf(u"</style>"_s)) << "card inside the css";
+}
+
+TEST_F(Controller, switchedOffKindAndMovedRowsShowInThePreview)
+{
+    controller.updatePreview();
+    const QString noteText = u"This is the note field."_s;
+    ASSERT_TRUE(previewBody().contains(noteText)) << "the ui text sampleNote";
+    const auto emailAt = [&] {
+        return previewBody().indexOf(u"mailto:"_s);
+    };
+    const auto noteAt = [&] {
+        return previewBody().indexOf(noteText);
+    };
+    ASSERT_LT(emailAt(), noteAt());
+    store.setObject(QVariantList{7, 0, 1, 2, 3, 4, 5, 6}, SettingsKeys::dataOrder);
+    EXPECT_GT(emailAt(), noteAt()) << "the note first now";
+    store.setObject(false, SettingsKeys::includeNote);
+    EXPECT_EQ(noteAt(), -1);
+}
+
+TEST_F(Controller, generationWritesTheSamePageAsVorlinExport)
+{
+    const QString book
+        = QDir(QStringLiteral(VORLIN_SOURCE_DIR)).filePath(u"examples/demo-contacts.vcf"_s);
+    ASSERT_TRUE(controller.openAddressBook(book));
+    store.setObject(false, SettingsKeys::includeImage);
+    store.setObject(u"body { color: teal }"_s, SettingsKeys::css); // the default is the test's own
+    controller.groupModel().setData(controller.groupModel().index(1, 0), Qt::Unchecked,
+                                    Qt::CheckStateRole);
+    const QString windowPage = m_dir.filePath(u"window/vorlin.html"_s);
+    QDir().mkpath(m_dir.filePath(u"window"_s));
+    ASSERT_TRUE(controller.generateHTML(windowPage).ok());
+
+    QProcess exporter;
+    exporter.start(kBundle + u"/MacOS/vorlin-export"_s,
+                   {u"--quiet"_s, u"--address-book"_s, book, u"--output"_s,
+                    m_dir.filePath(u"cli/vorlin.html"_s)});
+    ASSERT_TRUE(exporter.waitForFinished(30000));
+    ASSERT_EQ(exporter.exitCode(), 0) << exporter.readAllStandardError().toStdString();
+    const QByteArray page = readAll(windowPage);
+    EXPECT_GT(page.size(), 1000);
+    EXPECT_EQ(page, readAll(m_dir.filePath(u"cli/vorlin.html"_s)));
+}
+
+TEST_F(Controller, failedWriteAlertsAndLogsNothing)
+{
+    MainWindow window(controller, false);
+    QStringList logged;
+    QStringList revealed;
+    window.setRevealer([&](const QString &path) { revealed.append(path); });
+    {
+        SystemLogCapture capture([&](const QString &line) { logged.append(line); });
+        // A folder where the page should go: the write must fail.
+        QDir().mkpath(m_dir.filePath(u"taken/vorlin.html"_s));
+        window.generateTo(m_dir.filePath(u"taken/vorlin.html"_s));
+    }
+    auto *alert = window.findChild<QMessageBox *>(u"generationAlert"_s);
+    ASSERT_NE(alert, nullptr);
+    EXPECT_TRUE(alert->text().contains(u"vorlin.html"_s));
+    EXPECT_TRUE(logged.isEmpty()) << logged.join(u'\n').toStdString();
+    EXPECT_TRUE(revealed.isEmpty());
+
+    window.generateTo(m_dir.filePath(u"vorlin.html"_s));
+    EXPECT_EQ(revealed, QStringList{m_dir.filePath(u"vorlin.html"_s)});
+}
+
+TEST_F(Controller, firstStartCentresAndLaterStartsKeepTheFrame)
+{
+    {
+        MainWindow window(controller, false);
+        window.placeWindow();
+        EXPECT_EQ(window.geometry().center(), window.screen()->availableGeometry().center());
+        window.setGeometry(40, 50, 900, 700);
+        window.close();
+    }
+    MainWindow again(controller, false);
+    again.placeWindow();
+    EXPECT_EQ(again.geometry(), QRect(40, 50, 900, 700));
+}
+
+TEST_F(Controller, withoutAddressBookTheWindowOffersToOpenOne)
+{
+    MainWindow window(controller, false);
+    auto *offer = window.findChild<QWidget *>(u"openAddressBookButton"_s);
+    ASSERT_NE(offer, nullptr);
+    EXPECT_TRUE(offer->isVisibleTo(&window));
+    const QString book = m_dir.filePath(u"book.vcf"_s);
+    QFile file(book);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BEGIN:VCARD\nVERSION:3.0\nFN:Ann\nN:;Ann;;;\nEND:VCARD\nBEGIN:VCARD\nVERSION:3.0\n"
+               "GARBAGE\n");
+    file.close();
+    ASSERT_TRUE(controller.chooseAddressBook(book));
+    EXPECT_FALSE(offer->isVisibleTo(&window));
+    EXPECT_EQ(store.objectForKey(SettingsKeys::addressBookPath).toString(), book);
+    auto *problems = window.findChild<QWidget *>(u"problemsButton"_s);
+    EXPECT_EQ(problems->isVisibleTo(&window), !controller.addressBookProblems().isEmpty());
+}
+
+} // namespace

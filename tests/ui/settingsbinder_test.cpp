@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "settings/settingskeys.h"
+#include "ui/settingsbinder.h"
+#include "uitestsupport.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class SettingsBinding : public StoreTest
+{
+protected:
+    SettingsBinder binder{store};
+};
+
+TEST_F(SettingsBinding, storedValueReachesTheControlAndBack)
+{
+    QCheckBox box;
+    ASSERT_TRUE(binder.bindValue(&box, u"values.includePhone"_s));
+    EXPECT_TRUE(box.isChecked()) << "registered default";
+    store.setObject(false, SettingsKeys::includePhone);
+    EXPECT_FALSE(box.isChecked());
+    box.click();
+    EXPECT_EQ(onDisk(SettingsKeys::includePhone), QVariant(true));
+}
+
+TEST_F(SettingsBinding, transformerShowsAbsentAsBlankWithThePlaceholder)
+{
+    QLineEdit field;
+    store.setObject(u"/tmp/a.vcf"_s, SettingsKeys::addressBookPath);
+    ASSERT_TRUE(
+        binder.bindValue(&field, u"values.addressBookPath"_s,
+                         {u"QEV_NilToBlankStringTransformer"_s, u"No address book"_s, true}));
+    EXPECT_EQ(field.text(), u"/tmp/a.vcf"_s);
+    store.removeObject(SettingsKeys::addressBookPath); // no default: absent
+    EXPECT_EQ(field.text(), QString());
+    EXPECT_EQ(field.placeholderText(), u"No address book"_s);
+}
+
+TEST_F(SettingsBinding, emptiedTextFieldStoresTheEmptyString)
+{
+    QLineEdit field;
+    binder.bindValue(&field, u"values.phoneURIScheme"_s,
+                     {u"QEV_NilToBlankStringTransformer"_s, {}, true});
+    field.selectAll();
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    const QVariant stored = onDisk(SettingsKeys::phoneURIScheme);
+    EXPECT_TRUE(stored.isValid());
+    EXPECT_EQ(stored.toString(), QString());
+}
+
+TEST_F(SettingsBinding, continuousTextFieldStoresEveryKeystroke)
+{
+    QLineEdit field;
+    binder.bindValue(&field, u"values.webURIScheme"_s, {{}, {}, true});
+    field.clear();
+    QSignalSpy changes(&store, &PreferencesStore::valueChanged);
+    QTest::keyClicks(&field, u"go:"_s);
+    EXPECT_EQ(changes.size(), 3);
+    EXPECT_EQ(store.objectForKey(SettingsKeys::webURIScheme), QVariant(u"go:"_s));
+    EXPECT_EQ(field.cursorPosition(), 3) << "own edits are not written back";
+}
+
+TEST_F(SettingsBinding, discreteTextFieldStoresWhenEditingEnds)
+{
+    QLineEdit field;
+    binder.bindValue(&field, u"values.fileName"_s);
+    field.clear();
+    QTest::keyClicks(&field, u"a.html"_s);
+    EXPECT_EQ(store.objectForKey(SettingsKeys::fileName), QVariant(u"vorlin.html"_s));
+    QTest::keyClick(&field, Qt::Key_Return);
+    EXPECT_EQ(store.objectForKey(SettingsKeys::fileName), QVariant(u"a.html"_s));
+}
+
+TEST_F(SettingsBinding, plainTextEditorStoresEveryChange)
+{
+    QPlainTextEdit editor;
+    binder.bindValue(&editor, u"values.css"_s);
+    EXPECT_EQ(editor.toPlainText(), u"body {}"_s);
+    editor.moveCursor(QTextCursor::End);
+    QTest::keyClicks(&editor, u"p"_s);
+    EXPECT_EQ(onDisk(SettingsKeys::css), QVariant(u"body {}p"_s));
+}
+
+TEST_F(SettingsBinding, enabledBindingsCombine)
+{
+    QLineEdit field;
+    binder.bindEnabled(&field, u"values.includeAIM"_s);
+    binder.bindEnabled(&field, u"values.includeInstantMessaging"_s);
+    EXPECT_TRUE(field.isEnabled());
+    store.setObject(false, SettingsKeys::includeInstantMessaging);
+    EXPECT_FALSE(field.isEnabled());
+    store.setObject(false, SettingsKeys::includeAIM);
+    store.setObject(true, SettingsKeys::includeInstantMessaging);
+    EXPECT_FALSE(field.isEnabled()) << "the service's own switch still off";
+    store.setObject(true, SettingsKeys::includeAIM);
+    EXPECT_TRUE(field.isEnabled());
+}
+
+TEST_F(SettingsBinding, refusesKeyPathsOutsideValuesAndForgetsDestroyedControls)
+{
+    auto box = std::make_unique<QCheckBox>();
+    EXPECT_FALSE(binder.bindValue(box.get(), u"includePhone"_s));
+    EXPECT_FALSE(binder.bindEnabled(box.get(), u"values."_s));
+    binder.bindValue(box.get(), u"values.includePhone"_s);
+    box.reset();
+    store.setObject(false, SettingsKeys::includePhone); // must not touch the deleted box
+}
+
+} // namespace

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/listcheckboxcell.h"
+
+#include "ui/listcellgeometry.h"
+
+#include <QPainter>
+
+QEV_ListCheckboxNSHCell::QEV_ListCheckboxNSHCell(QObject *parent)
+    : QStyledItemDelegate(parent)
+    , m_bgColor(ListCellGeometry::defaultBackground())
+{}
+
+QEV_ListCheckboxNSHCell *QEV_ListCheckboxNSHCell::copy(QObject *parent) const
+{
+    auto *cell = new QEV_ListCheckboxNSHCell(parent);
+    cell->setBgColor(m_bgColor);
+    return cell;
+}
+
+void QEV_ListCheckboxNSHCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
+                                    const QModelIndex &index) const
+{
+    painter->fillRect(ListCellGeometry::checkboxFill(option.rect), m_bgColor);
+    QStyledItemDelegate::paint(painter, option, index);
+}

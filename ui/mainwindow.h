@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one window: the switches of the page, the group table with its buttons (or, without
+// an address book, an offer to open one), the data-order editor, the style-sheet editor,
+// the live preview, and the generate command with its progress bar. Its frame is kept under
+// "NSWindow Frame main"; a first start centres it. Closing it ends the application.
+#pragma once
+
+#include "engine/pagegenerator.h"
+
+#include <QMainWindow>
+
+#include <functional>
+
+class AppController;
+class LivePreview;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QStackedWidget;
+class QEV_AccessoryViewScrollView;
+class Vorlin_DataItemContainerView;
+
+class MainWindow final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static inline const QString kFrameKey = QStringLiteral("NSWindow Frame main");
+
+    /// withPreview false leaves the web view out (tests of everything else).
+    explicit MainWindow(AppController &controller, bool withPreview = true,
+                        QWidget *parent = nullptr);
+
+    /// Centres the window on a first start, else puts it at its saved frame.
+    void placeWindow();
+
+    /// The generate command: asks for the file, window-modal, then generateTo().
+    void generateHTML();
+    /// Writes the page to path with the progress bar; on failure beeps and shows an alert.
+    void generateTo(const QString &path);
+    /// Open Address Book...: asks for a file or folder.
+    void openAddressBook();
+
+    /// Where the generated file is shown; the file manager unless a test says otherwise.
+    void setRevealer(std::function<void(const QString &)> revealer);
+    [[nodiscard]] LivePreview *preview() const { return m_preview; }
+    [[nodiscard]] Vorlin_DataItemContainerView *dataItemsView() const { return m_dataItems; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *makeSourcePanel();
+    QWidget *makeGroupArea();
+    QWidget *makeSwitches();
+    QWidget *makeStyleSheetEditor();
+    void makeMenus();
+    void makeStatusBar();
+    void showAddressBookState();
+    void showProblems();
+    void saveFrame();
+
+    AppController &m_controller;
+    LivePreview *m_preview = nullptr;
+    QEV_AccessoryViewScrollView *m_groupsTable = nullptr;
+    QStackedWidget *m_groupArea = nullptr;
+    Vorlin_DataItemContainerView *m_dataItems = nullptr;
+    QProgressBar *m_progress = nullptr;
+    QLabel *m_problemsLabel = nullptr;
+    QPushButton *m_problemsButton = nullptr;
+    std::function<void(const QString &)> m_revealer;
+};
