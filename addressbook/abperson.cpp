@@ -19,20 +19,31 @@ struct Slot
     int index;
 };
 
+// The slot of a text property in kABPersonTextProperties, or -1 for any other property.
+constexpr int textSlot(ABProperty property)
+{
+    const auto *found
+        = std::find(kABPersonTextProperties.begin(), kABPersonTextProperties.end(), property);
+    return found == kABPersonTextProperties.end()
+        ? -1
+        : static_cast<int>(found - kABPersonTextProperties.begin());
+}
+
+constexpr bool textSlotsAreDistinct()
+{
+    for (std::size_t i = 0; i < kABPersonTextProperties.size(); ++i) {
+        if (textSlot(kABPersonTextProperties[i]) != static_cast<int>(i))
+            return false;
+    }
+    return true;
+}
+static_assert(textSlotsAreDistinct(), "a text property listed twice would share a slot");
+
 Slot slotOf(ABProperty property)
 {
+    if (const int slot = textSlot(property); slot >= 0)
+        return {Kind::Text, slot};
     switch (property) {
-    case kABFirstNameProperty:
-    case kABLastNameProperty:
-    case kABMiddleNameProperty:
-    case kABTitleProperty:
-    case kABSuffixProperty:
-    case kABOrganizationProperty:
-    case kABJobTitleProperty:
-    case kABDepartmentProperty:
-        return {Kind::Text, static_cast<int>(property)};
-    case kABNoteProperty:
-        return {Kind::Text, 8};
     case kABPersonFlags:
         return {Kind::Flags, 0};
     case kABBirthdayProperty:
@@ -45,21 +56,22 @@ Slot slotOf(ABProperty property)
 }
 
 // The labels nearly every entry has, kept as a number instead of a text of their own.
-const std::array<QString, 15> &standardLabels()
+// Sized by its list, so that no empty label can stand in for a missing one.
+const auto &standardLabels()
 {
-    static const std::array<QString, 15> labels{
-        kABHomeLabel,          kABWorkLabel,       kABOtherLabel,        kABPhoneMobileLabel,
-        kABPhoneIPhoneLabel,   kABPhoneMainLabel,  kABPhoneHomeFAXLabel, kABPhoneWorkFAXLabel,
-        kABPhoneOtherFAXLabel, kABPhonePagerLabel, kABHomePageLabel,     kABAnniversaryLabel,
-        kABSpouseLabel,        kABManagerLabel,    kABAssistantLabel};
+    static const auto labels = std::to_array<QString>(
+        {kABHomeLabel, kABWorkLabel, kABOtherLabel, kABPhoneMobileLabel, kABPhoneIPhoneLabel,
+         kABPhoneMainLabel, kABPhoneHomeFAXLabel, kABPhoneWorkFAXLabel, kABPhoneOtherFAXLabel,
+         kABPhonePagerLabel, kABHomePageLabel, kABAnniversaryLabel, kABSpouseLabel, kABManagerLabel,
+         kABAssistantLabel});
     return labels;
 }
 
-const std::array<QString, 6> &addressKeys()
+const std::array<QString, kABAddressFieldCount> &addressKeys()
 {
-    static const std::array<QString, 6> keys{kABAddressStreetKey,  kABAddressCityKey,
-                                             kABAddressStateKey,   kABAddressZIPKey,
-                                             kABAddressCountryKey, kABAddressCountryCodeKey};
+    static const std::array<QString, kABAddressFieldCount> keys{
+        kABAddressStreetKey, kABAddressCityKey,    kABAddressStateKey,
+        kABAddressZIPKey,    kABAddressCountryKey, kABAddressCountryCodeKey};
     return keys;
 }
 
@@ -211,8 +223,8 @@ qsizetype ABPerson::addEntry(ABProperty property, const QString &label, const QV
         return -1;
     if (property == kABAddressProperty) {
         const QVariantMap address = value.toMap();
-        std::array<QByteArray, 6> utf8;
-        std::array<QByteArrayView, 6> fields;
+        std::array<QByteArray, kABAddressFieldCount> utf8;
+        std::array<QByteArrayView, kABAddressFieldCount> fields;
         for (std::size_t i = 0; i < fields.size(); ++i) {
             utf8[i] = address.value(addressKeys()[i]).toString().toUtf8();
             fields[i] = utf8[i];
@@ -247,7 +259,7 @@ qsizetype ABPerson::addTextEntryUtf8(ABProperty property, const QString &label, 
 }
 
 qsizetype ABPerson::addAddressUtf8(const QString &label,
-                                   const std::array<QByteArrayView, 6> &fields)
+                                   const std::array<QByteArrayView, kABAddressFieldCount> &fields)
 {
     Entry entry;
     entry.property = kABAddressProperty;

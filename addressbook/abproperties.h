@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include <array>
 #include <cstdint>
 
 /// A property of a person or a group. Which kind of value each holds:
@@ -47,6 +48,13 @@ enum class ABProperty : std::uint8_t {
 
 inline constexpr int kABPropertyCount = static_cast<int>(ABProperty::GroupName) + 1;
 
+/// The text properties of a person, each kept in its own slot: its position here.
+inline constexpr std::array kABPersonTextProperties{
+    ABProperty::FirstName, ABProperty::LastName,   ABProperty::MiddleName,
+    ABProperty::Title,     ABProperty::Suffix,     ABProperty::Organization,
+    ABProperty::JobTitle,  ABProperty::Department, ABProperty::Note,
+};
+
 inline constexpr ABProperty kABFirstNameProperty = ABProperty::FirstName;
 inline constexpr ABProperty kABLastNameProperty = ABProperty::LastName;
 inline constexpr ABProperty kABMiddleNameProperty = ABProperty::MiddleName;
@@ -75,7 +83,9 @@ inline constexpr ABProperty kABGroupNameProperty = ABProperty::GroupName;
 inline constexpr qint64 kABShowAsMask = 7;
 inline constexpr qint64 kABShowAsCompany = 1;
 
-// Keys of an address record. Only keys with a non-empty value are present.
+// Keys of an address record. Only keys with a non-empty value are present. There are
+// kABAddressFieldCount of them; a person keeps them in this order.
+inline constexpr std::size_t kABAddressFieldCount = 6;
 inline const QString kABAddressStreetKey = QStringLiteral("street"); // lines split by "\n"
 inline const QString kABAddressCityKey = QStringLiteral("city");
 inline const QString kABAddressStateKey = QStringLiteral("state");

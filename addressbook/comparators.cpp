@@ -57,14 +57,17 @@ const QCollator &nameCollator()
     return collator;
 }
 
+// Split again whenever the installed translations give another list, so that a change of
+// language (or a test installing its own table) is followed.
 const QStringList &stripPrefixes()
 {
-    static const QStringList prefixes = [] {
-        const QString list = QCoreApplication::translate("ui", "stripList");
-        if (list == u"stripList"_s)
-            return QStringList();
-        return list.split(u'|', Qt::SkipEmptyParts);
-    }();
+    static QString listText = u"stripList"_s;
+    static QStringList prefixes;
+    const QString list = QCoreApplication::translate("ui", "stripList");
+    if (list != listText) {
+        listText = list;
+        prefixes = list.split(u'|', Qt::SkipEmptyParts);
+    }
     return prefixes;
 }
 

@@ -2,252 +2,19 @@
 #include "addressbook/vcardcontact.h"
 #include "addressbook/contactdate.h"
 #include "addressbook/labeltable.h"
+#include "addressbook/vcarddialect.h"
 #include "addressbook/vcardvalue.h"
 
 #include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
-#include <cctype>
-#include <climits>
-#include <string_view>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-enum class Field {
-    Unknown,
-    Address,
-    Birthday,
-    Categories,
-    CardPicture,
-    Email,
-    FormattedName,
-    GroupKind,
-    Kind,
-    Member,
-    Messaging,
-    Name,
-    Note,
-    Organization,
-    OtherDate,
-    Anniversary,
-    Phone,
-    Photo,
-    Related,
-    RelatedName,
-    Spouse,
-    Manager,
-    Assistant,
-    ShowAs,
-    Title,
-    Uid,
-    Url,
-    Aim,
-    Icq,
-    Jabber,
-    Msn,
-    Yahoo,
-};
-
-struct FieldName
-{
-    std::string_view name;
-    Field field;
-};
-
-// Sorted by name, so a lookup is a binary search without allocating.
-constexpr std::array fieldNames{
-    FieldName{"ADR", Field::Address},
-    FieldName{"ANNIVERSARY", Field::Anniversary},
-    FieldName{"BDAY", Field::Birthday},
-    FieldName{"CATEGORIES", Field::Categories},
-    FieldName{"EMAIL", Field::Email},
-    FieldName{"FN", Field::FormattedName},
-    FieldName{"IMPP", Field::Messaging},
-    FieldName{"KIND", Field::Kind},
-    FieldName{"MEMBER", Field::Member},
-    FieldName{"N", Field::Name},
-    FieldName{"NOTE", Field::Note},
-    FieldName{"ORG", Field::Organization},
-    FieldName{"PHOTO", Field::Photo},
-    FieldName{"RELATED", Field::Related},
-    FieldName{"TEL", Field::Phone},
-    FieldName{"TITLE", Field::Title},
-    FieldName{"UID", Field::Uid},
-    FieldName{"URL", Field::Url},
-    FieldName{"X-ABDATE", Field::OtherDate},
-    FieldName{"X-ABRELATEDNAMES", Field::RelatedName},
-    FieldName{"X-ABSHOWAS", Field::ShowAs},
-    FieldName{"X-ADDRESSBOOKSERVER-KIND", Field::GroupKind},
-    FieldName{"X-ADDRESSBOOKSERVER-MEMBER", Field::Member},
-    FieldName{"X-AIM", Field::Aim},
-    FieldName{"X-ANNIVERSARY", Field::Anniversary},
-    FieldName{"X-ASSISTANT", Field::Assistant},
-    FieldName{"X-EVOLUTION-ANNIVERSARY", Field::Anniversary},
-    FieldName{"X-EVOLUTION-ASSISTANT", Field::Assistant},
-    FieldName{"X-EVOLUTION-MANAGER", Field::Manager},
-    FieldName{"X-EVOLUTION-SPOUSE", Field::Spouse},
-    FieldName{"X-GOOGLE-TALK", Field::Jabber},
-    FieldName{"X-GTALK", Field::Jabber},
-    FieldName{"X-ICQ", Field::Icq},
-    FieldName{"X-JABBER", Field::Jabber},
-    FieldName{"X-MANAGER", Field::Manager},
-    FieldName{"X-MS-ANNIVERSARY", Field::Anniversary},
-    FieldName{"X-MS-ASSISTANT", Field::Assistant},
-    FieldName{"X-MS-CARDPICTURE", Field::CardPicture},
-    FieldName{"X-MS-MANAGER", Field::Manager},
-    FieldName{"X-MS-SPOUSE", Field::Spouse},
-    FieldName{"X-MSN", Field::Msn},
-    FieldName{"X-SPOUSE", Field::Spouse},
-    FieldName{"X-YAHOO", Field::Yahoo},
-};
-
-Field fieldOf(QByteArrayView name)
-{
-    std::array<char, 32> upper{};
-    if (name.size() >= qsizetype(upper.size()))
-        return Field::Unknown; // longer than any name we read
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        upper[std::size_t(i)] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-    }
-    const std::string_view key(upper.data(), std::size_t(name.size()));
-    const auto it = std::lower_bound(
-        fieldNames.begin(), fieldNames.end(), key,
-        [](const FieldName &entry, std::string_view wanted) { return entry.name < wanted; });
-    return it != fieldNames.end() && it->name == key ? it->field : Field::Unknown;
-}
-
-bool equalsIgnoringCase(QByteArrayView text, QByteArrayView word)
-{
-    return text.trimmed().compare(word, Qt::CaseInsensitive) == 0;
-}
-
-bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix)
-{
-    return text.size() >= prefix.size()
-        && text.first(prefix.size()).compare(prefix, Qt::CaseInsensitive) == 0;
-}
-
-// "1985-04-12", "19850412", "--0412", "--04-12", "1985-04-12T10:00:00Z". A year the card
-// marks as left out (X-APPLE-OMIT-YEAR, or the placeholder year itself) gives a date
-// without year.
-std::optional<ContactDate> parseDate(QByteArrayView text, std::optional<int> omittedYear)
-{
-    QByteArrayView date = text.trimmed();
-    const qsizetype time = date.indexOf('T');
-    if (time >= 0)
-        date = date.first(time);
-    const bool noYear = date.startsWith("--");
-    QByteArray digits = date.sliced(noYear ? 2 : 0).toByteArray();
-    digits.replace("-", "");
-    const bool allDigits = !digits.isEmpty()
-        && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!allDigits || digits.size() != (noYear ? 4 : 8))
-        return std::nullopt;
-    const int year = noYear ? ContactDate::kNoYear : digits.first(4).toInt();
-    const int month = digits.sliced(noYear ? 0 : 4, 2).toInt();
-    const int day = digits.sliced(noYear ? 2 : 6, 2).toInt();
-    if (!QDate::isValid(year, month, day))
-        return std::nullopt;
-    if (noYear || year == ContactDate::kNoYear || omittedYear == year)
-        return ContactDate::withoutYear(month, day);
-    return ContactDate(QDate(year, month, day));
-}
-
-QString phoneLabel(const VCardProperty &property)
-{
-    const bool home = property.hasType("HOME");
-    const bool work = property.hasType("WORK");
-    if (property.hasType("FAX"))
-        return home ? kABPhoneHomeFAXLabel : work ? kABPhoneWorkFAXLabel : kABPhoneOtherFAXLabel;
-    if (property.hasType("CELL") || property.hasType("MOBILE"))
-        return kABPhoneMobileLabel;
-    if (property.hasType("IPHONE"))
-        return kABPhoneIPhoneLabel;
-    if (property.hasType("MAIN"))
-        return kABPhoneMainLabel;
-    if (property.hasType("PAGER"))
-        return kABPhonePagerLabel;
-    return home ? kABHomeLabel : work ? kABWorkLabel : kABOtherLabel;
-}
-
-QString placeLabel(const VCardProperty &property)
-{
-    if (property.hasType("HOME"))
-        return kABHomeLabel;
-    if (property.hasType("WORK"))
-        return kABWorkLabel;
-    return kABOtherLabel;
-}
-
-// The rank of a preferred entry: TYPE=pref (and a bare vCard 2.1 PREF) rank as PREF=1;
-// INT_MAX means not preferred.
-int preference(const VCardProperty &property)
-{
-    if (property.hasType("PREF"))
-        return 1;
-    const std::optional<QByteArrayView> pref = property.parameter("PREF");
-    if (!pref)
-        return INT_MAX;
-    bool ok = false;
-    const int rank = pref->toInt(&ok);
-    return ok && rank > 0 ? rank : INT_MAX - 1;
-}
-
-// The scheme of a URI ("aim" of "aim:ann"), or nothing when value is no URI.
-std::optional<QByteArrayView> schemeOf(QByteArrayView value)
-{
-    const qsizetype colon = value.indexOf(':');
-    if (colon <= 0 || !std::isalpha(uchar(value[0])))
-        return std::nullopt;
-    for (const char c : value.first(colon)) {
-        if (!std::isalnum(uchar(c)) && c != '+' && c != '-' && c != '.')
-            return std::nullopt;
-    }
-    return value.first(colon);
-}
-
-// "aim:goim?screenname=ann", "xmpp:ann@example.org", "ymsgr:sendIM?ann" -> the handle.
-QString handleOf(QByteArrayView value)
-{
-    const std::optional<QByteArrayView> scheme = schemeOf(value);
-    if (!scheme)
-        return QString::fromUtf8(value.trimmed());
-    QByteArrayView handle = value.sliced(scheme->size() + 1);
-    while (handle.startsWith('/'))
-        handle = handle.sliced(1);
-    for (const QByteArrayView prefix :
-         {QByteArrayView("goim?screenname="), QByteArrayView("addbuddy?screenname="),
-          QByteArrayView("chat?contact="), QByteArrayView("sendIM?")}) {
-        if (startsWithIgnoringCase(handle, prefix)) {
-            handle = handle.sliced(prefix.size());
-            break;
-        }
-    }
-    const auto query
-        = std::find_if(handle.begin(), handle.end(), [](char c) { return c == '?' || c == '&'; });
-    return QString::fromUtf8(handle.first(query - handle.begin()).trimmed());
-}
-
-std::optional<ABProperty> messagingService(QByteArrayView name)
-{
-    QByteArray lower = name.trimmed().toByteArray().toLower();
-    lower.replace(" ", "");
-    if (lower == "aim")
-        return kABAIMInstantProperty;
-    if (lower == "icq")
-        return kABICQInstantProperty;
-    if (lower == "jabber" || lower == "xmpp" || lower == "googletalk" || lower == "gtalk")
-        return kABJabberInstantProperty;
-    if (lower == "msn" || lower == "msnim" || lower == "windowslive")
-        return kABMSNInstantProperty;
-    if (lower == "yahoo" || lower == "ymsgr")
-        return kABYahooInstantProperty;
-    return std::nullopt;
-}
+using namespace VCardDialect;
 
 using VCardValue::Utf8;
 
@@ -261,7 +28,7 @@ public:
 private:
     struct Entries
     {
-        int bestPreference = INT_MAX;
+        int bestPreference = kNotPreferred;
         qsizetype primary = -1;
         QStringList handles; // of a messaging service, to keep each once
     };
@@ -322,7 +89,7 @@ void ContactBuilder::readCardWide()
         if (property.is("UID")) {
             m_uid = plainText(property).toString();
         } else if (property.is("KIND") || property.is("X-ADDRESSBOOKSERVER-KIND")) {
-            m_group = m_group || equalsIgnoringCase(property.value, "group");
+            m_group = m_group || equalsIgnoringCase(property.value.trimmed(), "group");
         } else if (property.group.isEmpty()) {
             continue;
         } else if (property.is("X-ABLABEL")) {
@@ -340,7 +107,7 @@ QString ContactBuilder::label(const VCardProperty &property, const QString &fall
     if (property.group.isEmpty())
         return fallback;
     for (const auto &[group, label] : m_itemLabels) {
-        if (group.compare(property.group, Qt::CaseInsensitive) == 0 && !label.isEmpty())
+        if (equalsIgnoringCase(group, property.group) && !label.isEmpty())
             return label;
     }
     return fallback;
@@ -453,10 +220,10 @@ void ContactBuilder::readAddress(const VCardProperty &property)
         if (!plain[i].isEmpty())
             street += (street.isEmpty() ? "" : "\n") + plain[i].view().toByteArray();
     }
-    std::array<QByteArrayView, 6> fields{street,          plain[3].view(), plain[4].view(),
-                                         plain[5].view(), plain[6].view(), {}};
+    std::array<QByteArrayView, kABAddressFieldCount> fields{
+        street, plain[3].view(), plain[4].view(), plain[5].view(), plain[6].view(), {}};
     for (const auto &[group, code] : m_itemCountries) {
-        if (!property.group.isEmpty() && group.compare(property.group, Qt::CaseInsensitive) == 0)
+        if (!property.group.isEmpty() && equalsIgnoringCase(group, property.group))
             fields[5] = code;
     }
     if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
@@ -499,8 +266,8 @@ void ContactBuilder::readRelated(const VCardProperty &property)
         return;
     QString fallback = kABOtherLabel;
     for (const VCardParameter &parameter : property.parameters) {
-        if (parameter.name.compare("TYPE", Qt::CaseInsensitive) == 0
-            && parameter.value.compare("PREF", Qt::CaseInsensitive) != 0) {
+        if (equalsIgnoringCase(parameter.name, "TYPE")
+            && !equalsIgnoringCase(parameter.value, "PREF")) {
             fallback = QString::fromUtf8(parameter.value).toLower();
             break;
         }
@@ -570,11 +337,11 @@ void ContactBuilder::read(const VCardProperty &property)
     case Field::Anniversary:
         return readDate(property, kABOtherDatesProperty, kABAnniversaryLabel);
     case Field::Kind:
-        m_company = m_company || equalsIgnoringCase(property.value, "org")
-            || equalsIgnoringCase(property.value, "organization");
+        m_company = m_company || equalsIgnoringCase(property.value.trimmed(), "org")
+            || equalsIgnoringCase(property.value.trimmed(), "organization");
         return;
     case Field::ShowAs:
-        m_company = m_company || equalsIgnoringCase(property.value, "company");
+        m_company = m_company || equalsIgnoringCase(property.value.trimmed(), "company");
         return;
     case Field::Member: {
         const QString written = plainText(property).toString();
@@ -675,9 +442,6 @@ void ContactBuilder::finishPerson()
 VCardContact ContactBuilder::build(VCardIdentifiers &identifiers)
 {
     readCardWide();
-    VCardContact contact;
-    contact.line = m_card.line;
-    contact.reference = VCardIdentifiers::reference(m_uid);
     if (!m_group) {
         m_person.emplace(identifiers.personId(m_uid, m_card.text));
         m_person->reserve(qsizetype(m_card.properties.size()), m_card.text.size());
@@ -685,21 +449,19 @@ VCardContact ContactBuilder::build(VCardIdentifiers &identifiers)
     for (const VCardProperty &property : m_card.properties)
         read(property);
 
+    const QString reference = VCardIdentifiers::reference(m_uid);
     if (m_group) {
-        contact.isGroup = true;
-        contact.groupId = identifiers.groupId(m_uid, m_card.text);
+        VCardGroupCard group{identifiers.groupId(m_uid, m_card.text), std::nullopt,
+                             std::move(m_members)};
         const QString name = m_formattedName.isEmpty()
             ? m_texts[std::size_t(kABLastNameProperty)].toString()
             : m_formattedName.toString();
         if (!name.isEmpty())
-            contact.groupName = name;
-        contact.members = std::move(m_members);
-        return contact;
+            group.name = name;
+        return {m_card.line, reference, std::move(group)};
     }
     finishPerson();
-    contact.person = std::move(m_person);
-    contact.categories = std::move(m_categories);
-    return contact;
+    return {m_card.line, reference, VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
 }
 
 } // namespace

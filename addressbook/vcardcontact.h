@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What one card says, in the terms of the address book: a person with its properties and
 // picture, or a group card with its name and members; plus the UID and categories through
-// which the store ties cards together. This is where the dialects of the common exporters
-// are mapped (docs/ARCHITECTURE.md lists every property and parameter).
+// which the store ties cards together. The dialects of the common exporters are mapped by
+// vcarddialect.h (docs/ARCHITECTURE.md lists every property and parameter).
 #pragma once
 
 #include "addressbook/abperson.h"
@@ -15,6 +15,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <variant>
 
 struct VCardMemberReference
 {
@@ -23,16 +24,24 @@ struct VCardMemberReference
     qsizetype line = 0;
 };
 
+struct VCardPersonCard
+{
+    ABPerson person;
+    QStringList categories;
+};
+
+struct VCardGroupCard
+{
+    QString groupId;
+    std::optional<QString> name;
+    QList<VCardMemberReference> members;
+};
+
 struct VCardContact
 {
     qsizetype line = 0;
-    QString reference;              // the UID as MEMBER lines refer to it
-    std::optional<ABPerson> person; // set for a person card
-    bool isGroup = false;           // a group card: the three fields below
-    QString groupId;
-    std::optional<QString> groupName;
-    QList<VCardMemberReference> members;
-    QStringList categories; // of a person card
+    QString reference; // the UID as MEMBER lines refer to it
+    std::variant<VCardPersonCard, VCardGroupCard> card;
 };
 
 /// Maps one card. Problems with single values are reported; the card is always read.

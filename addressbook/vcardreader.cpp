@@ -2,6 +2,7 @@
 #include "addressbook/vcardreader.h"
 
 #include <cstring>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -22,19 +23,6 @@ bool isBase64Char(char c)
 char upper(char c)
 {
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
-
-// ASCII only, which is all that names and keywords hold; cheaper than a general comparison
-// on a path taken several times per line.
-bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    }
-    return true;
 }
 
 QByteArrayView trimmed(QByteArrayView text)
@@ -137,6 +125,22 @@ bool isCardBoundary(QByteArrayView line, QByteArrayView keyword)
 
 } // namespace
 
+bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (upper(a[i]) != upper(b[i]))
+            return false;
+    }
+    return true;
+}
+
+bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix)
+{
+    return text.size() >= prefix.size() && equalsIgnoringCase(text.first(prefix.size()), prefix);
+}
+
 bool VCardProperty::is(QByteArrayView upperName) const
 {
     return equalsIgnoringCase(name, upperName);
@@ -151,11 +155,11 @@ std::optional<QByteArrayView> VCardProperty::parameter(QByteArrayView upperName)
     return std::nullopt;
 }
 
-bool VCardProperty::hasParameter(QByteArrayView upperName, QByteArrayView value) const
+bool VCardProperty::hasParameter(QByteArrayView upperName, QByteArrayView wanted) const
 {
     for (const VCardParameter &parameter : parameters) {
         if (equalsIgnoringCase(parameter.name, upperName)
-            && equalsIgnoringCase(trimmed(parameter.value), value))
+            && equalsIgnoringCase(trimmed(parameter.value), wanted))
             return true;
     }
     return false;
@@ -343,7 +347,7 @@ std::optional<VCardCard> VCardReader::next()
             // A card inside a card is an agent (vCard 2.1) or the rest of a file after a
             // card that was cut off; either way its lines belong to it.
             VCardCard card;
-            card.properties = std::move(m_spareProperties);
+            card.properties = std::exchange(m_spareProperties, {});
             card.properties.clear();
             card.properties.reserve(32);
             card.line = line->number;

@@ -18,6 +18,13 @@
 #include <optional>
 #include <vector>
 
+/// Whether two names, parameter values or keywords are equal, ignoring the case of ASCII
+/// letters (other bytes must match exactly). Every case-blind comparison of the vCard code
+/// goes through this one, so names and values are matched alike everywhere.
+[[nodiscard]] bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b);
+/// Whether text starts with prefix, compared as equalsIgnoringCase.
+[[nodiscard]] bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix);
+
 /// One parameter value: "TYPE=home,work" gives two, a vCard 2.1 bare "HOME" gives
 /// (TYPE, HOME) and a bare "QUOTED-PRINTABLE" or "BASE64" gives (ENCODING, ...).
 struct VCardParameter
@@ -39,7 +46,7 @@ struct VCardProperty
     /// The first value of a parameter, by name ignoring case.
     [[nodiscard]] std::optional<QByteArrayView> parameter(QByteArrayView upperName) const;
     /// Whether a parameter has that value, both ignoring case.
-    [[nodiscard]] bool hasParameter(QByteArrayView upperName, QByteArrayView value) const;
+    [[nodiscard]] bool hasParameter(QByteArrayView upperName, QByteArrayView wanted) const;
     [[nodiscard]] bool hasType(QByteArrayView type) const { return hasParameter("TYPE", type); }
     [[nodiscard]] bool isQuotedPrintable() const;
     [[nodiscard]] bool isBase64() const;

@@ -46,7 +46,7 @@ Utf8Text asUtf8(QByteArrayView data)
 class MappedRelease final
 {
 public:
-    static constexpr qsizetype kStep = 16 * 1024 * 1024;
+    static constexpr qsizetype kStep = qsizetype{16} * 1024 * 1024;
 
     MappedRelease(const uchar *map, qsizetype size)
         : m_map(map)
@@ -91,7 +91,8 @@ private:
 
     void readFile(const QString &path);
     void add(VCardContact contact, std::size_t origin);
-    void addGroupCard(VCardContact contact, std::size_t origin);
+    void addPersonCard(VCardPersonCard card, const QString &reference);
+    void addGroupCard(VCardGroupCard card, const QString &reference, std::size_t origin);
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
@@ -162,34 +163,39 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, MappedRe
 
 void StoreBuilder::add(VCardContact contact, std::size_t origin)
 {
-    if (contact.isGroup)
-        return addGroupCard(std::move(contact), origin);
-    ABPerson &person = m_store->addPerson(std::move(*contact.person));
-    if (!contact.reference.isEmpty() && !m_byReference.contains(contact.reference))
-        m_byReference.insert(contact.reference, {&person, nullptr});
-    for (const QString &name : std::as_const(contact.categories))
+    if (auto *group = std::get_if<VCardGroupCard>(&contact.card))
+        return addGroupCard(std::move(*group), contact.reference, origin);
+    addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.reference);
+}
+
+void StoreBuilder::addPersonCard(VCardPersonCard card, const QString &reference)
+{
+    ABPerson &person = m_store->addPerson(std::move(card.person));
+    if (!reference.isEmpty() && !m_byReference.contains(reference))
+        m_byReference.insert(reference, {&person, nullptr});
+    for (const QString &name : std::as_const(card.categories))
         m_store->addMember(categoryGroup(name), person);
 }
 
 // A group card takes over the group that categories of the same name made before it, so
 // the two are one group; a second card of that name is a group of its own.
-void StoreBuilder::addGroupCard(VCardContact contact, std::size_t origin)
+void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &reference, std::size_t origin)
 {
     Group *group = nullptr;
-    if (contact.groupName) {
-        Group *named = m_groupByName.value(*contact.groupName);
+    if (card.name) {
+        Group *named = m_groupByName.value(*card.name);
         if (named && !m_cardGroups.contains(named))
             group = named;
     }
     if (!group) {
-        group = &m_store->addGroup(contact.groupId, contact.groupName);
-        if (contact.groupName && !m_groupByName.contains(*contact.groupName))
-            m_groupByName.insert(*contact.groupName, group);
+        group = &m_store->addGroup(card.groupId, card.name);
+        if (card.name && !m_groupByName.contains(*card.name))
+            m_groupByName.insert(*card.name, group);
     }
     m_cardGroups.insert(group);
-    if (!contact.reference.isEmpty() && !m_byReference.contains(contact.reference))
-        m_byReference.insert(contact.reference, {nullptr, group});
-    m_pending.push_back({group, std::move(contact.members), origin});
+    if (!reference.isEmpty() && !m_byReference.contains(reference))
+        m_byReference.insert(reference, {nullptr, group});
+    m_pending.push_back({group, std::move(card.members), origin});
 }
 
 Group &StoreBuilder::categoryGroup(const QString &name)
@@ -258,17 +264,19 @@ VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &orig
     VCardIdentifiers identifiers;
     const Utf8Text text = asUtf8(data);
     VCardReader reader(text.view, diagnostics);
-    VCardPersonRead read;
-    while (!read.person) {
+    std::optional<ABPerson> person;
+    while (!person) {
         const std::optional<VCardCard> card = reader.next();
         if (!card)
             break;
-        read.person = readContact(*card, diagnostics, identifiers).person;
+        VCardContact contact = readContact(*card, diagnostics, identifiers);
+        if (auto *found = std::get_if<VCardPersonCard>(&contact.card))
+            person = std::move(found->person);
     }
-    if (!read.person)
-        diagnostics.report(u"no person card found"_s);
-    read.diagnostics = diagnostics.lines();
-    return read;
+    if (person)
+        return {std::move(*person), diagnostics.lines()};
+    diagnostics.report(u"no person card found"_s);
+    return {Unexpected(u"%1: no person card found"_s.arg(origin)), diagnostics.lines()};
 }
 
 std::optional<QString> addressBookPath(const std::optional<QString> &commandLine,

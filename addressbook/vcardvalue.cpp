@@ -22,8 +22,7 @@ int hexDigit(char c)
 
 bool isUtf8(QByteArrayView name)
 {
-    return name.compare("UTF-8", Qt::CaseInsensitive) == 0
-        || name.compare("UTF8", Qt::CaseInsensitive) == 0;
+    return equalsIgnoringCase(name, "UTF-8") || equalsIgnoringCase(name, "UTF8");
 }
 
 QByteArray decodeInFallback(QByteArrayView bytes)
@@ -221,13 +220,10 @@ Utf8 unescape(QByteArrayView text)
 
 std::optional<QByteArray> inlineData(const VCardProperty &property, VCardDiagnostics &diagnostics)
 {
-    QByteArrayView payload;
     const QByteArrayView value = property.value.trimmed();
-    if (property.isBase64()) {
-        payload = value;
-    } else if (value.first(std::min<qsizetype>(5, value.size()))
-                   .compare("data:", Qt::CaseInsensitive)
-               == 0) {
+    // Base64 as the card says, or as some exporters write it without saying so.
+    QByteArrayView payload = value;
+    if (!property.isBase64() && startsWithIgnoringCase(value, "data:")) {
         const qsizetype comma = value.indexOf(',');
         const QByteArrayView header = comma < 0 ? value : value.first(comma);
         if (comma < 0 || !header.toByteArray().toLower().endsWith(";base64")) {
@@ -235,11 +231,10 @@ std::optional<QByteArray> inlineData(const VCardProperty &property, VCardDiagnos
             return std::nullopt;
         }
         payload = value.sliced(comma + 1);
-    } else if (value.contains(':') || property.hasParameter("VALUE", "uri")
-               || property.hasParameter("VALUE", "url")) {
+    } else if (!property.isBase64()
+               && (value.contains(':') || property.hasParameter("VALUE", "uri")
+                   || property.hasParameter("VALUE", "url"))) {
         return std::nullopt; // a link: pictures are never fetched
-    } else {
-        payload = value; // some exporters write base64 without saying so
     }
     std::optional<QByteArray> bytes = decodeBase64(payload);
     if (!bytes || bytes->isEmpty()) {

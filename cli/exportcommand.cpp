@@ -54,7 +54,7 @@ int ExportCommand::run(const ExportOptions &options)
         return printPreview();
     const std::optional<ContactStoreRead> read = readAddressBook(options);
     if (!read)
-        return 2;
+        return ExportExit::unusableInput;
     refreshGroups(*read->store);
     return exportBook(*read->store, options);
 }
@@ -94,24 +94,24 @@ int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptio
     // Opened before the page is written, so a PDF that cannot be written fails before any work.
     QSaveFile pdf(options.pdf ? QFileInfo(*options.pdf).absoluteFilePath() : QString());
     if (options.pdf) {
-        if (const int status = openPdf(generator, target, pdf); status != 0)
+        if (const int status = openPdf(generator, target, pdf); status != ExportExit::success)
             return status;
     }
     TerminalProgress progress(!options.quiet, m_err);
-    const GenerationResult result
+    const Expected<GenerationReport> result
         = generator.generateHTML(target, [&](std::optional<double> f) { progress.update(f); });
-    if (!result.ok())
-        return fail(result.error, 1);
+    if (!result)
+        return fail(result.error(), ExportExit::pageNotWritten);
     if (options.pdf) {
         progress.printing();
         const QString error = PdfPrinter(options.paper.value_or(systemPaper())).print(target, pdf);
         if (!error.isEmpty())
-            return fail(error, 1);
+            return fail(error, ExportExit::pageNotWritten);
     }
     print(m_out, target + u'\n');
     if (options.pdf)
         print(m_out, pdf.fileName() + u'\n');
-    return 0;
+    return ExportExit::success;
 }
 
 // Refuses a PDF that would replace the page, or a book too large to print, before anything
@@ -119,14 +119,14 @@ int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptio
 int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf) const
 {
     if (pdf.fileName() == page)
-        return fail(u"--pdf names the page itself: %1"_s.arg(page), 2);
+        return fail(u"--pdf names the page itself: %1"_s.arg(page), ExportExit::unusableInput);
     const qsizetype contacts = generator.contactCount();
     if (contacts > maxPrintedContacts)
-        return fail(tooLargeToPrint(pdf.fileName(), contacts), 1);
+        return fail(tooLargeToPrint(pdf.fileName(), contacts), ExportExit::pageNotWritten);
     PageGenerator::makeTargetFolder(QFileInfo(pdf.fileName()).absolutePath());
     if (!pdf.open(QIODevice::WriteOnly))
-        return fail(u"%1: %2"_s.arg(pdf.fileName(), pdf.errorString()), 1);
-    return 0;
+        return fail(u"%1: %2"_s.arg(pdf.fileName(), pdf.errorString()), ExportExit::pageNotWritten);
+    return ExportExit::success;
 }
 
 int ExportCommand::fail(const QString &reason, int status) const
@@ -144,7 +144,7 @@ int ExportCommand::printPreview()
     print(m_out,
           preview.render(CardContext{settings, m_store, noAddressBook},
                          m_store.objectForKey(SettingsKeys::css).toString()));
-    return 0;
+    return ExportExit::success;
 }
 
 QString ExportCommand::outputPath(const ExportOptions &options) const

@@ -4,9 +4,9 @@
 //
 // With --pdf it also prints the page to a PDF through the web engine (cli/pdfprinter.h).
 //
-// Exit statuses: 0 the page (or the preview, or the page and its PDF) was written; 1 the page
-// or the PDF could not be written, or the book is too large to print; 2 no usable address
-// book, or a bad command line.
+// run() returns one of ExportExit's statuses: 0 the page (or the preview, or the page and its
+// PDF) was written; 1 the page or the PDF could not be written, or the book is too large to
+// print; 2 no usable address book, or a bad command line.
 #pragma once
 
 #include "addressbook/vcardstore.h"

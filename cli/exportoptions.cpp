@@ -58,16 +58,17 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
     const QCommandLineOption version = parser.addVersionOption();
 
     if (!parser.parse(arguments))
-        return {std::nullopt, parser.errorText() + u"\n"_s + parser.helpText(), 2};
+        return {std::nullopt, parser.errorText() + u"\n"_s + parser.helpText(),
+                ExportExit::unusableInput};
     if (parser.isSet(help))
-        return {std::nullopt, parser.helpText(), 0};
+        return {std::nullopt, parser.helpText(), ExportExit::success};
     if (parser.isSet(version))
         return {std::nullopt,
                 QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion()
                     + u'\n',
-                0};
+                ExportExit::success};
     if (const QString problem = conflict(parser, names); !problem.isEmpty())
-        return {std::nullopt, problem + u"\n"_s + parser.helpText(), 2};
+        return {std::nullopt, problem + u"\n"_s + parser.helpText(), ExportExit::unusableInput};
 
     ExportOptions options;
     options.addressBook = valueIfSet(parser, names.addressBook);
@@ -76,5 +77,5 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
     options.paper = paperFromName(parser.value(names.paper));
     options.previewHtml = parser.isSet(names.previewHtml);
     options.quiet = parser.isSet(names.quiet);
-    return {options, {}, 0};
+    return {options, {}, ExportExit::success};
 }

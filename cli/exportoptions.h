@@ -9,6 +9,13 @@
 
 #include <optional>
 
+/// vorlin-export's exit statuses.
+namespace ExportExit {
+inline constexpr int success = 0;        // the page (or the preview, help, version) written
+inline constexpr int pageNotWritten = 1; // the page could not be written
+inline constexpr int unusableInput = 2;  // no usable address book, or a bad command line
+} // namespace ExportExit
+
 struct ExportOptions
 {
     std::optional<QString> addressBook;
@@ -23,7 +30,7 @@ struct ExportOptionsParse
 {
     std::optional<ExportOptions> options; // none: stop with exitStatus after printing message
     QString message;                      // help, version or the error
-    int exitStatus = 0;
+    int exitStatus = ExportExit::success;
 };
 
 /// Parses arguments (the program name first).

@@ -15,6 +15,12 @@ configure_file("${PROJECT_SOURCE_DIR}/bundle/Info.plist.in"
 
 add_custom_target(vorlin_bundle_resources ALL)
 
+# Which target puts each resource in place, by its path below Resources, so that a test
+# can depend on exactly the files it reads (vorlin_add_test's BUNDLE_FILES).
+function(vorlin_note_bundled_file path target)
+  set_property(GLOBAL PROPERTY "VORLIN_BUNDLED_${path}" "${target}")
+endfunction()
+
 # vorlin_bundle_resources(<file>... [DESTINATION <subfolder of Resources>])
 # Copies source files into Contents/Resources whenever they change.
 function(vorlin_bundle_resources)
@@ -24,6 +30,7 @@ function(vorlin_bundle_resources)
     set(destination "${destination}/${ARG_DESTINATION}")
   endif()
   set(outputs)
+  set(relative_paths)
   foreach(file IN LISTS ARG_UNPARSED_ARGUMENTS)
     get_filename_component(source "${file}" ABSOLUTE)
     get_filename_component(name "${file}" NAME)
@@ -34,10 +41,18 @@ function(vorlin_bundle_resources)
       DEPENDS "${source}"
       COMMENT "Bundling ${name}")
     list(APPEND outputs "${output}")
+    if(ARG_DESTINATION)
+      list(APPEND relative_paths "${ARG_DESTINATION}/${name}")
+    else()
+      list(APPEND relative_paths "${name}")
+    endif()
   endforeach()
   string(MD5 tag "${outputs}")
   add_custom_target(vorlin_bundle_${tag} DEPENDS ${outputs})
   add_dependencies(vorlin_bundle_resources vorlin_bundle_${tag})
+  foreach(path IN LISTS relative_paths)
+    vorlin_note_bundled_file("${path}" vorlin_bundle_${tag})
+  endforeach()
 endfunction()
 
 # vorlin_bundle_executable(<target>): builds the program into Contents/MacOS and installs it

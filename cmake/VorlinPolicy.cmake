@@ -5,9 +5,12 @@ add_library(vorlin_policy INTERFACE)
 add_library(Vorlin::policy ALIAS vorlin_policy)
 
 target_compile_features(vorlin_policy INTERFACE cxx_std_20)
-target_compile_options(vorlin_policy INTERFACE -Wall -Wextra -Wpedantic)
+target_compile_options(vorlin_policy INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wcast-qual -Wcast-align -Wold-style-cast
+  -Woverloaded-virtual -Wnon-virtual-dtor -Winvalid-pch)
 target_compile_definitions(vorlin_policy INTERFACE
   QT_NO_CAST_FROM_ASCII
+  QT_NO_CAST_FROM_BYTEARRAY
   QT_NO_CAST_TO_ASCII
   QT_NO_KEYWORDS
   QT_USE_QSTRINGBUILDER

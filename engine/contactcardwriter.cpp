@@ -8,7 +8,7 @@
 #include "settings/exportsettings.h"
 #include "util/systemlog.h"
 
-#include <array>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -16,27 +16,39 @@ namespace {
 
 const QString emptyPictureColumn = u"\t\t<div class=\"imagecolumn\">&nbsp;</div>\n"_s;
 
-struct DataKindWriter
+// A switch rather than an array, so that a kind added to DataKind without a writer is a
+// compile error (-Wswitch).
+DataGroupWriter writerFor(DataKind kind)
 {
-    bool (*included)(const ExportSettings &settings);
-    DataGroupWriter writer;
-};
+    switch (kind) {
+    case DataKind::Phone:
+        return addPhones;
+    case DataKind::Email:
+        return addEmail;
+    case DataKind::Web:
+        return addWeb;
+    case DataKind::Dates:
+        return addDates;
+    case DataKind::RelatedNames:
+        return addRelatedNames;
+    case DataKind::InstantMessaging:
+        return addInstantMessages;
+    case DataKind::Postal:
+        return addPostals;
+    case DataKind::Note:
+        return addNote;
+    }
+    return nullptr;
+}
 
-// Indexed by the numbers "dataOrder" stores.
-const std::array<DataKindWriter, 8> dataKindWriters{{
-    {[](const ExportSettings &s) { return s.includePhone; }, addPhones},
-    {[](const ExportSettings &s) { return s.includeEmail; }, addEmail},
-    {[](const ExportSettings &s) { return s.includeWeb; }, addWeb},
-    {[](const ExportSettings &s) { return s.includeDate; }, addDates},
-    {[](const ExportSettings &s) { return s.includeRelatedName; }, addRelatedNames},
-    {[](const ExportSettings &s) {
-         return s.includeInstantMessaging
-             && (s.includeAIM || s.includeYahoo || s.includeICQ || s.includeMSN || s.includeJabber);
-     },
-     addInstantMessages},
-    {[](const ExportSettings &s) { return s.includePostal; }, addPostals},
-    {[](const ExportSettings &s) { return s.includeNote; }, addNote},
-}};
+// Messaging shows only when at least one of its services is on as well.
+bool isIncluded(DataKind kind, const ExportSettings &settings)
+{
+    if (kind == DataKind::InstantMessaging)
+        return settings.include(kind)
+            && std::ranges::find(settings.includeService, true) != settings.includeService.end();
+    return settings.include(kind);
+}
 
 bool isCompany(const ABPerson &person)
 {
@@ -46,7 +58,7 @@ bool isCompany(const ABPerson &person)
 
 std::optional<QString> jobText(const ABPerson &person)
 {
-    const std::optional<QString> title = person.stringForProperty(kABJobTitleProperty);
+    std::optional<QString> title = person.stringForProperty(kABJobTitleProperty);
     const QString department = person.stringForProperty(kABDepartmentProperty).value_or(QString());
     if (title && title->isEmpty())
         return std::nullopt;
@@ -69,11 +81,11 @@ ContactCardWriter::ContactCardWriter(const CardContext &context, Bundle bundle,
     , m_pictureJobs(m_pictures)
 {}
 
-void ContactCardWriter::parseContact(const ABPerson &person, QString &page, bool saveImage)
+void ContactCardWriter::parseContact(const ABPerson &person, QString &page, PictureSaving pictures)
 {
     const QString name = cleanValue(makeNameFromPerson(person, m_context.settings).displayName);
     page += u"\t<div class=\"card\" id=\"addressbook:%1\">\n"_s.arg(person.uniqueId());
-    appendPictureColumn(person, name, page, saveImage);
+    appendPictureColumn(person, name, page, pictures);
     appendNameColumn(person, name, page);
     appendDataColumn(person, name, page);
     page += u"\t</div>\n"_s;
@@ -93,10 +105,10 @@ bool ContactCardWriter::preparePicture(const ABPerson &person)
 }
 
 void ContactCardWriter::appendPictureColumn(const ABPerson &person, const QString &name,
-                                            QString &page, bool saveImage)
+                                            QString &page, PictureSaving pictures)
 {
     const std::optional<QString> reference
-        = m_context.settings.includeImage ? pictureReference(person, saveImage) : std::nullopt;
+        = m_context.settings.includeImage ? pictureReference(person, pictures) : std::nullopt;
     if (!reference) {
         page += emptyPictureColumn;
         return;
@@ -105,17 +117,19 @@ void ContactCardWriter::appendPictureColumn(const ABPerson &person, const QStrin
             "alt=\"%2\"></div>\n"_s.arg(*reference, attributeForm(name));
 }
 
-std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &person, bool saveImage)
+std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &person,
+                                                           PictureSaving pictures)
 {
     const std::optional<QByteArray> bytes = person.imageData();
     if (!bytes)
-        return genericPictureReference(person, saveImage);
+        return genericPictureReference(person, pictures);
     const QString fileName = PictureFiles::contactFileName(person.uniqueId());
-    if (saveImage) {
-        const std::optional<PictureError> prepared = m_pictureJobs.take(person);
-        if (const PictureError error
-            = prepared ? *prepared : m_pictures.writeContactPicture(*bytes, fileName)) {
-            systemLog(u"%1: %2"_s.arg(person.uniqueId(), *error));
+    if (pictures == PictureSaving::Save) {
+        const std::optional<Expected<void>> prepared = m_pictureJobs.take(person);
+        if (const Expected<void> written
+            = prepared ? *prepared : m_pictures.writeContactPicture(*bytes, fileName);
+            !written) {
+            systemLog(u"%1: %2"_s.arg(person.uniqueId(), written.error()));
             return std::nullopt;
         }
     }
@@ -123,19 +137,19 @@ std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &perso
 }
 
 std::optional<QString> ContactCardWriter::genericPictureReference(const ABPerson &person,
-                                                                  bool saveImage)
+                                                                  PictureSaving pictures)
 {
     if (!m_context.settings.includeGenericImages)
         return std::nullopt;
     const bool company = isCompany(person);
     const QString fileName = company ? u"genericCompany.png"_s : u"genericPerson.png"_s;
     bool &written = company ? m_wroteGenericCompanyJPG : m_wroteGenericPersonJPG;
-    if (!written && saveImage) {
+    if (!written && pictures == PictureSaving::Save) {
         const QString resource = m_bundle.resourcesPath() + u"/images/"_s + fileName;
         // The card still points at the picture, as a page whose folder is fixed later
         // would need it; the failure is logged, not hidden.
-        if (const PictureError error = m_pictures.writeGenericPicture(resource, fileName))
-            systemLog(u"%1: %2"_s.arg(fileName, *error));
+        if (const Expected<void> saved = m_pictures.writeGenericPicture(resource, fileName); !saved)
+            systemLog(u"%1: %2"_s.arg(fileName, saved.error()));
     }
     written = true;
     return u"images/"_s + fileName;
@@ -163,12 +177,10 @@ void ContactCardWriter::appendDataColumn(const ABPerson &person, const QString &
 {
     page += u"\t\t<div class=\"datacolumn\">\n"_s;
     bool isFirstDataGroup = true;
-    for (const int kind : m_context.settings.dataOrder.value_or(QList<int>())) {
-        if (kind < 0 || kind >= static_cast<int>(dataKindWriters.size()))
-            continue;
-        const DataKindWriter &entry = dataKindWriters[static_cast<std::size_t>(kind)];
-        if (entry.included(m_context.settings))
-            isFirstDataGroup = entry.writer(person, name, page, isFirstDataGroup, m_context);
+    for (const int id : m_context.settings.dataOrder.value_or(QList<int>())) {
+        const std::optional<DataKind> kind = dataKindFromId(id);
+        if (kind && isIncluded(*kind, m_context.settings))
+            isFirstDataGroup = writerFor(*kind)(person, name, page, isFirstDataGroup, m_context);
     }
     page += u"\t\t</div>\n"_s;
 }

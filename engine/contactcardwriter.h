@@ -18,9 +18,14 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 class ABPerson;
+
+/// Whether writing a card also writes its pictures into the images folder (a generation),
+/// or only points at them (the preview).
+enum class PictureSaving : std::uint8_t { Save, ReferenceOnly };
 
 class ContactCardWriter final
 {
@@ -28,18 +33,19 @@ public:
     ContactCardWriter(const CardContext &context, Bundle bundle, const QString &imagesFolder);
 
     /// Appends the card of person to page.
-    void parseContact(const ABPerson &person, QString &page, bool saveImage);
+    void parseContact(const ABPerson &person, QString &page, PictureSaving pictures);
     /// Starts writing person's picture on the thread pool when its card, written later
     /// with saving on, will save one. False when too many pictures are in flight: call
     /// again after the next card.
     [[nodiscard]] bool preparePicture(const ABPerson &person);
 
 private:
-    [[nodiscard]] std::optional<QString> pictureReference(const ABPerson &person, bool saveImage);
+    [[nodiscard]] std::optional<QString> pictureReference(const ABPerson &person,
+                                                          PictureSaving pictures);
     [[nodiscard]] std::optional<QString> genericPictureReference(const ABPerson &person,
-                                                                 bool saveImage);
+                                                                 PictureSaving pictures);
     void appendPictureColumn(const ABPerson &person, const QString &name, QString &page,
-                             bool saveImage);
+                             PictureSaving pictures);
     void appendNameColumn(const ABPerson &person, const QString &name, QString &page) const;
     void appendDataColumn(const ABPerson &person, const QString &name, QString &page) const;
 

@@ -3,6 +3,9 @@
 
 #include "addressbook/abperson.h"
 #include "addressbook/labeltable.h"
+#include "engine/htmltext.h"
+#include "settings/datakind.h"
+#include "settings/exportsettings.h"
 #include "util/stringadditions.h"
 #include "util/systemlog.h"
 
@@ -28,19 +31,18 @@ std::optional<QStringList> entryItems(const QVariant &stored, const QString &own
         = entries.indexForIdentifier(entries.primaryIdentifier());
     QStringList items;
     for (qsizetype i = 0; i < entries.count(); ++i) {
-        QString error;
-        const std::optional<QString> item
-            = makeItem(entries.valueAtIndex(i), entryLabel(entries.labelAtIndex(i)), error);
-        if (!error.isEmpty()) {
-            logDataGroupFailure(owner, u"entry %1: %2"_s.arg(i).arg(error));
+        const EntryItem item
+            = makeItem(entries.valueAtIndex(i), entryLabel(entries.labelAtIndex(i)));
+        if (!item) {
+            logDataGroupFailure(owner, u"entry %1: %2"_s.arg(i).arg(item.error()));
             return std::nullopt;
         }
-        if (!item)
+        if (!item->has_value())
             continue;
         if (primary == i)
-            items.prepend(*item);
+            items.prepend(**item);
         else
-            items.append(*item);
+            items.append(**item);
     }
     return items;
 }
@@ -52,12 +54,10 @@ QString entryLabel(const QString &storedLabel)
     return QEV_NSStringAdditionsSubset::titleCaseString(ABLocalizedPropertyOrLabel(storedLabel));
 }
 
-std::optional<QString> textValue(const QVariant &value, QString &error)
+Expected<QString> textValue(const QVariant &value)
 {
-    if (value.typeId() != QMetaType::QString) {
-        error = u"a %1 where text belongs"_s.arg(QString::fromLatin1(value.typeName()));
-        return std::nullopt;
-    }
+    if (value.typeId() != QMetaType::QString)
+        return Unexpected(u"a %1 where text belongs"_s.arg(QString::fromLatin1(value.typeName())));
     return value.toString();
 }
 
@@ -71,6 +71,20 @@ bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniq
     card += items.join(QString());
     card += u"\t\t\t</div>\n"_s;
     return false;
+}
+
+QString kindItem(DataKind kind, const ExportSettings &settings, const QString &label,
+                 const QString &value, const QString &linkValue)
+{
+    return makeDataItem(dataKindInfo(kind).itemClass.toString(), label,
+                        settings.scheme(kind).value_or(QString()), value, linkValue);
+}
+
+bool appendKindGroup(DataKind kind, QString &card, const QString &uniqueId,
+                     const QStringList &items, bool isFirstDataGroup)
+{
+    return appendDataGroup(card, dataKindInfo(kind).groupClass.toString(), uniqueId, items,
+                           isFirstDataGroup);
 }
 
 void logDataGroupFailure(const QString &what, const QString &why)

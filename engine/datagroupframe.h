@@ -6,6 +6,8 @@
 // card as it was.
 #pragma once
 
+#include "util/expected.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -15,11 +17,13 @@
 
 class ABPerson;
 enum class ABProperty : std::uint8_t;
+enum class DataKind : std::uint8_t;
+struct ExportSettings;
 
-/// Makes the item of one entry (value, shown label), or none to skip the entry; sets error
-/// to a reason when the value cannot be read.
-using EntryItemMaker = std::function<std::optional<QString>(const QVariant &value,
-                                                            const QString &label, QString &error)>;
+/// The item of one entry, none to skip the entry, or why its value cannot be read.
+using EntryItem = Expected<std::optional<QString>>;
+/// Makes the item of one entry from its value and shown label.
+using EntryItemMaker = std::function<EntryItem(const QVariant &value, const QString &label)>;
 
 /// The items of a multi-value property, primary entry first; none (after logging) when an
 /// entry could not be read. A missing property gives no items.
@@ -33,12 +37,19 @@ using EntryItemMaker = std::function<std::optional<QString>(const QVariant &valu
 /// The label an entry shows: its label as the user reads it, in title case.
 [[nodiscard]] QString entryLabel(const QString &storedLabel);
 
-/// The text of a value that must be text; sets error otherwise.
-[[nodiscard]] std::optional<QString> textValue(const QVariant &value, QString &error);
+/// The text of a value that must be text.
+[[nodiscard]] Expected<QString> textValue(const QVariant &value);
 
 /// Appends the group of items with the id "<idPrefix>-<uniqueId>" when there is any item.
 /// Returns the first-group flag for the next group: false once a group is written.
 bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniqueId,
+                     const QStringList &items, bool isFirstDataGroup);
+
+/// The item of one value of kind, with the kind's class and link scheme.
+[[nodiscard]] QString kindItem(DataKind kind, const ExportSettings &settings, const QString &label,
+                               const QString &value, const QString &linkValue);
+/// appendDataGroup with the kind's id prefix.
+bool appendKindGroup(DataKind kind, QString &card, const QString &uniqueId,
                      const QStringList &items, bool isFirstDataGroup);
 
 /// Logs a writer's failure as one line: "<what failed>: <why>".

@@ -55,12 +55,13 @@ QString linkTarget(const QString &scheme, const QString &linkValue)
 }
 
 QString makeDataItem(const QString &cssClass, const QString &label, const QString &scheme,
-                     const QString &value, const QString &linkValue)
+                     const QString &value, const QString &linkValue, const QString &valueSuffix)
 {
     const QString shown = cleanValue(value);
     const QString valuePart = scheme.isEmpty()
         ? shown
         : u"<a href=\"%1\">%2</a>"_s.arg(linkTarget(scheme, linkValue), shown);
     return u"\t\t\t\t<div class=\"%1\"><span class=\"label\">%2</span><span "
-           "class=\"value\">%3</span></div>\n"_s.arg(cssClass, cleanValue(label), valuePart);
+           "class=\"value\">%3%4</span></div>\n"_s.arg(cssClass, cleanValue(label), valuePart,
+                                                       cleanValue(valueSuffix));
 }

@@ -23,7 +23,8 @@
 [[nodiscard]] QString linkTarget(const QString &scheme, const QString &linkValue);
 
 /// One data item: a div of cssClass with the cleaned label and the cleaned value, the value
-/// linked to linkTarget(scheme, linkValue) unless the scheme is empty.
+/// linked to linkTarget(scheme, linkValue) unless the scheme is empty, and followed by the
+/// cleaned valueSuffix outside the link (" (AIM)").
 [[nodiscard]] QString makeDataItem(const QString &cssClass, const QString &label,
                                    const QString &scheme, const QString &value,
-                                   const QString &linkValue);
+                                   const QString &linkValue, const QString &valueSuffix = {});

@@ -1,56 +1,53 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The messaging writer: five services in a fixed order, each with its own switch, scheme
-// and a suffix naming the service after the address.
+// and a mark naming the service after the address.
 #include "engine/datagroups.h"
 
 #include "addressbook/abperson.h"
 #include "engine/datagroupframe.h"
 #include "engine/htmltext.h"
+#include "settings/datakind.h"
 #include "settings/exportsettings.h"
-
-#include <array>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-struct MessagingService
+// A switch rather than an array, so that a service without a property is a compile error
+// (-Wswitch).
+ABProperty propertyFor(MessagingService service)
 {
-    bool ExportSettings::*include;
-    std::optional<QString> ExportSettings::*scheme;
-    ABProperty property;
-    const char16_t *suffix; // takes the place of the item's "</span></div>"
-};
-
-// The page's order, which is not the order of the settings.
-constexpr std::array<MessagingService, 5> services{{
-    {&ExportSettings::includeAIM, &ExportSettings::aimURIScheme, kABAIMInstantProperty,
-     u" (AIM)</span></div>"},
-    {&ExportSettings::includeICQ, &ExportSettings::icqURIScheme, kABICQInstantProperty,
-     u" (ICQ)</span></div>"},
-    {&ExportSettings::includeJabber, &ExportSettings::jabberURIScheme, kABJabberInstantProperty,
-     u" (Jabber)</span></div>"},
-    {&ExportSettings::includeMSN, &ExportSettings::msnURIScheme, kABMSNInstantProperty,
-     u" (MSN)</span></div>"},
-    {&ExportSettings::includeYahoo, &ExportSettings::yahooURIScheme, kABYahooInstantProperty,
-     u" (Yahoo!)</span></div>"},
-}};
+    switch (service) {
+    case MessagingService::AIM:
+        return kABAIMInstantProperty;
+    case MessagingService::ICQ:
+        return kABICQInstantProperty;
+    case MessagingService::Jabber:
+        return kABJabberInstantProperty;
+    case MessagingService::MSN:
+        return kABMSNInstantProperty;
+    case MessagingService::Yahoo:
+        return kABYahooInstantProperty;
+    }
+    return kABAIMInstantProperty;
+}
 
 // None when the service's data cannot be read: only that service is left out.
-std::optional<QStringList> serviceItems(const ABPerson &person, const MessagingService &service,
+std::optional<QStringList> serviceItems(const ABPerson &person, const MessagingServiceInfo &service,
                                         const ExportSettings &settings)
 {
-    const QString scheme = (settings.*service.scheme).value_or(QString());
-    const QString suffix = QString::fromUtf16(service.suffix);
-    return entryItems(
-        person, service.property,
-        [&](const QVariant &value, const QString &label, QString &error) -> std::optional<QString> {
-            const std::optional<QString> address = textValue(value, error);
-            if (!address || address->isEmpty())
-                return std::nullopt;
-            return makeDataItem(u"instantmessage"_s, label, scheme, *address, *address)
-                .replace(u"</span></div>"_s, suffix);
-        });
+    const QString itemClass = dataKindInfo(DataKind::InstantMessaging).itemClass.toString();
+    const QString scheme = settings.scheme(service.service).value_or(QString());
+    const QString suffix = u" ("_s + service.title + u')';
+    return entryItems(person, propertyFor(service.service),
+                      [&](const QVariant &value, const QString &label) -> EntryItem {
+                          const Expected<QString> address = textValue(value);
+                          if (!address)
+                              return Unexpected(address.error());
+                          if (address->isEmpty())
+                              return std::nullopt;
+                          return makeDataItem(itemClass, label, scheme, *address, *address, suffix);
+                      });
 }
 
 } // namespace
@@ -59,9 +56,10 @@ bool addInstantMessages(const ABPerson &person, const QString &, QString &card,
                         bool isFirstDataGroup, const CardContext &context)
 {
     QStringList items;
-    for (const MessagingService &service : services) {
-        if (context.settings.*service.include)
+    for (const MessagingServiceInfo &service : messagingServices()) {
+        if (context.settings.include(service.service))
             items += serviceItems(person, service, context.settings).value_or(QStringList());
     }
-    return appendDataGroup(card, u"instantmessage"_s, person.uniqueId(), items, isFirstDataGroup);
+    return appendDataGroup(card, dataKindInfo(DataKind::InstantMessaging).groupClass.toString(),
+                           person.uniqueId(), items, isFirstDataGroup);
 }

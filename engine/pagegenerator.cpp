@@ -72,7 +72,7 @@ void appendSections(QByteArray &page, const QList<LetterSection> &sections,
             if (progress)
                 progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
             text.resize(0); // keeps the room the last card took
-            cards.parseContact(*person, text, true);
+            cards.parseContact(*person, text, PictureSaving::Save);
             page += text.toUtf8();
             ++written;
         }
@@ -89,12 +89,12 @@ QString letterIndex(const QList<LetterSection> &sections)
 
 // One write, through a temporary file beside the page, so a failed or interrupted write
 // leaves the previous page as it was; folders that allow no temporary file get a direct write.
-QString writePage(const QString &path, const QByteArray &page)
+Expected<void> writePage(const QString &path, const QByteArray &page)
 {
     QSaveFile file(path);
     file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size() || !file.commit())
-        return u"%1: %2"_s.arg(path, file.errorString());
+        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
     return {};
 }
 
@@ -112,8 +112,8 @@ PageGenerator::PageGenerator(PreferencesStore &store, ExportSettings &settings,
                                    : std::move(addressBookPreferences))
 {}
 
-GenerationResult PageGenerator::generateHTML(const QString &path,
-                                             const GenerationProgress &progress)
+Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
+                                                       const GenerationProgress &progress)
 {
     QElapsedTimer timer;
     timer.start();
@@ -124,14 +124,15 @@ GenerationResult PageGenerator::generateHTML(const QString &path,
     if (m_settings.includeImage)
         makeTargetFolder(imagesFolder);
 
-    GenerationResult result;
-    const QByteArray page = pageText(imagesFolder, progress, result.contactCount);
-    result.error = writePage(QDir(basePath).filePath(target.fileName()), page);
-    result.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
-    if (result.ok())
-        systemLog(QString::asprintf("Generated Vorlin for %d contacts in %f seconds.",
-                                    static_cast<int>(result.contactCount), result.seconds));
-    return result;
+    GenerationReport report;
+    const QByteArray page = pageText(imagesFolder, progress, report.contactCount);
+    if (const Expected<void> written = writePage(QDir(basePath).filePath(target.fileName()), page);
+        !written)
+        return Unexpected(written.error());
+    report.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+    systemLog(QString::asprintf("Generated Vorlin for %d contacts in %f seconds.",
+                                static_cast<int>(report.contactCount), report.seconds));
+    return report;
 }
 
 qsizetype PageGenerator::contactCount()

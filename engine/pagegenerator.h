@@ -14,6 +14,8 @@
 #include <QList>
 #include <QString>
 
+#include "util/expected.h"
+
 #include <functional>
 #include <optional>
 
@@ -22,13 +24,11 @@ class ContactStore;
 class PreferencesStore;
 struct ExportSettings;
 
-struct GenerationResult
+/// What a successful generation did.
+struct GenerationReport
 {
-    QString error; // empty on success: "<file>: <reason>"
     qsizetype contactCount = 0;
     double seconds = 0;
-
-    [[nodiscard]] bool ok() const { return error.isEmpty(); }
 };
 
 /// Progress of a generation: none while the contacts are collected, then the fraction of
@@ -44,9 +44,10 @@ public:
                   QString addressBookPreferences = {});
 
     /// Writes the page to path, its pictures to "images" beside it, and stores the file
-    /// name as "fileName". On success the system log gets one line.
-    [[nodiscard]] GenerationResult generateHTML(const QString &path,
-                                                const GenerationProgress &progress = {});
+    /// name as "fileName". On success the system log gets one line; a failure says
+    /// "<file>: <reason>".
+    [[nodiscard]] Expected<GenerationReport> generateHTML(const QString &path,
+                                                          const GenerationProgress &progress = {});
 
     /// The number of contacts a generation would write now, with the stored settings; it
     /// refreshes the snapshot as a generation does.

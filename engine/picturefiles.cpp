@@ -13,13 +13,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Decoded
-{
-    QImage image;
-    QString error;
-};
-
-Decoded decode(const QByteArray &bytes)
+Expected<QImage> decode(const QByteArray &bytes)
 {
     QBuffer buffer;
     buffer.setData(bytes);
@@ -28,8 +22,8 @@ Decoded decode(const QByteArray &bytes)
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull())
-        return {{}, u"the picture cannot be decoded (%1)"_s.arg(reader.errorString())};
-    return {std::move(image), {}};
+        return Unexpected(u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
+    return image;
 }
 
 } // namespace
@@ -46,37 +40,37 @@ QString PictureFiles::contactFileName(const QString &uniqueId)
     return (key.isEmpty() ? u"contact"_s : key) + u".png"_s;
 }
 
-PictureError PictureFiles::writeContactPicture(const QByteArray &bytes,
-                                               const QString &fileName) const
+Expected<void> PictureFiles::writeContactPicture(const QByteArray &bytes,
+                                                 const QString &fileName) const
 {
-    const Decoded decoded = decode(bytes);
-    if (decoded.image.isNull())
-        return decoded.error;
-    return writePng(decoded.image, fileName);
+    const Expected<QImage> decoded = decode(bytes);
+    if (!decoded)
+        return Unexpected(decoded.error());
+    return writePng(*decoded, fileName);
 }
 
-PictureError PictureFiles::writeGenericPicture(const QString &resourcePath,
-                                               const QString &fileName) const
+Expected<void> PictureFiles::writeGenericPicture(const QString &resourcePath,
+                                                 const QString &fileName) const
 {
     QImage image(resourcePath);
     if (image.isNull())
-        return u"%1: the generic picture cannot be read"_s.arg(resourcePath);
+        return Unexpected(u"%1: the generic picture cannot be read"_s.arg(resourcePath));
     if (image.width() != kGenericPictureSide || image.height() != kGenericPictureSide)
         image = image.scaled(kGenericPictureSide, kGenericPictureSide, Qt::IgnoreAspectRatio,
                              Qt::SmoothTransformation);
     return writePng(image, fileName);
 }
 
-PictureError PictureFiles::writePng(const QImage &image, const QString &fileName) const
+Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileName) const
 {
     QSaveFile file(m_imagesFolder + u'/' + fileName);
     if (!file.open(QIODevice::WriteOnly))
-        return u"%1: %2"_s.arg(file.fileName(), file.errorString());
+        return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
     QImageWriter writer(&file, "png");
     writer.setQuality(kPngQuality);
     if (!writer.write(image))
-        return u"%1: %2"_s.arg(file.fileName(), writer.errorString());
+        return Unexpected(u"%1: %2"_s.arg(file.fileName(), writer.errorString()));
     if (!file.commit())
-        return u"%1: %2"_s.arg(file.fileName(), file.errorString());
-    return std::nullopt;
+        return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
+    return {};
 }

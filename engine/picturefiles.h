@@ -4,13 +4,10 @@
 // person and company pictures. Every file is written atomically and always inside the folder.
 #pragma once
 
+#include "util/expected.h"
+
 #include <QByteArray>
 #include <QString>
-
-#include <optional>
-
-/// What went wrong, or nothing.
-using PictureError = std::optional<QString>;
 
 class PictureFiles final
 {
@@ -30,15 +27,15 @@ public:
     /// first ':'), made safe as a file name, with ".png".
     [[nodiscard]] static QString contactFileName(const QString &uniqueId);
 
-    /// Decodes bytes and writes them as PNG under fileName.
-    [[nodiscard]] PictureError writeContactPicture(const QByteArray &bytes,
-                                                   const QString &fileName) const;
+    /// Decodes bytes and writes them as PNG under fileName; the error says what went wrong.
+    [[nodiscard]] Expected<void> writeContactPicture(const QByteArray &bytes,
+                                                     const QString &fileName) const;
     /// Writes the picture file at resourcePath, sized to the generic side, under fileName.
-    [[nodiscard]] PictureError writeGenericPicture(const QString &resourcePath,
-                                                   const QString &fileName) const;
+    [[nodiscard]] Expected<void> writeGenericPicture(const QString &resourcePath,
+                                                     const QString &fileName) const;
 
 private:
-    [[nodiscard]] PictureError writePng(const class QImage &image, const QString &fileName) const;
+    [[nodiscard]] Expected<void> writePng(const class QImage &image, const QString &fileName) const;
 
     QString m_imagesFolder;
 };

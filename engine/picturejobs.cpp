@@ -25,11 +25,11 @@ void PictureJobs::start(const ABPerson &person, const QByteArray &bytes, const Q
                       })});
 }
 
-std::optional<PictureError> PictureJobs::take(const ABPerson &person)
+std::optional<Expected<void>> PictureJobs::take(const ABPerson &person)
 {
     if (m_jobs.empty() || m_jobs.front().person != &person)
         return std::nullopt;
-    const PictureError error = m_jobs.front().result.result();
+    const Expected<void> written = m_jobs.front().result.result();
     m_jobs.pop_front();
-    return error;
+    return written;
 }

@@ -5,8 +5,7 @@
 #include "addressbook/abperson.h"
 #include "addressbook/contactstore.h"
 #include "engine/datagroupframe.h"
-#include "engine/htmltext.h"
-#include "settings/exportsettings.h"
+#include "settings/datakind.h"
 #include "util/stringadditions.h"
 
 using namespace Qt::StringLiterals;
@@ -33,21 +32,18 @@ QString addressText(const QVariantMap &address, const ContactStore &addressBook)
 bool addPostals(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
                 const CardContext &context)
 {
-    const QString scheme = context.settings.postalURIScheme.value_or(QString());
     const std::optional<QStringList> items = entryItems(
-        person, kABAddressProperty,
-        [&](const QVariant &value, const QString &label, QString &error) -> std::optional<QString> {
-            if (value.typeId() != QMetaType::QVariantMap) {
-                error
-                    = u"a %1 where an address belongs"_s.arg(QString::fromLatin1(value.typeName()));
-                return std::nullopt;
-            }
+        person, kABAddressProperty, [&](const QVariant &value, const QString &label) -> EntryItem {
+            if (value.typeId() != QMetaType::QVariantMap)
+                return Unexpected(
+                    u"a %1 where an address belongs"_s.arg(QString::fromLatin1(value.typeName())));
             const QString text = addressText(value.toMap(), context.addressBook);
             if (text.isEmpty())
                 return std::nullopt;
-            return makeDataItem(u"postal"_s, label, scheme, text, addPercentEscapes(text));
+            return kindItem(DataKind::Postal, context.settings, label, text,
+                            addPercentEscapes(text));
         });
     if (!items)
         return isFirstDataGroup;
-    return appendDataGroup(card, u"postal"_s, person.uniqueId(), *items, isFirstDataGroup);
+    return appendKindGroup(DataKind::Postal, card, person.uniqueId(), *items, isFirstDataGroup);
 }

@@ -73,7 +73,8 @@ QString PreviewPage::render(const CardContext &context, const QString &css) cons
 {
     const QString letter = context.settings.sortByLast ? u"S"_s : u"J"_s;
     QString card;
-    ContactCardWriter(context, m_bundle, QString()).parseContact(m_previewPerson, card, false);
+    ContactCardWriter(context, m_bundle, QString())
+        .parseContact(m_previewPerson, card, PictureSaving::ReferenceOnly);
     QString page = snr(baseHTML(), u"<<css>>"_s, css);
     page = snr(page, u"<<l>>"_s, letter);
     return snr(page, u"<<card>>"_s, card);

@@ -19,6 +19,7 @@ struct VersionTriple
     std::int32_t patch = 0;
 
     // Major first, then minor, then patch, each a signed comparison.
+    // NOLINTNEXTLINE(modernize-use-nullptr): clang-tidy 14 misreads the defaulted <=>
     friend auto operator<=>(const VersionTriple &, const VersionTriple &) = default;
 };
 
@@ -123,19 +124,19 @@ int startApplication(LauncherPlatform &platform, const QString &launcherName, in
     if (!name) {
         writeErrorLine(platform,
                        u"the launcher name \"%1\" names no application"_s.arg(launcherName));
-        return 1;
+        return Exit::notStarted;
     }
     const std::optional<QString> path = platform.pathForAuxiliaryExecutable(*name);
     if (!path) {
         writeErrorLine(platform, u"the application %1 is missing from the bundle"_s.arg(*name));
-        return 1;
+        return Exit::notStarted;
     }
     QByteArrayList arguments{path->toUtf8()};
     for (int i = 1; i < argc; ++i)
         arguments.append(QByteArray(argv[i]));
     const QString reason = platform.replaceProcess(arguments.first(), arguments);
     writeErrorLine(platform, u"cannot start %1: %2"_s.arg(*path, reason));
-    return 1;
+    return Exit::notStarted;
 }
 
 int explain(LauncherPlatform &platform, const QString &minimum, bool sameRelease)
@@ -159,7 +160,7 @@ int explain(LauncherPlatform &platform, const QString &minimum, bool sameRelease
     const std::optional<qsizetype> pressed = platform.runAlert(alert);
     if (sameRelease && pressed == 0)
         platform.openSoftwareUpdate();
-    return 0;
+    return Exit::alertShown;
 }
 
 } // namespace
@@ -171,7 +172,7 @@ int main(LauncherPlatform &platform, int argc, const char *const argv[])
     if (!launcherName || launcherName->isEmpty()) {
         const QByteArray self = argc > 0 ? QByteArray(argv[0]) : QByteArray();
         platform.writeError("ERROR: " + self + " must be run from inside a .app wrapper\n");
-        return 1;
+        return Exit::notStarted;
     }
     const QString minimum = minimumSystemVersion(platform);
     const std::optional<QString> system

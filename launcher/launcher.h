@@ -38,9 +38,15 @@ inline constexpr std::array launcherTexts{thisApplicationText, requiresText, upd
 /// The minimum system version where the bundle declares none.
 inline constexpr QStringView defaultMinimumSystemVersion = u"10.3.9";
 
+/// The launcher's exit statuses.
+namespace Exit {
+inline constexpr int alertShown = 0; // the system is too old, which the alert said
+inline constexpr int notStarted = 1; // no bundle, or the application cannot be started
+} // namespace Exit
+
 /// The launcher's entry. Replaces the process with the application when the system is new
-/// enough; otherwise shows the alert and returns 0. Returns 1 when it was not started from
-/// a bundle or the application cannot be started.
+/// enough; otherwise shows the alert and returns Exit::alertShown. Returns Exit::notStarted
+/// when it was not started from a bundle or the application cannot be started.
 [[nodiscard]] int main(LauncherPlatform &platform, int argc, const char *const argv[]);
 
 /// Reads "major.minor.patch" into the parameters that are given (each may be null); a

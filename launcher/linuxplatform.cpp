@@ -74,12 +74,12 @@ QVariant LinuxPlatform::infoValue(const QString &key)
 {
     if (!m_info) {
         const QString path = m_bundle.infoPlistPath();
-        const PropertyListRead read = readPropertyListFile(path);
+        const Expected<QVariant> read = readPropertyListFile(path);
         // Without an Info.plist this is no bundle, which the caller reports; a broken one
         // deserves its own message.
-        if (!read.ok() && QFileInfo::exists(path))
-            writeError(read.error.toUtf8() + '\n');
-        m_info = read.value.toMap();
+        if (!read && QFileInfo::exists(path))
+            writeError(read.error().toUtf8() + '\n');
+        m_info = read.value_or(QVariant()).toMap();
     }
     return m_info->value(key);
 }

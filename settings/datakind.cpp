@@ -1,49 +1,85 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/datakind.h"
 
-#include "settings/settingskeys.h"
-
-using namespace Qt::StringLiterals;
-
 namespace {
 
-MessagingServiceInfo service(const QString &title)
+constexpr std::array<DataKindInfo, dataKindCount> kinds{{
+    {DataKind::Phone, u"Phone", u"includePhone", u"phoneURIScheme", u"dialectic://dial?number=",
+     u"Phone URI Scheme", u"phone", u"phone"},
+    {DataKind::Email, u"Email", u"includeEmail", u"emailURIScheme", u"mailto:", u"Email URI Scheme",
+     u"email", u"email"},
+    {DataKind::Web, u"Web", u"includeWeb", u"webURIScheme", u"http://", u"Web URI Scheme",
+     u"webpage", u"web"},
+    {DataKind::Dates, u"Dates", u"includeDate", u"dateURIScheme", u"", u"Date URI Scheme", u"date",
+     u"date"},
+    {DataKind::RelatedNames, u"Related Names", u"includeRelatedName", u"relatedNameURIScheme", u"",
+     u"Related Name URI Scheme", u"relatedname", u"relatedname"},
+    {DataKind::InstantMessaging,
+     u"Instant Messaging",
+     u"includeInstantMessaging",
+     {},
+     {},
+     {},
+     u"instantmessage",
+     u"instantmessage"},
+    {DataKind::Postal, u"Postal", u"includePostal", u"postalURIScheme", u"", u"Postal URI Scheme",
+     u"postal", u"postal"},
+    {DataKind::Note, u"Note", u"includeNote", u"noteURIScheme", u"", u"Note URI Scheme", u"note",
+     u"note"},
+}};
+
+constexpr std::array<MessagingServiceInfo, messagingServiceCount> services{{
+    {MessagingService::AIM, u"AIM", u"includeAIM", u"aimURIScheme", u"aim:goim?screenname=",
+     u"AIM URI Scheme"},
+    {MessagingService::ICQ, u"ICQ", u"includeICQ", u"icqURIScheme", u"aim:goim?screenname=",
+     u"ICQ URI Scheme"},
+    {MessagingService::Jabber, u"Jabber", u"includeJabber", u"jabberURIScheme", u"xmpp:%@?message",
+     u"Jabber URI Scheme"},
+    {MessagingService::MSN, u"MSN", u"includeMSN", u"msnURIScheme", u"msn:", u"MSN URI Scheme"},
+    {MessagingService::Yahoo, u"Yahoo!", u"includeYahoo", u"yahooURIScheme", u"ymsgr:sendim?",
+     u"Yahoo! URI Scheme"},
+}};
+
+// Row i must describe enumerator i, so that indexing by the enum finds its own row.
+template<typename Row, std::size_t count, typename Enum>
+constexpr bool isInEnumOrder(const std::array<Row, count> &rows, Enum Row::*field)
 {
-    const QString name = QString(title).remove(u'!');
-    return {title, name, u"include"_s + name, name.toLower() + u"URIScheme"_s,
-            title + u" URI Scheme"_s};
+    for (std::size_t i = 0; i < count; ++i) {
+        if (static_cast<std::size_t>(rows[i].*field) != i)
+            return false;
+    }
+    return true;
 }
+static_assert(isInEnumOrder(kinds, &DataKindInfo::kind));
+static_assert(isInEnumOrder(services, &MessagingServiceInfo::service));
+static_assert(static_cast<std::size_t>(DataKind::Note) + 1 == dataKindCount);
+static_assert(static_cast<std::size_t>(MessagingService::Yahoo) + 1 == messagingServiceCount);
 
 } // namespace
 
-const QList<DataKindInfo> &dataKinds()
+const std::array<DataKindInfo, dataKindCount> &dataKinds()
 {
-    using namespace SettingsKeys;
-    static const QList<DataKindInfo> kinds{
-        {DataKind::Phone, u"Phone"_s, includePhone, phoneURIScheme, u"Phone URI Scheme"_s},
-        {DataKind::Email, u"Email"_s, includeEmail, emailURIScheme, u"Email URI Scheme"_s},
-        {DataKind::Web, u"Web"_s, includeWeb, webURIScheme, u"Web URI Scheme"_s},
-        {DataKind::Dates, u"Dates"_s, includeDate, dateURIScheme, u"Date URI Scheme"_s},
-        {DataKind::RelatedNames, u"Related Names"_s, includeRelatedName, relatedNameURIScheme,
-         u"Related Name URI Scheme"_s},
-        {DataKind::InstantMessaging, u"Instant Messaging"_s, includeInstantMessaging, {}, {}},
-        {DataKind::Postal, u"Postal"_s, includePostal, postalURIScheme, u"Postal URI Scheme"_s},
-        {DataKind::Note, u"Note"_s, includeNote, noteURIScheme, u"Note URI Scheme"_s},
-    };
     return kinds;
 }
 
-std::optional<DataKindInfo> dataKindInfo(int id)
+const DataKindInfo &dataKindInfo(DataKind kind)
 {
-    if (id < 0 || id >= dataKinds().size())
-        return std::nullopt;
-    return dataKinds().at(id);
+    return kinds.at(static_cast<std::size_t>(kind));
 }
 
-const QList<MessagingServiceInfo> &messagingServices()
+std::optional<DataKind> dataKindFromId(int id)
 {
-    static const QList<MessagingServiceInfo> services{service(u"AIM"_s), service(u"ICQ"_s),
-                                                      service(u"Jabber"_s), service(u"MSN"_s),
-                                                      service(u"Yahoo!"_s)};
+    if (id < 0 || static_cast<std::size_t>(id) >= dataKindCount)
+        return std::nullopt;
+    return static_cast<DataKind>(id);
+}
+
+const std::array<MessagingServiceInfo, messagingServiceCount> &messagingServices()
+{
     return services;
+}
+
+const MessagingServiceInfo &messagingServiceInfo(MessagingService service)
+{
+    return services.at(static_cast<std::size_t>(service));
 }

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The kinds of contact data that a card shows, in the numbering that "dataOrder" stores,
-// with the settings that belong to each; and the five messaging services inside kind 5.
+// The one table of the kinds of contact data that a card shows, in the numbering that
+// "dataOrder" stores, and of the five messaging services inside the messaging kind: their
+// preference keys, registered link schemes, texts of the "ui" table and classes on the page.
+// Everything that handles a kind (the snapshot, the registered defaults, the card writer,
+// the window's rows) reads it from here, indexed by the enum.
+//
+//   for (const DataKindInfo &row : dataKinds())
+//       addRow(uiText(row.rowTitle), row.includeKey, row.schemeKey, row.placeholder);
 #pragma once
 
-#include <QList>
-#include <QString>
+#include <QStringView>
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 
-enum class DataKind {
+enum class DataKind : std::uint8_t {
     Phone = 0,
     Email = 1,
     Web = 2,
@@ -18,28 +26,48 @@ enum class DataKind {
     Postal = 6,
     Note = 7,
 };
+inline constexpr std::size_t dataKindCount = 8;
+
+/// In the order their entries appear on a card.
+enum class MessagingService : std::uint8_t {
+    AIM = 0,
+    ICQ = 1,
+    Jabber = 2,
+    MSN = 3,
+    Yahoo = 4,
+};
+inline constexpr std::size_t messagingServiceCount = 5;
 
 struct DataKindInfo
 {
     DataKind kind;
-    QString rowTitle; // key into the "ui" table
-    QString includeKey;
-    QString schemeKey;   // empty for instant messaging, whose services have their own
-    QString placeholder; // key into the "ui" table; empty where there is no scheme field
+    QStringView rowTitle;   // key into the "ui" table
+    QStringView includeKey; // the preference that shows or hides the kind
+    // The link scheme's preference, its registered value and the "ui" key of its field's
+    // placeholder; all empty for instant messaging, whose services have their own.
+    QStringView schemeKey;
+    QStringView defaultScheme;
+    QStringView placeholder;
+    QStringView itemClass;  // the class of each item on the page
+    QStringView groupClass; // the prefix of the group's id on the page
 };
 
 struct MessagingServiceInfo
 {
-    QString title;       // "Yahoo!"; also its key into the "ui" table
-    QString name;        // the title without "!"
-    QString includeKey;  // "include" + name
-    QString schemeKey;   // name in lower case + "URIScheme"
-    QString placeholder; // title + " URI Scheme", a key into the "ui" table
+    MessagingService service;
+    QStringView title; // "Yahoo!": its key into the "ui" table and its mark after an address
+    QStringView includeKey;
+    QStringView schemeKey;
+    QStringView defaultScheme;
+    QStringView placeholder; // key into the "ui" table
 };
 
-/// The eight kinds, in id order.
-[[nodiscard]] const QList<DataKindInfo> &dataKinds();
-/// The kind with this id, when 0 <= id <= 7.
-[[nodiscard]] std::optional<DataKindInfo> dataKindInfo(int id);
-/// AIM, ICQ, Jabber, MSN, Yahoo!, in this order.
-[[nodiscard]] const QList<MessagingServiceInfo> &messagingServices();
+/// The eight kinds, row i describing DataKind(i).
+[[nodiscard]] const std::array<DataKindInfo, dataKindCount> &dataKinds();
+[[nodiscard]] const DataKindInfo &dataKindInfo(DataKind kind);
+/// The kind a "dataOrder" entry names, when 0 <= id <= 7.
+[[nodiscard]] std::optional<DataKind> dataKindFromId(int id);
+
+/// The five services, row i describing MessagingService(i).
+[[nodiscard]] const std::array<MessagingServiceInfo, messagingServiceCount> &messagingServices();
+[[nodiscard]] const MessagingServiceInfo &messagingServiceInfo(MessagingService service);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/defaultsregistration.h"
 
+#include "settings/datakind.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/valuetransformer.h"
@@ -39,23 +40,18 @@ QVariantMap defaultSettings(const QString &css)
 {
     using namespace SettingsKeys;
     QVariantMap defaults;
-    for (const QString *key :
-         {&sortByLast, &includeImage, &includeGenericImages, &includeJobTitle, &includeOrganization,
-          &includePhone, &includeEmail, &includeWeb, &includeDate, &includeRelatedName,
-          &includeInstantMessaging, &includeAIM, &includeICQ, &includeJabber, &includeMSN,
-          &includeYahoo, &includePostal, &includeNote})
+    for (const QString *key : {&sortByLast, &includeImage, &includeGenericImages, &includeJobTitle,
+                               &includeOrganization})
         defaults.insert(*key, true);
-    defaults.insert(phoneURIScheme, u"dialectic://dial?number="_s);
-    defaults.insert(emailURIScheme, u"mailto:"_s);
-    defaults.insert(webURIScheme, u"http://"_s);
-    defaults.insert(aimURIScheme, u"aim:goim?screenname="_s);
-    defaults.insert(icqURIScheme, u"aim:goim?screenname="_s);
-    defaults.insert(jabberURIScheme, u"xmpp:%@?message"_s);
-    defaults.insert(msnURIScheme, u"msn:"_s);
-    defaults.insert(yahooURIScheme, u"ymsgr:sendim?"_s);
-    for (const QString *key :
-         {&postalURIScheme, &noteURIScheme, &dateURIScheme, &relatedNameURIScheme})
-        defaults.insert(*key, u""_s);
+    for (const DataKindInfo &row : dataKinds()) {
+        defaults.insert(row.includeKey.toString(), true);
+        if (!row.schemeKey.isEmpty())
+            defaults.insert(row.schemeKey.toString(), row.defaultScheme.toString());
+    }
+    for (const MessagingServiceInfo &row : messagingServices()) {
+        defaults.insert(row.includeKey.toString(), true);
+        defaults.insert(row.schemeKey.toString(), row.defaultScheme.toString());
+    }
     defaults.insert(SettingsKeys::css, css);
     defaults.insert(dataOrder, QVariantList{0, 1, 2, 3, 4, 5, 6, 7});
     defaults.insert(fileName, u"vorlin.html"_s);

@@ -18,12 +18,12 @@ std::optional<QStringList> readPhoneFormats(const QString &path)
 {
     if (!QFile::exists(path))
         return std::nullopt;
-    const PropertyListRead read = readPropertyListFile(path);
-    if (!read.ok()) {
-        systemLog(u"Phone formats not used: %1"_s.arg(read.error));
+    const Expected<QVariant> read = readPropertyListFile(path);
+    if (!read) {
+        systemLog(u"Phone formats not used: %1"_s.arg(read.error()));
         return std::nullopt;
     }
-    const QVariant formats = read.value.toMap().value(u"ABPhoneFormat-PhoneFormatter"_s);
+    const QVariant formats = read->toMap().value(u"ABPhoneFormat-PhoneFormatter"_s);
     if (formats.typeId() != QMetaType::QVariantList)
         return std::nullopt;
     QStringList strings;
@@ -79,39 +79,18 @@ void readDefaults(ExportSettings &settings, const PreferencesStore &store,
         {&ExportSettings::includeGenericImages, &includeGenericImages},
         {&ExportSettings::includeJobTitle, &includeJobTitle},
         {&ExportSettings::includeOrganization, &includeOrganization},
-        {&ExportSettings::includePhone, &includePhone},
-        {&ExportSettings::includeEmail, &includeEmail},
-        {&ExportSettings::includeWeb, &includeWeb},
-        {&ExportSettings::includeAIM, &includeAIM},
-        {&ExportSettings::includeYahoo, &includeYahoo},
-        {&ExportSettings::includeICQ, &includeICQ},
-        {&ExportSettings::includeMSN, &includeMSN},
-        {&ExportSettings::includeJabber, &includeJabber},
-        {&ExportSettings::includePostal, &includePostal},
-        {&ExportSettings::includeNote, &includeNote},
-        {&ExportSettings::includeDate, &includeDate},
-        {&ExportSettings::includeRelatedName, &includeRelatedName},
-        {&ExportSettings::includeInstantMessaging, &includeInstantMessaging},
     };
     for (const auto &[field, key] : switches)
         settings.*field = store.objectForKey(*key).toBool();
-
-    const std::pair<std::optional<QString> ExportSettings::*, const QString *> schemes[] = {
-        {&ExportSettings::phoneURIScheme, &phoneURIScheme},
-        {&ExportSettings::emailURIScheme, &emailURIScheme},
-        {&ExportSettings::webURIScheme, &webURIScheme},
-        {&ExportSettings::aimURIScheme, &aimURIScheme},
-        {&ExportSettings::yahooURIScheme, &yahooURIScheme},
-        {&ExportSettings::icqURIScheme, &icqURIScheme},
-        {&ExportSettings::msnURIScheme, &msnURIScheme},
-        {&ExportSettings::jabberURIScheme, &jabberURIScheme},
-        {&ExportSettings::postalURIScheme, &postalURIScheme},
-        {&ExportSettings::noteURIScheme, &noteURIScheme},
-        {&ExportSettings::dateURIScheme, &dateURIScheme},
-        {&ExportSettings::relatedNameURIScheme, &relatedNameURIScheme},
-    };
-    for (const auto &[field, key] : schemes)
-        settings.*field = readString(store, *key);
+    for (const DataKindInfo &row : dataKinds()) {
+        settings.include(row.kind) = store.objectForKey(row.includeKey.toString()).toBool();
+        if (!row.schemeKey.isEmpty())
+            settings.scheme(row.kind) = readString(store, row.schemeKey.toString());
+    }
+    for (const MessagingServiceInfo &row : messagingServices()) {
+        settings.include(row.service) = store.objectForKey(row.includeKey.toString()).toBool();
+        settings.scheme(row.service) = readString(store, row.schemeKey.toString());
+    }
 
     settings.dataOrder = readDataOrder(store);
     settings.groupsToUse = readGroupsToUse(store);

@@ -3,55 +3,78 @@
 // touch the store while they work and a generation runs on one consistent set of choices.
 #pragma once
 
+#include "settings/datakind.h"
 #include "settings/groupchoice.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <optional>
 
 class PreferencesStore;
 
 struct ExportSettings
 {
+    template<std::size_t count>
+    static constexpr std::array<bool, count> allOn()
+    {
+        std::array<bool, count> on{};
+        on.fill(true);
+        return on;
+    }
+    template<typename Enum>
+    static constexpr std::size_t index(Enum value)
+    {
+        return static_cast<std::size_t>(value);
+    }
+
     bool sortByLast = true;
     bool includeImage = true;
     bool includeGenericImages = true;
     bool includeJobTitle = true;
     bool includeOrganization = true;
-    bool includePhone = true;
-    bool includeEmail = true;
-    bool includeWeb = true;
-    bool includeAIM = true;
-    bool includeYahoo = true;
-    bool includeICQ = true;
-    bool includeMSN = true;
-    bool includeJabber = true;
-    bool includePostal = true;
-    bool includeNote = true;
-    bool includeDate = true;
-    bool includeRelatedName = true;
-    bool includeInstantMessaging = true;
 
-    // Exactly as stored: "" is a cleared scheme (no link), absent is no setting at all.
-    std::optional<QString> phoneURIScheme;
-    std::optional<QString> emailURIScheme;
-    std::optional<QString> webURIScheme;
-    std::optional<QString> aimURIScheme;
-    std::optional<QString> yahooURIScheme;
-    std::optional<QString> icqURIScheme;
-    std::optional<QString> msnURIScheme;
-    std::optional<QString> jabberURIScheme;
-    std::optional<QString> postalURIScheme;
-    std::optional<QString> noteURIScheme;
-    std::optional<QString> dateURIScheme;
-    std::optional<QString> relatedNameURIScheme;
+    // Indexed by DataKind and MessagingService; a kind without a scheme of its own (instant
+    // messaging) keeps its scheme absent. "" is a cleared scheme (no link), absent is no
+    // setting at all.
+    std::array<bool, dataKindCount> includeKind = allOn<dataKindCount>();
+    std::array<std::optional<QString>, dataKindCount> kindScheme;
+    std::array<bool, messagingServiceCount> includeService = allOn<messagingServiceCount>();
+    std::array<std::optional<QString>, messagingServiceCount> serviceScheme;
 
     std::optional<QList<int>> dataOrder;
     std::optional<QList<GroupChoice>> groupsToUse;
     /// The address book's own phone formats, in its order.
     std::optional<QStringList> gPhoneNumberFormats;
+
+    [[nodiscard]] bool &include(DataKind kind) { return includeKind.at(index(kind)); }
+    [[nodiscard]] bool include(DataKind kind) const { return includeKind.at(index(kind)); }
+    [[nodiscard]] bool &include(MessagingService service)
+    {
+        return includeService.at(index(service));
+    }
+    [[nodiscard]] bool include(MessagingService service) const
+    {
+        return includeService.at(index(service));
+    }
+    [[nodiscard]] std::optional<QString> &scheme(DataKind kind)
+    {
+        return kindScheme.at(index(kind));
+    }
+    [[nodiscard]] const std::optional<QString> &scheme(DataKind kind) const
+    {
+        return kindScheme.at(index(kind));
+    }
+    [[nodiscard]] std::optional<QString> &scheme(MessagingService service)
+    {
+        return serviceScheme.at(index(service));
+    }
+    [[nodiscard]] const std::optional<QString> &scheme(MessagingService service) const
+    {
+        return serviceScheme.at(index(service));
+    }
 
     [[nodiscard]] bool operator==(const ExportSettings &other) const = default;
 };

@@ -47,12 +47,12 @@ void PreferencesStore::loadUserDomain()
             m_files.userDomain, file.errorString()));
         return;
     }
-    const PropertyListRead read = parsePropertyList(file.readAll(), m_files.userDomain);
-    if (!read.ok())
-        return keepCorruptFileAside(read.error);
-    if (read.value.typeId() != QMetaType::QVariantMap)
+    const Expected<QVariant> read = parsePropertyList(file.readAll(), m_files.userDomain);
+    if (!read)
+        return keepCorruptFileAside(read.error());
+    if (read->typeId() != QMetaType::QVariantMap)
         return keepCorruptFileAside(u"%1: not a dictionary of settings"_s.arg(m_files.userDomain));
-    m_user = read.value.toMap();
+    m_user = read->toMap();
 }
 
 void PreferencesStore::keepCorruptFileAside(const QString &reason)
@@ -72,13 +72,13 @@ void PreferencesStore::loadGlobalDomain()
 {
     if (!QFile::exists(m_files.globalDomain))
         return;
-    const PropertyListRead read = readPropertyListFile(m_files.globalDomain);
-    if (!read.ok() || read.value.typeId() != QMetaType::QVariantMap) {
+    const Expected<QVariant> read = readPropertyListFile(m_files.globalDomain);
+    if (!read || read->typeId() != QMetaType::QVariantMap) {
         systemLog(u"System-wide preferences ignored: %1"_s.arg(
-            read.ok() ? m_files.globalDomain + u": not a dictionary"_s : read.error));
+            read ? m_files.globalDomain + u": not a dictionary"_s : read.error()));
         return;
     }
-    m_global = read.value.toMap();
+    m_global = read->toMap();
 }
 
 QVariant PreferencesStore::objectForKey(const QString &key) const
@@ -92,33 +92,35 @@ QVariant PreferencesStore::objectForKey(const QString &key) const
 }
 
 template<typename Change>
-bool PreferencesStore::changeUserDomain(const QString &key, Change change)
+Expected<void> PreferencesStore::changeUserDomain(const QString &key, Change change)
 {
     const QVariant before = objectForKey(key);
     change();
     m_dirty = true;
-    const bool saved = save();
+    Expected<void> saved = save();
     if (objectForKey(key) != before)
         Q_EMIT valueChanged(key);
     return saved;
 }
 
-bool PreferencesStore::setObject(const QVariant &value, const QString &key)
+Expected<void> PreferencesStore::setObject(const QVariant &value, const QString &key)
 {
     if (!value.isValid())
         return removeObject(key);
     if (!toXmlPropertyList(value)) {
-        systemLog(u"Setting \"%1\" not stored: a %2 is not a property-list value."_s.arg(
-            key, QString::fromLatin1(value.typeName())));
-        return false;
+        const QString message
+            = u"Setting \"%1\" not stored: a %2 is not a property-list value."_s.arg(
+                key, QString::fromLatin1(value.typeName()));
+        systemLog(message);
+        return Unexpected(message);
     }
     return changeUserDomain(key, [&] { m_user.insert(key, value); });
 }
 
-bool PreferencesStore::removeObject(const QString &key)
+Expected<void> PreferencesStore::removeObject(const QString &key)
 {
     if (!m_user.contains(key))
-        return true;
+        return {};
     return changeUserDomain(key, [&] { m_user.remove(key); });
 }
 
@@ -135,15 +137,18 @@ void PreferencesStore::registerDefaults(const QVariantMap &defaults)
         Q_EMIT valueChanged(key);
 }
 
-bool PreferencesStore::synchronize()
+Expected<void> PreferencesStore::synchronize()
 {
-    return !m_dirty || save();
+    if (!m_dirty)
+        return {};
+    return save();
 }
 
-bool PreferencesStore::save()
+Expected<void> PreferencesStore::save()
 {
     if (!m_userFileWritable)
-        return false;
+        return Unexpected(u"Preferences not saved: %1 could not be read or kept aside."_s.arg(
+            m_files.userDomain));
     QDir().mkpath(QFileInfo(m_files.userDomain).absolutePath());
     QSaveFile file(m_files.userDomain);
     const std::optional<QByteArray> xml = toXmlPropertyList(m_user);
@@ -151,12 +156,13 @@ bool PreferencesStore::save()
     const bool written = xml && file.open(QIODevice::WriteOnly) && file.write(*xml) == xml->size()
         && file.flush() && ::fsync(file.handle()) == 0 && file.commit();
     if (!written) {
-        systemLog(u"Preferences could not be saved to %1: %2"_s.arg(m_files.userDomain,
-                                                                    file.errorString()));
-        return false;
+        const QString message = u"Preferences could not be saved to %1: %2"_s.arg(
+            m_files.userDomain, file.errorString());
+        systemLog(message);
+        return Unexpected(message);
     }
     m_dirty = false;
-    return true;
+    return {};
 }
 
 std::optional<QString> PreferencesStore::calendarFormatForKey(const QString &key) const

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "util/dateformatsource.h"
+#include "util/expected.h"
 
 #include <QObject>
 #include <QString>
@@ -38,15 +39,15 @@ public:
     /// invalid QVariant when the key is absent from all three.
     [[nodiscard]] QVariant objectForKey(const QString &key) const;
     /// Sets the user's value and saves the user domain before returning. An invalid value
-    /// removes the key. False (and a log line) when the value has no property-list form or
+    /// removes the key. An error (also logged) when the value has no property-list form or
     /// the file could not be written; the value is then still in effect for this run.
-    bool setObject(const QVariant &value, const QString &key);
+    Expected<void> setObject(const QVariant &value, const QString &key);
     /// Removes the user's value, so a registered default shows again; saved at once.
-    bool removeObject(const QString &key);
+    Expected<void> removeObject(const QString &key);
     /// Adds to the registration domain, which is never saved.
     void registerDefaults(const QVariantMap &defaults);
     /// Saves the user domain if it has unsaved changes.
-    bool synchronize();
+    Expected<void> synchronize();
 
     [[nodiscard]] std::optional<QString> calendarFormatForKey(const QString &key) const override;
 
@@ -60,9 +61,9 @@ private:
     void loadUserDomain();
     void loadGlobalDomain();
     void keepCorruptFileAside(const QString &reason);
-    bool save();
+    Expected<void> save();
     template<typename Change>
-    bool changeUserDomain(const QString &key, Change change);
+    Expected<void> changeUserDomain(const QString &key, Change change);
 
     Files m_files;
     QVariantMap m_user;

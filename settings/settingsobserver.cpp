@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settingsobserver.h"
 
+#include "settings/datakind.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 
@@ -17,40 +18,22 @@ const QStringList &SettingsObserver::observedKeyPaths()
 {
     static const QStringList keyPaths = [] {
         using namespace SettingsKeys;
+        QStringList keys{sortByLast, includeImage, includeGenericImages, includeJobTitle,
+                         includeOrganization};
+        for (const DataKindInfo &row : dataKinds())
+            keys.append(row.includeKey.toString());
+        for (const MessagingServiceInfo &row : messagingServices())
+            keys.append(row.includeKey.toString());
+        for (const DataKindInfo &row : dataKinds()) {
+            if (!row.schemeKey.isEmpty())
+                keys.append(row.schemeKey.toString());
+        }
+        for (const MessagingServiceInfo &row : messagingServices())
+            keys.append(row.schemeKey.toString());
+        keys += {css, dataOrder};
         QStringList paths;
-        for (const QString *key : {&sortByLast,
-                                   &includeImage,
-                                   &includeGenericImages,
-                                   &includeJobTitle,
-                                   &includeOrganization,
-                                   &includePhone,
-                                   &includeEmail,
-                                   &includeWeb,
-                                   &includeAIM,
-                                   &includeYahoo,
-                                   &includeICQ,
-                                   &includeMSN,
-                                   &includeJabber,
-                                   &includePostal,
-                                   &includeNote,
-                                   &includeDate,
-                                   &includeRelatedName,
-                                   &includeInstantMessaging,
-                                   &phoneURIScheme,
-                                   &emailURIScheme,
-                                   &webURIScheme,
-                                   &aimURIScheme,
-                                   &yahooURIScheme,
-                                   &icqURIScheme,
-                                   &msnURIScheme,
-                                   &jabberURIScheme,
-                                   &postalURIScheme,
-                                   &noteURIScheme,
-                                   &dateURIScheme,
-                                   &relatedNameURIScheme,
-                                   &css,
-                                   &dataOrder})
-            paths.append(u"values."_s + *key);
+        for (const QString &key : keys)
+            paths.append(u"values."_s + key);
         return paths;
     }();
     return keyPaths;

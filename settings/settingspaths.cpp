@@ -11,7 +11,7 @@ namespace {
 // The base directory spec says a relative XDG_CONFIG_HOME is to be ignored.
 QString configHome()
 {
-    const QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
+    QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");
     if (!configured.isEmpty() && QDir::isAbsolutePath(configured))
         return configured;
     return QDir::homePath() + u"/.config"_s;

@@ -77,7 +77,7 @@ void QEV_UserDefaults::writeArchivedDataDefault(const QVariant &object, const QS
 
 QVariant QEV_UserDefaults::readArchivedDataDefault(const QString &key)
 {
-    const QVariant value = readDefault(key);
+    QVariant value = readDefault(key);
     if (value.typeId() != QMetaType::QByteArray)
         return value;
     return unarchive(value.toByteArray()).value_or(value);
@@ -128,10 +128,10 @@ QVariant QEV_UserDefaults::returnPlistValue(const QString &path, const QString &
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    const PropertyListRead read = parsePropertyList(file.readAll(), path);
-    if (!read.ok()) {
-        systemLog(u"returnPlistValue error: %1"_s.arg(read.error));
+    const Expected<QVariant> read = parsePropertyList(file.readAll(), path);
+    if (!read) {
+        systemLog(u"returnPlistValue error: %1"_s.arg(read.error()));
         return {};
     }
-    return read.value.toMap().value(key);
+    return read->toMap().value(key);
 }

@@ -20,10 +20,10 @@ QVariant blankIfAbsent(const QVariant &value)
 
 } // namespace
 
-void ValueTransformer::setValueTransformer(std::shared_ptr<const ValueTransformer> transformer,
-                                           const QString &name)
+void ValueTransformer::setValueTransformer(
+    const std::shared_ptr<const ValueTransformer> &transformer, const QString &name)
 {
-    registry().insert(name, std::move(transformer));
+    registry().insert(name, transformer);
 }
 
 std::shared_ptr<const ValueTransformer>

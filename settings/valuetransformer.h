@@ -18,7 +18,7 @@ public:
     [[nodiscard]] virtual QVariant reverseTransformedValue(const QVariant &value) const = 0;
 
     /// Keeps transformer under name; a later transformer of the same name replaces it.
-    static void setValueTransformer(std::shared_ptr<const ValueTransformer> transformer,
+    static void setValueTransformer(const std::shared_ptr<const ValueTransformer> &transformer,
                                     const QString &name);
     /// The transformer registered under name, or null.
     [[nodiscard]] static std::shared_ptr<const ValueTransformer>

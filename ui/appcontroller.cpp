@@ -72,8 +72,8 @@ void AppController::updatePreview()
     Q_EMIT previewChanged(m_previewHtml, m_previewPage.baseUrl());
 }
 
-GenerationResult AppController::generateHTML(const QString &path,
-                                             const GenerationProgress &progress)
+Expected<GenerationReport> AppController::generateHTML(const QString &path,
+                                                       const GenerationProgress &progress)
 {
     PageGenerator generator(m_store, m_settings, *m_addressBook, m_bundle,
                             SettingsPaths::addressBookPreferencesFile());

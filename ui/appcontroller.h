@@ -64,8 +64,8 @@ public:
     [[nodiscard]] QUrl previewBaseUrl() const { return m_previewPage.baseUrl(); }
 
     /// Writes the page to path, reporting progress.
-    [[nodiscard]] GenerationResult generateHTML(const QString &path,
-                                                const GenerationProgress &progress = {});
+    [[nodiscard]] Expected<GenerationReport> generateHTML(const QString &path,
+                                                          const GenerationProgress &progress = {});
 
 Q_SIGNALS:
     void previewChanged(const QString &html, const QUrl &baseUrl);

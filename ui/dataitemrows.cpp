@@ -3,31 +3,36 @@
 
 #include "engine/uitext.h"
 #include "settings/datakind.h"
-#include "settings/settingskeys.h"
 
 namespace DataItemRows {
 
 namespace {
 
-QString ui(const QString &key)
+QString ui(QStringView key)
 {
     return uiText(key.toUtf8().constData());
+}
+
+QString messagingSwitchKey()
+{
+    return dataKindInfo(DataKind::InstantMessaging).includeKey.toString();
 }
 
 } // namespace
 
 SwitchButtonData switchButtonData(int kind)
 {
-    const DataKindInfo info = dataKinds().at(kind);
-    return {ui(info.rowTitle), info.includeKey, {}};
+    const DataKindInfo &info = dataKinds().at(static_cast<std::size_t>(kind));
+    return {ui(info.rowTitle), info.includeKey.toString(), {}};
 }
 
 std::optional<UriTextFieldData> uriTextFieldData(int kind)
 {
-    const DataKindInfo info = dataKinds().at(kind);
+    const DataKindInfo &info = dataKinds().at(static_cast<std::size_t>(kind));
     if (info.schemeKey.isEmpty())
         return std::nullopt;
-    return UriTextFieldData{ui(info.placeholder), info.schemeKey, info.includeKey, {}};
+    return UriTextFieldData{
+        ui(info.placeholder), info.schemeKey.toString(), info.includeKey.toString(), {}};
 }
 
 int serviceCount()
@@ -37,15 +42,15 @@ int serviceCount()
 
 SwitchButtonData serviceSwitchButtonData(int service)
 {
-    const MessagingServiceInfo info = messagingServices().at(service);
-    return {ui(info.title), info.includeKey, SettingsKeys::includeInstantMessaging};
+    const MessagingServiceInfo &info = messagingServices().at(static_cast<std::size_t>(service));
+    return {ui(info.title), info.includeKey.toString(), messagingSwitchKey()};
 }
 
 UriTextFieldData serviceUriTextFieldData(int service)
 {
-    const MessagingServiceInfo info = messagingServices().at(service);
-    return {ui(info.placeholder), info.schemeKey, info.includeKey,
-            SettingsKeys::includeInstantMessaging};
+    const MessagingServiceInfo &info = messagingServices().at(static_cast<std::size_t>(service));
+    return {ui(info.placeholder), info.schemeKey.toString(), info.includeKey.toString(),
+            messagingSwitchKey()};
 }
 
 } // namespace DataItemRows

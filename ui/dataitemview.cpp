@@ -60,36 +60,36 @@ void Vorlin_DataItemView::enableDownButton(bool enabled)
         m_downButton->setEnabled(enabled);
 }
 
-void Vorlin_DataItemView::setSwitchButtonData(const SwitchButtonData &data)
+void Vorlin_DataItemView::setSwitchButtonData(const SwitchButtonData &row)
 {
-    m_switchButton->setText(data.title);
-    m_switchButton->setObjectName(data.valueKey);
-    m_switchButton->setAccessibleName(data.title);
-    m_switchButton->setToolTip(uiText("Show this kind of data on the cards"));
-    m_binder.bindValue(m_switchButton, u"values."_s + data.valueKey);
-    if (!data.enabledKey.isEmpty())
-        m_binder.bindEnabled(m_switchButton, u"values."_s + data.enabledKey);
+    m_switchButton->setText(row.title);
+    m_switchButton->setObjectName(row.valueKey);
+    m_switchButton->setAccessibleName(row.title);
+    m_switchButton->setToolTip(uiText("Show this kind of row on the cards"));
+    m_binder.bindValue(m_switchButton, u"values."_s + row.valueKey);
+    if (!row.enabledKey.isEmpty())
+        m_binder.bindEnabled(m_switchButton, u"values."_s + row.enabledKey);
     if (m_upButton) {
-        m_upButton->setAccessibleName(uiText("Move %@ up").replace(u"%@"_s, data.title));
-        m_downButton->setAccessibleName(uiText("Move %@ down").replace(u"%@"_s, data.title));
+        m_upButton->setAccessibleName(uiText("Move %@ up").replace(u"%@"_s, row.title));
+        m_downButton->setAccessibleName(uiText("Move %@ down").replace(u"%@"_s, row.title));
     }
 }
 
-void Vorlin_DataItemView::setUriTextFieldData(const std::optional<UriTextFieldData> &data)
+void Vorlin_DataItemView::setUriTextFieldData(const std::optional<UriTextFieldData> &field)
 {
-    if (!data) {
+    if (!field) {
         delete m_uriTextField;
         m_uriTextField = nullptr;
         return;
     }
-    m_uriTextField->setObjectName(data->valueKey);
-    m_uriTextField->setAccessibleName(data->placeholderString);
+    m_uriTextField->setObjectName(field->valueKey);
+    m_uriTextField->setAccessibleName(field->placeholderString);
     m_uriTextField->setToolTip(uiText("The link scheme put before each value; empty for no link"));
-    m_binder.bindValue(m_uriTextField, u"values."_s + data->valueKey,
-                       {u"QEV_NilToBlankStringTransformer"_s, data->placeholderString, true});
-    m_binder.bindEnabled(m_uriTextField, u"values."_s + data->enabledKey);
-    if (!data->enabled2Key.isEmpty())
-        m_binder.bindEnabled(m_uriTextField, u"values."_s + data->enabled2Key);
+    m_binder.bindValue(m_uriTextField, u"values."_s + field->valueKey,
+                       {u"QEV_NilToBlankStringTransformer"_s, field->placeholderString, true});
+    m_binder.bindEnabled(m_uriTextField, u"values."_s + field->enabledKey);
+    if (!field->enabled2Key.isEmpty())
+        m_binder.bindEnabled(m_uriTextField, u"values."_s + field->enabled2Key);
 }
 
 void Vorlin_DataItemView::paintEvent(QPaintEvent *event)

@@ -46,9 +46,9 @@ public:
     void enableUpButton(bool enabled);
     void enableDownButton(bool enabled);
 
-    void setSwitchButtonData(const SwitchButtonData &data);
+    void setSwitchButtonData(const SwitchButtonData &row);
     /// None takes the field out of the row.
-    void setUriTextFieldData(const std::optional<UriTextFieldData> &data);
+    void setUriTextFieldData(const std::optional<UriTextFieldData> &field);
 
     [[nodiscard]] QEV_ShapedButton *upButton() const { return m_upButton; }
     [[nodiscard]] QEV_ShapedButton *downButton() const { return m_downButton; }

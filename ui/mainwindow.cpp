@@ -283,7 +283,7 @@ void MainWindow::generateTo(const QString &path)
 {
     m_progress->show();
     m_progress->setRange(0, 0);
-    const GenerationResult result
+    const Expected<GenerationReport> result
         = m_controller.generateHTML(path, [this](std::optional<double> fraction) {
               if (fraction) {
                   m_progress->setRange(0, 1000);
@@ -294,13 +294,13 @@ void MainWindow::generateTo(const QString &path)
               QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
           });
     m_progress->hide();
-    if (result.ok()) {
+    if (result) {
         m_revealer(path);
         return;
     }
     QApplication::beep();
     auto *alert = new QMessageBox(QMessageBox::Warning, uiText("The page could not be written."),
-                                  result.error, QMessageBox::Ok, this);
+                                  result.error(), QMessageBox::Ok, this);
     alert->setObjectName(u"generationAlert"_s);
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->open();

@@ -12,8 +12,8 @@ Bundle Bundle::main()
     return Bundle(QFileInfo(executable.absolutePath()).absolutePath());
 }
 
-Bundle::Bundle(QString contentsPath)
-    : m_contentsPath(QDir::cleanPath(std::move(contentsPath)))
+Bundle::Bundle(const QString &contentsPath)
+    : m_contentsPath(QDir::cleanPath(contentsPath))
 {}
 
 QString Bundle::infoPlistPath() const

@@ -15,7 +15,7 @@ public:
     /// executable, links resolved.
     [[nodiscard]] static Bundle main();
 
-    explicit Bundle(QString contentsPath);
+    explicit Bundle(const QString &contentsPath);
 
     [[nodiscard]] QString contentsPath() const { return m_contentsPath; }
     [[nodiscard]] QString infoPlistPath() const;

@@ -124,30 +124,30 @@ std::optional<QByteArray> binaryToXml(const QByteArray &bytes)
 
 } // namespace
 
-PropertyListRead parsePropertyList(const QByteArray &bytes, const QString &origin)
+Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &origin)
 {
     if (bytes.isEmpty())
-        return {{}, u"%1: the file is empty"_s.arg(origin)};
+        return Unexpected(u"%1: the file is empty"_s.arg(origin));
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
-        return {{}, u"%1: too large for a property list"_s.arg(origin)};
+        return Unexpected(u"%1: too large for a property list"_s.arg(origin));
     std::optional<QByteArray> xml = bytes;
     if (bytes.startsWith("bplist")) {
         xml = binaryToXml(bytes);
         if (!xml)
-            return {{}, u"%1: a damaged binary property list"_s.arg(origin)};
+            return Unexpected(u"%1: a damaged binary property list"_s.arg(origin));
     }
     XmlPropertyListReader reader(*xml);
     const QVariant value = reader.read();
     if (!value.isValid())
-        return {{}, u"%1: not a property list (%2)"_s.arg(origin, reader.error())};
-    return {value, {}};
+        return Unexpected(u"%1: not a property list (%2)"_s.arg(origin, reader.error()));
+    return value;
 }
 
-PropertyListRead readPropertyListFile(const QString &path)
+Expected<QVariant> readPropertyListFile(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, u"%1: cannot be read (%2)"_s.arg(path, file.errorString())};
+        return Unexpected(u"%1: cannot be read (%2)"_s.arg(path, file.errorString()));
     return parsePropertyList(file.readAll(), path);
 }
 

@@ -4,9 +4,11 @@
 // whole seconds), data <-> QByteArray, array <-> QVariantList, dictionary <-> QVariantMap.
 // Damaged input of any kind gives an error naming its origin, never a crash.
 //
-//   const PropertyListRead read = readPropertyListFile(path);
-//   if (!read.ok()) systemLog(read.error);
+//   const Expected<QVariant> read = readPropertyListFile(path);
+//   if (!read) systemLog(read.error());
 #pragma once
+
+#include "util/expected.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,18 +16,11 @@
 
 #include <optional>
 
-struct PropertyListRead
-{
-    QVariant value; // invalid when nothing could be read
-    QString error;  // empty on success; otherwise says what is wrong, naming the file
-
-    [[nodiscard]] bool ok() const { return error.isEmpty(); }
-};
-
-/// Parses XML or binary property-list bytes; origin names them in an error message.
-[[nodiscard]] PropertyListRead parsePropertyList(const QByteArray &bytes, const QString &origin);
+/// Parses XML or binary property-list bytes into a valid value; origin names them in an
+/// error message, which says what is wrong.
+[[nodiscard]] Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &origin);
 /// Reads and parses a whole file.
-[[nodiscard]] PropertyListRead readPropertyListFile(const QString &path);
+[[nodiscard]] Expected<QVariant> readPropertyListFile(const QString &path);
 /// The XML form of value, or nothing when value (or something inside it) has no
 /// property-list form.
 [[nodiscard]] std::optional<QByteArray> toXmlPropertyList(const QVariant &value);

@@ -70,7 +70,7 @@ QVariant XmlPropertyListReader::read()
         return readValue(0);
     if (!nextElement())
         return fail(u"<plist> holds no value"_s);
-    const QVariant value = readValue(0);
+    QVariant value = readValue(0);
     if (value.isValid() && nextElement())
         return fail(u"<plist> holds more than one value"_s);
     return value;

@@ -94,9 +94,9 @@ void generation(benchmark::State &state)
         PageGenerator generator(preferences, settings, *store,
                                 Bundle(folder.filePath(u"Contents"_s)),
                                 folder.filePath(u"none.plist"_s));
-        const GenerationResult result = generator.generateHTML(page);
-        if (!result.ok())
-            state.SkipWithError(result.error.toUtf8().constData());
+        const Expected<GenerationReport> result = generator.generateHTML(page);
+        if (!result)
+            state.SkipWithError(result.error().toUtf8().constData());
     }
     state.counters["page_MB"] = static_cast<double>(QFileInfo(page).size()) / 1e6;
     state.counters["peak_RSS_MB"] = static_cast<double>(peakMemoryKiB()) / 1024.0;

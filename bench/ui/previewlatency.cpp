@@ -78,7 +78,7 @@ int main(int argc, char *argv[])
             store.setObject(!store.objectForKey(SettingsKeys::sortByLast).toBool(),
                             SettingsKeys::sortByLast);
         else
-            store.setObject(QString(u"tel:"_s + QString::number(i)), SettingsKeys::phoneURIScheme);
+            store.setObject(QString(u"tel:"_s + QString::number(i)), u"phoneURIScheme"_s);
         loop.exec();
         toLoaded.push_back(static_cast<double>(clock.nsecsElapsed()) / 1e6);
         toRendered.push_back(static_cast<double>(rendered) / 1e6);

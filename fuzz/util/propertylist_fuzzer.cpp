@@ -10,8 +10,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data),
                                                      static_cast<qsizetype>(size));
-    const PropertyListRead read = parsePropertyList(bytes, QStringLiteral("fuzz"));
-    if (read.ok())
-        (void)toXmlPropertyList(read.value);
+    const Expected<QVariant> read = parsePropertyList(bytes, QStringLiteral("fuzz"));
+    if (read)
+        (void)toXmlPropertyList(*read);
     return 0;
 }

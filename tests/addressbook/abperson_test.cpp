@@ -22,9 +22,8 @@ MultiValue entries(std::initializer_list<std::pair<QString, QVariant>> values, q
     return list;
 }
 
-struct RoundTripRow
+struct RoundTripRow : NamedRow
 {
-    std::string name;
     ABProperty property;
     QVariant value;
     QString expected;
@@ -71,6 +70,24 @@ INSTANTIATE_TEST_SUITE_P(
             u"work: city=Wien; zip=1010 / home: street=a\nb"_s},
         RoundTripRow{"removedByAnInvalidValue", kABEmailProperty, QVariant(), QString()}),
     RowName());
+
+// Each text property set to a text of its own: two properties sharing a slot would show.
+TEST(ABPerson, givesBackEveryTextPropertyAsSet)
+{
+    ABPerson person(u"p:ABPerson"_s);
+    for (int i = 0; i < kABPropertyCount; ++i)
+        person.setValue(u"text %1"_s.arg(i), static_cast<ABProperty>(i));
+    int texts = 0;
+    for (int i = 0; i < kABPropertyCount; ++i) {
+        const auto property = static_cast<ABProperty>(i);
+        if (const std::optional<QString> text = person.stringForProperty(property)) {
+            EXPECT_EQ(*text, u"text %1"_s.arg(i)) << i;
+            ++texts;
+        }
+    }
+    EXPECT_EQ(texts, 9);
+    EXPECT_EQ(person.stringForProperty(kABNoteProperty), u"text %1"_s.arg(int(kABNoteProperty)));
+}
 
 TEST(ABPerson, hasNoValueForAPropertyNeverSet)
 {

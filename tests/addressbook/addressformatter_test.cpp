@@ -30,9 +30,8 @@ QVariantMap address(const QString &street, const QString &city, const QString &s
     return record;
 }
 
-struct LayoutRow
+struct LayoutRow : NamedRow
 {
-    std::string name;
     QVariantMap address;
     QString expected;
 };
@@ -105,9 +104,8 @@ TEST(AddressLayouts, coverTheCommonCountriesWithKnownFields)
     }
 }
 
-struct LabelRow
+struct LabelRow : NamedRow
 {
-    std::string name;
     QString label;
     QString expected;
 };

@@ -4,7 +4,9 @@
 
 #include "qtprinters.h"
 #include "rowname.h"
+#include "striplisttranslator.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <gtest/gtest.h>
@@ -37,9 +39,8 @@ TEST(StringSort, followsTheUsersLocale)
     EXPECT_EQ(german, Ascending);
 }
 
-struct NumericRow
+struct NumericRow : NamedRow
 {
-    std::string name;
     QVariant first;
     QVariant second;
     std::optional<QString> key;
@@ -83,9 +84,8 @@ ABPerson named(const QString &first, const QString &last, const QString &organiz
     return person;
 }
 
-struct AbSortRow
+struct AbSortRow : NamedRow
 {
-    std::string name;
     QString orderCode;
     ComparisonResult expected;
 };
@@ -109,10 +109,21 @@ INSTANTIATE_TEST_SUITE_P(Comparators, AbSort,
                                          AbSortRow{"emptyCode", QString(), Same}),
                          RowName());
 
-TEST(AbSort, readsTheStripListOnceFromTheUiTable)
+TEST(AbSort, readsTheStripListFromTheUiTable)
 {
     EXPECT_EQ(stripPrefixes(), (QStringList{u"The "_s, u"A "_s}));
     EXPECT_EQ(abSortKey(named(QString(), u"the Zoo"_s, QString()), u"lfc"), u"Zoo"_s);
+}
+
+// A window that switches language, or a test that installs its own table, must not meet
+// the list of the translations installed first.
+TEST(AbSort, followsAChangeOfTranslations)
+{
+    StripListTranslator german(u"Der |Die "_s);
+    QCoreApplication::installTranslator(&german);
+    EXPECT_EQ(stripPrefixes(), (QStringList{u"Der "_s, u"Die "_s}));
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(stripPrefixes(), (QStringList{u"The "_s, u"A "_s}));
 }
 
 } // namespace

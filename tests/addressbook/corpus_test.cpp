@@ -58,9 +58,8 @@ TEST(Corpus, isReadAsOneFolderStoreWithGroupsAcrossFiles)
     EXPECT_FALSE(read.diagnostics.filter(u"member \"urn:uuid:uid-bad\""_s).isEmpty());
 }
 
-struct PictureRow
+struct PictureRow : NamedRow
 {
-    std::string name;
     const char *file;
     QByteArray signature;
 };
@@ -90,9 +89,8 @@ INSTANTIATE_TEST_SUITE_P(
         PictureRow{"androidVersion21", "android__v21_blackberry_photo.vcf", "\x89PNG"}),
     RowName());
 
-struct PropertyRow
+struct PropertyRow : NamedRow
 {
-    std::string name;
     const char *file;
     ABProperty property;
     QString expected;

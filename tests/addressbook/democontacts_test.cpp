@@ -78,7 +78,7 @@ bool isCompany(const ABPerson &person)
 // The index section a contact is filed under: its letter, "0-9" or "*".
 QString sectionOf(const ABPerson &person)
 {
-    const QString initial = nameOf(person).initial;
+    QString initial = nameOf(person).initial;
     if (initial.size() == 1 && initial[0] >= u'A' && initial[0] <= u'Z')
         return initial;
     if (initial.size() == 1 && initial[0] >= u'0' && initial[0] <= u'9')
@@ -144,9 +144,8 @@ TEST(DemoContacts, fillEverySectionOfTheLetterIndex)
     EXPECT_EQ(sections, expected);
 }
 
-struct GroupRow
+struct GroupRow : NamedRow
 {
-    std::string name;
     QString group;
     QStringList members; // display names
     QStringList subgroups;
@@ -210,9 +209,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {}}),
     RowName());
 
-struct FilingRow
+struct FilingRow : NamedRow
 {
-    std::string name;
     QString displayName;
     QString section;
 };
@@ -239,9 +237,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FilingRow{"letterWithoutDecomposition", u"Søren Østergaard"_s, u"*"_s}),
     RowName());
 
-struct KindRow
+struct KindRow : NamedRow
 {
-    std::string name;
     ABProperty property;
     bool onSample; // the preview's sample card shows it too
 };
@@ -291,9 +288,8 @@ INSTANTIATE_TEST_SUITE_P(DemoContacts, DataKind,
                                          KindRow{"note", kABNoteProperty, true}),
                          RowName());
 
-struct CardRow
+struct CardRow : NamedRow
 {
-    std::string name;
     QString displayName;
     ABProperty property;
     QString expected; // as describe() writes it
@@ -353,9 +349,8 @@ INSTANTIATE_TEST_SUITE_P(
                 u"Finance"_s}),
     RowName());
 
-struct SampleEncodingRow
+struct SampleEncodingRow : NamedRow
 {
-    std::string name;
     QByteArray (*encode)(const QByteArray &utf8);
 };
 

@@ -25,7 +25,7 @@ protected:
                         kABOrganizationProperty);
         return store.addPerson(std::move(person));
     }
-    Group &group(std::optional<QString> name, QList<const ABPerson *> members = {})
+    Group &group(const std::optional<QString> &name, const QList<const ABPerson *> &members = {})
     {
         Group &group = store.addGroup(u"%1:ABGroup"_s.arg(store.groups().size()), name);
         for (const ABPerson *member : members)
@@ -108,9 +108,8 @@ TEST_F(GroupSelection, pseudoGroupCollectsExactlyTheUngrouped)
     EXPECT_EQ(collected({{u"Ungrouped Contacts"_s, true}}), (QStringList{u"BoB"_s, u"CyC"_s}));
 }
 
-struct ChoiceRow
+struct ChoiceRow : NamedRow
 {
-    std::string name;
     QList<ChosenGroup> choice;
     QStringList expected;
 };

@@ -1,25 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The "ui" texts the address-book tests rely on: a strip list holding "The " and "A ", as
-// the application's English table does. Installed before any test runs, because the list
-// is read once.
+// the application's English table does. Installed before any test runs.
+#include "striplisttranslator.h"
+
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class UiTable final : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        if (qstrcmp(context, "ui") == 0 && qstrcmp(sourceText, "stripList") == 0)
-            return QStringLiteral("The |A ");
-        return {};
-    }
-    bool isEmpty() const override { return false; }
-};
 
 class UiTableEnvironment final : public testing::Environment
 {
@@ -28,7 +16,7 @@ public:
     void TearDown() override { QCoreApplication::removeTranslator(&m_table); }
 
 private:
-    UiTable m_table;
+    StripListTranslator m_table{QStringLiteral("The |A ")};
 };
 
 [[maybe_unused]] testing::Environment *const environment

@@ -29,9 +29,8 @@ const ABPerson &onlyPerson(const ContactStoreRead &read)
     return *read.store->people().constFirst();
 }
 
-struct DialectRow
+struct DialectRow : NamedRow
 {
-    std::string name;
     const char *body;
     ABProperty property;
     QString expected;
@@ -133,9 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
                    u"work: j@example.com"_s}),
     RowName());
 
-struct PictureRow
+struct PictureRow : NamedRow
 {
-    std::string name;
     const char *body;
     QByteArray expected; // empty: no picture
 };
@@ -168,9 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "X-MS-CARDPICTURE;ENCODING=BASE64:Qw==", QByteArray("C")}),
     RowName());
 
-struct BadInputRow
+struct BadInputRow : NamedRow
 {
-    std::string name;
     QByteArray data;
     qsizetype people;
     QString message; // a regular expression one diagnostic matches
@@ -268,9 +265,8 @@ TEST(VCardStore, countsProblemsPastTheLimitInsteadOfListingThem)
     EXPECT_EQ(read.diagnostics.last(), u"many.vcf: 30 more problems not listed"_s);
 }
 
-struct IdentifierRow
+struct IdentifierRow : NamedRow
 {
-    std::string name;
     QByteArray data;
     QStringList expected; // regular expressions, one per person
 };

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Generates the demo page with vorlin-export in a home of its own and has headless Chromium
 # check it as a reader's browser sees it (see pagecheck.html).
 # Usage: check-page.sh <vorlin-export> <address book> <pagecheck.html>

@@ -102,9 +102,8 @@ TEST_F(VorlinExport, unwritablePageFailsWithOneLine)
     EXPECT_FALSE(result.err.contains(u"Generated Vorlin"_s));
 }
 
-struct StatusRow
+struct StatusRow : NamedRow
 {
-    std::string name;
     QStringList arguments;
     int status;
     QString errorText;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/contactcardwriter.h"
 
+#include "addressbook/contactdate.h"
 #include "addressbook/memorycontactstore.h"
 #include "contactbuilder.h"
 #include "enginetestsupport.h"
@@ -25,7 +26,7 @@ protected:
         QDir().mkpath(images());
     }
 
-    QString render(const ABPerson &contact, bool save = true)
+    QString render(const ABPerson &contact, PictureSaving save = PictureSaving::Save)
     {
         QString page;
         writer.parseContact(contact, page, save);
@@ -72,13 +73,84 @@ TEST_F(Card, firstWrittenGroupIsFirstWhateverTheOrder)
 
 TEST_F(Card, switchedOffKindIsNotWritten)
 {
-    settings.includeNote = false;
+    settings.include(DataKind::Note) = false;
     EXPECT_FALSE(render(person({{kABNoteProperty, u"hello"_s}})).contains(u"note-"_s));
 }
 
-struct JobRow
+// ---- every data kind ------------------------------------------------------------------
+
+// One entry of every kind, so that each kind's group can only come from its own writer.
+ABPerson personWithEveryKind()
 {
-    std::string name;
+    return person({{kABPhoneProperty, listValue({{u"555"_s, u"home"_s}})},
+                   {kABEmailProperty, listValue({{u"ann@example.org"_s, u"home"_s}})},
+                   {kABURLsProperty, listValue({{u"example.org"_s, u"home"_s}})},
+                   {kABOtherDatesProperty,
+                    listValue({{QVariant::fromValue(ContactDate(QDate(2001, 5, 1))), u"other"_s}})},
+                   {kABRelatedNamesProperty, listValue({{u"Bo"_s, u"friend"_s}})},
+                   {kABJabberInstantProperty, listValue({{u"ann@jabber.org"_s, u"home"_s}})},
+                   {kABAddressProperty,
+                    listValue({{QVariantMap{{kABAddressCityKey, u"Oslo"_s}}, u"home"_s}})},
+                   {kABNoteProperty, u"hello"_s}});
+}
+
+// Written out here rather than read from the table, so that a row of the table that takes
+// another kind's class shows.
+struct KindRow : NamedRow
+{
+    DataKind kind;
+    QString groupId;
+    QString itemClass;
+};
+
+class EveryKind : public Card, public testing::WithParamInterface<KindRow>
+{};
+
+TEST_P(EveryKind, isWrittenByItsOwnWriterAlone)
+{
+    const KindRow &row = GetParam();
+    settings.dataOrder = QList<int>{static_cast<int>(row.kind)};
+    const QString card = render(personWithEveryKind(), PictureSaving::ReferenceOnly);
+    EXPECT_EQ(card.count(u"<div class=\"datagroup"_s), 1) << card.toStdString();
+    EXPECT_TRUE(card.contains(u"id=\""_s + row.groupId + u"-ann:ABPerson\">"_s))
+        << card.toStdString();
+    EXPECT_TRUE(card.contains(u"<div class=\""_s + row.itemClass + u"\"><span class=\"label\">"_s))
+        << card.toStdString();
+}
+
+TEST_P(EveryKind, isLeftOutWhenSwitchedOff)
+{
+    const KindRow &row = GetParam();
+    settings.dataOrder = QList<int>{static_cast<int>(row.kind)};
+    settings.include(row.kind) = false;
+    EXPECT_FALSE(
+        render(personWithEveryKind(), PictureSaving::ReferenceOnly).contains(u"datagroup"_s));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, EveryKind,
+                         testing::Values(KindRow{"phone", DataKind::Phone, u"phone"_s, u"phone"_s},
+                                         KindRow{"email", DataKind::Email, u"email"_s, u"email"_s},
+                                         KindRow{"web", DataKind::Web, u"web"_s, u"webpage"_s},
+                                         KindRow{"dates", DataKind::Dates, u"date"_s, u"date"_s},
+                                         KindRow{"relatedNames", DataKind::RelatedNames,
+                                                 u"relatedname"_s, u"relatedname"_s},
+                                         KindRow{"messaging", DataKind::InstantMessaging,
+                                                 u"instantmessage"_s, u"instantmessage"_s},
+                                         KindRow{"postal", DataKind::Postal, u"postal"_s,
+                                                 u"postal"_s},
+                                         KindRow{"note", DataKind::Note, u"note"_s, u"note"_s}),
+                         RowName());
+
+TEST_F(Card, messagingWithEveryServiceOffIsLeftOut)
+{
+    settings.dataOrder = QList<int>{static_cast<int>(DataKind::InstantMessaging)};
+    settings.includeService.fill(false);
+    EXPECT_FALSE(
+        render(personWithEveryKind(), PictureSaving::ReferenceOnly).contains(u"datagroup"_s));
+}
+
+struct JobRow : NamedRow
+{
     std::optional<QString> title;
     std::optional<QString> department;
     std::optional<QString> shown;
@@ -171,8 +243,8 @@ TEST_F(Card, withoutSavingNothingIsWritten)
 {
     ABPerson contact(u"p:ABPerson"_s);
     contact.setImageData(pngBytes(4, Qt::blue));
-    EXPECT_TRUE(render(contact, false).contains(u"images/p.png"_s));
-    render(person({}), false);
+    EXPECT_TRUE(render(contact, PictureSaving::ReferenceOnly).contains(u"images/p.png"_s));
+    render(person({}), PictureSaving::ReferenceOnly);
     EXPECT_TRUE(QDir(images()).isEmpty());
 }
 

@@ -110,8 +110,11 @@ TEST(Frame, unreadableEntryDropsTheWholeListAndSaysWhy)
 {
     QStringList log;
     const SystemLogCapture capture([&](const QString &line) { log.append(line); });
-    const auto textItem = [](const QVariant &value, const QString &, QString &error) {
-        return textValue(value, error);
+    const auto textItem = [](const QVariant &value, const QString &) -> EntryItem {
+        const Expected<QString> text = textValue(value);
+        if (!text)
+            return Unexpected(text.error());
+        return std::optional<QString>(*text);
     };
     EXPECT_FALSE(entryItems(listValue({{u"1"_s, u"home"_s}, {QVariantMap{}, u"work"_s}}),
                             u"ann:ABPerson"_s, textItem));
@@ -125,12 +128,11 @@ TEST(Frame, unreadableEntryDropsTheWholeListAndSaysWhy)
 
 // ---- links of each kind -------------------------------------------------------------
 
-struct LinkRow
+struct LinkRow : NamedRow
 {
-    std::string name;
     DataGroupWriter writer;
     ABProperty property;
-    std::optional<QString> ExportSettings::*scheme;
+    DataKind kind;
     QString schemeValue;
     QString stored;
     QString cardName;
@@ -143,7 +145,7 @@ class WriterLinks : public Writers, public testing::WithParamInterface<LinkRow>
 TEST_P(WriterLinks, areBuiltAsEachKindWants)
 {
     const LinkRow &row = GetParam();
-    settings.*row.scheme = row.schemeValue;
+    settings.scheme(row.kind) = row.schemeValue;
     write(row.writer, person({{row.property, listValue({{row.stored, u"work"_s}})}}), true,
           row.cardName);
     EXPECT_TRUE(card.contains(u"<span class=\"value\">"_s + row.expectedValuePart + u"</span>"_s))
@@ -153,28 +155,26 @@ TEST_P(WriterLinks, areBuiltAsEachKindWants)
 INSTANTIATE_TEST_SUITE_P(
     Rows, WriterLinks,
     testing::Values(
-        LinkRow{"emailNamesTheRecipient", addEmail, kABEmailProperty,
-                &ExportSettings::emailURIScheme, u"mailto:"_s, u"abc"_s, u"Ann Lee"_s,
-                u"<a href=\"mailto:Ann%20Lee%20%3Cabc%3E\">abc</a>"_s},
-        LinkRow{"emailWithoutName", addEmail, kABEmailProperty, &ExportSettings::emailURIScheme,
-                u"mailto:"_s, u"abc"_s, QString(), u"<a href=\"mailto:%20%3Cabc%3E\">abc</a>"_s},
-        LinkRow{"emailAlreadyNamed", addEmail, kABEmailProperty, &ExportSettings::emailURIScheme,
-                u"mailto:"_s, u"Ann <abc>"_s, u"Ann Lee"_s,
+        LinkRow{"emailNamesTheRecipient", addEmail, kABEmailProperty, DataKind::Email, u"mailto:"_s,
+                u"abc"_s, u"Ann Lee"_s, u"<a href=\"mailto:Ann%20Lee%20%3Cabc%3E\">abc</a>"_s},
+        LinkRow{"emailWithoutName", addEmail, kABEmailProperty, DataKind::Email, u"mailto:"_s,
+                u"abc"_s, QString(), u"<a href=\"mailto:%20%3Cabc%3E\">abc</a>"_s},
+        LinkRow{"emailAlreadyNamed", addEmail, kABEmailProperty, DataKind::Email, u"mailto:"_s,
+                u"Ann <abc>"_s, u"Ann Lee"_s,
                 u"<a href=\"mailto:Ann%20&#60;abc&#62;\">Ann &#60;abc&#62;</a>"_s},
-        LinkRow{"emailWithoutScheme", addEmail, kABEmailProperty, &ExportSettings::emailURIScheme,
-                QString(), u"abc"_s, u"Ann Lee"_s, u"abc"_s},
-        LinkRow{"webPageNotEscaped", addWeb, kABURLsProperty, &ExportSettings::webURIScheme,
-                u"see:"_s, u"a b"_s, QString(), u"<a href=\"see:a b\">a b</a>"_s},
-        LinkRow{"webPageAlreadyPrefixed", addWeb, kABURLsProperty, &ExportSettings::webURIScheme,
-                u"http://"_s, u"http://x.org"_s, QString(),
-                u"<a href=\"http://x.org\">http://x.org</a>"_s},
-        LinkRow{"webPageQuoteCannotLeaveTheAttribute", addWeb, kABURLsProperty,
-                &ExportSettings::webURIScheme, u"http://"_s, u"x\" onclick=\"evil()"_s, QString(),
+        LinkRow{"emailWithoutScheme", addEmail, kABEmailProperty, DataKind::Email, QString(),
+                u"abc"_s, u"Ann Lee"_s, u"abc"_s},
+        LinkRow{"webPageNotEscaped", addWeb, kABURLsProperty, DataKind::Web, u"see:"_s, u"a b"_s,
+                QString(), u"<a href=\"see:a b\">a b</a>"_s},
+        LinkRow{"webPageAlreadyPrefixed", addWeb, kABURLsProperty, DataKind::Web, u"http://"_s,
+                u"http://x.org"_s, QString(), u"<a href=\"http://x.org\">http://x.org</a>"_s},
+        LinkRow{"webPageQuoteCannotLeaveTheAttribute", addWeb, kABURLsProperty, DataKind::Web,
+                u"http://"_s, u"x\" onclick=\"evil()"_s, QString(),
                 u"<a href=\"http://x%22 onclick=%22evil()\">x\" onclick=\"evil()</a>"_s},
-        LinkRow{"phoneEscaped", addPhones, kABPhoneProperty, &ExportSettings::phoneURIScheme,
-                u"tel:"_s, u"+1 555"_s, QString(), u"<a href=\"tel:%2B1%20555\">+1 555</a>"_s},
+        LinkRow{"phoneEscaped", addPhones, kABPhoneProperty, DataKind::Phone, u"tel:"_s,
+                u"+1 555"_s, QString(), u"<a href=\"tel:%2B1%20555\">+1 555</a>"_s},
         LinkRow{"relatedNameEscaped", addRelatedNames, kABRelatedNamesProperty,
-                &ExportSettings::relatedNameURIScheme, u"who:"_s, u"Bo & Co"_s, QString(),
+                DataKind::RelatedNames, u"who:"_s, u"Bo & Co"_s, QString(),
                 u"<a href=\"who:Bo%20%26%20Co\">Bo &#38; Co</a>"_s}),
     RowName());
 
@@ -187,7 +187,7 @@ TEST_F(Writers, phonesUseTheAddressBooksFormats)
 
 TEST_F(Writers, hostileLabelsAndValuesStayText)
 {
-    settings.webURIScheme = u"http://"_s;
+    settings.scheme(DataKind::Web) = u"http://"_s;
     write(addWeb,
           person({{kABURLsProperty,
                    listValue({{u"<script>x()</script>"_s, u"<b onclick=\"y\">"_s}})}}));
@@ -219,9 +219,8 @@ TEST_F(Writers, birthdayFirstThenThePrimaryDate)
 
 // ---- the note ------------------------------------------------------------------------
 
-struct NoteRow
+struct NoteRow : NamedRow
 {
-    std::string name;
     QString note;
     std::optional<QString> shown; // none: no group
 };
@@ -253,8 +252,8 @@ class Messaging : public Writers
 protected:
     void SetUp() override
     {
-        settings.aimURIScheme = u"aim:goim?screenname="_s;
-        settings.jabberURIScheme = u"xmpp:%@?message"_s;
+        settings.scheme(MessagingService::AIM) = u"aim:goim?screenname="_s;
+        settings.scheme(MessagingService::Jabber) = u"xmpp:%@?message"_s;
     }
     static QString im(const QString &label, const QString &valuePart, const QString &service)
     {
@@ -279,9 +278,52 @@ TEST_F(Messaging, servicesInPageOrderWithSuffixes)
                      im(u"Home"_s, u"y"_s, u"Yahoo!"_s)}));
 }
 
+// Written out here rather than read from the table, so that a service row that takes
+// another's switch, scheme or mark shows.
+struct ServiceRow : NamedRow
+{
+    MessagingService service;
+    ABProperty property;
+    QString mark;
+};
+
+class EveryService : public Messaging, public testing::WithParamInterface<ServiceRow>
+{};
+
+TEST_P(EveryService, showsOnlyItsOwnEntriesWithItsSchemeAndMark)
+{
+    const ServiceRow &row = GetParam();
+    settings.includeService.fill(false);
+    settings.include(row.service) = true;
+    for (std::size_t i = 0; i < messagingServiceCount; ++i)
+        settings.serviceScheme.at(i) = u"s%1:"_s.arg(i);
+    const ABPerson contact
+        = person({{kABAIMInstantProperty, listValue({{u"aim"_s, u"work"_s}})},
+                  {kABICQInstantProperty, listValue({{u"icq"_s, u"work"_s}})},
+                  {kABJabberInstantProperty, listValue({{u"jabber"_s, u"work"_s}})},
+                  {kABMSNInstantProperty, listValue({{u"msn"_s, u"work"_s}})},
+                  {kABYahooInstantProperty, listValue({{u"yahoo"_s, u"work"_s}})}});
+    write(addInstantMessages, contact);
+    const QString address = row.mark.toLower().remove(u'!');
+    const QString scheme = u"s%1:"_s.arg(static_cast<int>(row.service));
+    EXPECT_EQ(card,
+              group(u"instantmessage"_s,
+                    {im(u"Work"_s, u"<a href=\"%1%2\">%2</a>"_s.arg(scheme, address), row.mark)}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, EveryService,
+    testing::Values(
+        ServiceRow{"aim", MessagingService::AIM, kABAIMInstantProperty, u"AIM"_s},
+        ServiceRow{"icq", MessagingService::ICQ, kABICQInstantProperty, u"ICQ"_s},
+        ServiceRow{"jabber", MessagingService::Jabber, kABJabberInstantProperty, u"Jabber"_s},
+        ServiceRow{"msn", MessagingService::MSN, kABMSNInstantProperty, u"MSN"_s},
+        ServiceRow{"yahoo", MessagingService::Yahoo, kABYahooInstantProperty, u"Yahoo!"_s}),
+    RowName());
+
 TEST_F(Messaging, switchedOffServiceIsPassedOver)
 {
-    settings.includeAIM = false;
+    settings.include(MessagingService::AIM) = false;
     EXPECT_TRUE(write(addInstantMessages,
                       person({{kABAIMInstantProperty, listValue({{u"abc"_s, u"work"_s}})}})));
     EXPECT_TRUE(card.isEmpty());
@@ -289,7 +331,7 @@ TEST_F(Messaging, switchedOffServiceIsPassedOver)
 
 TEST_F(Messaging, serviceWithoutUsableEntriesLeavesTheOthersStanding)
 {
-    settings.aimURIScheme.reset();
+    settings.scheme(MessagingService::AIM).reset();
     const ABPerson contact = person({{kABAIMInstantProperty, listValue({{u"a"_s, u"work"_s}})},
                                      {kABICQInstantProperty, listValue({{QString(), u"work"_s}})},
                                      {kABMSNInstantProperty, listValue({{u"m"_s, u"work"_s}})}});
@@ -301,9 +343,8 @@ TEST_F(Messaging, serviceWithoutUsableEntriesLeavesTheOthersStanding)
 
 // ---- postal addresses ----------------------------------------------------------------
 
-struct PostalRow
+struct PostalRow : NamedRow
 {
-    std::string name;
     QVariantMap address;
     std::optional<QString> shown;
 };

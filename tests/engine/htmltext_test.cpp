@@ -10,9 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct TextRow
+struct TextRow : NamedRow
 {
-    std::string name;
     QString input;
     QString expected;
 };
@@ -51,9 +50,8 @@ TEST(AttributeForm, writesDoubleQuotesAsReferences)
               u"Dwayne &#34;The Rock&#34; &#60;J&#62;"_s);
 }
 
-struct LinkRow
+struct LinkRow : NamedRow
 {
-    std::string name;
     QString scheme;
     QString linkValue;
     QString expected;
@@ -81,9 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
                     LinkRow{"quoteInScheme", u"a\"%@"_s, u"b"_s, u"a%22b"_s}),
     RowName());
 
-struct ItemRow
+struct ItemRow : NamedRow
 {
-    std::string name;
     QString label;
     QString scheme;
     QString value;

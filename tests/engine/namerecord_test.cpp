@@ -6,9 +6,9 @@
 
 #include "qtprinters.h"
 #include "rowname.h"
+#include "striplisttranslator.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -22,25 +22,11 @@ void PrintTo(const NameRecord &record, std::ostream *out)
 
 namespace {
 
-struct NameRow
+struct NameRow : NamedRow
 {
-    std::string name;
     std::vector<std::pair<ABProperty, QVariant>> properties;
     bool sortByLast;
     NameRecord expected;
-};
-
-// The prefix list comes from the "ui" table; these tests give it "The " and "A ".
-class StripListTranslator final : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *source, const char *, int) const override
-    {
-        if (qstrcmp(context, "ui") == 0 && qstrcmp(source, "stripList") == 0)
-            return u"The |A "_s;
-        return {};
-    }
-    bool isEmpty() const override { return false; }
 };
 
 class NameFromPerson : public testing::TestWithParam<NameRow>
@@ -48,7 +34,8 @@ class NameFromPerson : public testing::TestWithParam<NameRow>
 protected:
     static void SetUpTestSuite()
     {
-        static StripListTranslator translator;
+        // The prefix list comes from the "ui" table; these tests give it "The " and "A ".
+        static StripListTranslator translator(u"The |A "_s);
         QCoreApplication::installTranslator(&translator);
     }
 };

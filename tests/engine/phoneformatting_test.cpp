@@ -12,9 +12,8 @@ namespace {
 
 const QStringList northAmerican{u"+1 (###) ###-####"_s, u"(###) ###-####"_s, u"###-####"_s};
 
-struct PhoneRow
+struct PhoneRow : NamedRow
 {
-    std::string name;
     QString number;
     std::optional<QStringList> formats;
     QString expected;
@@ -50,9 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
                              QStringList{u"1-####"_s, u"1 ####"_s}, u"1 2345"_s}),
     RowName());
 
-struct SingleFormatRow
+struct SingleFormatRow : NamedRow
 {
-    std::string name;
     QString number;
     QString format;
     std::optional<QString> expected;

@@ -96,9 +96,8 @@ Alert installAlert(const QString &minimum)
 
 // --- GetVersionComponentsFromString --------------------------------------------------------
 
-struct VersionRow
+struct VersionRow : NamedRow
 {
-    std::string name;
     QString text;
     std::int32_t major, minor, patch;
 };
@@ -150,9 +149,8 @@ TEST(VersionComponents, leaveAbsentParametersAlone)
 
 enum class Outcome { Start, UpdateAlert, InstallAlert };
 
-struct CheckRow
+struct CheckRow : NamedRow
 {
-    std::string name;
     QVariant minimum; // invalid: no MinimumSystemVersion
     QVariant system;  // invalid: unknown
     Outcome outcome;
@@ -230,9 +228,8 @@ TEST(VersionCheck, withoutLSEnvironmentUsesTheDefaultMinimum)
 
 // --- The alert's buttons -------------------------------------------------------------------
 
-struct ButtonRow
+struct ButtonRow : NamedRow
 {
-    std::string name;
     QString system; // against the minimum 10.4.3
     std::optional<qsizetype> pressed;
     int updaterOpenings;
@@ -262,9 +259,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, AlertButtons,
 
 // --- Starting the application --------------------------------------------------------------
 
-struct NameRow
+struct NameRow : NamedRow
 {
-    std::string name;
     QString launcher;
     QString application; // empty: none
 };
@@ -298,9 +294,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, ApplicationName,
                                          NameRow{"onlySuffix", u"-svc"_s, {}}),
                          RowName());
 
-struct ArgumentsRow
+struct ArgumentsRow : NamedRow
 {
-    std::string name;
     std::vector<const char *> argv;
     QByteArrayList expected;
 };
@@ -358,9 +353,8 @@ TEST(StartApplication, needsTheLauncherNameFromTheBundle)
 
 // --- The alert's texts ---------------------------------------------------------------------
 
-struct NamingRow
+struct NamingRow : NamedRow
 {
-    std::string name;
     QVariant displayName; // invalid: absent
     QVariant bundleName;
     QString infoPlistTable; // "key=text" in the InfoPlist table, or empty

@@ -48,7 +48,8 @@ protected:
     // The build tree's Info.plist with another minimum system version.
     void writeInfoPlist(const QString &minimum) const
     {
-        QVariantMap info = readPropertyListFile(buildContents + u"/Info.plist"_s).value.toMap();
+        QVariantMap info
+            = readPropertyListFile(buildContents + u"/Info.plist"_s).value_or(QVariant()).toMap();
         ASSERT_FALSE(info.isEmpty());
         info[u"LSEnvironment"_s] = QVariantMap{{u"MinimumSystemVersion"_s, minimum}};
         QFile file(contents() + u"/Info.plist"_s);
@@ -105,9 +106,8 @@ TEST_F(BuiltLauncher, worksThroughALinkFromElsewhere)
     EXPECT_EQ(received(), (QStringList{stubPath(), u"one"_s}));
 }
 
-struct HeadlessRow
+struct HeadlessRow : NamedRow
 {
-    std::string name;
     QStringList set; // NAME=value
     QStringList unset;
 };

@@ -20,9 +20,8 @@ LinuxPlatform buildTreePlatform()
     return LinuxPlatform(Bundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS)));
 }
 
-struct DisplayRow
+struct DisplayRow : NamedRow
 {
-    std::string name;
     QStringList environment; // NAME=value
     bool display;
 };
@@ -52,9 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
                     DisplayRow{"namedPlatform", {u"DISPLAY=:0"_s, u"QT_QPA_PLATFORM=xcb"_s}, true}),
     RowName());
 
-struct UpdaterRow
+struct UpdaterRow : NamedRow
 {
-    std::string name;
     QStringList executables;
     QStringList plainFiles;
     QStringList command; // program name, then arguments; empty: none

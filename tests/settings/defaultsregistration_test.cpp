@@ -8,15 +8,39 @@
 #include "qtprinters.h"
 #include "rowname.h"
 
+#include <memory>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 const Bundle buildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
 
-struct DefaultRow
+// The process's one registration, made before any test runs, whatever their order, as the
+// application makes it at start; every later call registers nothing.
+class FirstRegistration final : public testing::Environment
 {
-    std::string name;
+public:
+    void SetUp() override
+    {
+        m_store = std::make_unique<PreferencesStore>(
+            PreferencesStore::Files{m_dir.filePath(u"prefs/user.plist"_s), {}});
+        registerDefaultSettings(*m_store, buildTreeBundle);
+    }
+    void TearDown() override { m_store.reset(); }
+
+    [[nodiscard]] const PreferencesStore &store() const { return *m_store; }
+
+private:
+    QTemporaryDir m_dir;
+    std::unique_ptr<PreferencesStore> m_store;
+};
+
+auto *const firstRegistration
+    = static_cast<FirstRegistration *>(testing::AddGlobalTestEnvironment(new FirstRegistration));
+
+struct DefaultRow : NamedRow
+{
     QString key;
     QVariant expected;
 };
@@ -67,9 +91,7 @@ TEST(DefaultSettings, coverAllKeysAndOnlyJabberHasAPlaceholder)
 
 TEST_F(ConfigFolderTest, registrationRunsOnceWithTheBundledStyleSheet)
 {
-    PreferencesStore first(files());
-    registerDefaultSettings(first, buildTreeBundle);
-    const QString css = first.objectForKey(u"css"_s).toString();
+    const QString css = firstRegistration->store().objectForKey(u"css"_s).toString();
     EXPECT_EQ(css.toUtf8(), readFile(buildTreeBundle.resourcesPath() + u"/default.css"_s));
     EXPECT_TRUE(css.contains(u".card"_s));
 
@@ -78,9 +100,8 @@ TEST_F(ConfigFolderTest, registrationRunsOnceWithTheBundledStyleSheet)
     EXPECT_FALSE(second.objectForKey(u"css"_s).isValid());
 }
 
-struct TransformRow
+struct TransformRow : NamedRow
 {
-    std::string name;
     QVariant value;
     QVariant expected;
 };

@@ -32,17 +32,18 @@ protected:
 TEST(ExportSettingsRecord, startsWithSwitchesOnAndNothingElse)
 {
     const ExportSettings settings;
-    EXPECT_TRUE(settings.sortByLast && settings.includeImage && settings.includeInstantMessaging);
-    EXPECT_FALSE(settings.phoneURIScheme || settings.dataOrder || settings.groupsToUse
+    EXPECT_TRUE(settings.sortByLast && settings.includeImage
+                && settings.include(DataKind::InstantMessaging));
+    EXPECT_FALSE(settings.scheme(DataKind::Phone) || settings.dataOrder || settings.groupsToUse
                  || settings.gPhoneNumberFormats);
 }
 
 TEST_F(Snapshot, copiesTheRegisteredDefaults)
 {
     const ExportSettings settings = refreshed();
-    EXPECT_TRUE(settings.includeDate);
-    EXPECT_EQ(settings.jabberURIScheme, u"xmpp:%@?message"_s);
-    EXPECT_EQ(settings.postalURIScheme, u""_s);
+    EXPECT_TRUE(settings.include(DataKind::Dates));
+    EXPECT_EQ(settings.scheme(MessagingService::Jabber), u"xmpp:%@?message"_s);
+    EXPECT_EQ(settings.scheme(DataKind::Postal), u""_s);
     EXPECT_EQ(settings.dataOrder, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(settings.groupsToUse, QList<GroupChoice>{});
     EXPECT_FALSE(settings.gPhoneNumberFormats);
@@ -51,7 +52,7 @@ TEST_F(Snapshot, copiesTheRegisteredDefaults)
 TEST_F(Snapshot, keepsAClearedSchemeAsEmptyNotAbsent)
 {
     m_store.setObject(u""_s, u"phoneURIScheme"_s);
-    EXPECT_EQ(refreshed().phoneURIScheme, u""_s);
+    EXPECT_EQ(refreshed().scheme(DataKind::Phone), u""_s);
 }
 
 TEST_F(Snapshot, twoRefreshesWithoutChangeAreEqual)
@@ -70,7 +71,7 @@ TEST_F(Snapshot, followsTheStoredValues)
     m_store.setObject(groupChoicesToVariant({{true, u"Family"_s}, {false, u"Work"_s}}),
                       u"groupsToUse"_s);
     const ExportSettings settings = refreshed();
-    EXPECT_FALSE(settings.includeNote);
+    EXPECT_FALSE(settings.include(DataKind::Note));
     EXPECT_EQ(settings.dataOrder, (QList<int>{7, 0, 3}));
     EXPECT_EQ(settings.groupsToUse, (QList<GroupChoice>{{true, u"Family"_s}, {false, u"Work"_s}}));
 }
@@ -80,13 +81,12 @@ TEST_F(ConfigFolderTest, missingSettingsReadAsFalseAndAbsent)
     const PreferencesStore bare(files());
     ExportSettings settings;
     readDefaults(settings, bare, {});
-    EXPECT_FALSE(settings.sortByLast || settings.includeImage || settings.includeNote);
-    EXPECT_FALSE(settings.webURIScheme || settings.dataOrder || settings.groupsToUse);
+    EXPECT_FALSE(settings.sortByLast || settings.includeImage || settings.include(DataKind::Note));
+    EXPECT_FALSE(settings.scheme(DataKind::Web) || settings.dataOrder || settings.groupsToUse);
 }
 
-struct PhoneFormatRow
+struct PhoneFormatRow : NamedRow
 {
-    std::string name;
     std::optional<QByteArray> fileContents;
     std::optional<QStringList> expected;
 };
@@ -122,9 +122,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 namespace {
 
-struct RefreshRow
+struct RefreshRow : NamedRow
 {
-    std::string name;
     QStringList groups;
     std::optional<QList<GroupChoice>> stored;
     QList<GroupChoice> expected;

@@ -38,7 +38,7 @@ TEST_F(Store, userValueHidesDefaultUntilRemoved)
     store.registerDefaults({{u"webURIScheme"_s, u"http://"_s}});
     ASSERT_TRUE(store.setObject(u"https://"_s, u"webURIScheme"_s));
     EXPECT_EQ(store.objectForKey(u"webURIScheme"_s), u"https://"_s);
-    ASSERT_TRUE(store.removeObject(u"webURIScheme"_s));
+    ASSERT_TRUE(store.removeObject(u"webURIScheme"_s).has_value());
     EXPECT_EQ(store.objectForKey(u"webURIScheme"_s), u"http://"_s);
 }
 
@@ -70,9 +70,8 @@ TEST_F(Store, binaryUserFileReadsLikeXml)
     EXPECT_EQ(store.objectForKey(u"sortByLast"_s), false);
 }
 
-struct CorruptRow
+struct CorruptRow : NamedRow
 {
-    std::string name;
     QByteArray contents;
 };
 
@@ -97,7 +96,7 @@ TEST_P(CorruptUserFile, isKeptAsideAndDefaultsAreUsed)
     EXPECT_TRUE(log.first().contains(files().userDomain)) << log.first().toStdString();
     EXPECT_TRUE(log.first().contains(aside.first()));
 
-    EXPECT_TRUE(store.setObject(u"new.html"_s, u"fileName"_s));
+    EXPECT_TRUE(store.setObject(u"new.html"_s, u"fileName"_s).has_value());
     EXPECT_EQ(PreferencesStore(files()).objectForKey(u"fileName"_s), u"new.html"_s);
 }
 
@@ -119,7 +118,7 @@ TEST_F(Store, failedWriteIsReportedAndKeepsTheValueForThisRun)
     QStringList log;
     const SystemLogCapture capture([&](const QString &line) { log.append(line); });
 
-    EXPECT_FALSE(store.setObject(u"x.html"_s, u"fileName"_s));
+    EXPECT_FALSE(store.setObject(u"x.html"_s, u"fileName"_s).has_value());
     EXPECT_EQ(store.objectForKey(u"fileName"_s), u"x.html"_s);
     ASSERT_EQ(log.size(), 1);
     EXPECT_TRUE(log.first().contains(u"blocked/org.vorlin.Vorlin.plist"_s));
@@ -129,7 +128,7 @@ TEST_F(Store, refusesValuesWithoutPropertyListForm)
 {
     PreferencesStore store(files());
     const SystemLogCapture capture([](const QString &) {});
-    EXPECT_FALSE(store.setObject(QPoint(1, 2), u"point"_s));
+    EXPECT_FALSE(store.setObject(QPoint(1, 2), u"point"_s).has_value());
     EXPECT_FALSE(store.objectForKey(u"point"_s).isValid());
 }
 

@@ -23,9 +23,8 @@ TEST(ObservedKeyPaths, areTheThirtyTwoInOrder)
     EXPECT_EQ(paths.last(), u"values.dataOrder"_s);
 }
 
-struct ObservationRow
+struct ObservationRow : NamedRow
 {
-    std::string name;
     QString key;
     QVariant value;
     bool reachesPreview;

@@ -52,9 +52,8 @@ TEST(UserDefaults, writeReachesTheDiskAndRemoveRestoresTheDefault)
     EXPECT_FALSE(QEV_UserDefaults::defaultExists(u"neverSet"_s));
 }
 
-struct ArchiveRow
+struct ArchiveRow : NamedRow
 {
-    std::string name;
     QVariant object;
 };
 
@@ -87,9 +86,8 @@ TEST(UserDefaults, archivedReadPassesOtherValuesThrough)
     QEV_UserDefaults::removeDefault(u"notArchived"_s);
 }
 
-struct CountryRow
+struct CountryRow : NamedRow
 {
-    std::string name;
     QVariant city;
     QString expected;
 };
@@ -113,9 +111,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, UserCountryCode,
                                          CountryRow{"absent", QVariant(), u"US"_s}),
                          RowName());
 
-struct PlistFileRow
+struct PlistFileRow : NamedRow
 {
-    std::string name;
     std::optional<QByteArray> (*serialize)(const QVariant &);
 };
 

@@ -60,7 +60,7 @@ TEST_F(Controller, switchedOffKindAndMovedRowsShowInThePreview)
     ASSERT_LT(emailAt(), noteAt());
     store.setObject(QVariantList{7, 0, 1, 2, 3, 4, 5, 6}, SettingsKeys::dataOrder);
     EXPECT_GT(emailAt(), noteAt()) << "the note first now";
-    store.setObject(false, SettingsKeys::includeNote);
+    store.setObject(false, u"includeNote"_s);
     EXPECT_EQ(noteAt(), -1);
 }
 
@@ -75,7 +75,7 @@ TEST_F(Controller, generationWritesTheSamePageAsVorlinExport)
                                     Qt::CheckStateRole);
     const QString windowPage = m_dir.filePath(u"window/vorlin.html"_s);
     QDir().mkpath(m_dir.filePath(u"window"_s));
-    ASSERT_TRUE(controller.generateHTML(windowPage).ok());
+    ASSERT_TRUE(controller.generateHTML(windowPage).has_value());
 
     QProcess exporter;
     exporter.start(kBundle + u"/MacOS/vorlin-export"_s,

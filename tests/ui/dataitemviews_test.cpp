@@ -77,9 +77,9 @@ TEST_F(DataItemViews, arrowClickWritesTheOrderAndTheArrowsSettle)
 TEST_F(DataItemViews, messagingRowCarriesItsSubRows)
 {
     build();
-    const QPoint aimBefore = box(SettingsKeys::includeAIM)->mapTo(&editor, QPoint(0, 0));
+    const QPoint aimBefore = box(u"includeAIM"_s)->mapTo(&editor, QPoint(0, 0));
     row(5)->upButton()->click();
-    const QPoint aimAfter = box(SettingsKeys::includeAIM)->mapTo(&editor, QPoint(0, 0));
+    const QPoint aimAfter = box(u"includeAIM"_s)->mapTo(&editor, QPoint(0, 0));
     EXPECT_EQ(aimAfter - aimBefore, QPoint(0, -25));
 }
 
@@ -95,27 +95,26 @@ TEST_F(DataItemViews, storedOrderThatIsNoPermutationShowsTheDefaultAndStaysStore
 TEST_F(DataItemViews, messagingSwitchDisablesEveryServiceAndRestoresEachOwnState)
 {
     build();
-    store.setObject(false, SettingsKeys::includeICQ);
-    EXPECT_FALSE(field(SettingsKeys::icqURIScheme)->isEnabled());
-    store.setObject(false, SettingsKeys::includeInstantMessaging);
-    for (const QString &key :
-         {SettingsKeys::aimURIScheme, SettingsKeys::icqURIScheme, SettingsKeys::yahooURIScheme}) {
+    store.setObject(false, u"includeICQ"_s);
+    EXPECT_FALSE(field(u"icqURIScheme"_s)->isEnabled());
+    store.setObject(false, u"includeInstantMessaging"_s);
+    for (const QString &key : {u"aimURIScheme"_s, u"icqURIScheme"_s, u"yahooURIScheme"_s}) {
         EXPECT_FALSE(field(key)->isEnabled()) << key.toStdString();
     }
-    EXPECT_FALSE(box(SettingsKeys::includeAIM)->isEnabled());
-    box(SettingsKeys::includeInstantMessaging)->click();
-    EXPECT_TRUE(field(SettingsKeys::aimURIScheme)->isEnabled());
-    EXPECT_FALSE(field(SettingsKeys::icqURIScheme)->isEnabled()) << "its own switch is off";
-    EXPECT_TRUE(box(SettingsKeys::includeICQ)->isEnabled());
+    EXPECT_FALSE(box(u"includeAIM"_s)->isEnabled());
+    box(u"includeInstantMessaging"_s)->click();
+    EXPECT_TRUE(field(u"aimURIScheme"_s)->isEnabled());
+    EXPECT_FALSE(field(u"icqURIScheme"_s)->isEnabled()) << "its own switch is off";
+    EXPECT_TRUE(box(u"includeICQ"_s)->isEnabled());
 }
 
 TEST_F(DataItemViews, emptiedSchemeFieldStoresEmptyAndShowsThePlaceholder)
 {
     build();
-    QLineEdit *phone = field(SettingsKeys::phoneURIScheme);
+    QLineEdit *phone = field(u"phoneURIScheme"_s);
     phone->selectAll();
     QTest::keyClick(phone, Qt::Key_Delete);
-    EXPECT_EQ(onDisk(SettingsKeys::phoneURIScheme), QVariant(QString(u""_s)));
+    EXPECT_EQ(onDisk(u"phoneURIScheme"_s), QVariant(QString(u""_s)));
     EXPECT_EQ(phone->placeholderText(), u"Phone URI Scheme"_s);
 }
 

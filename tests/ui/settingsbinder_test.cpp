@@ -24,10 +24,10 @@ TEST_F(SettingsBinding, storedValueReachesTheControlAndBack)
     QCheckBox box;
     ASSERT_TRUE(binder.bindValue(&box, u"values.includePhone"_s));
     EXPECT_TRUE(box.isChecked()) << "registered default";
-    store.setObject(false, SettingsKeys::includePhone);
+    store.setObject(false, u"includePhone"_s);
     EXPECT_FALSE(box.isChecked());
     box.click();
-    EXPECT_EQ(onDisk(SettingsKeys::includePhone), QVariant(true));
+    EXPECT_EQ(onDisk(u"includePhone"_s), QVariant(true));
 }
 
 TEST_F(SettingsBinding, transformerShowsAbsentAsBlankWithThePlaceholder)
@@ -50,7 +50,7 @@ TEST_F(SettingsBinding, emptiedTextFieldStoresTheEmptyString)
                      {u"QEV_NilToBlankStringTransformer"_s, {}, true});
     field.selectAll();
     QTest::keyClick(&field, Qt::Key_Backspace);
-    const QVariant stored = onDisk(SettingsKeys::phoneURIScheme);
+    const QVariant stored = onDisk(u"phoneURIScheme"_s);
     EXPECT_TRUE(stored.isValid());
     EXPECT_EQ(stored.toString(), QString());
 }
@@ -63,7 +63,7 @@ TEST_F(SettingsBinding, continuousTextFieldStoresEveryKeystroke)
     QSignalSpy changes(&store, &PreferencesStore::valueChanged);
     QTest::keyClicks(&field, u"go:"_s);
     EXPECT_EQ(changes.size(), 3);
-    EXPECT_EQ(store.objectForKey(SettingsKeys::webURIScheme), QVariant(u"go:"_s));
+    EXPECT_EQ(store.objectForKey(u"webURIScheme"_s), QVariant(u"go:"_s));
     EXPECT_EQ(field.cursorPosition(), 3) << "own edits are not written back";
 }
 
@@ -94,12 +94,12 @@ TEST_F(SettingsBinding, enabledBindingsCombine)
     binder.bindEnabled(&field, u"values.includeAIM"_s);
     binder.bindEnabled(&field, u"values.includeInstantMessaging"_s);
     EXPECT_TRUE(field.isEnabled());
-    store.setObject(false, SettingsKeys::includeInstantMessaging);
+    store.setObject(false, u"includeInstantMessaging"_s);
     EXPECT_FALSE(field.isEnabled());
-    store.setObject(false, SettingsKeys::includeAIM);
-    store.setObject(true, SettingsKeys::includeInstantMessaging);
+    store.setObject(false, u"includeAIM"_s);
+    store.setObject(true, u"includeInstantMessaging"_s);
     EXPECT_FALSE(field.isEnabled()) << "the service's own switch still off";
-    store.setObject(true, SettingsKeys::includeAIM);
+    store.setObject(true, u"includeAIM"_s);
     EXPECT_TRUE(field.isEnabled());
 }
 
@@ -110,7 +110,7 @@ TEST_F(SettingsBinding, refusesKeyPathsOutsideValuesAndForgetsDestroyedControls)
     EXPECT_FALSE(binder.bindEnabled(box.get(), u"values."_s));
     binder.bindValue(box.get(), u"values.includePhone"_s);
     box.reset();
-    store.setObject(false, SettingsKeys::includePhone); // must not touch the deleted box
+    store.setObject(false, u"includePhone"_s); // must not touch the deleted box
 }
 
 } // namespace

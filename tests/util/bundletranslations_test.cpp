@@ -24,9 +24,8 @@ QString catalogue(const QString &language)
     return translatedBundle.resourcesPath() + u"/translations/vorlin_"_s + language + u".qm"_s;
 }
 
-struct LookupRow
+struct LookupRow : NamedRow
 {
-    std::string name;
     QStringList languages;
     QString table;
     QString key;

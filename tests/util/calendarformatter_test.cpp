@@ -12,9 +12,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct FormatRow
+struct FormatRow : NamedRow
 {
-    std::string name;
     QString format;
     QString expected;
 };

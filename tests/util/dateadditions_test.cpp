@@ -38,9 +38,8 @@ const QEV_NSDateAdditions::DurationUnits englishUnits{u"second"_s,  u"seconds"_s
                                                       u"minutes"_s, u"hour"_s,    u"hours"_s,
                                                       u"day"_s,     u"days"_s};
 
-struct DurationRow
+struct DurationRow : NamedRow
 {
-    std::string name;
     std::int32_t seconds;
     QString expected;
 };

@@ -16,9 +16,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct ValueRow
+struct ValueRow : NamedRow
 {
-    std::string name;
     QVariant value;
 };
 
@@ -34,18 +33,18 @@ TEST_P(RoundTrip, xmlGivesBackAnEqualValue)
 {
     const std::optional<QByteArray> xml = toXmlPropertyList(GetParam().value);
     ASSERT_TRUE(xml.has_value());
-    const PropertyListRead read = parsePropertyList(*xml, u"memory"_s);
-    ASSERT_TRUE(read.ok()) << read.error.toStdString();
-    EXPECT_EQ(read.value, GetParam().value) << xml->toStdString();
+    const Expected<QVariant> read = parsePropertyList(*xml, u"memory"_s);
+    ASSERT_TRUE(read) << read.error().toStdString();
+    EXPECT_EQ(*read, GetParam().value) << xml->toStdString();
 }
 
 TEST_P(RoundTrip, binaryGivesBackAnEqualValue)
 {
     const std::optional<QByteArray> binary = toBinaryPropertyList(GetParam().value);
     ASSERT_TRUE(binary.has_value());
-    const PropertyListRead read = parsePropertyList(*binary, u"memory"_s);
-    ASSERT_TRUE(read.ok()) << read.error.toStdString();
-    EXPECT_EQ(read.value, GetParam().value);
+    const Expected<QVariant> read = parsePropertyList(*binary, u"memory"_s);
+    ASSERT_TRUE(read) << read.error().toStdString();
+    EXPECT_EQ(*read, GetParam().value);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,9 +65,8 @@ INSTANTIATE_TEST_SUITE_P(
                         {u"empty dict"_s, QVariantMap{}}}}),
     RowName());
 
-struct BadInputRow
+struct BadInputRow : NamedRow
 {
-    std::string name;
     QByteArray bytes;
 };
 
@@ -77,10 +75,9 @@ class BadInput : public testing::TestWithParam<BadInputRow>
 
 TEST_P(BadInput, isReportedWithItsOrigin)
 {
-    const PropertyListRead read = parsePropertyList(GetParam().bytes, u"/some/prefs.plist"_s);
-    EXPECT_FALSE(read.ok());
-    EXPECT_FALSE(read.value.isValid());
-    EXPECT_TRUE(read.error.startsWith(u"/some/prefs.plist: "_s)) << read.error.toStdString();
+    const Expected<QVariant> read = parsePropertyList(GetParam().bytes, u"/some/prefs.plist"_s);
+    ASSERT_FALSE(read);
+    EXPECT_TRUE(read.error().startsWith(u"/some/prefs.plist: "_s)) << read.error().toStdString();
 }
 
 QByteArray xmlList(const QByteArray &body)
@@ -122,9 +119,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PropertyListFile, missingFileNamesThePath)
 {
-    const PropertyListRead read = readPropertyListFile(u"/nonexistent/prefs.plist"_s);
-    EXPECT_FALSE(read.ok());
-    EXPECT_TRUE(read.error.startsWith(u"/nonexistent/prefs.plist: cannot be read"_s));
+    const Expected<QVariant> read = readPropertyListFile(u"/nonexistent/prefs.plist"_s);
+    ASSERT_FALSE(read);
+    EXPECT_TRUE(read.error().startsWith(u"/nonexistent/prefs.plist: cannot be read"_s));
 }
 
 TEST(PropertyListFile, readsWhatWasWritten)
@@ -135,7 +132,8 @@ TEST(PropertyListFile, readsWhatWasWritten)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(*toXmlPropertyList(QVariantMap{{u"css"_s, u"body {}"_s}}));
     file.close();
-    EXPECT_EQ(readPropertyListFile(path).value, (QVariantMap{{u"css"_s, u"body {}"_s}}));
+    EXPECT_EQ(readPropertyListFile(path).value_or(QVariant()),
+              (QVariantMap{{u"css"_s, u"body {}"_s}}));
 }
 
 TEST(PropertyListWrite, refusesValuesWithoutPropertyListForm)

@@ -11,9 +11,8 @@ using namespace QEV_NSStringAdditionsSubset;
 
 namespace {
 
-struct TransformRow
+struct TransformRow : NamedRow
 {
-    std::string name;
     QString input;
     QString expected;
 };
@@ -52,9 +51,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- keeping the characters of a set --------------------------------------------------
 
-struct CleanRow
+struct CleanRow : NamedRow
 {
-    std::string name;
     QString input;
     QString allowed;
     QString expected;
@@ -83,9 +81,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 // ---- trims ------------------------------------------------------------------------------
 
-struct TrimRow
+struct TrimRow : NamedRow
 {
-    std::string name;
     QString (*trim)(const QString &, const QStringList &);
     QString input;
     QString expected;
@@ -194,9 +191,8 @@ TEST(SearchAndReplace, batchSkipsPairsWithoutReplacement)
 
 // ---- single characters ----------------------------------------------------------------
 
-struct CharAtRow
+struct CharAtRow : NamedRow
 {
-    std::string name;
     QString input;
     std::uint32_t index;
     std::optional<QString> expected;
@@ -244,9 +240,8 @@ TEST(Tests, blankMeansEmptyOnly)
     EXPECT_FALSE(isBlankString(u" "_s));
 }
 
-struct PrefixRow
+struct PrefixRow : NamedRow
 {
-    std::string name;
     QString input;
     QString prefix;
     bool hasPrefix;
@@ -272,9 +267,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PrefixRow{"nonAscii", u"ÉCOLE"_s, u"éc"_s, true, u"OLE"_s}),
     RowName());
 
-struct ContainsRow
+struct ContainsRow : NamedRow
 {
-    std::string name;
     QString haystack;
     QString needle;
     bool considerCase;

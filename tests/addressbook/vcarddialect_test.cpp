@@ -1,0 +1,125 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/vcarddialect.h"
+
+#include "qtprinters.h"
+#include "rowname.h"
+
+#include <gtest/gtest.h>
+
+using VCardDialect::Field;
+
+namespace {
+
+// One row per property name that is read, written out here rather than taken from the
+// table, so that an alias mapped to the wrong field, or dropped, shows.
+struct AliasRow : NamedRow
+{
+    const char *propertyName;
+    Field field;
+};
+
+const std::vector<AliasRow> aliasRows{
+    AliasRow{"adr", "ADR", Field::Address},
+    AliasRow{"anniversary", "ANNIVERSARY", Field::Anniversary},
+    AliasRow{"bday", "BDAY", Field::Birthday},
+    AliasRow{"categories", "CATEGORIES", Field::Categories},
+    AliasRow{"email", "EMAIL", Field::Email},
+    AliasRow{"fn", "FN", Field::FormattedName},
+    AliasRow{"impp", "IMPP", Field::Messaging},
+    AliasRow{"kind", "KIND", Field::Kind},
+    AliasRow{"member", "MEMBER", Field::Member},
+    AliasRow{"n", "N", Field::Name},
+    AliasRow{"note", "NOTE", Field::Note},
+    AliasRow{"org", "ORG", Field::Organization},
+    AliasRow{"photo", "PHOTO", Field::Photo},
+    AliasRow{"related", "RELATED", Field::Related},
+    AliasRow{"tel", "TEL", Field::Phone},
+    AliasRow{"title", "TITLE", Field::Title},
+    AliasRow{"uid", "UID", Field::Uid},
+    AliasRow{"url", "URL", Field::Url},
+    AliasRow{"xAbdate", "X-ABDATE", Field::OtherDate},
+    AliasRow{"xAbrelatednames", "X-ABRELATEDNAMES", Field::RelatedName},
+    AliasRow{"xAbshowas", "X-ABSHOWAS", Field::ShowAs},
+    AliasRow{"xAddressbookserverKind", "X-ADDRESSBOOKSERVER-KIND", Field::GroupKind},
+    AliasRow{"xAddressbookserverMember", "X-ADDRESSBOOKSERVER-MEMBER", Field::Member},
+    AliasRow{"xAim", "X-AIM", Field::Aim},
+    AliasRow{"xAnniversary", "X-ANNIVERSARY", Field::Anniversary},
+    AliasRow{"xAssistant", "X-ASSISTANT", Field::Assistant},
+    AliasRow{"xEvolutionAnniversary", "X-EVOLUTION-ANNIVERSARY", Field::Anniversary},
+    AliasRow{"xEvolutionAssistant", "X-EVOLUTION-ASSISTANT", Field::Assistant},
+    AliasRow{"xEvolutionManager", "X-EVOLUTION-MANAGER", Field::Manager},
+    AliasRow{"xEvolutionSpouse", "X-EVOLUTION-SPOUSE", Field::Spouse},
+    AliasRow{"xGoogleTalk", "X-GOOGLE-TALK", Field::Jabber},
+    AliasRow{"xGtalk", "X-GTALK", Field::Jabber},
+    AliasRow{"xIcq", "X-ICQ", Field::Icq},
+    AliasRow{"xJabber", "X-JABBER", Field::Jabber},
+    AliasRow{"xManager", "X-MANAGER", Field::Manager},
+    AliasRow{"xMsAnniversary", "X-MS-ANNIVERSARY", Field::Anniversary},
+    AliasRow{"xMsAssistant", "X-MS-ASSISTANT", Field::Assistant},
+    AliasRow{"xMsCardpicture", "X-MS-CARDPICTURE", Field::CardPicture},
+    AliasRow{"xMsManager", "X-MS-MANAGER", Field::Manager},
+    AliasRow{"xMsSpouse", "X-MS-SPOUSE", Field::Spouse},
+    AliasRow{"xMsn", "X-MSN", Field::Msn},
+    AliasRow{"xSpouse", "X-SPOUSE", Field::Spouse},
+    AliasRow{"xYahoo", "X-YAHOO", Field::Yahoo},
+};
+
+class Alias : public testing::TestWithParam<AliasRow>
+{};
+
+TEST_P(Alias, namesItsFieldInAnyCase)
+{
+    const QByteArray name(GetParam().propertyName);
+    EXPECT_EQ(VCardDialect::fieldOf(name), GetParam().field);
+    EXPECT_EQ(VCardDialect::fieldOf(name.toLower()), GetParam().field);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, Alias, testing::ValuesIn(aliasRows), RowName());
+
+TEST(AliasTable, hasARowHereForEveryName)
+{
+    EXPECT_EQ(VCardDialect::fieldNames().size(), aliasRows.size());
+}
+
+TEST(AliasTable, knowsNoOtherName)
+{
+    for (const char *name : {"", "X", "NICKNAME", "X-AIMX", "TEL2", "X-ADDRESSBOOKSERVER-MEMBERS",
+                             "A-NAME-FAR-LONGER-THAN-ANY-PROPERTY-NAME-THERE-IS"})
+        EXPECT_EQ(VCardDialect::fieldOf(name), Field::Unknown) << name;
+}
+
+struct CaseRow : NamedRow
+{
+    const char *a;
+    const char *b;
+    bool equal;
+};
+
+class IgnoringCase : public testing::TestWithParam<CaseRow>
+{};
+
+TEST_P(IgnoringCase, foldsOnlyAsciiLetters)
+{
+    EXPECT_EQ(equalsIgnoringCase(GetParam().a, GetParam().b), GetParam().equal);
+    EXPECT_EQ(equalsIgnoringCase(GetParam().b, GetParam().a), GetParam().equal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, IgnoringCase,
+    testing::Values(CaseRow{"sameCase", "group", "group", true},
+                    CaseRow{"otherCase", "Group", "gROUP", true},
+                    CaseRow{"digitsAndDashes", "x-ms-1", "X-MS-1", true},
+                    CaseRow{"blankIsNotTrimmed", " group", "group", false},
+                    CaseRow{"prefixOnly", "grou", "group", false},
+                    // Latin-1 folding would take the UTF-8 lead bytes C3 and E3 for one letter.
+                    CaseRow{"utf8LeadBytes", "\xC3\xA9", "\xE3\xA9", false},
+                    CaseRow{"atAndBacktick", "@", "`", false}),
+    RowName());
+
+TEST(IgnoringCase, startsWith)
+{
+    EXPECT_TRUE(startsWithIgnoringCase("MAILTO:ann", "mailto:"));
+    EXPECT_FALSE(startsWithIgnoringCase("mail", "mailto:"));
+}
+
+} // namespace
