@@ -4,6 +4,8 @@
 // each make one and hand it down.
 #pragma once
 
+#include <QTimeZone>
+
 class ContactStore;
 class DateFormatSource;
 struct ExportSettings;
@@ -13,4 +15,7 @@ struct CardContext
     const ExportSettings &settings;
     const DateFormatSource &dateFormats;
     const ContactStore &addressBook;
+    /// Looked up once per context: asking the system for every date costs several file
+    /// lookups each time.
+    QTimeZone timeZone = QTimeZone::systemTimeZone();
 };

@@ -78,6 +78,7 @@ ContactCardWriter::ContactCardWriter(const CardContext &context, Bundle bundle,
     : m_context(context)
     , m_bundle(std::move(bundle))
     , m_pictures(imagesFolder)
+    , m_pictureJobs(m_pictures)
 {}
 
 void ContactCardWriter::parseContact(const ABPerson &person, QString &page, PictureSaving pictures)
@@ -88,6 +89,19 @@ void ContactCardWriter::parseContact(const ABPerson &person, QString &page, Pict
     appendNameColumn(person, name, page);
     appendDataColumn(person, name, page);
     page += u"\t</div>\n"_s;
+}
+
+bool ContactCardWriter::preparePicture(const ABPerson &person)
+{
+    if (!m_context.settings.includeImage)
+        return true;
+    const std::optional<QByteArray> bytes = person.imageData();
+    if (!bytes)
+        return true;
+    if (m_pictureJobs.full())
+        return false;
+    m_pictureJobs.start(person, *bytes, PictureFiles::contactFileName(person.uniqueId()));
+    return true;
 }
 
 void ContactCardWriter::appendPictureColumn(const ABPerson &person, const QString &name,
@@ -111,7 +125,9 @@ std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &perso
         return genericPictureReference(person, pictures);
     const QString fileName = PictureFiles::contactFileName(person.uniqueId());
     if (pictures == PictureSaving::Save) {
-        if (const Expected<void> written = m_pictures.writeContactPicture(*bytes, fileName);
+        const std::optional<Expected<void>> prepared = m_pictureJobs.take(person);
+        if (const Expected<void> written
+            = prepared ? *prepared : m_pictures.writeContactPicture(*bytes, fileName);
             !written) {
             systemLog(u"%1: %2"_s.arg(person.uniqueId(), written.error()));
             return std::nullopt;

@@ -6,10 +6,14 @@
 //
 //   ContactCardWriter cards(context, bundle, imagesFolder);
 //   for (const ABPerson *person : people) cards.parseContact(*person, page, true);
+//
+// A generation calls preparePicture() for the cards ahead of the one it writes, so that
+// their pictures are written on other threads meanwhile; the page stays the same.
 #pragma once
 
 #include "engine/cardcontext.h"
 #include "engine/picturefiles.h"
+#include "engine/picturejobs.h"
 #include "util/bundle.h"
 
 #include <QString>
@@ -30,6 +34,10 @@ public:
 
     /// Appends the card of person to page.
     void parseContact(const ABPerson &person, QString &page, PictureSaving pictures);
+    /// Starts writing person's picture on the thread pool when its card, written later
+    /// with saving on, will save one. False when too many pictures are in flight: call
+    /// again after the next card.
+    [[nodiscard]] bool preparePicture(const ABPerson &person);
 
 private:
     [[nodiscard]] std::optional<QString> pictureReference(const ABPerson &person,
@@ -44,6 +52,7 @@ private:
     CardContext m_context;
     Bundle m_bundle;
     PictureFiles m_pictures;
+    PictureJobs m_pictureJobs;
     bool m_wroteGenericPersonJPG = false;
     bool m_wroteGenericCompanyJPG = false;
 };

@@ -8,14 +8,15 @@
 
 #include <QTimeZone>
 
-QString longDateString(const ContactDate &date, const DateFormatSource &formats)
+QString longDateString(const ContactDate &date, const DateFormatSource &formats,
+                       const QTimeZone &timeZone)
 {
     if (!date.isValid())
         return {};
     // Noon, so that no time zone moves the day.
-    const QDateTime moment(date.date(), QTime(12, 0), QTimeZone::systemTimeZone());
+    const QDateTime moment(date.date(), QTime(12, 0), timeZone);
     if (date.hasYear())
-        return QEV_NSDateAdditions::longDateString(moment, formats);
+        return QEV_NSCalendarDateAdditions::longDateString(CalendarDate(moment, timeZone), formats);
     const QString format
         = CalendarFormatter::withoutYear(calendarFormat(DateStyle::LongDate, formats));
     return CalendarFormatter().format(moment, format);

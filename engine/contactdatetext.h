@@ -7,5 +7,8 @@
 
 class ContactDate;
 class DateFormatSource;
+class QTimeZone;
 
-[[nodiscard]] QString longDateString(const ContactDate &date, const DateFormatSource &formats);
+/// timeZone is the system's, looked up once by the caller.
+[[nodiscard]] QString longDateString(const ContactDate &date, const DateFormatSource &formats,
+                                     const QTimeZone &timeZone);

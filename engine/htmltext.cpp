@@ -3,19 +3,38 @@
 
 #include "util/stringadditions.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 using QEV_NSStringAdditionsSubset::snr;
 
 QString cleanValue(const QString &text)
 {
-    // The order matters: line breaks become tags only after the brackets are escaped, and
-    // the last step gives back the ampersand of every numeric reference ("&#60;", "&#65;").
-    QString cleaned = snr(text, u"<"_s, u"&#60;"_s);
-    cleaned = snr(cleaned, u">"_s, u"&#62;"_s);
-    cleaned = snr(cleaned, u"\r"_s, u"<br>"_s);
-    cleaned = snr(cleaned, u"\n"_s, u"<br>"_s);
-    cleaned = snr(cleaned, u"&"_s, u"&#38;"_s);
-    return snr(cleaned, u"&#38;#6"_s, u"&#6"_s);
+    // One pass over the text: brackets become numeric references, line breaks become tags,
+    // and an ampersand becomes "&#38;" unless "#6" follows it, so that a reference written
+    // as "&#60;" or "&#65;" keeps its ampersand.
+    const QStringView view(text);
+    const auto special = [](QChar c) {
+        return c == u'<' || c == u'>' || c == u'\r' || c == u'\n' || c == u'&';
+    };
+    if (std::none_of(view.begin(), view.end(), special))
+        return text;
+    QString cleaned;
+    cleaned.reserve(text.size() + text.size() / 4 + 8);
+    for (qsizetype i = 0; i < view.size(); ++i) {
+        const QChar c = view[i];
+        if (c == u'<')
+            cleaned += u"&#60;";
+        else if (c == u'>')
+            cleaned += u"&#62;";
+        else if (c == u'\r' || c == u'\n')
+            cleaned += u"<br>";
+        else if (c == u'&' && !view.sliced(i + 1).startsWith(u"#6"))
+            cleaned += u"&#38;";
+        else
+            cleaned += c;
+    }
+    return cleaned;
 }
 
 QString attributeForm(const QString &cleanedText)

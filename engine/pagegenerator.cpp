@@ -47,6 +47,38 @@ QString pageHead(const QString &css)
            "\t<div>&nbsp;</div>\n"_s.arg(uiText("Address Book"), css);
 }
 
+QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
+{
+    QList<const ABPerson *> people;
+    for (const LetterSection &section : sections)
+        people.append(section.members);
+    return people;
+}
+
+// The anchors and cards of every section. Pictures of the cards ahead are written on other
+// threads while this one writes cards; the page is the same as when written one by one.
+void appendSections(QByteArray &page, const QList<LetterSection> &sections,
+                    ContactCardWriter &cards, const GenerationProgress &progress)
+{
+    const QList<const ABPerson *> inOrder = inPageOrder(sections);
+    qsizetype ahead = 0;
+    qsizetype written = 0;
+    QString text;
+    for (const LetterSection &section : sections) {
+        page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8();
+        for (const ABPerson *person : section.members) {
+            while (ahead < inOrder.size() && cards.preparePicture(*inOrder.at(ahead)))
+                ++ahead;
+            if (progress)
+                progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
+            text.resize(0); // keeps the room the last card took
+            cards.parseContact(*person, text, PictureSaving::Save);
+            page += text.toUtf8();
+            ++written;
+        }
+    }
+}
+
 QString letterIndex(const QList<LetterSection> &sections)
 {
     QString index = u"\n"_s;
@@ -133,19 +165,7 @@ QByteArray PageGenerator::pageText(const QString &imagesFolder, const Generation
         = QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8();
     const CardContext context{m_settings, m_store, m_addressBook};
     ContactCardWriter cards(context, m_bundle, imagesFolder);
-    QString text;
-    qsizetype written = 0;
-    for (const LetterSection &section : sections) {
-        page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8();
-        for (const ABPerson *person : section.members) {
-            if (progress)
-                progress(static_cast<double>(written) / static_cast<double>(contactCount));
-            text.clear();
-            cards.parseContact(*person, text, PictureSaving::Save);
-            page += text.toUtf8();
-            ++written;
-        }
-    }
+    appendSections(page, sections, cards, progress);
     page += "</body>\n</html>\n";
     return page;
 }

@@ -67,6 +67,7 @@ Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileNa
     if (!file.open(QIODevice::WriteOnly))
         return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
     QImageWriter writer(&file, "png");
+    writer.setQuality(kPngQuality);
     if (!writer.write(image))
         return Unexpected(u"%1: %2"_s.arg(file.fileName(), writer.errorString()));
     if (!file.commit())

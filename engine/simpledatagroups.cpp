@@ -51,7 +51,8 @@ EntryItem dateItem(const QVariant &value, const QString &label, const CardContex
     if (value.metaType() != QMetaType::fromType<ContactDate>())
         return Unexpected(
             u"a %1 where a date belongs"_s.arg(QString::fromLatin1(value.typeName())));
-    const QString text = longDateString(value.value<ContactDate>(), context.dateFormats);
+    const QString text
+        = longDateString(value.value<ContactDate>(), context.dateFormats, context.timeZone);
     if (text.isEmpty())
         return std::nullopt;
     return kindItem(DataKind::Dates, context.settings, label, text, addPercentEscapes(text));

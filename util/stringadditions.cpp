@@ -142,6 +142,16 @@ QString snr(const QString &receiver, const QString &search, const QString &repla
 {
     if (receiver.isEmpty() || search.isEmpty())
         return receiver;
+    // Most texts hold nothing to replace: they are handed back shared, not copied, and a
+    // single character is replaced without building a string matcher for it.
+    if (search.size() == 1) {
+        if (!receiver.contains(search.front()))
+            return receiver;
+        QString result = receiver;
+        return result.replace(search.front(), replacement);
+    }
+    if (!receiver.contains(search))
+        return receiver;
     QString result = receiver;
     return result.replace(search, replacement, Qt::CaseSensitive);
 }

@@ -35,7 +35,13 @@ INSTANTIATE_TEST_SUITE_P(
                     TextRow{"quotesPass", u"\"it's\""_s, u"\"it's\""_s},
                     TextRow{"scriptTagDisarmed", u"<script>alert(1)</script>"_s,
                             u"&#60;script&#62;alert(1)&#60;/script&#62;"_s},
-                    TextRow{"empty", QString(), QString()}),
+                    TextRow{"empty", QString(), QString()},
+                    // An ampersand keeps its form only when "#6" itself follows it.
+                    TextRow{"ampersandBeforeBracket", u"&<b"_s, u"&#38;&#60;b"_s},
+                    TextRow{"ampersandBeforeReference", u"&&#65;"_s, u"&#38;&#65;"_s},
+                    TextRow{"escapedAmpersandText", u"&#38;#6"_s, u"&#38;#38;#6"_s},
+                    TextRow{"breakBetween", u"&\n#6"_s, u"&#38;<br>#6"_s},
+                    TextRow{"otherReference", u"x&#6&#7"_s, u"x&#6&#38;#7"_s}),
     RowName());
 
 TEST(AttributeForm, writesDoubleQuotesAsReferences)

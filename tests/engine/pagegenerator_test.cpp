@@ -14,6 +14,8 @@
 #include "qtprinters.h"
 #include "rowname.h"
 
+#include <QThreadPool>
+
 #include <csignal>
 #include <sys/resource.h>
 
@@ -148,6 +150,84 @@ TEST_F(Generation, failedWriteLeavesTheOldPageIntact)
     EXPECT_TRUE(result.error().startsWith(folder.filePath(u"page.html"_s) + u": "_s));
     EXPECT_EQ(page(), before);
     EXPECT_EQ(log.filter(u"Generated Vorlin"_s).size(), 1); // the first generation's only
+}
+
+// Contacts "p0" ... with pictures of different sizes and colours; the one at brokenAt, if
+// any, has bytes that are no picture.
+void addPictureContacts(MemoryContactStore &addressBook, int count, int brokenAt = -1)
+{
+    for (int i = 0; i < count; ++i) {
+        ABPerson contact = named(u"p%1"_s.arg(i), u"Name%1"_s.arg(i, 3, 10, QChar(u'0')));
+        contact.setImageData(i == brokenAt
+                                 ? QByteArray("no picture")
+                                 : pngBytes(8 + i % 5, QColor::fromHsv(i * 37 % 360, 200, 200)));
+        addressBook.addPerson(std::move(contact));
+    }
+}
+
+QMap<QString, QByteArray> filesBelow(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(folder).entryList(QDir::Files)) {
+        QFile file(QDir(folder).filePath(name));
+        files.insert(name, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    }
+    return files;
+}
+
+class PictureThreads
+{
+public:
+    explicit PictureThreads(int count) { QThreadPool::globalInstance()->setMaxThreadCount(count); }
+    ~PictureThreads() { QThreadPool::globalInstance()->setMaxThreadCount(m_before); }
+    PictureThreads(const PictureThreads &) = delete;
+    PictureThreads &operator=(const PictureThreads &) = delete;
+
+private:
+    int m_before = QThreadPool::globalInstance()->maxThreadCount();
+};
+
+TEST_F(Generation, picturesOnSeveralThreadsGiveTheSamePageAndFilesAsOnOne)
+{
+    addPictureContacts(addressBook, 40, 13);
+    addressBook.addPerson(named(u"generic"_s, u"Generic"_s));
+    QMap<QString, QByteArray> pictures[2];
+    QString pages[2];
+    QStringList logs[2];
+    for (const int threads : {1, 4}) {
+        const PictureThreads pool(threads);
+        const int run = threads == 1 ? 0 : 1;
+        const QString name = u"run%1/page.html"_s.arg(run);
+        log.clear();
+        ASSERT_TRUE(generate(name).has_value());
+        pages[run] = page(name);
+        pictures[run] = filesBelow(folder.filePath(u"run%1/images"_s.arg(run)));
+        logs[run] = log.mid(0, log.size() - 1); // the last line holds the time taken
+    }
+    EXPECT_EQ(pages[0], pages[1]);
+    EXPECT_EQ(pictures[0], pictures[1]);
+    EXPECT_EQ(pictures[0].size(), 40); // 39 contacts' own and the generic person
+    EXPECT_EQ(logs[0], logs[1]);
+}
+
+TEST_F(Generation, aFailingPictureAmongManyLeavesEveryOtherCardWhole)
+{
+    const PictureThreads pool(4);
+    addPictureContacts(addressBook, 30, 7);
+    ASSERT_TRUE(generate().has_value());
+    const QString text = page();
+    for (int i = 0; i < 30; ++i) {
+        const QString column = i == 7
+            ? u"\t\t<div class=\"imagecolumn\">&nbsp;</div>\n"_s
+            : u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" src=\"images/p%1.png\""_s
+                  .arg(i);
+        EXPECT_TRUE(text.contains(u"<div class=\"card\" id=\"addressbook:p%1:ABPerson\">\n"_s.arg(i)
+                                  + column))
+            << i;
+        EXPECT_EQ(QImage(folder.filePath(u"images/p%1.png"_s.arg(i))).isNull(), i == 7) << i;
+    }
+    EXPECT_EQ(text.count(u"<div class=\"datacolumn\">"_s), 30);
+    ASSERT_EQ(log.filter(u"p7:ABPerson: "_s).size(), 1);
 }
 
 TEST(TargetFolder, createsEveryMissingLevel)
