@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/exportsettings.h"
 
+#include "settings/preferenceboolean.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "util/propertylist.h"
@@ -32,6 +33,11 @@ std::optional<QStringList> readPhoneFormats(const QString &path)
             strings.append(format.toString());
     }
     return strings;
+}
+
+bool readSwitch(const PreferencesStore &store, const QString &key)
+{
+    return preferenceBoolean(store.objectForKey(key)).value_or(false);
 }
 
 std::optional<QString> readString(const PreferencesStore &store, const QString &key)
@@ -81,14 +87,14 @@ void readDefaults(ExportSettings &settings, const PreferencesStore &store,
         {&ExportSettings::includeOrganization, &includeOrganization},
     };
     for (const auto &[field, key] : switches)
-        settings.*field = store.objectForKey(*key).toBool();
+        settings.*field = readSwitch(store, *key);
     for (const DataKindInfo &row : dataKinds()) {
-        settings.include(row.kind) = store.objectForKey(row.includeKey.toString()).toBool();
+        settings.include(row.kind) = readSwitch(store, row.includeKey.toString());
         if (!row.schemeKey.isEmpty())
             settings.scheme(row.kind) = readString(store, row.schemeKey.toString());
     }
     for (const MessagingServiceInfo &row : messagingServices()) {
-        settings.include(row.service) = store.objectForKey(row.includeKey.toString()).toBool();
+        settings.include(row.service) = readSwitch(store, row.includeKey.toString());
         settings.scheme(row.service) = readString(store, row.schemeKey.toString());
     }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/groupchoice.h"
 
+#include "settings/preferenceboolean.h"
+#include "util/systemlog.h"
+
 #include <QVariantMap>
 
 #include <algorithm>
@@ -21,9 +24,10 @@ std::optional<GroupChoice> GroupChoice::fromVariant(const QVariant &value)
 {
     const QVariantMap map = value.toMap();
     const QVariant name = map.value(nameKey);
-    if (name.typeId() != QMetaType::QString)
+    const std::optional<bool> include = preferenceBoolean(map.value(includeKey));
+    if (value.typeId() != QMetaType::QVariantMap || name.typeId() != QMetaType::QString || !include)
         return std::nullopt;
-    return GroupChoice{map.value(includeKey).toBool(), name.toString()};
+    return GroupChoice{*include, name.toString()};
 }
 
 QList<GroupChoice> groupChoicesFromVariant(const QVariant &value)
@@ -33,6 +37,10 @@ QList<GroupChoice> groupChoicesFromVariant(const QVariant &value)
     for (const QVariant &entry : list) {
         if (const std::optional<GroupChoice> choice = GroupChoice::fromVariant(entry))
             choices.append(*choice);
+        else
+            systemLog(u"Preferences: an entry of \"groupsToUse\" is not a group choice "
+                      "(a dictionary with a string \"name\" and a boolean \"include\"); "
+                      "left out."_s);
     }
     return choices;
 }

@@ -16,12 +16,13 @@ struct GroupChoice
     QString name;
 
     [[nodiscard]] QVariant toVariant() const;
-    /// The choice stored in value, when it is a dictionary with a string "name".
+    /// The choice stored in value, when it is a dictionary with a string "name" and an
+    /// "include" that reads as a switch.
     [[nodiscard]] static std::optional<GroupChoice> fromVariant(const QVariant &value);
     [[nodiscard]] bool operator==(const GroupChoice &other) const = default;
 };
 
-/// The stored list, entries that are not choices left out.
+/// The stored list, entries that are not choices left out with a message.
 [[nodiscard]] QList<GroupChoice> groupChoicesFromVariant(const QVariant &value);
 [[nodiscard]] QVariant groupChoicesToVariant(const QList<GroupChoice> &choices);
 

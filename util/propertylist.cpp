@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/propertylist.h"
 
+#include "util/binarypropertylistdepth.h"
 #include "util/xmlpropertylistreader.h"
 
 #include <QDateTime>
@@ -132,6 +133,9 @@ Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &ori
         return Unexpected(u"%1: too large for a property list"_s.arg(origin));
     std::optional<QByteArray> xml = bytes;
     if (bytes.startsWith("bplist")) {
+        if (!binaryPropertyListWithinDepth(bytes, XmlPropertyListReader::maximumDepth))
+            return Unexpected(u"%1: nested deeper than %2 levels"_s.arg(origin).arg(
+                XmlPropertyListReader::maximumDepth));
         xml = binaryToXml(bytes);
         if (!xml)
             return Unexpected(u"%1: a damaged binary property list"_s.arg(origin));

@@ -11,9 +11,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Deeper nesting than any settings file needs; the limit keeps recursion bounded.
-constexpr int maximumDepth = 256;
-
 std::optional<QVariant> integerValue(const QString &text)
 {
     bool ok = false;

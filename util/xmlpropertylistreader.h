@@ -10,6 +10,9 @@
 class XmlPropertyListReader final
 {
 public:
+    /// Deeper nesting than any settings file needs; the limit keeps recursion bounded.
+    static constexpr int maximumDepth = 256;
+
     explicit XmlPropertyListReader(const QByteArray &xml);
 
     /// The one value inside <plist>, or an invalid QVariant with error() set.

@@ -85,6 +85,49 @@ TEST_F(ConfigFolderTest, missingSettingsReadAsFalseAndAbsent)
     EXPECT_FALSE(settings.scheme(DataKind::Web) || settings.dataOrder || settings.groupsToUse);
 }
 
+struct SwitchRow : NamedRow
+{
+    QVariant stored;
+    bool expected;
+};
+
+class HandEditedSwitch : public Snapshot, public testing::WithParamInterface<SwitchRow>
+{};
+
+TEST_P(HandEditedSwitch, readsAsTheOriginalPlatformReadsIt)
+{
+    m_store.setObject(GetParam().stored, u"includeNote"_s);
+    m_store.setObject(GetParam().stored, u"sortByLast"_s);
+    const ExportSettings settings = refreshed();
+    EXPECT_EQ(settings.include(DataKind::Note), GetParam().expected);
+    EXPECT_EQ(settings.sortByLast, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, HandEditedSwitch,
+    testing::Values(SwitchRow{"yes", u"YES"_s, true}, SwitchRow{"no", u"NO"_s, false},
+                    SwitchRow{"lowerTrue", u"true"_s, true}, SwitchRow{"false", u"False"_s, false},
+                    SwitchRow{"numberString", u" 2 "_s, true},
+                    SwitchRow{"zeroString", u"0"_s, false},
+                    SwitchRow{"otherWord", u"maybe"_s, false}, SwitchRow{"zero", qint64(0), false},
+                    SwitchRow{"one", qint64(1), true}, SwitchRow{"real", 0.5, true},
+                    SwitchRow{"data", QByteArray("1"), false}),
+    RowName());
+
+TEST_F(Snapshot, dropsGroupChoicesOfTheWrongTypeWithAMessage)
+{
+    m_store.setObject(
+        QVariantList{QVariantMap{{u"include"_s, u"NO"_s}, {u"name"_s, u"Family"_s}},
+                     QVariantMap{{u"include"_s, QVariantList{}}, {u"name"_s, u"Work"_s}},
+                     u"Friends"_s, QVariantMap{{u"include"_s, true}, {u"name"_s, 3}}},
+        u"groupsToUse"_s);
+    QStringList log;
+    const SystemLogCapture capture([&](const QString &line) { log.append(line); });
+    EXPECT_EQ(refreshed().groupsToUse, (QList<GroupChoice>{{false, u"Family"_s}}));
+    ASSERT_EQ(log.size(), 3);
+    EXPECT_TRUE(log.first().contains(u"\"groupsToUse\""_s)) << log.first().toStdString();
+}
+
 struct PhoneFormatRow : NamedRow
 {
     std::optional<QByteArray> fileContents;

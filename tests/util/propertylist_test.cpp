@@ -98,10 +98,49 @@ const QByteArray nulInBinaryKey = QByteArray::fromBase64(
     "RmFtaWx5E//////////7Iz/gAAAAAAATFBVXaW5jbHVkZVRuYTA9P0FMVFdbXV9hamxxeX5+ho8AAAAA"
     "AAABAQAAAAAAAAAYAAAAAAAAAAAAAAAAAAAAmA==");
 
+// A binary list of `levels` arrays, each holding the next; the last holds a cycle back to the
+// first when `cycle` is set. Built by hand, as libplist cannot write what it cannot read.
+QByteArray nestedBinary(quint32 levels, bool cycle = false)
+{
+    QByteArray bytes("bplist00");
+    QList<quint32> offsets;
+    for (quint32 i = 0; i < levels; ++i) {
+        offsets.append(static_cast<quint32>(bytes.size()));
+        const bool last = i + 1 == levels;
+        if (last && !cycle) {
+            bytes.append('\xa0');
+            continue;
+        }
+        bytes.append('\xa1');
+        const quint32 next = last ? 0 : i + 1;
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.append(static_cast<char>(next >> shift));
+    }
+    const auto table = static_cast<quint64>(bytes.size());
+    for (const quint32 offset : offsets)
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.append(static_cast<char>(offset >> shift));
+    bytes.append(QByteArray(6, '\0')).append('\x04').append('\x04');
+    for (const quint64 field : {quint64(levels), quint64(0), table})
+        for (int shift = 56; shift >= 0; shift -= 8)
+            bytes.append(static_cast<char>(field >> shift));
+    return bytes;
+}
+
+TEST(BinaryNesting, shallowBinaryListIsRead)
+{
+    const Expected<QVariant> read = parsePropertyList(nestedBinary(3), u"memory"_s);
+    ASSERT_TRUE(read) << read.error().toStdString();
+    EXPECT_EQ(*read, QVariant(QVariantList{QVariantList{QVariantList{}}}));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, BadInput,
     testing::Values(BadInputRow{"empty", QByteArray()},
                     BadInputRow{"deepNesting", xmlList(QByteArray("<array>").repeated(100000))},
+                    BadInputRow{"deepBinaryNesting", nestedBinary(100000)},
+                    BadInputRow{"binaryJustPastTheLimit", nestedBinary(300)},
+                    BadInputRow{"binaryCycle", nestedBinary(4, true)},
                     BadInputRow{"keyWithoutValue", xmlList("<dict><key>a</key></dict>")},
                     BadInputRow{"valueWithoutKey", xmlList("<dict><string>a</string></dict>")},
                     BadInputRow{"unknownElement", xmlList("<color>red</color>")},
