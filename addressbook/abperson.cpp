@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/abperson.h"
-#include "addressbook/vcardstore.h"
 
 #include <QStringEncoder>
 
@@ -351,9 +350,4 @@ std::optional<QByteArray> ABPerson::imageData() const
 void ABPerson::setImageData(const QByteArray &bytes)
 {
     m_imageData = bytes;
-}
-
-VCardPersonRead ABPerson::initWithVCardRepresentation(const QByteArray &data)
-{
-    return readFirstVCardPerson(data, QStringLiteral("vCard data"));
 }

@@ -2,9 +2,6 @@
 // One contact: its identifier, its properties (see abproperties.h for what each holds) and
 // its picture. Persons in a ContactStore are owned by it and compared by identity; a person
 // made from a single vCard (the preview's sample) lives on its own and may be changed.
-//
-//   const VCardPersonRead read = ABPerson::initWithVCardRepresentation(bytes);
-//   if (read.person) read.person->setValue(note, kABNoteProperty);
 #pragma once
 
 #include "addressbook/abproperties.h"
@@ -21,15 +18,10 @@
 #include <optional>
 #include <vector>
 
-struct VCardPersonRead;
-
 class ABPerson final
 {
 public:
     explicit ABPerson(QString uniqueId);
-
-    /// Reads the first card of data (UTF-8, or UTF-16 / UTF-8 with a byte-order mark).
-    [[nodiscard]] static VCardPersonRead initWithVCardRepresentation(const QByteArray &data);
 
     /// "<key>:ABPerson"; the key (the text before the first ':') is a safe file name, unique
     /// within the store.
@@ -108,14 +100,4 @@ private:
     std::vector<Entry> m_entries;
     ContactDate m_birthday;
     std::optional<qint64> m_flags;
-};
-
-/// A person read from one vCard, with what was wrong with the data.
-struct VCardPersonRead
-{
-    /// The error, when the data holds no person card, is also the last diagnostic.
-    Expected<ABPerson> person;
-    QStringList diagnostics; // "<origin>:<line>: <problem>", one line each
-
-    [[nodiscard]] bool ok() const { return person.has_value(); }
 };

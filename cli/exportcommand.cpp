@@ -3,7 +3,7 @@
 
 #include "addressbook/groupselection.h"
 #include "addressbook/memorycontactstore.h"
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 #include "cli/pdfprinter.h"
 #include "cli/terminalprogress.h"
 #include "engine/pagegenerator.h"

@@ -9,7 +9,7 @@
 // print; 2 no usable address book, or a bad command line.
 #pragma once
 
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 #include "cli/exportoptions.h"
 #include "util/bundle.h"
 

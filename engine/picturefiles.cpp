@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/picturefiles.h"
 
-#include "addressbook/vcardidentifiers.h"
+#include "addressbook/vcard/vcardidentifiers.h"
 
 #include <QBuffer>
 #include <QImage>

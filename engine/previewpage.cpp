@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/previewpage.h"
 
+#include "addressbook/vcard/vcardstore.h"
 #include "engine/contactcardwriter.h"
 #include "engine/uitext.h"
 #include "settings/exportsettings.h"
@@ -27,7 +28,7 @@ ABPerson readSample(const Bundle &bundle)
     const QString text = QString::fromUtf8(file.readAll());
     QByteArray utf16("\xFF\xFE", 2);
     utf16.append(reinterpret_cast<const char *>(text.utf16()), text.size() * 2);
-    VCardPersonRead read = ABPerson::initWithVCardRepresentation(utf16);
+    VCardPersonRead read = initWithVCardRepresentation(utf16);
     for (const QString &problem : std::as_const(read.diagnostics))
         systemLog(u"%1: %2"_s.arg(file.fileName(), problem));
     return read.person ? std::move(*read.person) : ABPerson(u"vorlin-sample:ABPerson"_s);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/appcontroller.h"
 
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 #include "engine/cardcontext.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"

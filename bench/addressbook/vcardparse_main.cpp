@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reads one address book the way vorlin-export does and prints how many contacts it holds:
 // the parse alone, timed from outside by bench/run.
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 
 #include <QCoreApplication>
 

@@ -6,7 +6,7 @@
 #include "addressbook/abperson.h"
 #include "addressbook/comparators.h"
 #include "addressbook/memorycontactstore.h"
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 
 #include <QFile>
 #include <QTemporaryDir>

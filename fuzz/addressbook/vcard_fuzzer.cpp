@@ -4,7 +4,7 @@
 // address layout over whatever came out.
 #include "addressbook/abperson.h"
 #include "addressbook/groupselection.h"
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 
 #include <QCoreApplication>
 
@@ -32,6 +32,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         for (qsizetype i = 0; addresses && i < addresses->count(); ++i)
             (void)store.formattedAddressFromDictionary(addresses->valueAtIndex(i).toMap());
     }
-    (void)ABPerson::initWithVCardRepresentation(bytes);
+    (void)initWithVCardRepresentation(bytes);
     return 0;
 }

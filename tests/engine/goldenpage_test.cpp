@@ -4,7 +4,7 @@
 #include "engine/pagegenerator.h"
 
 #include "addressbook/groupselection.h"
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 #include "settings/defaultsregistration.h"
 #include "settings/exportsettings.h"
 #include "settings/groupchoice.h"

@@ -6,9 +6,9 @@
 #pragma once
 
 #include "addressbook/abperson.h"
-#include "addressbook/vcarddiagnostics.h"
-#include "addressbook/vcardidentifiers.h"
-#include "addressbook/vcardreader.h"
+#include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardidentifiers.h"
+#include "addressbook/vcard/vcardreader.h"
 
 #include <QList>
 #include <QString>

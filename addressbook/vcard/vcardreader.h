@@ -9,7 +9,7 @@
 //   while (std::optional<VCardCard> card = reader.next()) ...
 #pragma once
 
-#include "addressbook/vcarddiagnostics.h"
+#include "addressbook/vcard/vcarddiagnostics.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcardvalue.h"
+#include "addressbook/vcard/vcardvalue.h"
 
 #include <QStringDecoder>
 

@@ -9,6 +9,9 @@
 //   ContactStoreRead read = readVCardStore(path);
 //   for (const QString &line : read.diagnostics) systemLog(line);
 //   setSharedAddressBook(std::move(read.store));
+//
+//   const VCardPersonRead sample = initWithVCardRepresentation(bytes);
+//   if (sample.person) sample.person->setValue(note, kABNoteProperty);
 #pragma once
 
 #include "addressbook/abperson.h"
@@ -20,6 +23,16 @@
 
 #include <memory>
 #include <optional>
+
+/// A person read from one vCard, with what was wrong with the data.
+struct VCardPersonRead
+{
+    /// The error, when the data holds no person card, is also the last diagnostic.
+    Expected<ABPerson> person;
+    QStringList diagnostics; // "<origin>:<line>: <problem>", one line each
+
+    [[nodiscard]] bool ok() const { return person.has_value(); }
+};
 
 struct ContactStoreRead
 {
@@ -33,6 +46,10 @@ struct ContactStoreRead
 [[nodiscard]] ContactStoreRead readVCardData(const QByteArray &data, const QString &origin);
 /// The first person card of data; origin names it in the diagnostics.
 [[nodiscard]] VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin);
+/// A person on its own (the preview's sample) from the first card of data: UTF-8, or UTF-16 /
+/// UTF-8 with a byte-order mark. The vCard side provides it so that the model never calls
+/// into a reader.
+[[nodiscard]] VCardPersonRead initWithVCardRepresentation(const QByteArray &data);
 
 /// Which address book to open: the one given on the command line, else the stored
 /// preference, else ${XDG_DATA_HOME:-~/.local/share}/contacts when it exists, else none.

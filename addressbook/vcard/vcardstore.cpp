@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcardstore.h"
-#include "addressbook/vcardcontact.h"
-#include "addressbook/vcarddiagnostics.h"
-#include "addressbook/vcardidentifiers.h"
-#include "addressbook/vcardreader.h"
+#include "addressbook/vcard/vcardstore.h"
+#include "addressbook/vcard/vcardcontact.h"
+#include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardidentifiers.h"
+#include "addressbook/vcard/vcardreader.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -277,6 +277,11 @@ VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &orig
         return {std::move(*person), diagnostics.lines()};
     diagnostics.report(u"no person card found"_s);
     return {Unexpected(u"%1: no person card found"_s.arg(origin)), diagnostics.lines()};
+}
+
+VCardPersonRead initWithVCardRepresentation(const QByteArray &data)
+{
+    return readFirstVCardPerson(data, QStringLiteral("vCard data"));
 }
 
 std::optional<QString> addressBookPath(const std::optional<QString> &commandLine,

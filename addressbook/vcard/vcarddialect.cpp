@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcarddialect.h"
+#include "addressbook/vcard/vcarddialect.h"
 
 #include "addressbook/labeltable.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/group.h"
 #include "addressbook/groupselection.h"
-#include "addressbook/vcarddiagnostics.h"
-#include "addressbook/vcardreader.h"
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardreader.h"
+#include "addressbook/vcard/vcardstore.h"
 
 #include "describe.h"
 #include "qtprinters.h"
@@ -385,7 +385,7 @@ TEST(VCardStore, readsOneCardGivenAsUtf16WithAByteOrderMark)
             const char low = char(c.unicode() & 0xFF);
             data.append(littleEndian ? low : high).append(littleEndian ? high : low);
         }
-        const VCardPersonRead read = ABPerson::initWithVCardRepresentation(data);
+        const VCardPersonRead read = initWithVCardRepresentation(data);
         ASSERT_TRUE(read.ok());
         EXPECT_EQ(read.person->valueForProperty(kABLastNameProperty), u"Weiß"_s);
         EXPECT_EQ(read.person->valueForProperty(kABFirstNameProperty), u"Jörg"_s);
@@ -394,14 +394,14 @@ TEST(VCardStore, readsOneCardGivenAsUtf16WithAByteOrderMark)
 
 TEST(VCardStore, givesNoPersonForDataWithoutACard)
 {
-    const VCardPersonRead read = ABPerson::initWithVCardRepresentation("\xEF\xBB\xBF");
+    const VCardPersonRead read = initWithVCardRepresentation("\xEF\xBB\xBF");
     EXPECT_FALSE(read.ok());
     EXPECT_EQ(read.diagnostics, QStringList{u"vCard data: no person card found"_s});
 }
 
 TEST(VCardStore, letsTheSampleBeChanged)
 {
-    VCardPersonRead read = ABPerson::initWithVCardRepresentation(card("FN:A\nNOTE:old"));
+    VCardPersonRead read = initWithVCardRepresentation(card("FN:A\nNOTE:old"));
     ASSERT_TRUE(read.ok());
     read.person->setValue(u"new"_s, kABNoteProperty);
     EXPECT_EQ(read.person->valueForProperty(kABNoteProperty), u"new"_s);

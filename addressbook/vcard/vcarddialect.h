@@ -10,7 +10,7 @@
 
 #include "addressbook/abproperties.h"
 #include "addressbook/contactdate.h"
-#include "addressbook/vcardreader.h"
+#include "addressbook/vcard/vcardreader.h"
 
 #include <QByteArrayView>
 #include <QString>

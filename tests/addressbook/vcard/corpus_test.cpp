@@ -3,7 +3,7 @@
 // every file is read without a crash, and the cards its provenance notes describe come out
 // right. Skips when the corpus is not beside the checkout.
 #include "addressbook/group.h"
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 
 #include "describe.h"
 #include "qtprinters.h"

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcardcontact.h"
+#include "addressbook/vcard/vcardcontact.h"
 #include "addressbook/contactdate.h"
 #include "addressbook/labeltable.h"
-#include "addressbook/vcarddialect.h"
-#include "addressbook/vcardvalue.h"
+#include "addressbook/vcard/vcarddialect.h"
+#include "addressbook/vcard/vcardvalue.h"
 
 #include <QVarLengthArray>
 

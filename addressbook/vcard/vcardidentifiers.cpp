@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcardidentifiers.h"
+#include "addressbook/vcard/vcardidentifiers.h"
 
 #include <QCryptographicHash>
 

@@ -6,7 +6,7 @@
 #include "addressbook/abperson.h"
 #include "addressbook/contactdate.h"
 #include "addressbook/group.h"
-#include "addressbook/vcardstore.h"
+#include "addressbook/vcard/vcardstore.h"
 #include "engine/namerecord.h"
 #include "settings/exportsettings.h"
 
@@ -261,7 +261,7 @@ TEST_P(DataKind, appearsInTheDemo)
 
 TEST_P(DataKind, appearsOnTheSampleWhereThePreviewShowsIt)
 {
-    const VCardPersonRead read = ABPerson::initWithVCardRepresentation(sampleBytes());
+    const VCardPersonRead read = initWithVCardRepresentation(sampleBytes());
     ASSERT_TRUE(read.person);
     EXPECT_EQ(hasValue(*read.person, GetParam().property), GetParam().onSample);
 }
@@ -362,7 +362,7 @@ class Sample : public testing::TestWithParam<SampleEncodingRow>
 TEST_P(Sample, isAPersonWhoseInitialsAreJAndS)
 {
     const VCardPersonRead read
-        = ABPerson::initWithVCardRepresentation(GetParam().encode(sampleBytes()));
+        = initWithVCardRepresentation(GetParam().encode(sampleBytes()));
     EXPECT_EQ(read.diagnostics, QStringList());
     ASSERT_TRUE(read.person);
     EXPECT_TRUE(
@@ -389,7 +389,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Sample, hasAPrimaryPhoneAndTwoAddresses)
 {
-    const VCardPersonRead read = ABPerson::initWithVCardRepresentation(sampleBytes());
+    const VCardPersonRead read = initWithVCardRepresentation(sampleBytes());
     ASSERT_TRUE(read.person);
     const MultiValue phones = read.person->multiValueForProperty(kABPhoneProperty).value();
     EXPECT_GE(phones.count(), 2);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcarddiagnostics.h"
+#include "addressbook/vcard/vcarddiagnostics.h"
 
 using namespace Qt::StringLiterals;
 

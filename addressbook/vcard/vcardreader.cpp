@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcardreader.h"
+#include "addressbook/vcard/vcardreader.h"
 
 #include <cstring>
 #include <utility>

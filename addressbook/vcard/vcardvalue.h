@@ -8,8 +8,8 @@
 // UTF-8 without escapes is never copied.
 #pragma once
 
-#include "addressbook/vcarddiagnostics.h"
-#include "addressbook/vcardreader.h"
+#include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardreader.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
