@@ -36,6 +36,18 @@ QString book(const QList<Contact> &contacts)
     return text;
 }
 
+QList<Contact> greekContacts()
+{
+    return {{u"Παπαδόπουλος"_s, u"Γιώργος"_s, u"Οδός Ερμού 25"_s, u"Αθήνα"_s,
+             u"τηλεφωνήστε μετά το μεσημέρι"_s},
+            {u"Νικολάου"_s, u"Ελένη"_s, u"Λεωφόρος Νίκης 12"_s, u"Θεσσαλονίκη"_s,
+             u"γενέθλια τον Οκτώβριο"_s},
+            {u"Γεωργίου"_s, u"Δημήτρης"_s, u"Οδός Αγίου Νικολάου 8"_s, u"Πάτρα"_s,
+             u"λογιστής, τιμολόγια μέχρι το τέλος του μήνα"_s},
+            {u"Οικονόμου"_s, u"Μαρία"_s, u"Πλατεία Ελευθερίας 3"_s, u"Ηράκλειο"_s,
+             u"οικογενειακός γιατρός, δέχεται την Τρίτη"_s}};
+}
+
 struct LegacyRow : NamedRow
 {
     const char *encoding; // what the file is written in
@@ -101,17 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {u"Kamińska"_s, u"Żaneta"_s, u"Rynek Główny 1"_s, u"Kraków"_s,
                     u"lekarz rodzinny, przyjmuje we wtorki"_s}},
                   u"ISO-8859-2"_s},
-        LegacyRow{"greekInIso88597",
-                  "ISO-8859-7",
-                  {{u"Παπαδόπουλος"_s, u"Γιώργος"_s, u"Οδός Ερμού 25"_s, u"Αθήνα"_s,
-                    u"τηλεφωνήστε μετά το μεσημέρι"_s},
-                   {u"Νικολάου"_s, u"Ελένη"_s, u"Λεωφόρος Νίκης 12"_s, u"Θεσσαλονίκη"_s,
-                    u"γενέθλια τον Οκτώβριο"_s},
-                   {u"Γεωργίου"_s, u"Δημήτρης"_s, u"Οδός Αγίου Νικολάου 8"_s, u"Πάτρα"_s,
-                    u"λογιστής, τιμολόγια μέχρι το τέλος του μήνα"_s},
-                   {u"Οικονόμου"_s, u"Μαρία"_s, u"Πλατεία Ελευθερίας 3"_s, u"Ηράκλειο"_s,
-                    u"οικογενειακός γιατρός, δέχεται την Τρίτη"_s}},
-                  u"ISO-8859-7"_s},
+        LegacyRow{"greekInIso88597", "ISO-8859-7", greekContacts(), u"ISO-8859-7"_s},
         // 表 and ソ end in the byte of a backslash, which must not be read as an escape.
         LegacyRow{
             "japaneseInShiftJis",
@@ -173,6 +175,36 @@ TEST(VCardStore, readsLinesOfADeclaredCharsetEachInTheirOwn)
     ASSERT_EQ(read.store->people().size(), 1);
     EXPECT_EQ(read.store->people()[0]->valueForProperty(kABLastNameProperty), u"Віталій"_s);
     EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+}
+
+// A UTF-8 file with one stray byte stays UTF-8: only that line is read in another set. A
+// fold in the middle of a character does not make a line any less UTF-8.
+TEST(VCardStore, leavesTheUtf8LinesOfAFileAlone)
+{
+    const QByteArray data = "BEGIN:VCARD\r\nN:Παπαδόπουλος;Γιώργος\r\nORG:\xce\r\n \xb1\r\n"
+                            "NOTE:\xa7 5\r\nEND:VCARD\r\n";
+    const ContactStoreRead read = readVCardData(data, u"old.vcf"_s);
+    ASSERT_EQ(read.store->people().size(), 1);
+    const ABPerson &person = *read.store->people()[0];
+    EXPECT_EQ(person.valueForProperty(kABLastNameProperty), u"Παπαδόπουλος"_s);
+    EXPECT_EQ(person.valueForProperty(kABOrganizationProperty), u"α"_s);
+    EXPECT_EQ(person.valueForProperty(kABNoteProperty), u"§ 5"_s);
+    EXPECT_EQ(read.diagnostics.size(), 1) << read.diagnostics.join(u'\n').toStdString();
+}
+
+// A line that names its set keeps it, and takes no part in the guess for the others.
+TEST(VCardStore, guessesTheUndeclaredLinesBesideOnesThatNameTheirSet)
+{
+    const QByteArray name = QStringEncoder("windows-1251").encode(u"Віталій"_s);
+    const QByteArray declared
+        = "BEGIN:VCARD\r\nN:A\r\nNOTE;CHARSET=windows-1251:" + name + "\r\nEND:VCARD\r\n";
+    const QByteArray greek = QStringEncoder("ISO-8859-7").encode(book(greekContacts()));
+    const ContactStoreRead read = readVCardData(declared + greek, u"old.vcf"_s);
+    ASSERT_EQ(read.store->people().size(), 5);
+    EXPECT_EQ(read.store->people()[0]->valueForProperty(kABNoteProperty), u"Віталій"_s);
+    EXPECT_EQ(read.store->people()[1]->valueForProperty(kABLastNameProperty),
+              greekContacts()[0].family);
+    EXPECT_EQ(read.diagnostics.size(), 1) << read.diagnostics.join(u'\n').toStdString();
 }
 
 } // namespace
