@@ -81,6 +81,10 @@ std::optional<ContactStoreRead> ExportCommand::readAddressBook(const ExportOptio
         return std::nullopt;
     }
     ContactStoreRead read = readVCardStore(*path);
+    if (!read.pathError.isEmpty()) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(read.pathError));
+        return std::nullopt;
+    }
     for (const QString &problem : read.diagnostics)
         print(m_err, u"vorlin-export: warning: %1\n"_s.arg(problem));
     return read;

@@ -6,6 +6,10 @@
 #include "qtprinters.h"
 #include "rowname.h"
 
+#include <QStringEncoder>
+
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -107,6 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {u"--address-book"_s, u"nope.vcf"_s},
                   2,
                   u"nope.vcf: no such file or folder"_s},
+        StatusRow{"addressBookIsADevice",
+                  {u"--address-book"_s, u"/dev/zero"_s},
+                  2,
+                  u"vorlin-export: /dev/zero: not a regular file but a device; not read"_s},
         StatusRow{"unknownOption", {u"--colour"_s}, 2, u"colour"_s},
         StatusRow{"strayArgument", {u"extra"_s}, 2, u"extra"_s},
         StatusRow{"paperWithoutPdf", {u"--paper"_s, u"a4"_s}, 2, u"--paper goes"_s},
@@ -124,6 +132,41 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   u"one of the two"_s}),
     RowName());
+
+TEST_F(VorlinExport, namedPipeIsRefusedAndSkippedInAFolder)
+{
+    write(u"book/a.vcf"_s, twoCards);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath(u"book/pipe.vcf"_s)).constData(), 0600), 0);
+    const Outcome named
+        = run({u"--address-book"_s, u"book/pipe.vcf"_s, u"--output"_s, u"a.html"_s});
+    EXPECT_EQ(named.status, 2);
+    EXPECT_EQ(named.err,
+              u"vorlin-export: book/pipe.vcf: not a regular file but a named pipe; "
+              "not read\n"_s);
+    const Outcome folder
+        = run({u"--address-book"_s, u"book"_s, u"--output"_s, u"a.html"_s, u"--quiet"_s});
+    EXPECT_EQ(folder.status, 0);
+    EXPECT_TRUE(folder.err.contains(
+        u"vorlin-export: warning: book/pipe.vcf: not a regular file but a named pipe; not read\n"_s))
+        << folder.err.toStdString();
+    EXPECT_TRUE(read(u"a.html"_s).contains(u"addressbook:bo:ABPerson"_s));
+}
+
+TEST_F(VorlinExport, undeclaredLegacyCharsetIsNamedAndRead)
+{
+    const QString text
+        = u"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Петренко;Віталій;;;\r\n"
+          "ADR:;;вулиця Хрещатик, 22;Київ;;01001;Україна\r\n"
+          "NOTE:подзвонити після обіду, день народження у вересні\r\nEND:VCARD\r\n"_s;
+    write(u"book.vcf"_s, QStringEncoder("windows-1251").encode(text));
+    const Outcome result
+        = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s, u"--quiet"_s});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.err.contains(
+        u"book.vcf: text is not UTF-8 and names no character set; read as windows-1251"_s))
+        << result.err.toStdString();
+    EXPECT_TRUE(read(u"a.html"_s).contains(u"Віталій"_s));
+}
 
 TEST_F(VorlinExport, previewHtmlPrintsThePreviewAndWritesNothing)
 {
