@@ -124,6 +124,7 @@ QStringList filesBelow(const QString &folder)
     return files;
 }
 
+// The sample contact's own web page is linked as it is written, and nothing is written.
 TEST(Preview, writesNoFileAtAll)
 {
     const QTemporaryDir home;
@@ -131,7 +132,8 @@ TEST(Preview, writesNoFileAtAll)
     const QStringList before = filesBelow(home.path());
     const Outcome result = runExport(home.path(), {u"--preview-html"_s});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
-    EXPECT_TRUE(result.out.contains(u"<div class=\"card\""_s));
+    EXPECT_TRUE(result.out.contains(u"<a href=\"https://juliettesommer.example\">"_s))
+        << result.out.toStdString();
     EXPECT_EQ(filesBelow(home.path()), before);
 }
 
