@@ -15,6 +15,7 @@
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspaths.h"
+#include "util/controlcharacters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -188,7 +189,9 @@ void ExportCommand::refreshGroups(const ContactStore &addressBook)
 
 void ExportCommand::print(std::FILE *stream, const QString &text) const
 {
-    const QByteArray bytes = text.toUtf8();
+    // Messages name contact values and file names, and a terminal would obey their control
+    // characters; the page or preview on standard output is another program's input.
+    const QByteArray bytes = (stream == m_err ? visibleControls(text) : text).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
 }
