@@ -14,7 +14,7 @@ namespace {
 
 QString takeMessage(GError *error)
 {
-    const QString message = error ? QString::fromUtf8(error->message) : u"no error given"_s;
+    QString message = error ? QString::fromUtf8(error->message) : u"no error given"_s;
     g_clear_error(&error);
     return message;
 }
