@@ -138,8 +138,9 @@ Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
         card.vcard = QByteArray(text);
         g_free(text);
         cards.append(std::move(card));
+        g_object_unref(contact); // the text is all that is kept: memory goes as it is read
     }
-    g_slist_free_full(contacts, g_object_unref);
+    g_slist_free(contacts);
     return cards;
 }
 

@@ -41,6 +41,17 @@ Expected<ContactStoreRead> readBook(EdsConnection &connection, const QString &so
     return read;
 }
 
+void countContacts(EdsConnection &connection, const QString &uid, EdsAddressBook &book)
+{
+    const Expected<GObjectPtr<EBookClient>> client = connection.connect(uid);
+    const Expected<qsizetype> count = client ? connection.count(client->get())
+                                             : Expected<qsizetype>(Unexpected(client.error()));
+    if (count)
+        book.contacts = *count;
+    else
+        book.problem = count.error();
+}
+
 } // namespace
 
 Expected<ContactStoreRead> readEdsStore(const QString &sourceUid)
@@ -54,7 +65,7 @@ Expected<ContactStoreRead> readEdsStore(const QString &sourceUid)
     return read;
 }
 
-Expected<QList<EdsAddressBook>> listEdsAddressBooks()
+Expected<QList<EdsAddressBook>> listEdsAddressBooks(ContactCounts counts)
 {
     Expected<std::unique_ptr<EdsConnection>> connection = EdsConnection::open();
     if (!connection)
@@ -62,13 +73,8 @@ Expected<QList<EdsAddressBook>> listEdsAddressBooks()
     QList<EdsAddressBook> books;
     for (const EdsConnection::Source &source : (*connection)->addressBooks()) {
         EdsAddressBook book{bookName(source.uid), source.displayName, -1, {}, source.isDefault};
-        const Expected<GObjectPtr<EBookClient>> client = (*connection)->connect(source.uid);
-        const Expected<qsizetype> count = client ? (*connection)->count(client->get())
-                                                 : Expected<qsizetype>(Unexpected(client.error()));
-        if (count)
-            book.contacts = *count;
-        else
-            book.problem = count.error();
+        if (counts == ContactCounts::Count)
+            countContacts(**connection, source.uid, book);
         books.append(std::move(book));
     }
     return books;
