@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -201,7 +202,8 @@ TEST(EdsStore, namesTheBooksThereAreForAnUnknownUid)
     ASSERT_FALSE(read);
     EXPECT_TRUE(read.error().startsWith(u"eds:no-such-book: no such address book"_s))
         << read.error().toStdString();
-    EXPECT_TRUE(read.error().contains(u"eds:system-address-book (Personal)"_s))
+    // The built-in book's display name follows the locale.
+    EXPECT_TRUE(read.error().contains(u"eds:system-address-book ("_s))
         << read.error().toStdString();
 }
 
@@ -214,8 +216,10 @@ TEST(EdsStore, listsTheBooksWithTheirContacts)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(book.name() + u"\tTwo Friends\t2 contacts\n"_s))
         << run.out.toStdString();
-    EXPECT_TRUE(run.out.contains(u"eds:system-address-book\tPersonal\t0 contacts\tdefault\n"_s))
-        << run.out.toStdString();
+    static const QRegularExpression builtIn(
+        u"^eds:system-address-book\t[^\t]+\t0 contacts\tdefault$"_s,
+        QRegularExpression::MultilineOption);
+    EXPECT_TRUE(builtIn.match(run.out).hasMatch()) << run.out.toStdString();
 }
 
 // Without a reachable session bus (no server at all) the export stops at once, as for a
