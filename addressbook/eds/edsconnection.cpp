@@ -31,18 +31,36 @@ Unexpected<QString> EdsConnection::failure(const QString &what, GError *error)
         u"%1: %2"_s.arg(what, owned ? QString::fromUtf8(owned->message) : u"unknown error"_s));
 }
 
+Expected<GObjectPtr<GAsyncResult>> EdsConnection::call(const GLibWait::Start &start,
+                                                       std::chrono::seconds limit)
+{
+    GObjectPtr<GAsyncResult> result = m_wait.await(start, limit);
+    if (!result)
+        return Unexpected(timedOut(limit));
+    return result;
+}
+
+Expected<GObjectPtr<GAsyncResult>> EdsConnection::query(EBookClient *book, BookQuery start)
+{
+    const QByteArray sexp = everyContactQuery();
+    return call(
+        [book, start, &sexp](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
+            start(book, sexp.constData(), cancellable, done, data);
+        },
+        kReadWait);
+}
+
 Expected<std::unique_ptr<EdsConnection>> EdsConnection::open()
 {
     std::unique_ptr<EdsConnection> connection(new EdsConnection);
-    const GObjectPtr<GAsyncResult> result = connection->m_wait.await(
-        [](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
-            e_source_registry_new(cancellable, done, data);
-        },
-        kServerWait);
+    const Expected<GObjectPtr<GAsyncResult>> result
+        = connection->call([](GCancellable *cancellable, GAsyncReadyCallback done,
+                              gpointer data) { e_source_registry_new(cancellable, done, data); },
+                           kServerWait);
     if (!result)
-        return Unexpected(timedOut(kServerWait));
+        return Unexpected(result.error());
     GError *error = nullptr;
-    connection->m_registry.reset(e_source_registry_new_finish(result.get(), &error));
+    connection->m_registry.reset(e_source_registry_new_finish(result->get(), &error));
     if (!connection->m_registry)
         return failure(u"the desktop's address-book server cannot be reached"_s, error);
     return connection;
@@ -93,52 +111,51 @@ Expected<GObjectPtr<EBookClient>> EdsConnection::connect(const QString &uid)
     ESource *book = found->get();
     // No wait for the book to be "connected": that matters to remote books only, and it
     // would delay every local one.
-    const GObjectPtr<GAsyncResult> result = m_wait.await(
+    const Expected<GObjectPtr<GAsyncResult>> result = call(
         [book](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
             e_book_client_connect(book, guint32(-1), cancellable, done, data);
         },
         kServerWait);
     if (!result)
-        return Unexpected(timedOut(kServerWait));
+        return Unexpected(result.error());
     GError *error = nullptr;
     GObjectPtr<EBookClient> client(
-        E_BOOK_CLIENT(e_book_client_connect_finish(result.get(), &error)));
+        E_BOOK_CLIENT(e_book_client_connect_finish(result->get(), &error)));
     if (!client)
         return failure(u"the address book cannot be opened"_s, error);
     return client;
 }
 
+EdsConnection::Card EdsConnection::cardOf(EContact *contact)
+{
+    Card card;
+    card.uid
+        = QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_UID)));
+    GError *photoError = nullptr;
+    if (!e_contact_inline_local_photos(contact, &photoError)) {
+        card.problem = u"picture left out: %1"_s.arg(QString::fromUtf8(photoError->message));
+        g_error_free(photoError);
+    }
+    gchar *text = e_vcard_to_string(E_VCARD(contact), EVC_FORMAT_VCARD_30);
+    card.vcard = QByteArray(text);
+    g_free(text);
+    return card;
+}
+
 Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
 {
-    const QByteArray query = everyContactQuery();
-    const GObjectPtr<GAsyncResult> result = m_wait.await(
-        [book, &query](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
-            e_book_client_get_contacts(book, query.constData(), cancellable, done, data);
-        },
-        kReadWait);
+    const Expected<GObjectPtr<GAsyncResult>> result = query(book, &e_book_client_get_contacts);
     if (!result)
-        return Unexpected(timedOut(kReadWait));
+        return Unexpected(result.error());
     GSList *contacts = nullptr;
     GError *error = nullptr;
-    if (!e_book_client_get_contacts_finish(book, result.get(), &contacts, &error))
+    if (!e_book_client_get_contacts_finish(book, result->get(), &contacts, &error))
         return failure(u"the contacts cannot be read"_s, error);
     QList<Card> cards;
     cards.reserve(qsizetype(g_slist_length(contacts)));
     for (GSList *item = contacts; item; item = item->next) {
-        EContact *contact = E_CONTACT(item->data);
-        Card card;
-        card.uid = QString::fromUtf8(
-            static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_UID)));
-        GError *photoError = nullptr;
-        if (!e_contact_inline_local_photos(contact, &photoError)) {
-            card.problem = u"picture left out: %1"_s.arg(QString::fromUtf8(photoError->message));
-            g_error_free(photoError);
-        }
-        gchar *text = e_vcard_to_string(E_VCARD(contact), EVC_FORMAT_VCARD_30);
-        card.vcard = QByteArray(text);
-        g_free(text);
-        cards.append(std::move(card));
-        g_object_unref(contact); // the text is all that is kept: memory goes as it is read
+        cards.append(cardOf(E_CONTACT(item->data)));
+        g_object_unref(item->data); // the text is all that is kept: memory goes as it is read
     }
     g_slist_free(contacts);
     return cards;
@@ -146,17 +163,12 @@ Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
 
 Expected<qsizetype> EdsConnection::count(EBookClient *book)
 {
-    const QByteArray query = everyContactQuery();
-    const GObjectPtr<GAsyncResult> result = m_wait.await(
-        [book, &query](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
-            e_book_client_get_contacts_uids(book, query.constData(), cancellable, done, data);
-        },
-        kReadWait);
+    const Expected<GObjectPtr<GAsyncResult>> result = query(book, &e_book_client_get_contacts_uids);
     if (!result)
-        return Unexpected(timedOut(kReadWait));
+        return Unexpected(result.error());
     GSList *uids = nullptr;
     GError *error = nullptr;
-    if (!e_book_client_get_contacts_uids_finish(book, result.get(), &uids, &error))
+    if (!e_book_client_get_contacts_uids_finish(book, result->get(), &uids, &error))
         return failure(u"the contacts cannot be counted"_s, error);
     const qsizetype count = qsizetype(g_slist_length(uids));
     g_slist_free_full(uids, g_free);

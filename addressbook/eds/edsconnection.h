@@ -56,6 +56,15 @@ public:
 private:
     EdsConnection() = default;
 
+    using BookQuery
+        = void (*)(EBookClient *, const gchar *, GCancellable *, GAsyncReadyCallback, gpointer);
+
+    /// The result of the call, or an error when it took longer than limit.
+    [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> call(const GLibWait::Start &start,
+                                                          std::chrono::seconds limit);
+    /// A query over every contact of the book.
+    [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> query(EBookClient *book, BookQuery start);
+    [[nodiscard]] static Card cardOf(EContact *contact);
     [[nodiscard]] Expected<GObjectPtr<ESource>> source(const QString &uid) const;
     [[nodiscard]] static QString knownUids(const QList<Source> &sources);
     [[nodiscard]] static Unexpected<QString> failure(const QString &what, GError *error);

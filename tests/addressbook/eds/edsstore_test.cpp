@@ -8,6 +8,7 @@
 #include "addressbook/eds/edsstore.h"
 #include "addressbook/group.h"
 #include "addressbook/multivalue.h"
+#include "cli/exportprocess.h"
 #include "describe.h"
 #include "qtprinters.h"
 #include "scratchaddressbook.h"
@@ -68,30 +69,6 @@ QStringList firstNames(const QList<const ABPerson *> &people)
     return names;
 }
 
-struct ExportRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ExportRun runExport(const QString &home, const QStringList &arguments,
-                    const QProcessEnvironment &environment
-                    = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    QProcessEnvironment full = environment;
-    full.insert(u"XDG_CONFIG_HOME"_s, home + u"/config"_s);
-    full.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
-    process.setProcessEnvironment(full);
-    process.setWorkingDirectory(home);
-    process.start(QString::fromUtf8(VORLIN_EXPORT_PROGRAM), arguments);
-    process.waitForFinished(120'000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
-}
-
 QStringList warnings(const QString &err)
 {
     return err.split(u'\n').filter(u"warning"_s);
@@ -116,11 +93,11 @@ TEST(EdsStore, givesTheSamePageAsTheVCardFile)
     ASSERT_EQ(book.add(cards).size(), cards.size());
 
     QTemporaryDir home;
-    const ExportRun fromFile = runExport(
+    const Outcome fromFile = runExport(
         home.path(), {u"--quiet"_s, u"--address-book"_s, demo, u"--output"_s, u"file/page.html"_s});
     ASSERT_EQ(fromFile.status, 0) << fromFile.err.toStdString();
-    QDir(home.path() + u"/config"_s).removeRecursively(); // the same first run for both
-    const ExportRun fromServer = runExport(
+    QDir(home.filePath(u".config"_s)).removeRecursively(); // the same first run for both
+    const Outcome fromServer = runExport(
         home.path(),
         {u"--quiet"_s, u"--address-book"_s, book.name(), u"--output"_s, u"eds/page.html"_s});
     ASSERT_EQ(fromServer.status, 0) << fromServer.err.toStdString();
@@ -212,7 +189,7 @@ TEST(EdsStore, listsTheBooksWithTheirContacts)
     ScratchAddressBook book(u"Two Friends"_s);
     book.add({card("N:;Gil;;;"), card("N:;Hal;;;")});
     QTemporaryDir home;
-    const ExportRun run = runExport(home.path(), {u"--list-address-books"_s});
+    const Outcome run = runExport(home.path(), {u"--list-address-books"_s});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(book.name() + u"\tTwo Friends\t2 contacts\n"_s))
         << run.out.toStdString();
@@ -227,11 +204,11 @@ TEST(EdsStore, listsTheBooksWithTheirContacts)
 TEST(EdsStore, failsSoonWithoutAServer)
 {
     QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    QProcessEnvironment environment;
     environment.insert(u"DBUS_SESSION_BUS_ADDRESS"_s, u"unix:path="_s + home.filePath(u"no-bus"_s));
     QElapsedTimer clock;
     clock.start();
-    const ExportRun run = runExport(home.path(), {u"--address-book"_s, u"eds:"_s}, environment);
+    const Outcome run = runExport(home.path(), {u"--address-book"_s, u"eds:"_s}, environment);
     EXPECT_EQ(run.status, 2);
     EXPECT_TRUE(run.err.contains(u"vorlin-export: eds: (the desktop's default address book): "
                                  "the desktop's address-book server cannot be reached: "_s))
