@@ -28,8 +28,9 @@ GLibWait::GLibWait()
 
 GLibWait::~GLibWait()
 {
-    // Lets what the finished calls left behind (idle callbacks, unrefs) run before it goes.
-    while (g_main_context_iteration(m_context, FALSE)) {}
+    // Lets what the finished calls left behind (idle callbacks, unrefs) run before it goes;
+    // bounded, should something keep scheduling itself.
+    for (int round = 0; round < 1000 && g_main_context_iteration(m_context, FALSE); ++round) {}
     g_main_context_pop_thread_default(m_context);
     g_main_context_unref(m_context);
 }

@@ -15,10 +15,12 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -171,6 +173,24 @@ TEST(EdsStore, readsDatesPicturesAndMessaging)
     EXPECT_EQ(dan->imageData(), QByteArray("\x89PNG\r\n\x1a\ninline", 14));
     EXPECT_EQ(eve->imageData(), picture);
     EXPECT_FALSE(fay->imageData()); // a network address is never fetched
+}
+
+// The window reads from a slot, inside Qt's event loop (GLib's default context); the store's
+// own context must not wait on that one.
+TEST(EdsStore, readsFromInsideQtsEventLoop)
+{
+    ScratchAddressBook book(u"In a slot"_s);
+    book.add({card("N:;Ida;;;")});
+    QEventLoop loop;
+    qsizetype people = -1;
+    QTimer::singleShot(0, &loop, [&] {
+        const Expected<ContactStoreRead> read = readEdsStore(book.uid());
+        people = read ? read->store->people().size() : -2;
+        loop.quit();
+    });
+    QTimer::singleShot(60'000, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(people, 1);
 }
 
 TEST(EdsStore, namesTheBooksThereAreForAnUnknownUid)
