@@ -175,6 +175,23 @@ TEST(EdsStore, readsDatesPicturesAndMessaging)
     EXPECT_FALSE(fay->imageData()); // a network address is never fetched
 }
 
+// Each problem names the book and the contact; the contact and the others are still read.
+TEST(EdsStore, namesTheContactOfEachProblem)
+{
+    ScratchAddressBook book(u"Problems"_s);
+    book.add(
+        {card("UID:gus\nN:;Gus;;;\nBDAY:sometime\nPHOTO;VALUE=uri:file:///nonexistent/gus.png"),
+         card("UID:hal\nN:;Hal;;;")});
+    const ContactStoreRead read = readBook(book);
+    EXPECT_EQ(firstNames(read.store->people()), (QStringList{u"Gus"_s, u"Hal"_s}));
+    const QString gus = book.name() + u"/gus"_s;
+    ASSERT_EQ(read.diagnostics.size(), 2) << read.diagnostics.join(u'\n').toStdString();
+    EXPECT_TRUE(read.diagnostics[0].startsWith(gus + u": picture left out: "_s))
+        << read.diagnostics[0].toStdString();
+    static const QRegularExpression date(u"^eds:[^:]+/gus:\\d+: \"sometime\" is not a date"_s);
+    EXPECT_TRUE(date.match(read.diagnostics[1]).hasMatch()) << read.diagnostics[1].toStdString();
+}
+
 // The window reads from a slot, inside Qt's event loop (GLib's default context); the store's
 // own context must not wait on that one.
 TEST(EdsStore, readsFromInsideQtsEventLoop)
