@@ -299,9 +299,9 @@ void ContactBuilder::readPicture(const VCardProperty &property, QByteArray &targ
 }
 
 // A contact list of the desktop's address-book server names its members by their UID in a
-// parameter of an e-mail line, and a nested list by its UID on a list line. The members of a
-// nested list are copied into the outer list marked with that list's UID; they belong to the
-// nested list, which is read from its own card.
+// parameter of an e-mail line, and a nested list by its UID on a list line. Each line names
+// the list it belongs to: none or "0" is this list, the UID of a nested list marks a copy of
+// that list's members, which are read from its own card.
 void ContactBuilder::readListMember(const VCardProperty &property)
 {
     std::optional<QByteArrayView> uid = property.parameter("X-EVOLUTION-CONTACT-LIST-UID");
@@ -310,7 +310,7 @@ void ContactBuilder::readListMember(const VCardProperty &property)
     if (!m_group || !uid || uid->trimmed().isEmpty())
         return;
     const std::optional<QByteArrayView> parent = property.parameter("X-EVOLUTION-PARENT-UID");
-    if (parent
+    if (parent && parent->trimmed() != "0"
         && VCardIdentifiers::reference(QString::fromUtf8(*parent))
             != VCardIdentifiers::reference(m_uid))
         return;

@@ -113,8 +113,9 @@ TEST(EdsStore, givesTheSamePageAsTheVCardFile)
     EXPECT_EQ(QDir(home.filePath(u"eds/images"_s)).entryList(QDir::Files), pictures);
 }
 
-// A contact list names its members by UID in e-mail lines; a nested list is a list line, and
-// its members are repeated in the outer list marked with the nested list's UID.
+// A contact list names its members by UID in e-mail lines, marked as the list's own (parent
+// "0") or not marked; a nested list is a list line, and its members are repeated in the outer
+// list marked with the nested list's UID.
 TEST(EdsStore, readsContactListsAsNestedGroups)
 {
     ScratchAddressBook book(u"Lists"_s);
@@ -125,7 +126,7 @@ TEST(EdsStore, readsContactListsAsNestedGroups)
         card("UID:inner\nFN:Inner\nN:;Inner;;;\nX-EVOLUTION-LIST:TRUE\n"
              "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=bob;X-EVOLUTION-DEST-EMAIL-NUM=0:bob@example.org"),
         card("UID:outer\nFN:Outer\nN:;Outer;;;\nX-EVOLUTION-LIST:TRUE\n"
-             "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=ann;X-EVOLUTION-DEST-EMAIL-NUM=0:ann@example.org\n"
+             "EMAIL;X-EVOLUTION-PARENT-UID=0;X-EVOLUTION-DEST-CONTACT-UID=ann:ann@example.org\n"
              "EMAIL:someone@example.org\n"
              "X-EVOLUTION-CONTACT-LIST-INFO;X-EVOLUTION-CONTACT-LIST-UID=inner:Inner\n"
              "EMAIL;X-EVOLUTION-PARENT-UID=inner;X-EVOLUTION-DEST-CONTACT-UID=bob:bob@example.org"),

@@ -420,7 +420,8 @@ TEST(VCardStore, readsTheServersContactListsAcrossSources)
         {card("UID:team\nFN:Team\nX-EVOLUTION-LIST:TRUE\n"
               "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=ann:ann@example.org\n"
               "EMAIL:not-a-card@example.org\n"
-              "X-EVOLUTION-CONTACT-LIST-INFO;X-EVOLUTION-CONTACT-LIST-UID=sub:Sub\n"
+              "X-EVOLUTION-CONTACT-LIST-INFO;X-EVOLUTION-PARENT-UID=0;"
+              "X-EVOLUTION-CONTACT-LIST-UID=sub:Sub\n"
               "EMAIL;X-EVOLUTION-PARENT-UID=sub;X-EVOLUTION-DEST-CONTACT-UID=bob:b@example.org\n"
               "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=gone:gone@example.org")
              + card("UID:sub\nFN:Sub\nX-EVOLUTION-LIST:TRUE\n"
