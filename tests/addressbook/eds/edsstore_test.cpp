@@ -252,6 +252,11 @@ TEST(EdsStore, failsSoonWithoutAServer)
                                  "the desktop's address-book server cannot be reached: "_s))
         << run.err.toStdString();
     EXPECT_LT(clock.elapsed(), 30'000);
+
+    const Outcome listing = runExport(home.path(), {u"--list-address-books"_s}, environment);
+    EXPECT_EQ(listing.status, 2); // nothing to list
+    EXPECT_TRUE(listing.out.isEmpty()) << listing.out.toStdString();
+    EXPECT_TRUE(listing.err.contains(u"server cannot be reached"_s)) << listing.err.toStdString();
 }
 
 TEST(AddressBookName, tellsDesktopBooksFromPaths)
