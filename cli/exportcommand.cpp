@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/exportcommand.h"
 
+#include "addressbook/eds/addressbookname.h"
+#include "addressbook/eds/edsstore.h"
 #include "addressbook/groupselection.h"
 #include "addressbook/memorycontactstore.h"
 #include "addressbook/vcard/vcardstore.h"
@@ -55,6 +57,8 @@ int ExportCommand::run(const ExportOptions &options)
 {
     if (options.previewHtml)
         return printPreview();
+    if (options.listAddressBooks)
+        return listAddressBooks(options);
     const std::optional<ContactStoreRead> read = readAddressBook(options);
     if (!read)
         return ExportExit::unusableInput;
@@ -64,31 +68,54 @@ int ExportCommand::run(const ExportOptions &options)
 
 std::optional<ContactStoreRead> ExportCommand::readAddressBook(const ExportOptions &options) const
 {
-    const QString stored = m_store.objectForKey(SettingsKeys::addressBookPath).toString();
-    const std::optional<QString> path = addressBookPath(
-        options.addressBook, stored.isEmpty() ? std::nullopt : std::optional(expandedHome(stored)));
-    if (!path) {
+    const std::optional<QString> name = chooseAddressBookName(
+        options.addressBook, m_store.objectForKey(SettingsKeys::addressBookPath).toString());
+    if (!name) {
         print(m_err,
               u"vorlin-export: no address book to read. Name one with --address-book PATH "
-              "(a .vcf file or a folder of them), or store its path as the preference "
-              "\"addressBookPath\".\n"_s);
+              "(a .vcf file or a folder of them, or eds: for the desktop's address book), or "
+              "store it as the preference \"addressBookPath\".\n"_s);
         return std::nullopt;
     }
-    const QFileInfo source(*path);
-    if (!source.exists() || !source.isReadable()) {
-        print(m_err,
-              u"vorlin-export: %1: %2\n"_s.arg(
-                  *path, source.exists() ? u"cannot be read"_s : u"no such file or folder"_s));
+    Expected<ContactStoreRead> read = openAddressBook(*name);
+    if (!read) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(read.error()));
         return std::nullopt;
     }
-    ContactStoreRead read = readVCardStore(*path);
-    if (!read.pathError.isEmpty()) {
-        print(m_err, u"vorlin-export: %1\n"_s.arg(read.pathError));
-        return std::nullopt;
-    }
-    for (const QString &problem : read.diagnostics)
+    for (const QString &problem : read->diagnostics)
         print(m_err, u"vorlin-export: warning: %1\n"_s.arg(problem));
-    return read;
+    return std::move(*read);
+}
+
+// One line per address book: the name to pass, what it is, how many contacts, and which one
+// the desktop takes by default. The vCard location comes first when the lookup order has one.
+int ExportCommand::listAddressBooks(const ExportOptions &options) const
+{
+    const std::optional<QString> name = chooseAddressBookName(
+        options.addressBook, m_store.objectForKey(SettingsKeys::addressBookPath).toString());
+    bool listed = false;
+    if (name && !isDesktopAddressBookName(*name) && QFileInfo::exists(*name)) {
+        const ContactStoreRead read = readVCardStore(*name);
+        print(m_out,
+              u"%1\tvCard\t%2 contacts\n"_s.arg(canonicalAddressBookName(*name))
+                  .arg(read.store->people().size()));
+        listed = true;
+    }
+    const Expected<QList<EdsAddressBook>> books = listEdsAddressBooks();
+    if (!books) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(books.error()));
+        return listed ? ExportExit::success : ExportExit::unusableInput;
+    }
+    for (const EdsAddressBook &book : *books) {
+        const QString count
+            = book.contacts >= 0 ? u"%1 contacts"_s.arg(book.contacts) : u"? contacts"_s;
+        print(m_out,
+              u"%1\t%2\t%3%4\n"_s.arg(book.name, book.displayName, count,
+                                      book.isDefault ? u"\tdefault"_s : QString()));
+        if (!book.problem.isEmpty())
+            print(m_err, u"vorlin-export: %1: %2\n"_s.arg(book.name, book.problem));
+    }
+    return ExportExit::success;
 }
 
 int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptions &options)

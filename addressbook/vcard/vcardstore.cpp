@@ -233,6 +233,14 @@ ContactStoreRead readVCardData(const QByteArray &data, const QString &origin)
     return builder.finish();
 }
 
+ContactStoreRead readVCardSources(const QList<VCardSource> &sources)
+{
+    StoreBuilder builder;
+    for (const VCardSource &source : sources)
+        builder.readData(source.data, source.origin);
+    return builder.finish();
+}
+
 VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin)
 {
     VCardDiagnostics diagnostics(origin);

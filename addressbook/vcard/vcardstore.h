@@ -18,6 +18,7 @@
 #include "addressbook/memorycontactstore.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -47,6 +48,14 @@ struct ContactStoreRead
 [[nodiscard]] ContactStoreRead readVCardStore(const QString &path);
 /// Reads the bytes of one file; origin names it in the diagnostics.
 [[nodiscard]] ContactStoreRead readVCardData(const QByteArray &data, const QString &origin);
+/// One text of cards and the name its diagnostics give it.
+struct VCardSource
+{
+    QByteArray data;
+    QString origin;
+};
+/// Reads several texts into one store, so that groups in one refer to cards in another.
+[[nodiscard]] ContactStoreRead readVCardSources(const QList<VCardSource> &sources);
 /// The first person card of data; origin names it in the diagnostics.
 [[nodiscard]] VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin);
 /// A person on its own (the preview's sample) from the first card of data: UTF-8, or UTF-16 /

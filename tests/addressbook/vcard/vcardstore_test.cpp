@@ -436,3 +436,33 @@ TEST(VCardStore, letsTheSampleBeChanged)
 }
 
 } // namespace
+
+// The desktop address-book server's lists, as its .vcf exports hold them: the members by UID
+// on e-mail lines, a nested list's members marked with that list's UID.
+TEST(VCardStore, readsTheServersContactListsAcrossSources)
+{
+    const ContactStoreRead read = readVCardSources({
+        {card("UID:ann\nN:;Ann;;;") + card("UID:bob\nN:;Bob;;;"), u"people"_s},
+        {card("UID:team\nFN:Team\nX-EVOLUTION-LIST:TRUE\n"
+              "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=ann:ann@example.org\n"
+              "EMAIL:not-a-card@example.org\n"
+              "X-EVOLUTION-CONTACT-LIST-INFO;X-EVOLUTION-PARENT-UID=0;"
+              "X-EVOLUTION-CONTACT-LIST-UID=sub:Sub\n"
+              "EMAIL;X-EVOLUTION-PARENT-UID=sub;X-EVOLUTION-DEST-CONTACT-UID=bob:b@example.org\n"
+              "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=gone:gone@example.org")
+             + card("UID:sub\nFN:Sub\nX-EVOLUTION-LIST:TRUE\n"
+                    "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=bob:b@example.org"),
+         u"lists"_s},
+    });
+    EXPECT_EQ(lastNames(read.store->people()).size(), 2);
+    const Group *team = groupFromName(*read.store, u"Team"_s);
+    const Group *sub = groupFromName(*read.store, u"Sub"_s);
+    ASSERT_TRUE(team && sub);
+    ASSERT_EQ(team->members().size(), 1);
+    EXPECT_EQ(team->members().constFirst()->stringForProperty(kABFirstNameProperty), u"Ann"_s);
+    EXPECT_EQ(team->subgroups(), QList<const Group *>{sub});
+    ASSERT_EQ(sub->members().size(), 1);
+    EXPECT_EQ(sub->members().constFirst()->stringForProperty(kABFirstNameProperty), u"Bob"_s);
+    EXPECT_EQ(read.diagnostics,
+              QStringList{u"lists:10: member \"gone\" is no card of the address book; ignored"_s});
+}
