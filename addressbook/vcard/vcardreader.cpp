@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardreader.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -114,13 +115,40 @@ std::optional<VCardProperty> parseProperty(QByteArrayView line, qsizetype number
     return property;
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+// Blanks before BEGIN or END are taken for nothing, not for a fold or stray text.
 bool isCardBoundary(QByteArrayView line, QByteArrayView keyword)
 {
-    if (line.isEmpty() || upper(line[0]) != keyword[0])
+    qsizetype first = 0;
+    while (first < line.size() && isBlank(line[first]))
+        ++first;
+    if (first == line.size() || upper(line[first]) != keyword[0])
         return false;
     const qsizetype colon = line.indexOf(':');
     return colon > 0 && equalsIgnoringCase(trimmed(line.first(colon)), keyword)
         && equalsIgnoringCase(trimmed(line.sliced(colon + 1)), "VCARD");
+}
+
+// Whether a value ends in a backslash that escapes nothing ("a\\" ends in an escaped one).
+bool endsInLoneBackslash(QByteArrayView value)
+{
+    qsizetype count = 0;
+    while (count < value.size() && value[value.size() - 1 - count] == '\\')
+        ++count;
+    return count % 2 == 1;
+}
+
+// A quoted-printable line that ends in '=' goes on with the next line as it is, blank or not.
+bool endsInSoftBreak(QByteArrayView line)
+{
+    if (!line.endsWith('='))
+        return false;
+    const std::optional<VCardProperty> property = parseProperty(line, 0);
+    return property && property->isQuotedPrintable();
 }
 
 } // namespace
@@ -218,12 +246,30 @@ VCardReader::Line VCardReader::readPhysicalLine()
     if (next < m_data.size() && m_data[next] == '\n')
         ++next;
     m_pos = next;
-    return {m_data.sliced(start, end - start), ++m_lineNumber, start};
+    QByteArrayView text = m_data.sliced(start, end - start);
+    // Files joined end to end carry their byte-order marks along.
+    if (text.startsWith(kByteOrderMark))
+        text = text.sliced(kByteOrderMark.size());
+    return {text, ++m_lineNumber, start};
+}
+
+QByteArrayView VCardReader::peekLine(qsizetype limit) const
+{
+    const qsizetype end = std::min(m_data.size(), m_pos + limit);
+    qsizetype stop = m_pos;
+    while (stop < end && m_data[stop] != '\r' && m_data[stop] != '\n')
+        ++stop;
+    return m_data.sliced(m_pos, stop - m_pos);
 }
 
 bool VCardReader::continuesFolded() const
 {
-    return !atEnd() && (m_data[m_pos] == ' ' || m_data[m_pos] == '\t');
+    return !atEnd() && isBlank(m_data[m_pos]) && !nextLineIsCardBoundary();
+}
+
+bool VCardReader::inVersion21() const
+{
+    return !m_open.empty() && m_open.back().version21;
 }
 
 std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteArray> &storage)
@@ -234,7 +280,7 @@ std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteA
             return std::nullopt;
         line = readPhysicalLine();
     } while (line.text.trimmed().isEmpty());
-    if (!continuesFolded()) {
+    if (!continuesFolded() || endsInSoftBreak(line.text)) {
         if (line.text.size() <= kMaxLineLength)
             return line;
         m_diagnostics.report(line.number,
@@ -244,8 +290,11 @@ std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteA
 
     QByteArray joined(line.text.data(), line.text.size());
     bool tooLong = false;
-    while (continuesFolded()) {
-        ++m_pos; // the one blank or tab that marks the fold
+    // vCard 2.1 folds before a blank that belongs to the text; later versions add one.
+    const bool keepBlank = inVersion21();
+    while (continuesFolded() && !endsInSoftBreak(joined)) {
+        if (!keepBlank)
+            ++m_pos;
         const QByteArrayView piece = readPhysicalLine().text;
         tooLong = tooLong || joined.size() + piece.size() > kMaxLineLength;
         if (!tooLong)
@@ -263,12 +312,31 @@ std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteA
 
 bool VCardReader::nextLineIsCardBoundary() const
 {
-    const qsizetype end = std::min(m_data.size(), m_pos + 64);
-    const QByteArrayView head = m_data.sliced(m_pos, end - m_pos);
-    qsizetype stop = 0;
-    while (stop < head.size() && head[stop] != '\r' && head[stop] != '\n')
-        ++stop;
-    return isCardBoundary(head.first(stop), "END") || isCardBoundary(head.first(stop), "BEGIN");
+    const QByteArrayView head = peekLine(64); // long enough for any way of writing one
+    return isCardBoundary(head, "END") || isCardBoundary(head, "BEGIN");
+}
+
+// Phones write a street of several lines in vCard 2.1 by ending each but the last with a
+// backslash. The next line goes on with the value unless it is a line of its own.
+bool VCardReader::nextLineContinuesValue() const
+{
+    const QByteArrayView next = peekLine(kMaxLineLength);
+    return !next.trimmed().isEmpty() && !nextLineIsCardBoundary()
+        && !parseProperty(next, 0).has_value();
+}
+
+void VCardReader::joinContinuedLines(VCardProperty &property, std::vector<QByteArray> &storage)
+{
+    if (!endsInLoneBackslash(property.value) || !nextLineContinuesValue())
+        return;
+    QByteArray value(property.value.data(), property.value.size());
+    while (endsInLoneBackslash(value) && nextLineContinuesValue()
+           && value.size() < kMaxLineLength) {
+        value.append('n'); // the backslash and this make the escape of a line break
+        value.append(readPhysicalLine().text);
+    }
+    storage.push_back(std::move(value));
+    property.value = storage.back();
 }
 
 void VCardReader::joinSoftBreaks(VCardProperty &property, std::vector<QByteArray> &storage)
@@ -296,13 +364,8 @@ void VCardReader::joinSoftBreaks(VCardProperty &property, std::vector<QByteArray
 
 bool VCardReader::nextLineIsBase64() const
 {
-    qsizetype i = m_pos;
-    while (i < m_data.size() && m_data[i] != '\r' && m_data[i] != '\n') {
-        if (!isBase64Char(m_data[i]))
-            return false;
-        ++i;
-    }
-    return i > m_pos;
+    const QByteArrayView next = peekLine(kMaxLineLength);
+    return !next.isEmpty() && std::all_of(next.begin(), next.end(), isBase64Char);
 }
 
 // vCard 2.1 writers put a base64 value on the lines after the property, often without
@@ -375,6 +438,10 @@ std::optional<VCardCard> VCardReader::next()
             joinSoftBreaks(*property, storage);
         else if (property->isBase64())
             joinBase64Block(*property, storage);
+        else if (inVersion21())
+            joinContinuedLines(*property, storage);
+        if (property->is("VERSION"))
+            m_open.back().version21 = property->value.trimmed() == "2.1";
         m_open.back().properties.push_back(std::move(*property));
     }
 }

@@ -54,9 +54,10 @@ struct VCardProperty
 
 struct VCardCard
 {
-    qsizetype line = 0;    // of BEGIN:VCARD
-    QByteArrayView text;   // the card's bytes, BEGIN to END
-    bool complete = false; // false when the data ended before END:VCARD
+    qsizetype line = 0;     // of BEGIN:VCARD
+    QByteArrayView text;    // the card's bytes, BEGIN to END
+    bool complete = false;  // false when the data ended before END:VCARD
+    bool version21 = false; // VERSION:2.1 read: folds keep their blank, '\' continues a line
     std::vector<VCardProperty> properties;
     std::vector<QByteArray> joinedLines; // owns what views of joined lines point into
 };
@@ -67,6 +68,7 @@ public:
     /// A content line longer than this (after joining) is left out: no picture or note a
     /// person keeps is that large, and the limit keeps a broken file from filling memory.
     static constexpr qsizetype kMaxLineLength = 32 * 1024 * 1024;
+    static constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 
     /// data must outlive the reader and the cards it returns.
     VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics);
@@ -93,12 +95,16 @@ private:
 
     [[nodiscard]] bool atEnd() const { return m_pos >= m_data.size(); }
     Line readPhysicalLine();
+    [[nodiscard]] QByteArrayView peekLine(qsizetype limit) const;
     [[nodiscard]] bool continuesFolded() const;
+    [[nodiscard]] bool inVersion21() const;
     std::optional<Line> readLogicalLine(std::vector<QByteArray> &storage);
     void joinSoftBreaks(VCardProperty &property, std::vector<QByteArray> &storage);
     void joinBase64Block(VCardProperty &property, std::vector<QByteArray> &storage);
     [[nodiscard]] bool nextLineIsBase64() const;
     [[nodiscard]] bool nextLineIsCardBoundary() const;
+    [[nodiscard]] bool nextLineContinuesValue() const;
+    void joinContinuedLines(VCardProperty &property, std::vector<QByteArray> &storage);
     qsizetype findLineEnd(qsizetype from);
     VCardCard finishCard(bool complete, qsizetype end);
 
