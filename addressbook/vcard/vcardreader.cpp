@@ -204,7 +204,7 @@ Boundary boundaryOf(QByteArrayView line)
 
 enum class Transfer { None, QuotedPrintable, Base64 };
 
-// One pass over the parameters; quoted-printable wins where a line names both.
+// Quoted-printable wins where a line names both.
 Transfer transferOf(const VCardProperty &property)
 {
     if (property.isQuotedPrintable())

@@ -293,6 +293,20 @@ TEST(VCardStore, acceptsEveryKindOfLineEnd)
     }
 }
 
+// Line ends are looked for several bytes at a time; each place in such a step must do.
+TEST(VCardStore, findsTheLineEndWhereverItFalls)
+{
+    for (const QByteArray &end : {QByteArray("\n"), QByteArray("\r")}) {
+        for (qsizetype length = 1; length < 20; ++length) {
+            const QByteArray note(length, 'x');
+            const QByteArray data = "BEGIN:VCARD" + end + "NOTE:" + note + end + "END:VCARD";
+            const ContactStoreRead read = readVCardData(data, u"t.vcf"_s);
+            EXPECT_EQ(onlyPerson(read).valueForProperty(kABNoteProperty), QString::fromLatin1(note))
+                << end.toHex().constData() << " " << length;
+        }
+    }
+}
+
 TEST(VCardStore, leavesOutALineTooLongToKeep)
 {
     QByteArray data = card("FN:A");
