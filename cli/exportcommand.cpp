@@ -6,13 +6,16 @@
 #include "addressbook/vcard/vcardstore.h"
 #include "cli/pdfprinter.h"
 #include "cli/terminalprogress.h"
+#include "engine/pagefile.h"
 #include "engine/pagegenerator.h"
 #include "engine/previewpage.h"
+#include "settings/defaultsregistration.h"
 #include "settings/exportsettings.h"
 #include "settings/groupchoice.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspaths.h"
+#include "util/controlcharacters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -79,6 +82,10 @@ std::optional<ContactStoreRead> ExportCommand::readAddressBook(const ExportOptio
         return std::nullopt;
     }
     ContactStoreRead read = readVCardStore(*path);
+    if (!read.pathError.isEmpty()) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(read.pathError));
+        return std::nullopt;
+    }
     for (const QString &problem : read.diagnostics)
         print(m_err, u"vorlin-export: warning: %1\n"_s.arg(problem));
     return read;
@@ -120,6 +127,11 @@ int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveF
 {
     if (pdf.fileName() == page)
         return fail(u"--pdf names the page itself: %1"_s.arg(page), ExportExit::unusableInput);
+    // Its atomic write would replace a device or a pipe with a file.
+    if (PageFile::isSpecialFile(pdf.fileName()))
+        return fail(u"%1: not a regular file; the PDF is written to a file of its own"_s.arg(
+                        pdf.fileName()),
+                    ExportExit::unusableInput);
     const qsizetype contacts = generator.contactCount();
     if (contacts > maxPrintedContacts)
         return fail(tooLargeToPrint(pdf.fileName(), contacts), ExportExit::pageNotWritten);
@@ -153,9 +165,14 @@ QString ExportCommand::outputPath(const ExportOptions &options) const
         return QFileInfo(*options.output).absoluteFilePath();
     const QString lastFolder
         = m_store.objectForKey(SettingsKeys::navLastCurrentDirectory).toString();
-    const QString folder
-        = lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s : expandedHome(lastFolder);
-    return QDir(folder).filePath(m_store.objectForKey(SettingsKeys::fileName).toString());
+    const QDir folder(lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s
+                                           : expandedHome(lastFolder));
+    // A stored name that is no plain file name, or that names a folder, counts as none.
+    const QString stored = m_store.objectForKey(SettingsKeys::fileName).toString();
+    const bool usable = PageFile::namesAFile(stored) && !stored.contains(u'/')
+        && !QFileInfo(folder.filePath(stored)).isDir();
+    return folder.filePath(usable ? stored
+                                  : defaultSettings({}).value(SettingsKeys::fileName).toString());
 }
 
 // As the window's Refresh does at start: stored choices kept, new groups ticked, vanished
@@ -172,7 +189,9 @@ void ExportCommand::refreshGroups(const ContactStore &addressBook)
 
 void ExportCommand::print(std::FILE *stream, const QString &text) const
 {
-    const QByteArray bytes = text.toUtf8();
+    // Messages name contact values and file names, and a terminal would obey their control
+    // characters; the page or preview on standard output is another program's input.
+    const QByteArray bytes = (stream == m_err ? visibleControls(text) : text).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
 }

@@ -38,6 +38,9 @@ struct ContactStoreRead
 {
     std::unique_ptr<MemoryContactStore> store; // never null; empty when nothing was read
     QStringList diagnostics;                   // "<file>:<line>: <problem>", one line each
+    /// "<path>: <problem>" when the path itself could not be read (missing, not a regular
+    /// file or folder, unreadable, too large); it is among the diagnostics too.
+    QString pathError;
 };
 
 /// Reads a .vcf file, or the vCard files below a folder.

@@ -9,6 +9,7 @@
 #include "qtprinters.h"
 #include "rowname.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -217,6 +218,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputRow{"cutOffBeforeEnd", card("FN:A") + "BEGIN:VCARD\r\nFN:B\r\nTEL:1\r\n", 2,
                     u"^bad.vcf:5: card ends without END:VCARD"_s},
         BadInputRow{"invalidUtf8", card("FN:M\xfcller") + card("FN:Ok"), 2,
+                    u"^bad.vcf: text is not UTF-8 .*; read as windows-1252"_s},
+        BadInputRow{"invalidUtf8ThatSaysItIsUtf8",
+                    card("FN;CHARSET=UTF-8:M\xfcller") + card("FN:Ok"), 2,
                     u"^bad.vcf:3: text is not valid UTF-8; read as Windows-1252$"_s},
         BadInputRow{"brokenBase64Picture", card("FN:A\nPHOTO;ENCODING=b:@@@@"), 1,
                     u"^bad.vcf:4: picture is not valid base64"_s},
@@ -278,6 +282,28 @@ TEST(VCardStore, readsNestedAgentCardsAsCardsOfTheirOwn)
     EXPECT_EQ(read.store->people()[0]->valueForProperty(kABLastNameProperty), u"Agent"_s);
     EXPECT_EQ(read.store->people()[1]->valueForProperty(kABLastNameProperty), u"Parent"_s);
     EXPECT_EQ(describe(read.store->people()[1]->valueForProperty(kABPhoneProperty)), u"other: 1"_s);
+}
+
+// A card's identifier comes from its own text: the cards nested in it are left out, so that
+// a deep nest is not hashed again at every level, and a card without nesting keeps the
+// identifier it always had.
+TEST(VCardStore, hashesOnlyTheOwnTextOfACardWithoutUid)
+{
+    const QByteArray outerStart = "BEGIN:VCARD\r\nN:Parent\r\nAGENT:\r\n";
+    const QByteArray inner = "BEGIN:VCARD\r\nN:Agent\r\nEND:VCARD\r\n";
+    const QByteArray outerEnd = "TEL:1\r\nEND:VCARD\r\n";
+    const auto idOf = [](const QByteArray &ownText) -> QString {
+        return QString::fromLatin1(
+                   QCryptographicHash::hash(ownText, QCryptographicHash::Sha1).toHex().left(16))
+            + u":ABPerson"_s;
+    };
+    const ContactStoreRead read = readVCardData(outerStart + inner + outerEnd + inner, u"t.vcf"_s);
+    QStringList ids;
+    for (const ABPerson *person : read.store->people())
+        ids.append(person->uniqueId());
+    EXPECT_EQ(ids,
+              (QStringList{idOf(inner), idOf(outerStart + outerEnd),
+                           idOf(inner).replace(u":"_s, u"-2:"_s)}));
 }
 
 TEST(VCardStore, acceptsEveryKindOfLineEnd)
