@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardreader.h"
 
+#include <QtEndian>
+
+#include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -8,10 +13,50 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Every byte of a file goes through one of these tests; a table answers in one load.
+constexpr std::array<bool, 256> kNameChars = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        table[c] = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')
+            || c == '-' || c == '_' || c == '.';
+    }
+    return table;
+}();
+
+constexpr std::array<bool, 256> kParameterNameEnds = [] {
+    std::array<bool, 256> table{};
+    table['='] = table[';'] = table[':'] = true;
+    return table;
+}();
+
 bool isNameChar(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-'
-        || c == '_' || c == '.';
+    return kNameChars[uchar(c)];
+}
+
+bool isSpace(char c)
+{
+    return c == ' ' || (c >= '\t' && c <= '\r');
+}
+
+// The first CR or LF in [p, end), eight bytes at a time: lines are short, and a call to the
+// C library per line costs more than the search.
+const char *findCROrLF(const char *p, const char *end)
+{
+    constexpr quint64 ones = 0x0101010101010101;
+    constexpr quint64 highs = 0x8080808080808080;
+    for (; end - p >= 8; p += 8) {
+        const quint64 word = qFromLittleEndian<quint64>(p); // the first byte lowest
+        const quint64 lf = word ^ (ones * '\n');
+        const quint64 cr = word ^ (ones * '\r');
+        // The lowest flagged byte is exact: only bytes above a match can be flagged falsely.
+        const quint64 hits = (((lf - ones) & ~lf) | ((cr - ones) & ~cr)) & highs;
+        if (hits)
+            return p + std::countr_zero(hits) / 8;
+    }
+    while (p < end && *p != '\r' && *p != '\n')
+        ++p;
+    return p;
 }
 
 bool isBase64Char(char c)
@@ -79,67 +124,113 @@ qsizetype parseParameterValues(QByteArrayView line, qsizetype i, QByteArrayView 
     }
 }
 
-std::optional<VCardProperty> parseProperty(QByteArrayView line, qsizetype number)
+// Parses a content line into property, which must be empty; false when it is none.
+bool parseProperty(QByteArrayView line, VCardProperty &property)
 {
     const qsizetype n = line.size();
     qsizetype i = 0;
-    while (i < n && isNameChar(line[i]))
-        ++i;
-    if (i == 0 || i == n || (line[i] != ';' && line[i] != ':'))
-        return std::nullopt;
-    VCardProperty property;
-    property.line = number;
-    const QByteArrayView qualified = line.first(i);
-    const qsizetype dot = qualified.lastIndexOf('.');
-    property.group = dot < 0 ? QByteArrayView() : qualified.first(dot);
-    property.name = qualified.sliced(dot + 1);
-    if (property.name.isEmpty())
-        return std::nullopt;
+    qsizetype dot = -1;
+    for (; i < n && isNameChar(line[i]); ++i) {
+        if (line[i] == '.')
+            dot = i;
+    }
+    if (i == 0 || i == n || (line[i] != ';' && line[i] != ':') || dot == i - 1)
+        return false;
+    property.group = dot < 0 ? QByteArrayView() : line.first(dot);
+    property.name = line.sliced(dot + 1, i - dot - 1);
     while (i < n && line[i] == ';') {
         const qsizetype start = ++i;
-        while (i < n && line[i] != '=' && line[i] != ';' && line[i] != ':')
+        while (i < n && !kParameterNameEnds[uchar(line[i])])
             ++i;
         const QByteArrayView name = trimmed(line.sliced(start, i - start));
         if (i < n && line[i] == '=') {
             i = parseParameterValues(line, i + 1, name, property.parameters);
             if (i < 0)
-                return std::nullopt;
+                return false;
         } else if (!name.isEmpty()) {
             property.parameters.append({bareParameterName(name), name});
         }
     }
     if (i >= n || line[i] != ':')
-        return std::nullopt;
+        return false;
     property.value = line.sliced(i + 1);
-    return property;
-}
-
-bool isCardBoundary(QByteArrayView line, QByteArrayView keyword)
-{
-    if (line.isEmpty() || upper(line[0]) != keyword[0])
-        return false;
-    const qsizetype colon = line.indexOf(':');
-    return colon > 0 && equalsIgnoringCase(trimmed(line.first(colon)), keyword)
-        && equalsIgnoringCase(trimmed(line.sliced(colon + 1)), "VCARD");
-}
-
-} // namespace
-
-bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    }
     return true;
 }
 
-bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix)
+bool isContentLine(QByteArrayView line)
 {
-    return text.size() >= prefix.size() && equalsIgnoringCase(text.first(prefix.size()), prefix);
+    VCardProperty property;
+    return parseProperty(line, property);
 }
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+qsizetype skipSpaces(QByteArrayView text, qsizetype from)
+{
+    while (from < text.size() && isSpace(text[from]))
+        ++from;
+    return from;
+}
+
+bool isSpaceOnly(QByteArrayView text)
+{
+    return skipSpaces(text, 0) == text.size();
+}
+
+enum class Boundary { None, Begin, End };
+
+// "BEGIN:VCARD" or "END:VCARD", in any case; blanks around the words are taken for nothing,
+// not for a fold or stray text.
+Boundary boundaryOf(QByteArrayView line)
+{
+    const qsizetype first = skipSpaces(line, 0);
+    if (first == line.size())
+        return Boundary::None;
+    const char c = upper(line[first]);
+    if (c != 'B' && c != 'E')
+        return Boundary::None;
+    const QByteArrayView keyword = c == 'B' ? "BEGIN" : "END";
+    if (!startsWithIgnoringCase(line.sliced(first), keyword))
+        return Boundary::None;
+    const qsizetype colon = skipSpaces(line, first + keyword.size());
+    if (colon == line.size() || line[colon] != ':'
+        || !equalsIgnoringCase(line.sliced(colon + 1).trimmed(), "VCARD"))
+        return Boundary::None;
+    return c == 'B' ? Boundary::Begin : Boundary::End;
+}
+
+enum class Transfer { None, QuotedPrintable, Base64 };
+
+// Quoted-printable wins where a line names both.
+Transfer transferOf(const VCardProperty &property)
+{
+    if (property.isQuotedPrintable())
+        return Transfer::QuotedPrintable;
+    return property.isBase64() ? Transfer::Base64 : Transfer::None;
+}
+
+// Whether a value ends in a backslash that escapes nothing ("a\\" ends in an escaped one).
+bool endsInLoneBackslash(QByteArrayView value)
+{
+    qsizetype count = 0;
+    while (count < value.size() && value[value.size() - 1 - count] == '\\')
+        ++count;
+    return count % 2 == 1;
+}
+
+// A quoted-printable line that ends in '=' goes on with the next line as it is, blank or not.
+bool endsInSoftBreak(QByteArrayView line)
+{
+    if (!line.endsWith('='))
+        return false;
+    VCardProperty property;
+    return parseProperty(line, property) && property.isQuotedPrintable();
+}
+
+} // namespace
 
 bool VCardProperty::is(QByteArrayView upperName) const
 {
@@ -192,25 +283,11 @@ qsizetype VCardReader::consumed() const
     return m_open.front().text.data() - m_data.data();
 }
 
-// The first CR or LF at or after from. The next occurrence of each is remembered, so a file
-// of one kind of line end is not searched for the other kind again on every line.
-qsizetype VCardReader::findLineEnd(qsizetype from)
-{
-    const char *begin = m_data.data();
-    const auto next = [&](qsizetype &cached, char c) {
-        if (cached < from) {
-            const void *hit = std::memchr(begin + from, c, size_t(m_data.size() - from));
-            cached = hit ? static_cast<const char *>(hit) - begin : m_data.size();
-        }
-        return cached;
-    };
-    return std::min(next(m_nextCR, '\r'), next(m_nextLF, '\n'));
-}
-
 VCardReader::Line VCardReader::readPhysicalLine()
 {
     const qsizetype start = m_pos;
-    const qsizetype end = findLineEnd(start);
+    const qsizetype end
+        = findCROrLF(m_data.data() + start, m_data.data() + m_data.size()) - m_data.data();
     // CR CR LF, which some exporters write, is one line end; so are CRLF, LF and CR.
     qsizetype next = end;
     while (next < m_data.size() && m_data[next] == '\r')
@@ -218,12 +295,30 @@ VCardReader::Line VCardReader::readPhysicalLine()
     if (next < m_data.size() && m_data[next] == '\n')
         ++next;
     m_pos = next;
-    return {m_data.sliced(start, end - start), ++m_lineNumber, start};
+    QByteArrayView text = m_data.sliced(start, end - start);
+    // Files joined end to end carry their byte-order marks along.
+    if (!text.isEmpty() && text[0] == kByteOrderMark[0] && text.startsWith(kByteOrderMark))
+        text = text.sliced(kByteOrderMark.size());
+    return {text, ++m_lineNumber, start};
+}
+
+QByteArrayView VCardReader::peekLine(qsizetype limit) const
+{
+    const qsizetype end = std::min(m_data.size(), m_pos + limit);
+    qsizetype stop = m_pos;
+    while (stop < end && m_data[stop] != '\r' && m_data[stop] != '\n')
+        ++stop;
+    return m_data.sliced(m_pos, stop - m_pos);
 }
 
 bool VCardReader::continuesFolded() const
 {
-    return !atEnd() && (m_data[m_pos] == ' ' || m_data[m_pos] == '\t');
+    return !atEnd() && isBlank(m_data[m_pos]) && !nextLineIsCardBoundary();
+}
+
+bool VCardReader::inVersion21() const
+{
+    return !m_open.empty() && m_open.back().version21;
 }
 
 std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteArray> &storage)
@@ -233,8 +328,8 @@ std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteA
         if (atEnd())
             return std::nullopt;
         line = readPhysicalLine();
-    } while (line.text.trimmed().isEmpty());
-    if (!continuesFolded()) {
+    } while (isSpaceOnly(line.text));
+    if (!continuesFolded() || endsInSoftBreak(line.text)) {
         if (line.text.size() <= kMaxLineLength)
             return line;
         m_diagnostics.report(line.number,
@@ -244,8 +339,11 @@ std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteA
 
     QByteArray joined(line.text.data(), line.text.size());
     bool tooLong = false;
-    while (continuesFolded()) {
-        ++m_pos; // the one blank or tab that marks the fold
+    // vCard 2.1 folds before a blank that belongs to the text; later versions add one.
+    const bool keepBlank = inVersion21();
+    while (continuesFolded() && !endsInSoftBreak(joined)) {
+        if (!keepBlank)
+            ++m_pos;
         const QByteArrayView piece = readPhysicalLine().text;
         tooLong = tooLong || joined.size() + piece.size() > kMaxLineLength;
         if (!tooLong)
@@ -263,12 +361,29 @@ std::optional<VCardReader::Line> VCardReader::readLogicalLine(std::vector<QByteA
 
 bool VCardReader::nextLineIsCardBoundary() const
 {
-    const qsizetype end = std::min(m_data.size(), m_pos + 64);
-    const QByteArrayView head = m_data.sliced(m_pos, end - m_pos);
-    qsizetype stop = 0;
-    while (stop < head.size() && head[stop] != '\r' && head[stop] != '\n')
-        ++stop;
-    return isCardBoundary(head.first(stop), "END") || isCardBoundary(head.first(stop), "BEGIN");
+    return boundaryOf(peekLine(64)) != Boundary::None; // 64: room for any way of writing one
+}
+
+// Phones write a street of several lines in vCard 2.1 by ending each but the last with a
+// backslash. The next line goes on with the value unless it is a line of its own.
+bool VCardReader::nextLineContinuesValue() const
+{
+    const QByteArrayView next = peekLine(kMaxLineLength);
+    return !isSpaceOnly(next) && !nextLineIsCardBoundary() && !isContentLine(next);
+}
+
+void VCardReader::joinContinuedLines(VCardProperty &property, std::vector<QByteArray> &storage)
+{
+    if (!endsInLoneBackslash(property.value) || !nextLineContinuesValue())
+        return;
+    QByteArray value(property.value.data(), property.value.size());
+    while (endsInLoneBackslash(value) && nextLineContinuesValue()
+           && value.size() < kMaxLineLength) {
+        value.append('n'); // the backslash and this make the escape of a line break
+        value.append(readPhysicalLine().text);
+    }
+    storage.push_back(std::move(value));
+    property.value = storage.back();
 }
 
 void VCardReader::joinSoftBreaks(VCardProperty &property, std::vector<QByteArray> &storage)
@@ -296,13 +411,8 @@ void VCardReader::joinSoftBreaks(VCardProperty &property, std::vector<QByteArray
 
 bool VCardReader::nextLineIsBase64() const
 {
-    qsizetype i = m_pos;
-    while (i < m_data.size() && m_data[i] != '\r' && m_data[i] != '\n') {
-        if (!isBase64Char(m_data[i]))
-            return false;
-        ++i;
-    }
-    return i > m_pos;
+    const QByteArrayView next = peekLine(kMaxLineLength);
+    return !next.isEmpty() && std::all_of(next.begin(), next.end(), isBase64Char);
 }
 
 // vCard 2.1 writers put a base64 value on the lines after the property, often without
@@ -343,19 +453,12 @@ std::optional<VCardCard> VCardReader::next()
         }
         if (line->text.isEmpty())
             continue; // too long, already reported
-        if (isCardBoundary(line->text, "BEGIN")) {
-            // A card inside a card is an agent (vCard 2.1) or the rest of a file after a
-            // card that was cut off; either way its lines belong to it.
-            VCardCard card;
-            card.properties = std::exchange(m_spareProperties, {});
-            card.properties.clear();
-            card.properties.reserve(32);
-            card.line = line->number;
-            card.text = m_data.sliced(line->start, 0);
-            m_open.push_back(std::move(card));
+        const Boundary boundary = boundaryOf(line->text);
+        if (boundary == Boundary::Begin) {
+            openCard(*line);
             continue;
         }
-        if (isCardBoundary(line->text, "END")) {
+        if (boundary == Boundary::End) {
             if (!m_open.empty())
                 return finishCard(true, m_pos);
             m_diagnostics.report(line->number, u"END:VCARD without BEGIN:VCARD ignored"_s);
@@ -366,15 +469,45 @@ std::optional<VCardCard> VCardReader::next()
                 m_firstStrayLine = line->number;
             continue;
         }
-        std::optional<VCardProperty> property = parseProperty(line->text, line->number);
-        if (!property) {
-            m_diagnostics.report(line->number, u"not a vCard content line; ignored"_s);
-            continue;
-        }
-        if (property->isQuotedPrintable())
-            joinSoftBreaks(*property, storage);
-        else if (property->isBase64())
-            joinBase64Block(*property, storage);
-        m_open.back().properties.push_back(std::move(*property));
+        addProperty(*line);
     }
+}
+
+// A card inside a card is an agent (vCard 2.1) or the rest of a file after a card that was
+// cut off; either way its lines belong to it.
+void VCardReader::openCard(const Line &line)
+{
+    VCardCard card;
+    card.properties = std::exchange(m_spareProperties, {});
+    card.properties.clear();
+    card.properties.reserve(32);
+    card.line = line.number;
+    card.text = m_data.sliced(line.start, 0);
+    m_open.push_back(std::move(card));
+}
+
+// Parsed in place: a property is too large to be copied into the card once more.
+void VCardReader::addProperty(const Line &line)
+{
+    VCardCard &card = m_open.back();
+    VCardProperty &property = card.properties.emplace_back();
+    if (!parseProperty(line.text, property)) {
+        card.properties.pop_back();
+        m_diagnostics.report(line.number, u"not a vCard content line; ignored"_s);
+        return;
+    }
+    property.line = line.number;
+    switch (transferOf(property)) {
+    case Transfer::QuotedPrintable:
+        joinSoftBreaks(property, card.joinedLines);
+        break;
+    case Transfer::Base64:
+        joinBase64Block(property, card.joinedLines);
+        break;
+    case Transfer::None:
+        if (card.version21)
+            joinContinuedLines(property, card.joinedLines);
+    }
+    if (property.name.size() == 7 && property.is("VERSION"))
+        card.version21 = property.value.trimmed() == "2.1";
 }

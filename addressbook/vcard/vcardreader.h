@@ -20,10 +20,27 @@
 
 /// Whether two names, parameter values or keywords are equal, ignoring the case of ASCII
 /// letters (other bytes must match exactly). Every case-blind comparison of the vCard code
-/// goes through this one, so names and values are matched alike everywhere.
-[[nodiscard]] bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b);
+/// goes through this one, so names and values are matched alike everywhere. Inline: most
+/// calls differ in length, and the answer then costs less than a call.
+[[nodiscard]] inline bool equalsIgnoringCase(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return false;
+    const auto upper = [](char c) {
+        return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    };
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (upper(a[i]) != upper(b[i]))
+            return false;
+    }
+    return true;
+}
+
 /// Whether text starts with prefix, compared as equalsIgnoringCase.
-[[nodiscard]] bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix);
+[[nodiscard]] inline bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix)
+{
+    return text.size() >= prefix.size() && equalsIgnoringCase(text.first(prefix.size()), prefix);
+}
 
 /// One parameter value: "TYPE=home,work" gives two, a vCard 2.1 bare "HOME" gives
 /// (TYPE, HOME) and a bare "QUOTED-PRINTABLE" or "BASE64" gives (ENCODING, ...).
@@ -35,6 +52,9 @@ struct VCardParameter
 
 struct VCardProperty
 {
+    // Provided, so that making one in place does not clear the room of its parameters first.
+    VCardProperty() noexcept {} // NOLINT(modernize-use-equals-default)
+
     qsizetype line = 0;   // where the property starts, 1-based
     QByteArrayView group; // "item1", or empty
     QByteArrayView name;  // as written
@@ -54,9 +74,10 @@ struct VCardProperty
 
 struct VCardCard
 {
-    qsizetype line = 0;    // of BEGIN:VCARD
-    QByteArrayView text;   // the card's bytes, BEGIN to END
-    bool complete = false; // false when the data ended before END:VCARD
+    qsizetype line = 0;     // of BEGIN:VCARD
+    QByteArrayView text;    // the card's bytes, BEGIN to END
+    bool complete = false;  // false when the data ended before END:VCARD
+    bool version21 = false; // VERSION:2.1 read: folds keep their blank, '\' continues a line
     std::vector<VCardProperty> properties;
     std::vector<QByteArray> joinedLines; // owns what views of joined lines point into
 };
@@ -67,6 +88,7 @@ public:
     /// A content line longer than this (after joining) is left out: no picture or note a
     /// person keeps is that large, and the limit keeps a broken file from filling memory.
     static constexpr qsizetype kMaxLineLength = 32 * 1024 * 1024;
+    static constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 
     /// data must outlive the reader and the cards it returns.
     VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics);
@@ -93,21 +115,24 @@ private:
 
     [[nodiscard]] bool atEnd() const { return m_pos >= m_data.size(); }
     Line readPhysicalLine();
+    [[nodiscard]] QByteArrayView peekLine(qsizetype limit) const;
     [[nodiscard]] bool continuesFolded() const;
+    [[nodiscard]] bool inVersion21() const;
     std::optional<Line> readLogicalLine(std::vector<QByteArray> &storage);
     void joinSoftBreaks(VCardProperty &property, std::vector<QByteArray> &storage);
     void joinBase64Block(VCardProperty &property, std::vector<QByteArray> &storage);
     [[nodiscard]] bool nextLineIsBase64() const;
     [[nodiscard]] bool nextLineIsCardBoundary() const;
-    qsizetype findLineEnd(qsizetype from);
+    [[nodiscard]] bool nextLineContinuesValue() const;
+    void joinContinuedLines(VCardProperty &property, std::vector<QByteArray> &storage);
+    void openCard(const Line &line);
+    void addProperty(const Line &line);
     VCardCard finishCard(bool complete, qsizetype end);
 
     QByteArrayView m_data;
     VCardDiagnostics &m_diagnostics;
     qsizetype m_pos = 0;
     qsizetype m_lineNumber = 0;
-    qsizetype m_nextCR = -1;
-    qsizetype m_nextLF = -1;
     qsizetype m_firstStrayLine = 0;
     std::vector<VCardCard> m_open; // innermost last
     std::vector<VCardProperty> m_spareProperties;

@@ -6,6 +6,7 @@
 #include "addressbook/abperson.h"
 #include "addressbook/comparators.h"
 #include "addressbook/memorycontactstore.h"
+#include "addressbook/vcard/vcardreader.h"
 #include "addressbook/vcard/vcardstore.h"
 
 #include <QFile>
@@ -225,6 +226,25 @@ void readAddressBook(benchmark::State &state)
     state.counters["kept_over_file"] = keptRatio;
 }
 BENCHMARK(readAddressBook)->Arg(10'000)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+// The vCard reader by itself: the text split into cards and properties, nothing built.
+void readCardsOnly(benchmark::State &state)
+{
+    const QByteArray text = Generator(unsigned(state.range(0))).addressBook(int(state.range(0)));
+    for (auto _ : state) {
+        VCardDiagnostics diagnostics(u"bench.vcf"_s);
+        VCardReader reader(text, diagnostics);
+        qsizetype cards = 0;
+        while (std::optional<VCardCard> card = reader.next()) {
+            ++cards;
+            reader.recycle(std::move(*card));
+        }
+        if (cards != state.range(0))
+            state.SkipWithError("not every card was read");
+    }
+    state.SetBytesProcessed(state.iterations() * text.size());
+}
+BENCHMARK(readCardsOnly)->Arg(100'000)->Unit(benchmark::kMillisecond);
 
 // About 200 MB of vCard text: memory must stay bounded and nothing may hang.
 BENCHMARK(readAddressBook)->Arg(225'000)->Iterations(1)->Unit(benchmark::kMillisecond);

@@ -30,11 +30,20 @@ const ABPerson &onlyPerson(const ContactStoreRead &read)
     return *read.store->people().constFirst();
 }
 
+QStringList lastNames(const QList<const ABPerson *> &people)
+{
+    QStringList names;
+    for (const ABPerson *person : people)
+        names.append(person->valueForProperty(kABLastNameProperty).toString());
+    return names;
+}
+
 struct DialectRow : NamedRow
 {
     const char *body;
     ABProperty property;
     QString expected;
+    const char *version = "3.0";
 };
 
 class Dialect : public testing::TestWithParam<DialectRow>
@@ -42,7 +51,8 @@ class Dialect : public testing::TestWithParam<DialectRow>
 
 TEST_P(Dialect, mapsOntoTheProperty)
 {
-    const ContactStoreRead read = readVCardData(card(GetParam().body), u"t.vcf"_s);
+    const ContactStoreRead read
+        = readVCardData(card(GetParam().body, GetParam().version), u"t.vcf"_s);
     EXPECT_EQ(describe(onlyPerson(read).valueForProperty(GetParam().property)),
               GetParam().expected);
 }
@@ -122,6 +132,20 @@ INSTANTIATE_TEST_SUITE_P(
                    kABDepartmentProperty, u"North, Marketing"_s},
         DialectRow{"foldedLine", "NOTE:Hello\n  World\n\tagain", kABNoteProperty,
                    u"Hello Worldagain"_s},
+        DialectRow{"version21FoldKeepsTheBlank", "NOTE:Hello\n World\n\tagain", kABNoteProperty,
+                   u"Hello World\tagain"_s, "2.1"},
+        DialectRow{"version21BackslashContinuesTheValue",
+                   "ADR;HOME:;;Flat 2\\\n12 Main Street;London;;SW1A 1AA;UK", kABAddressProperty,
+                   u"home: street=Flat 2\n12 Main Street; city=London; zip=SW1A 1AA; country=UK"_s,
+                   "2.1"},
+        DialectRow{"escapedBackslashAtTheEndIsNoContinuation", "NOTE:C:\\\\\n12 Main Street",
+                   kABNoteProperty, u"C:\\"_s, "2.1"},
+        DialectRow{"quotedPrintableSoftBreakBeforeABlank",
+                   "FN;CHARSET=UTF-8;ENCODING=QUOTED-PRINTABLE:Hans=\n M=C3=BCller=\n\t(Bonn)",
+                   kABFirstNameProperty, u"Hans M\u00fcller\t(Bonn)"_s, "2.1"},
+        DialectRow{"quotedPrintableFoldedThenSoftBreak",
+                   "NOTE;ENCODING=QUOTED-PRINTABLE:one\n two=\n three", kABNoteProperty,
+                   u"one two three"_s, "2.1"},
         DialectRow{"addressWithCountryCode",
                    "item1.ADR;type=WORK:;;1 Main St;Springfield;IL;62701;USA\nitem1.X-ABADR:us",
                    kABAddressProperty,
@@ -223,6 +247,32 @@ INSTANTIATE_TEST_SUITE_P(
                     u"^bad.vcf:4: not a vCard content line"_s}),
     RowName());
 
+struct IgnoredRow : NamedRow
+{
+    QByteArray data;
+};
+
+// Byte-order marks where files were joined, and blanks before a card, stand for nothing.
+class Ignored : public testing::TestWithParam<IgnoredRow>
+{};
+
+TEST_P(Ignored, isReadAsIfAbsent)
+{
+    const ContactStoreRead read = readVCardData(GetParam().data, u"t.vcf"_s);
+    EXPECT_EQ(lastNames(read.store->people()), (QStringList{u"A"_s, u"B"_s}));
+    EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, Ignored,
+    testing::Values(
+        IgnoredRow{"byteOrderMarkOfAJoinedFile", card("N:A") + "\xEF\xBB\xBF" + card("N:B")},
+        IgnoredRow{"blankLinesBeforeTheFirstCard", "\r\n \r\n\t\r\n" + card("N:A") + card("N:B")},
+        IgnoredRow{"blanksBeforeTheFirstBegin", "  " + card("N:A") + card("N:B")},
+        IgnoredRow{"blanksBeforeALaterBegin", card("N:A") + "\t " + card("N:B")},
+        IgnoredRow{"blanksBeforeEnd", "BEGIN:VCARD\r\nN:A\r\n  END:VCARD\r\n" + card("N:B")}),
+    RowName());
+
 TEST(VCardStore, readsNestedAgentCardsAsCardsOfTheirOwn)
 {
     const QByteArray data = "BEGIN:VCARD\nVERSION:2.1\nN:Parent\nAGENT:\nBEGIN:VCARD\n"
@@ -266,6 +316,20 @@ TEST(VCardStore, acceptsEveryKindOfLineEnd)
         ASSERT_EQ(read.store->people().size(), 2) << end.toHex().constData();
         EXPECT_EQ(read.store->people()[0]->valueForProperty(kABFirstNameProperty), u"Ann"_s);
         EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+    }
+}
+
+// Line ends are looked for several bytes at a time; each place in such a step must do.
+TEST(VCardStore, findsTheLineEndWhereverItFalls)
+{
+    for (const QByteArray &end : {QByteArray("\n"), QByteArray("\r")}) {
+        for (qsizetype length = 1; length < 20; ++length) {
+            const QByteArray note(length, 'x');
+            const QByteArray data = "BEGIN:VCARD" + end + "NOTE:" + note + end + "END:VCARD";
+            const ContactStoreRead read = readVCardData(data, u"t.vcf"_s);
+            EXPECT_EQ(onlyPerson(read).valueForProperty(kABNoteProperty), QString::fromLatin1(note))
+                << end.toHex().constData() << " " << length;
+        }
     }
 }
 
@@ -333,14 +397,6 @@ INSTANTIATE_TEST_SUITE_P(
                       card(QByteArray("UID:" + QByteArray(500, 'u')).constData()),
                       {u"u{103}-[0-9a-f]{16}:ABPerson"_s}}),
     RowName());
-
-QStringList lastNames(const QList<const ABPerson *> &people)
-{
-    QStringList names;
-    for (const ABPerson *person : people)
-        names.append(person->valueForProperty(kABLastNameProperty).toString());
-    return names;
-}
 
 TEST(VCardStore, buildsGroupsFromGroupCardsNestingAndCategories)
 {
