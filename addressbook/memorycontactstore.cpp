@@ -50,10 +50,11 @@ Group &MemoryContactStore::addGroup(QString uniqueId, std::optional<QString> nam
 
 void MemoryContactStore::addMember(Group &group, const ABPerson &person)
 {
-    QList<const Group *> &parents = m_parents[&person];
-    if (parents.contains(&group))
+    const auto held = std::pair<const Group *, const void *>(&group, &person);
+    if (m_held.contains(held))
         return;
-    parents.append(&group);
+    m_held.insert(held);
+    m_parents[&person].append(&group);
     group.addMember(&person);
 }
 
@@ -62,7 +63,10 @@ bool MemoryContactStore::addSubgroup(Group &parent, const Group &child)
     // The nesting stays a tree of finite depth: nothing may hold a group that holds it.
     if (contains(child, parent))
         return false;
-    if (!parent.subgroups().contains(&child))
+    const auto held = std::pair<const Group *, const void *>(&parent, &child);
+    if (!m_held.contains(held)) {
+        m_held.insert(held);
         parent.addSubgroup(&child);
+    }
     return true;
 }

@@ -13,6 +13,7 @@
 #include "addressbook/group.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <memory>
 #include <optional>
@@ -45,4 +46,7 @@ private:
     QList<const ABPerson *> m_peopleList;
     QList<const Group *> m_groupList;
     QHash<const ABPerson *, QList<const Group *>> m_parents;
+    // What each group holds directly, so that adding once stays constant time however many
+    // groups hold one person or one group holds.
+    QSet<std::pair<const Group *, const void *>> m_held;
 };
