@@ -124,6 +124,22 @@ TEST_F(GroupSelection, holdsAMemberOrSubgroupAddedTwiceOnce)
     EXPECT_EQ(store.parentGroups(ann), (QList<const Group *>{&outer, &inner}));
 }
 
+TEST_F(GroupSelection, refusesADeepLoopInWhicheverOrderTheNestingIsBuilt)
+{
+    Group &a = group(u"A"_s);
+    Group &b = group(u"B"_s);
+    Group &c = group(u"C"_s);
+    Group &d = group(u"D"_s);
+    ASSERT_TRUE(store.addSubgroup(c, d)); // built from the inside out
+    ASSERT_TRUE(store.addSubgroup(b, c));
+    ASSERT_TRUE(store.addSubgroup(a, b));
+    EXPECT_FALSE(store.addSubgroup(d, a));
+    EXPECT_FALSE(store.addSubgroup(c, b));
+    EXPECT_TRUE(store.addSubgroup(a, d)); // a second way down is no loop
+    EXPECT_FALSE(store.addSubgroup(d, b));
+    EXPECT_EQ(d.subgroups().size(), 0);
+}
+
 TEST_F(GroupSelection, walksNestingThatLoopsBackOnlyOnce)
 {
     const ABPerson &ann = person(u"Ann"_s, u"A"_s);
