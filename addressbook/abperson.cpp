@@ -203,7 +203,7 @@ void ABPerson::setTextUtf8(ABProperty property, QByteArrayView text)
         m_textSpans[std::size_t(slot.index)] = storeUtf8(text);
 }
 
-qsizetype ABPerson::append(Entry entry, const QString &label)
+void ABPerson::append(Entry entry, const QString &label)
 {
     const auto standard = std::find(standardLabels().begin(), standardLabels().end(), label);
     if (standard != standardLabels().end())
@@ -211,15 +211,12 @@ qsizetype ABPerson::append(Entry entry, const QString &label)
     else
         entry.label = store(label);
     m_entries.push_back(entry);
-    return std::count_if(m_entries.begin(), m_entries.end(),
-                         [&entry](const Entry &e) { return e.property == entry.property; })
-        - 1;
 }
 
-qsizetype ABPerson::addEntry(ABProperty property, const QString &label, const QVariant &value)
+bool ABPerson::addEntry(ABProperty property, const QString &label, const QVariant &value)
 {
     if (slotOf(property).kind != Kind::List)
-        return -1;
+        return false;
     if (property == kABAddressProperty) {
         const QVariantMap address = value.toMap();
         std::array<QByteArray, kABAddressFieldCount> utf8;
@@ -228,7 +225,8 @@ qsizetype ABPerson::addEntry(ABProperty property, const QString &label, const QV
             utf8[i] = address.value(addressKeys()[i]).toString().toUtf8();
             fields[i] = utf8[i];
         }
-        return addAddressUtf8(label, fields);
+        addAddressUtf8(label, fields);
+        return true;
     }
     Entry entry;
     entry.property = property;
@@ -243,22 +241,24 @@ qsizetype ABPerson::addEntry(ABProperty property, const QString &label, const QV
         if (!entry.value.isSet())
             entry.value = store(u"");
     }
-    return append(entry, label);
+    append(entry, label);
+    return true;
 }
 
-qsizetype ABPerson::addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text)
+bool ABPerson::addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text)
 {
     if (slotOf(property).kind != Kind::List || property == kABOtherDatesProperty
         || property == kABAddressProperty)
-        return -1;
+        return false;
     Entry entry;
     entry.property = property;
     entry.value = storeUtf8(text.isNull() ? QByteArrayView("") : text);
-    return append(entry, label);
+    append(entry, label);
+    return true;
 }
 
-qsizetype ABPerson::addAddressUtf8(const QString &label,
-                                   const std::array<QByteArrayView, kABAddressFieldCount> &fields)
+void ABPerson::addAddressUtf8(const QString &label,
+                              const std::array<QByteArrayView, kABAddressFieldCount> &fields)
 {
     Entry entry;
     entry.property = kABAddressProperty;
@@ -270,7 +270,7 @@ qsizetype ABPerson::addAddressUtf8(const QString &label,
         (void)storeUtf8(fields[i].isNull() ? QByteArrayView("") : fields[i]);
     }
     entry.value = {quint32(start), quint32(m_texts.size() - start)};
-    return append(entry, label);
+    append(entry, label);
 }
 
 void ABPerson::setPrimary(ABProperty property, qsizetype index)

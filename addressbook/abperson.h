@@ -46,15 +46,18 @@ public:
     /// Sets a text property (a null text removes it).
     void setText(ABProperty property, QStringView text);
     void setTextUtf8(ABProperty property, QByteArrayView text);
-    /// Appends an entry to a multi-value property and returns its index there.
-    qsizetype addEntry(ABProperty property, const QString &label, const QVariant &value);
-    /// Appends a text entry (to any multi-value property but dates and addresses).
-    qsizetype addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text);
+    // Appending takes constant time: the caller, who appends, knows the index an entry gets
+    // (the count of entries of its property before it), and the person does not count.
+    /// Appends an entry to a multi-value property; false for any other property.
+    bool addEntry(ABProperty property, const QString &label, const QVariant &value);
+    /// Appends a text entry (to any multi-value property but dates and addresses); false for
+    /// any other property.
+    bool addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text);
     /// Appends an address given as its fields in the order street, city, state, ZIP code,
-    /// country, country code (empty: not set) and returns its index.
-    qsizetype addAddressUtf8(const QString &label,
-                             const std::array<QByteArrayView, kABAddressFieldCount> &fields);
-    /// Makes the entry at index of a multi-value property its primary one.
+    /// country, country code (empty: not set).
+    void addAddressUtf8(const QString &label,
+                        const std::array<QByteArrayView, kABAddressFieldCount> &fields);
+    /// Makes the entry at index (counted among the entries of property) its primary one.
     void setPrimary(ABProperty property, qsizetype index);
     /// Makes room for that many entries and bytes of text, so filling a person does not
     /// move its values again and again; squeeze() gives back what was not used.
@@ -91,7 +94,7 @@ private:
     [[nodiscard]] QVariant entryValue(const Entry &entry) const;
     [[nodiscard]] QString entryLabel(const Entry &entry) const;
     void clearEntries(ABProperty property);
-    qsizetype append(Entry entry, const QString &label);
+    void append(Entry entry, const QString &label);
 
     QString m_uniqueId;
     QByteArray m_imageData;

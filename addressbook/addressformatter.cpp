@@ -35,9 +35,26 @@ QString field(const QVariantMap &address, QChar code)
     }
 }
 
+// Chinese and Japanese write the parts of an address one after another without a blank;
+// in any other script, and in Latin letters, two parts need one.
+bool writtenWithoutBlanks(QChar c)
+{
+    const QChar::Script script = c.script();
+    return script == QChar::Script_Han || script == QChar::Script_Hiragana
+        || script == QChar::Script_Katakana;
+}
+
+QString joinedParts(const QString &before, const QString &after)
+{
+    if (writtenWithoutBlanks(before.back()) && writtenWithoutBlanks(after.front()))
+        return before + after;
+    return before + u' ' + after;
+}
+
 // One line of a layout. Text between fields is kept only between two fields that both have
 // a value, so an empty field takes its separator with it; text before the first field
-// ("SINGAPORE ", the postal mark) goes with that field.
+// ("SINGAPORE ", the postal mark) goes with that field. Fields with nothing between them
+// are joined as their script writes them.
 QString renderLine(QStringView line, const QVariantMap &address)
 {
     QString rendered;
@@ -57,7 +74,8 @@ QString renderLine(QStringView line, const QVariantMap &address)
             dropNextText = wroteField;
             continue;
         }
-        rendered += pending + value;
+        rendered = wroteField && pending.isEmpty() ? joinedParts(rendered, value)
+                                                   : rendered + pending + value;
         pending.clear();
         wroteField = true;
         dropNextText = false;
@@ -155,11 +173,19 @@ QString AddressFormatter::format(const QVariantMap &address, const QString &defa
     if (code.isEmpty())
         code = defaultCountry;
 
+    const QStringView countryLayout = layout(code);
     QStringList lines;
-    for (const QStringView line : layout(code).split(u"%n")) {
+    for (const QStringView line : countryLayout.split(u"%n")) {
         const QString rendered = renderLine(line, address);
         if (!rendered.isEmpty())
             lines.append(rendered);
+    }
+    // A part the country does not write is still the user's: it gets a line of its own.
+    for (const char16_t part : {u'C', u'S', u'Z'}) {
+        const QString value = field(address, part).trimmed();
+        const char16_t marker[] = {u'%', part};
+        if (!value.isEmpty() && !countryLayout.contains(QStringView(marker, 2)))
+            lines.append(value);
     }
     if (!country.isEmpty())
         lines.append(country);

@@ -24,8 +24,9 @@ public:
 
     AddressFormatter();
 
-    /// The address in lines joined by "\n"; lines left empty are dropped, and the country
-    /// name, when the record has one, is the last line.
+    /// The address in lines joined by "\n"; lines left empty are dropped, a part the
+    /// country's layout has no place for gets a line of its own, and the country name, when
+    /// the record has one, is the last line.
     [[nodiscard]] QString format(const QVariantMap &address) const;
     [[nodiscard]] QString format(const QVariantMap &address, const QString &defaultCountry) const;
 

@@ -6,6 +6,7 @@
 #include "addressbook/group.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QSet>
 
 #include <algorithm>
@@ -14,16 +15,43 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-void appendOnce(QList<const ABPerson *> &people, QSet<const ABPerson *> &seen,
-                const QList<const ABPerson *> &more)
+// The people of groups and of the groups nested in them, in order, each once. Each group is
+// walked once however many ways lead to it, which also ends any loop, and depth first
+// without recursion, so no depth of nesting can exhaust the stack.
+class GroupMembers final
 {
-    for (const ABPerson *person : more) {
-        if (!seen.contains(person)) {
-            seen.insert(person);
-            people.append(person);
+public:
+    void add(const ABPerson *person)
+    {
+        if (!m_seen.contains(person)) {
+            m_seen.insert(person);
+            m_people.append(person);
         }
     }
-}
+
+    void collect(const Group &group)
+    {
+        QList<const Group *> pending{&group};
+        while (!pending.isEmpty()) {
+            const Group *next = pending.takeLast();
+            if (m_walked.contains(next))
+                continue;
+            m_walked.insert(next);
+            for (const ABPerson *person : next->members())
+                add(person);
+            const QList<const Group *> &subgroups = next->subgroups();
+            for (auto it = subgroups.rbegin(); it != subgroups.rend(); ++it)
+                pending.append(*it);
+        }
+    }
+
+    [[nodiscard]] QList<const ABPerson *> people() const { return m_people; }
+
+private:
+    QList<const ABPerson *> m_people;
+    QSet<const ABPerson *> m_seen;
+    QSet<const Group *> m_walked;
+};
 
 } // namespace
 
@@ -58,25 +86,11 @@ const Group *groupFromName(const ContactStore &store, const QString &name)
     return nullptr;
 }
 
-// Walks the nesting depth first without recursion, so no depth of nesting can exhaust the
-// stack; a group already walked is not walked again, which also ends any loop.
 QList<const ABPerson *> allGroupMembers(const Group &group)
 {
-    QList<const ABPerson *> people;
-    QSet<const ABPerson *> seen;
-    QSet<const Group *> walked;
-    QList<const Group *> pending{&group};
-    while (!pending.isEmpty()) {
-        const Group *next = pending.takeLast();
-        if (walked.contains(next))
-            continue;
-        walked.insert(next);
-        appendOnce(people, seen, next->members());
-        const QList<const Group *> &subgroups = next->subgroups();
-        for (auto it = subgroups.rbegin(); it != subgroups.rend(); ++it)
-            pending.append(*it);
-    }
-    return people;
+    GroupMembers members;
+    members.collect(group);
+    return members.people();
 }
 
 QList<const ABPerson *> peopleFromSelectedGroups(const ContactStore &store,
@@ -84,22 +98,27 @@ QList<const ABPerson *> peopleFromSelectedGroups(const ContactStore &store,
                                                  bool sortByLast)
 {
     const QString ungrouped = ungroupedContactsName();
-    QList<const ABPerson *> people;
-    QSet<const ABPerson *> seen;
+    // Names repeat (several collections in one folder): a name stands for all its groups.
+    QHash<QString, QList<const Group *>> groupsByName;
+    for (const Group *group : allGroups(store)) {
+        if (const std::optional<QString> name = group->name())
+            groupsByName[*name].append(group);
+    }
+    // One collection for all ticked groups, so a group nested in several is walked once.
+    GroupMembers members;
     for (const ChosenGroup &choice : groupsToUse) {
         if (!choice.include)
             continue;
         if (choice.name == ungrouped) {
-            QList<const ABPerson *> loners;
             for (const ABPerson *person : store.people()) {
                 if (store.parentGroups(*person).isEmpty())
-                    loners.append(person);
+                    members.add(person);
             }
-            appendOnce(people, seen, loners);
-        } else if (const Group *group = groupFromName(store, choice.name)) {
-            appendOnce(people, seen, allGroupMembers(*group));
         }
+        for (const Group *group : groupsByName.value(choice.name))
+            members.collect(*group);
     }
+    QList<const ABPerson *> people = members.people();
     sortPeople(people, sortByLast ? u"lfc" : u"flc");
     return people;
 }

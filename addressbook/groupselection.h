@@ -35,8 +35,8 @@ struct ChosenGroup
 /// The group's members, then those of the groups nested in it at any depth, in order, each
 /// once. A group met again (nesting that loops back) adds nothing the second time.
 [[nodiscard]] QList<const ABPerson *> allGroupMembers(const Group &group);
-/// The contacts of the ticked groups, in order, each once, sorted by abSort with "lfc" when
-/// sortByLast, else "flc". No ticked group, no contact.
+/// The contacts of the ticked groups (a name ticks every group of that name), each once, sorted by
+/// abSort with "lfc" when sortByLast, else "flc". No ticked group, no contact.
 [[nodiscard]] QList<const ABPerson *>
 peopleFromSelectedGroups(const ContactStore &store, const QList<ChosenGroup> &groupsToUse,
                          bool sortByLast);

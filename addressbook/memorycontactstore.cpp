@@ -3,27 +3,36 @@
 
 #include <QSet>
 
+#include <optional>
+
 namespace {
 
-// Whether inner is outer or nested in it at any depth; each group is looked at once, so
-// shared subgroups do not make the walk exponential.
-bool contains(const Group &outer, const Group &inner)
+// One side of the search for a path between two groups, a group at a time; each group is
+// looked at once, so shared subgroups do not make it exponential.
+struct Walk
 {
-    QSet<const Group *> seen{&outer};
-    QList<const Group *> pending{&outer};
-    while (!pending.isEmpty()) {
+    const Group *target;
+    QList<const Group *> pending;
+    QSet<const Group *> seen;
+
+    // Whether the target was reached, once that is known.
+    template<typename Next>
+    std::optional<bool> step(const Next &next)
+    {
+        if (pending.isEmpty())
+            return false;
         const Group *group = pending.takeLast();
-        if (group == &inner)
+        if (group == target)
             return true;
-        for (const Group *subgroup : group->subgroups()) {
-            if (!seen.contains(subgroup)) {
-                seen.insert(subgroup);
-                pending.append(subgroup);
+        for (const Group *neighbour : next(*group)) {
+            if (!seen.contains(neighbour)) {
+                seen.insert(neighbour);
+                pending.append(neighbour);
             }
         }
+        return std::nullopt;
     }
-    return false;
-}
+};
 
 } // namespace
 
@@ -50,11 +59,32 @@ Group &MemoryContactStore::addGroup(QString uniqueId, std::optional<QString> nam
 
 void MemoryContactStore::addMember(Group &group, const ABPerson &person)
 {
-    QList<const Group *> &parents = m_parents[&person];
-    if (parents.contains(&group))
+    const auto held = std::pair<const Group *, const void *>(&group, &person);
+    if (m_held.contains(held))
         return;
-    parents.append(&group);
+    m_held.insert(held);
+    m_parents[&person].append(&group);
     group.addMember(&person);
+}
+
+// Down from outer and up from inner in turns: whichever side runs out first settles it, so
+// a chain of groups costs constant time per link in whichever order it is built.
+bool MemoryContactStore::contains(const Group &outer, const Group &inner) const
+{
+    Walk down{&inner, {&outer}, {&outer}};
+    Walk up{&outer, {&inner}, {&inner}};
+    const auto children = [](const Group &group) {
+        return group.subgroups();
+    };
+    const auto parents = [this](const Group &group) {
+        return m_groupParents.value(&group);
+    };
+    for (;;) {
+        if (const std::optional<bool> found = down.step(children))
+            return *found;
+        if (const std::optional<bool> found = up.step(parents))
+            return *found;
+    }
 }
 
 bool MemoryContactStore::addSubgroup(Group &parent, const Group &child)
@@ -62,7 +92,11 @@ bool MemoryContactStore::addSubgroup(Group &parent, const Group &child)
     // The nesting stays a tree of finite depth: nothing may hold a group that holds it.
     if (contains(child, parent))
         return false;
-    if (!parent.subgroups().contains(&child))
+    const auto held = std::pair<const Group *, const void *>(&parent, &child);
+    if (!m_held.contains(held)) {
+        m_held.insert(held);
         parent.addSubgroup(&child);
+        m_groupParents[&child].append(&parent);
+    }
     return true;
 }

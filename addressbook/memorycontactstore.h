@@ -13,6 +13,7 @@
 #include "addressbook/group.h"
 
 #include <QHash>
+#include <QSet>
 
 #include <memory>
 #include <optional>
@@ -40,9 +41,16 @@ public:
     bool addSubgroup(Group &parent, const Group &child);
 
 private:
+    /// Whether inner is outer or nested in it at any depth.
+    [[nodiscard]] bool contains(const Group &outer, const Group &inner) const;
+
     std::vector<std::unique_ptr<ABPerson>> m_people;
     std::vector<std::unique_ptr<Group>> m_groups;
     QList<const ABPerson *> m_peopleList;
     QList<const Group *> m_groupList;
     QHash<const ABPerson *, QList<const Group *>> m_parents;
+    // What each group holds directly, so that adding once stays constant time however many
+    // groups hold one person or one group holds.
+    QSet<std::pair<const Group *, const void *>> m_held;
+    QHash<const Group *, QList<const Group *>> m_groupParents;
 };

@@ -4,9 +4,8 @@
 #include "settings/preferenceboolean.h"
 #include "util/systemlog.h"
 
+#include <QHash>
 #include <QVariantMap>
-
-#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -57,14 +56,15 @@ QVariant groupChoicesToVariant(const QList<GroupChoice> &choices)
 QList<GroupChoice> refreshedGroupChoices(const QStringList &groupNames,
                                          const std::optional<QList<GroupChoice>> &stored)
 {
-    const QList<GroupChoice> previous = stored.value_or(QList<GroupChoice>());
+    // The first stored choice of a name is the one kept, as a search from the front would.
+    QHash<QString, bool> included;
+    for (const GroupChoice &choice : stored.value_or(QList<GroupChoice>())) {
+        if (!included.contains(choice.name))
+            included.insert(choice.name, choice.include);
+    }
     QList<GroupChoice> refreshed;
     refreshed.reserve(groupNames.size());
-    for (const QString &name : groupNames) {
-        const auto kept
-            = std::find_if(previous.cbegin(), previous.cend(),
-                           [&](const GroupChoice &choice) { return choice.name == name; });
-        refreshed.append(kept != previous.cend() ? *kept : GroupChoice{true, name});
-    }
+    for (const QString &name : groupNames)
+        refreshed.append(GroupChoice{included.value(name, true), name});
     return refreshed;
 }

@@ -5,6 +5,8 @@
 #include "addressbook/vcard/vcarddialect.h"
 #include "addressbook/vcard/vcardvalue.h"
 
+#include <QHash>
+#include <QSet>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -30,7 +32,8 @@ private:
     {
         int bestPreference = kNotPreferred;
         qsizetype primary = -1;
-        QStringList handles; // of a messaging service, to keep each once
+        qsizetype count = 0;
+        QHash<QString, qsizetype> handles; // case-folded handle -> its index, to keep each once
     };
 
     void readCardWide();
@@ -42,11 +45,14 @@ private:
     [[nodiscard]] bool pointsIntoCard(QByteArrayView bytes) const;
     void setText(ABProperty property, Utf8 value);
     void track(ABProperty property, qsizetype index, int preference);
+    void added(ABProperty property, int preference);
     void add(ABProperty property, QByteArrayView value, const QString &label, int preference);
     void addHandle(ABProperty property, const QString &handle, const VCardProperty &source);
     void readName(const VCardProperty &property);
     void readOrganization(const VCardProperty &property);
     void readAddress(const VCardProperty &property);
+    void readDeliveryLabel(const VCardProperty &property);
+    void addDeliveryLabels();
     void readDate(const VCardProperty &property, ABProperty target, const QString &label);
     void readRelated(const VCardProperty &property);
     void readMessaging(const VCardProperty &property);
@@ -75,6 +81,14 @@ private:
     bool m_group = false;
     QList<VCardMemberReference> m_members;
     QStringList m_categories;
+    struct DeliveryLabel
+    {
+        QString label;
+        QByteArray text;
+        int preference = kNotPreferred;
+    };
+    QList<DeliveryLabel> m_deliveryLabels;
+    QSet<QString> m_addressLabels; // of the structured addresses, which win over a LABEL
 };
 
 ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics)
@@ -145,11 +159,18 @@ void ContactBuilder::track(ABProperty property, qsizetype index, int preference)
     }
 }
 
+// The entry just appended to property, with the index it got there.
+void ContactBuilder::added(ABProperty property, int preference)
+{
+    track(property, m_entries[std::size_t(property)].count++, preference);
+}
+
 void ContactBuilder::add(ABProperty property, QByteArrayView value, const QString &label,
                          int preference)
 {
-    if (m_person && !value.isEmpty()) // a group card keeps only its name and members
-        track(property, m_person->addTextEntryUtf8(property, label, value), preference);
+    // A group card keeps only its name and members.
+    if (m_person && !value.isEmpty() && m_person->addTextEntryUtf8(property, label, value))
+        added(property, preference);
 }
 
 // Exporters often write one handle twice, as X-AIM and as IMPP; it is kept once.
@@ -159,16 +180,14 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
     if (handle.isEmpty() || !m_person)
         return;
     Entries &entries = m_entries[std::size_t(property)];
-    for (qsizetype i = 0; i < entries.handles.size(); ++i) {
-        if (entries.handles[i].compare(handle, Qt::CaseInsensitive) == 0) {
-            track(property, i, preference(source));
-            return;
-        }
+    const QString key = handle.toCaseFolded();
+    if (const auto known = entries.handles.constFind(key); known != entries.handles.cend()) {
+        track(property, *known, preference(source));
+        return;
     }
-    entries.handles.append(handle);
-    track(property,
-          m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8()),
-          preference(source));
+    entries.handles.insert(key, entries.count);
+    m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8());
+    added(property, preference(source));
 }
 
 void ContactBuilder::readName(const VCardProperty &property)
@@ -231,9 +250,33 @@ void ContactBuilder::readAddress(const VCardProperty &property)
     }
     if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
         return;
-    track(kABAddressProperty,
-          m_person->addAddressUtf8(label(property, placeLabel(property)), fields),
-          preference(property));
+    const QString kind = label(property, placeLabel(property));
+    m_addressLabels.insert(kind);
+    m_person->addAddressUtf8(kind, fields);
+    added(kABAddressProperty, preference(property));
+}
+
+// A delivery label (vCard 3.0 LABEL) is the address as it goes on an envelope. It is kept
+// until the card is read, since a structured address of the same kind, wherever it stands,
+// says the same and wins.
+void ContactBuilder::readDeliveryLabel(const VCardProperty &property)
+{
+    QByteArray lines = VCardValue::plain(text(property)).view().toByteArray();
+    lines.replace("\r\n", "\n").replace('\r', '\n');
+    if (m_person && !lines.trimmed().isEmpty())
+        m_deliveryLabels.append(
+            {label(property, placeLabel(property)), std::move(lines), preference(property)});
+}
+
+// Its lines stand as they are, as the street's, so no country layout moves or drops one.
+void ContactBuilder::addDeliveryLabels()
+{
+    for (const DeliveryLabel &delivery : std::as_const(m_deliveryLabels)) {
+        if (m_addressLabels.contains(delivery.label))
+            continue;
+        m_person->addAddressUtf8(delivery.label, {delivery.text, {}, {}, {}, {}, {}});
+        added(kABAddressProperty, delivery.preference);
+    }
 }
 
 void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
@@ -245,17 +288,21 @@ void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
         omittedYear = omit->toInt();
     const std::optional<ContactDate> date = parseDate(value.view(), omittedYear);
     if (!date) {
-        m_diagnostics.report(property.line,
-                             u"\"%1\" is not a date; left out"_s.arg(value.toString().left(40)));
+        const QString shown = value.toString().left(40);
+        m_diagnostics.report(
+            property.line,
+            isYearAndMonth(value.view())
+                ? u"\"%1\" gives a year and month but no day; left out"_s.arg(shown)
+                : u"\"%1\" is not a date; left out"_s.arg(shown));
         return;
     }
     if (target == kABBirthdayProperty) {
         if (!m_birthday.isValid())
             m_birthday = *date;
-    } else if (m_person) {
-        track(target,
-              m_person->addEntry(target, label(property, fallback), QVariant::fromValue(*date)),
-              preference(property));
+    } else if (m_person
+               && m_person->addEntry(target, label(property, fallback),
+                                     QVariant::fromValue(*date))) {
+        added(target, preference(property));
     }
 }
 
@@ -393,6 +440,8 @@ void ContactBuilder::read(const VCardProperty &property)
                                   : kABHomePageLabel);
     case Field::Address:
         return readAddress(property);
+    case Field::DeliveryLabel:
+        return readDeliveryLabel(property);
     case Field::Photo:
         return readPicture(property, m_photo);
     case Field::CardPicture:
@@ -449,6 +498,7 @@ void ContactBuilder::completeNames()
 void ContactBuilder::finishPerson()
 {
     completeNames();
+    addDeliveryLabels();
     if (m_hasNote)
         setText(kABNoteProperty, Utf8(std::move(m_notes)));
     for (int i = 0; i < kABPropertyCount; ++i) {

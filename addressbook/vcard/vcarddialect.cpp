@@ -4,6 +4,7 @@
 #include "addressbook/labeltable.h"
 
 #include <QDate>
+#include <QVarLengthArray>
 
 #include <algorithm>
 #include <array>
@@ -22,6 +23,7 @@ constexpr std::array names{
     FieldName{"FN", Field::FormattedName},
     FieldName{"IMPP", Field::Messaging},
     FieldName{"KIND", Field::Kind},
+    FieldName{"LABEL", Field::DeliveryLabel},
     FieldName{"MEMBER", Field::Member},
     FieldName{"N", Field::Name},
     FieldName{"NOTE", Field::Note},
@@ -72,6 +74,63 @@ static_assert(std::ranges::all_of(names, [](const FieldName &entry) {
     return entry.name.size() <= kLongestName;
 }));
 
+struct DateFields
+{
+    int year = ContactDate::kNoYear;
+    int month = 0;
+    int day = 0; // 0: the text gives none
+};
+
+bool allDigits(QByteArrayView text)
+{
+    return !text.isEmpty()
+        && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The fields of a date without its time: "19850412" and "--0412" run together, while
+// "1985-4-12", "--4-12" and "1985-04" are split at the dashes, where a month or day may be
+// one digit. None for any other text.
+std::optional<DateFields> dateFields(QByteArrayView text)
+{
+    QByteArrayView date = text.trimmed();
+    if (const qsizetype time = date.indexOf('T'); time >= 0)
+        date = date.first(time);
+    const bool noYear = date.startsWith("--");
+    if (noYear)
+        date = date.sliced(2);
+    QVarLengthArray<QByteArrayView, 4> parts;
+    if (date.contains('-')) {
+        for (qsizetype dash = date.indexOf('-'); dash >= 0 && parts.size() < 3;
+             dash = date.indexOf('-')) {
+            parts.append(date.first(dash));
+            date = date.sliced(dash + 1);
+        }
+        parts.append(date);
+    } else if (allDigits(date) && date.size() == (noYear ? 4 : 8)) {
+        if (!noYear)
+            parts.append(date.first(4));
+        parts.append(date.sliced(noYear ? 0 : 4, 2));
+        parts.append(date.last(2));
+    }
+    const bool shaped = noYear ? parts.size() == 2
+                               : (parts.size() == 2 || parts.size() == 3) && parts[0].size() == 4;
+    if (!shaped)
+        return std::nullopt;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const bool isYear = i == 0 && !noYear;
+        if (!allDigits(parts[i]) || (!isYear && parts[i].size() > 2))
+            return std::nullopt;
+    }
+    DateFields fields;
+    qsizetype next = 0;
+    if (!noYear)
+        fields.year = parts[next++].toInt();
+    fields.month = parts[next++].toInt();
+    if (next < parts.size())
+        fields.day = parts[next].toInt();
+    return fields;
+}
+
 } // namespace
 
 std::span<const FieldName> fieldNames()
@@ -97,25 +156,19 @@ Field fieldOf(QByteArrayView name)
 
 std::optional<ContactDate> parseDate(QByteArrayView text, std::optional<int> omittedYear)
 {
-    QByteArrayView date = text.trimmed();
-    const qsizetype time = date.indexOf('T');
-    if (time >= 0)
-        date = date.first(time);
-    const bool noYear = date.startsWith("--");
-    QByteArray digits = date.sliced(noYear ? 2 : 0).toByteArray();
-    digits.replace("-", "");
-    const bool allDigits = !digits.isEmpty()
-        && std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!allDigits || digits.size() != (noYear ? 4 : 8))
+    const std::optional<DateFields> fields = dateFields(text);
+    if (!fields || fields->day == 0 || !QDate::isValid(fields->year, fields->month, fields->day))
         return std::nullopt;
-    const int year = noYear ? ContactDate::kNoYear : digits.first(4).toInt();
-    const int month = digits.sliced(noYear ? 0 : 4, 2).toInt();
-    const int day = digits.sliced(noYear ? 2 : 6, 2).toInt();
-    if (!QDate::isValid(year, month, day))
-        return std::nullopt;
-    if (noYear || year == ContactDate::kNoYear || omittedYear == year)
-        return ContactDate::withoutYear(month, day);
-    return ContactDate(QDate(year, month, day));
+    if (fields->year == ContactDate::kNoYear || omittedYear == fields->year)
+        return ContactDate::withoutYear(fields->month, fields->day);
+    return ContactDate(QDate(fields->year, fields->month, fields->day));
+}
+
+bool isYearAndMonth(QByteArrayView text)
+{
+    const std::optional<DateFields> fields = dateFields(text);
+    return fields && fields->year != ContactDate::kNoYear && fields->day == 0 && fields->month >= 1
+        && fields->month <= 12;
 }
 
 QString phoneLabel(const VCardProperty &property)
@@ -124,10 +177,11 @@ QString phoneLabel(const VCardProperty &property)
     const bool work = property.hasType("WORK");
     if (property.hasType("FAX"))
         return home ? kABPhoneHomeFAXLabel : work ? kABPhoneWorkFAXLabel : kABPhoneOtherFAXLabel;
-    if (property.hasType("CELL") || property.hasType("MOBILE"))
-        return kABPhoneMobileLabel;
+    // Phones write their own number as CELL and IPHONE together; the more exact one wins.
     if (property.hasType("IPHONE"))
         return kABPhoneIPhoneLabel;
+    if (property.hasType("CELL") || property.hasType("MOBILE"))
+        return kABPhoneMobileLabel;
     if (property.hasType("MAIN"))
         return kABPhoneMainLabel;
     if (property.hasType("PAGER"))

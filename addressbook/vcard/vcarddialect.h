@@ -34,6 +34,7 @@ enum class Field : std::uint8_t {
     GroupKind,
     Kind,
     ListMember,
+    DeliveryLabel,
     Member,
     Messaging,
     Name,
@@ -70,11 +71,13 @@ struct FieldName
 /// The field of a property name, ignoring case; Unknown for any other name.
 [[nodiscard]] Field fieldOf(QByteArrayView name);
 
-/// A date as cards write it ("1985-04-12", "19850412", "--0412", "--04-12", with or without
-/// a time); a year the card marks as left out (omittedYear, or the placeholder year) gives
-/// a date without year. None for text that is no date.
+/// A date as cards write it ("1985-04-12", "1985-4-12", "19850412", "--0412", "--04-12",
+/// with or without a time); a year the card marks as left out (omittedYear, or the
+/// placeholder year) gives a date without year. None for text that is no whole date.
 [[nodiscard]] std::optional<ContactDate> parseDate(QByteArrayView text,
                                                    std::optional<int> omittedYear);
+/// Whether text is a year and a month without a day ("1985-04"), which no date holds.
+[[nodiscard]] bool isYearAndMonth(QByteArrayView text);
 
 /// The label of a phone number from its TYPE parameters.
 [[nodiscard]] QString phoneLabel(const VCardProperty &property);

@@ -220,10 +220,12 @@ Utf8 unescape(QByteArrayView text)
 
 std::optional<QByteArray> inlineData(const VCardProperty &property, VCardDiagnostics &diagnostics)
 {
-    const QByteArrayView value = property.value.trimmed();
-    // Base64 as the card says, or as some exporters write it without saying so.
+    // Exporters escape the "," and ";" of a data: URI as in text, and some add ENCODING=b to
+    // it; neither changes what the URI holds.
+    const Utf8 unescaped = unescape(property.value.trimmed());
+    const QByteArrayView value = unescaped.view();
     QByteArrayView payload = value;
-    if (!property.isBase64() && startsWithIgnoringCase(value, "data:")) {
+    if (startsWithIgnoringCase(value, "data:")) {
         const qsizetype comma = value.indexOf(',');
         const QByteArrayView header = comma < 0 ? value : value.first(comma);
         if (comma < 0 || !header.toByteArray().toLower().endsWith(";base64")) {
@@ -236,6 +238,7 @@ std::optional<QByteArray> inlineData(const VCardProperty &property, VCardDiagnos
                    || property.hasParameter("VALUE", "url"))) {
         return std::nullopt; // a link: pictures are never fetched
     }
+    // Base64 as the card says, or as some exporters write it without saying so.
     std::optional<QByteArray> bytes = decodeBase64(payload);
     if (!bytes || bytes->isEmpty()) {
         diagnostics.report(property.line, u"picture is not valid base64; left out"_s);

@@ -74,8 +74,9 @@ using Parts = QVarLengthArray<QByteArrayView, 8>;
 [[nodiscard]] Utf8 plain(Utf8 &&text);
 
 /// The picture bytes of a PHOTO-like property: base64 (ENCODING=b / BASE64, or a value that
-/// is no link), or a data: URI. None for a link (never fetched) and for a value that is not
-/// valid base64 (diagnosed).
+/// is no link), or a base64 data: URI (its "," and ";" may be escaped, and ENCODING=b may
+/// be given too). None for a link (never fetched) and for a value that is not valid base64
+/// (diagnosed).
 [[nodiscard]] std::optional<QByteArray> inlineData(const VCardProperty &property,
                                                    VCardDiagnostics &diagnostics);
 

@@ -30,6 +30,23 @@ QVariantMap address(const QString &street, const QString &city, const QString &s
     return record;
 }
 
+// Whatever a country's layout, every part of the record is shown, and none glued to another.
+TEST(AddressFormatter, losesAndGluesNoPartInAnyCountry)
+{
+    const QStringList parts{u"Street 1"_s, u"Town"_s, u"Region"_s, u"12345"_s};
+    for (const AddressLayout &entry : addressLayouts()) {
+        const QString code = entry.countryCode.toString();
+        const QString text = AddressFormatter::shared().format(
+            address(parts[0], parts[1], parts[2], parts[3], QString(), code), u"US"_s);
+        const QStringList words = text.split(QRegularExpression(u"[\\s,/\\-〒]+"_s));
+        for (const QString &part : parts) {
+            for (const QString &word : part.split(u' '))
+                EXPECT_TRUE(words.contains(word))
+                    << code.toStdString() << ": " << text.toStdString();
+        }
+    }
+}
+
 struct LayoutRow : NamedRow
 {
     QVariantMap address;
@@ -71,6 +88,15 @@ INSTANTIATE_TEST_SUITE_P(
             "postalMarkGoesWithTheCode",
             address(u"丸の内1-1"_s, u"千代田区"_s, u"東京都"_s, QString(), QString(), u"jp"_s),
             u"東京都千代田区\n丸の内1-1"_s},
+        LayoutRow{"japanInLatinLetters",
+                  address(u"1-2-3 Chiyoda"_s, u"Tokyo"_s, u"Kanto"_s, u"100-0001"_s, u"Japan"_s),
+                  u"〒100-0001\nKanto Tokyo\n1-2-3 Chiyoda\nJapan"_s},
+        LayoutRow{"regionTheLayoutHasNoPlaceFor",
+                  address(u"Hauptstr. 1"_s, u"Berlin"_s, u"Berlin"_s, u"10115"_s, u"Germany"_s),
+                  u"Hauptstr. 1\n10115 Berlin\nBerlin\nGermany"_s},
+        LayoutRow{"cityAndCodeTheLayoutHasNoPlaceFor",
+                  address(u"Street 5"_s, u"Dubai"_s, u"Dubai"_s, u"12345"_s, QString(), u"ae"_s),
+                  u"Street 5\nDubai\nDubai\n12345"_s},
         LayoutRow{"spainWithProvince",
                   address(u"Calle Real 5"_s, u"A Coruña"_s, u"Galicia"_s, u"15001"_s, u"España"_s),
                   u"Calle Real 5\n15001 A Coruña Galicia\nEspaña"_s},

@@ -63,7 +63,7 @@ TEST_F(GroupSelection, listsAGroupNamedLikeThePseudoGroupAgain)
               (QStringList{u"Ungrouped Contacts"_s, u"Ungrouped Contacts"_s}));
 }
 
-TEST_F(GroupSelection, findsOnlyTheFirstGroupOfANameAndOnlyAnExactName)
+TEST_F(GroupSelection, findsTheFirstGroupOfANameButTicksEveryGroupOfIt)
 {
     const ABPerson &ann = person(u"Ann"_s, u"A"_s);
     const ABPerson &bo = person(u"Bo"_s, u"B"_s);
@@ -71,7 +71,31 @@ TEST_F(GroupSelection, findsOnlyTheFirstGroupOfANameAndOnlyAnExactName)
     group(u"Team"_s, {&bo});
     EXPECT_EQ(groupFromName(store, u"Team"_s), &first);
     EXPECT_EQ(groupFromName(store, u"team"_s), nullptr);
-    EXPECT_EQ(collected({{u"Team"_s, true}}), QStringList{u"AnnA"_s});
+    EXPECT_EQ(collected({{u"Team"_s, true}}), (QStringList{u"AnnA"_s, u"BoB"_s}));
+    EXPECT_EQ(collected({{u"Ungrouped Contacts"_s, true}}), QStringList());
+}
+
+TEST_F(GroupSelection, ticksAGroupNamedLikeThePseudoGroupWithIt)
+{
+    const ABPerson &ann = person(u"Ann"_s, u"A"_s);
+    person(u"Bo"_s, u"B"_s);
+    group(u"Ungrouped Contacts"_s, {&ann});
+    EXPECT_EQ(collected({{u"Ungrouped Contacts"_s, true}}), (QStringList{u"AnnA"_s, u"BoB"_s}));
+}
+
+TEST_F(GroupSelection, collectsAGroupNestedUnderSeveralTickedGroupsOnce)
+{
+    const ABPerson &ann = person(u"Ann"_s, u"A"_s);
+    const ABPerson &bo = person(u"Bo"_s, u"B"_s);
+    Group &outer = group(u"Outer"_s, {&bo});
+    Group &middle = group(u"Middle"_s);
+    Group &inner = group(u"Inner"_s, {&ann});
+    ASSERT_TRUE(store.addSubgroup(outer, middle));
+    ASSERT_TRUE(store.addSubgroup(middle, inner));
+    ASSERT_TRUE(store.addSubgroup(outer, inner));
+    EXPECT_EQ(collected({{u"Inner"_s, true}, {u"Middle"_s, true}, {u"Outer"_s, true}}),
+              (QStringList{u"AnnA"_s, u"BoB"_s}));
+    EXPECT_EQ(collected({{u"Middle"_s, true}}), QStringList{u"AnnA"_s});
 }
 
 TEST_F(GroupSelection, collectsAContactReachedTwiceOnce)
@@ -85,6 +109,35 @@ TEST_F(GroupSelection, collectsAContactReachedTwiceOnce)
     EXPECT_EQ(allGroupMembers(outer), (QList<const ABPerson *>{&bo, &ann}));
     EXPECT_EQ(collected({{u"Other"_s, true}, {u"Outer"_s, true}}),
               (QStringList{u"AnnA"_s, u"BoB"_s}));
+}
+
+TEST_F(GroupSelection, holdsAMemberOrSubgroupAddedTwiceOnce)
+{
+    const ABPerson &ann = person(u"Ann"_s, u"A"_s);
+    Group &outer = group(u"Outer"_s, {&ann, &ann});
+    Group &inner = group(u"Inner"_s);
+    ASSERT_TRUE(store.addSubgroup(outer, inner));
+    ASSERT_TRUE(store.addSubgroup(outer, inner));
+    store.addMember(inner, ann);
+    EXPECT_EQ(outer.members().size(), 1);
+    EXPECT_EQ(outer.subgroups().size(), 1);
+    EXPECT_EQ(store.parentGroups(ann), (QList<const Group *>{&outer, &inner}));
+}
+
+TEST_F(GroupSelection, refusesADeepLoopInWhicheverOrderTheNestingIsBuilt)
+{
+    Group &a = group(u"A"_s);
+    Group &b = group(u"B"_s);
+    Group &c = group(u"C"_s);
+    Group &d = group(u"D"_s);
+    ASSERT_TRUE(store.addSubgroup(c, d)); // built from the inside out
+    ASSERT_TRUE(store.addSubgroup(b, c));
+    ASSERT_TRUE(store.addSubgroup(a, b));
+    EXPECT_FALSE(store.addSubgroup(d, a));
+    EXPECT_FALSE(store.addSubgroup(c, b));
+    EXPECT_TRUE(store.addSubgroup(a, d)); // a second way down is no loop
+    EXPECT_FALSE(store.addSubgroup(d, b));
+    EXPECT_EQ(d.subgroups().size(), 0);
 }
 
 TEST_F(GroupSelection, walksNestingThatLoopsBackOnlyOnce)

@@ -27,6 +27,7 @@ const std::vector<AliasRow> aliasRows{
     AliasRow{"fn", "FN", Field::FormattedName},
     AliasRow{"impp", "IMPP", Field::Messaging},
     AliasRow{"kind", "KIND", Field::Kind},
+    AliasRow{"label", "LABEL", Field::DeliveryLabel},
     AliasRow{"member", "MEMBER", Field::Member},
     AliasRow{"n", "N", Field::Name},
     AliasRow{"note", "NOTE", Field::Note},

@@ -108,7 +108,24 @@ INSTANTIATE_TEST_SUITE_P(
                    "TEL;TYPE=\"voice,home\":tel:+1-555\nTEL;TYPE=iPhone:6",
                    kABPhoneProperty,
                    u"work fax: 1 / mobile: 2 / pager: 3 / main: 4 / home: +1-555 / iPhone: 6"_s},
+        DialectRow{"iPhoneWrittenWithCell", "TEL;TYPE=IPHONE;TYPE=CELL:1\nTEL;TYPE=CELL,IPHONE:2",
+                   kABPhoneProperty, u"iPhone: 1 / iPhone: 2"_s},
         DialectRow{"birthdayWithoutYear", "BDAY:--0412", kABBirthdayProperty, u"--04-12"_s},
+        DialectRow{"birthdayWithOneDigitFields", "BDAY:1985-4-2", kABBirthdayProperty,
+                   u"1985-04-02"_s},
+        DialectRow{"dateWithoutYearWithOneDigitFields", "X-ABDATE:--4-12", kABOtherDatesProperty,
+                   u"other: --04-12"_s},
+        DialectRow{"deliveryLabelWithoutAddress", "LABEL;TYPE=HOME:12 High St\\nSpringfield",
+                   kABAddressProperty, u"home: street=12 High St\nSpringfield"_s},
+        DialectRow{"deliveryLabelOfAnItemGroup", "item1.LABEL:Box 9\\nTown\nitem1.X-ABLabel:Cabin",
+                   kABAddressProperty, u"Cabin: street=Box 9\nTown"_s},
+        DialectRow{"quotedPrintableDeliveryLabel",
+                   "LABEL;WORK;ENCODING=QUOTED-PRINTABLE:1 Way=0D=0ATown", kABAddressProperty,
+                   u"work: street=1 Way\nTown"_s},
+        DialectRow{"addressWinsOverTheLabelOfItsKind",
+                   "LABEL;TYPE=WORK:1 Main\\nCity\nADR;TYPE=WORK:;;1 Main;City;;;\n"
+                   "LABEL;TYPE=HOME;TYPE=PREF:2 Side",
+                   kABAddressProperty, u"work: street=1 Main; city=City / *home: street=2 Side"_s},
         DialectRow{"birthdayWithOmittedYear", "BDAY;X-APPLE-OMIT-YEAR=1604:1604-02-29",
                    kABBirthdayProperty, u"--02-29"_s},
         DialectRow{"birthdayWithTime", "BDAY:19531015T231000Z", kABBirthdayProperty,
@@ -181,6 +198,13 @@ INSTANTIATE_TEST_SUITE_P(
                    "PHOTO;BASE64:\n  iVBO Rw0K\n  Ggo=", QByteArray("\x89PNG\r\n\x1a\n", 8)},
         PictureRow{"dataUri",
                    "PHOTO:data:image/png;base64,iVBORw0KGgo=", QByteArray("\x89PNG\r\n\x1a\n", 8)},
+        PictureRow{"dataUriWithEscapedComma", "PHOTO:data:image/png;base64\\,iVBORw0KGgo=",
+                   QByteArray("\x89PNG\r\n\x1a\n", 8)},
+        PictureRow{"dataUriWithEscapedSemicolon", "PHOTO:data:image/png\\;base64\\,iVBORw0KGgo=",
+                   QByteArray("\x89PNG\r\n\x1a\n", 8)},
+        PictureRow{"dataUriThatAlsoSaysBase64",
+                   "PHOTO;ENCODING=b:data:image/png;base64,iVBORw0KGgo=",
+                   QByteArray("\x89PNG\r\n\x1a\n", 8)},
         PictureRow{"version21Block",
                    "PHOTO;ENCODING=BASE64;TYPE=GIF:\nR0lG\nODlh\n\nFN:After the picture",
                    QByteArray("GIF89a")},
@@ -239,6 +263,8 @@ INSTANTIATE_TEST_SUITE_P(
                     u"^bad.vcf:4: not a vCard content line"_s},
         BadInputRow{"birthdayThatIsNoDate", card("FN:A\nBDAY;VALUE=text:circa 1800"), 1,
                     u"^bad.vcf:4: \"circa 1800\" is not a date"_s},
+        BadInputRow{"yearAndMonthWithoutDay", card("FN:A\nBDAY:1985-04"), 1,
+                    u"^bad.vcf:4: \"1985-04\" gives a year and month but no day; left out$"_s},
         BadInputRow{"unknownCharacterSet", card("FN;CHARSET=MURKS:A"), 1,
                     u"^bad.vcf:3: unknown character set \"MURKS\""_s},
         BadInputRow{"textBetweenCards", card("FN:A") + "garbage\r\n" + card("FN:B"), 2,
@@ -435,6 +461,19 @@ TEST(VCardStore, buildsGroupsFromGroupCardsNestingAndCategories)
             .size(),
         1);
     EXPECT_EQ(read.diagnostics.size(), 3) << read.diagnostics.join(u'\n').toStdString();
+}
+
+TEST(VCardStore, ticksTheMembersOfEveryGroupCardOfOneName)
+{
+    const ContactStoreRead read
+        = readVCardData(card("FN:Ann\nUID:a") + card("FN:Bo\nUID:b")
+                            + card("KIND:group\nFN:Team\nUID:g1\nMEMBER:urn:uuid:a", "4.0")
+                            + card("KIND:group\nFN:Team\nUID:g2\nMEMBER:urn:uuid:b", "4.0"),
+                        u"t.vcf"_s);
+    EXPECT_EQ(allGroupNames(*read.store), (QStringList{u"Ungrouped Contacts"_s, u"Team"_s}));
+    EXPECT_EQ(peopleFromSelectedGroups(*read.store, {{u"Team"_s, true}}, true).size(), 2);
+    EXPECT_TRUE(
+        peopleFromSelectedGroups(*read.store, {{u"Ungrouped Contacts"_s, true}}, true).isEmpty());
 }
 
 TEST(VCardStore, readsEveryVCardFileBelowAFolder)
