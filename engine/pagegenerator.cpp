@@ -4,6 +4,7 @@
 #include "addressbook/groupselection.h"
 #include "engine/contactcardwriter.h"
 #include "engine/lettersections.h"
+#include "engine/pagestream.h"
 #include "engine/uitext.h"
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
@@ -15,7 +16,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -57,7 +57,7 @@ QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
 
 // The anchors and cards of every section. Pictures of the cards ahead are written on other
 // threads while this one writes cards; the page is the same as when written one by one.
-void appendSections(QByteArray &page, const QList<LetterSection> &sections,
+void appendSections(PageStream &page, const QList<LetterSection> &sections,
                     ContactCardWriter &cards, const GenerationProgress &progress)
 {
     const QList<const ABPerson *> inOrder = inPageOrder(sections);
@@ -65,7 +65,7 @@ void appendSections(QByteArray &page, const QList<LetterSection> &sections,
     qsizetype written = 0;
     QString text;
     for (const LetterSection &section : sections) {
-        page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8();
+        page.append(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title));
         for (const ABPerson *person : section.members) {
             while (ahead < inOrder.size() && cards.preparePicture(*inOrder.at(ahead)))
                 ++ahead;
@@ -73,7 +73,7 @@ void appendSections(QByteArray &page, const QList<LetterSection> &sections,
                 progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
             text.resize(0); // keeps the room the last card took
             cards.parseContact(*person, text, PictureSaving::Save);
-            page += text.toUtf8();
+            page.append(text);
             ++written;
         }
     }
@@ -85,17 +85,6 @@ QString letterIndex(const QList<LetterSection> &sections)
     for (const LetterSection &section : sections)
         index += u"\t\t\t<a class=\"toc_link\" href=\"#toc_%1\">%1</a> \n"_s.arg(section.title);
     return index + u"\t\t"_s;
-}
-
-// One write, through a temporary file beside the page, so a failed or interrupted write
-// leaves the previous page as it was; folders that allow no temporary file get a direct write.
-Expected<void> writePage(const QString &path, const QByteArray &page)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size() || !file.commit())
-        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
-    return {};
 }
 
 } // namespace
@@ -125,9 +114,9 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
         makeTargetFolder(imagesFolder);
 
     GenerationReport report;
-    const QByteArray page = pageText(imagesFolder, progress, report.contactCount);
-    if (const Expected<void> written = writePage(QDir(basePath).filePath(target.fileName()), page);
-        !written)
+    PageStream page(QDir(basePath).filePath(target.fileName()));
+    writePageText(page, imagesFolder, progress, report.contactCount);
+    if (const Expected<void> written = page.commit(); !written)
         return Unexpected(written.error());
     report.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     systemLog(QString::asprintf("Generated Vorlin for %d contacts in %f seconds.",
@@ -146,8 +135,8 @@ QList<const ABPerson *> PageGenerator::chosenPeople()
     return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
 }
 
-QByteArray PageGenerator::pageText(const QString &imagesFolder, const GenerationProgress &progress,
-                                   qsizetype &contactCount)
+void PageGenerator::writePageText(PageStream &page, const QString &imagesFolder,
+                                  const GenerationProgress &progress, qsizetype &contactCount)
 {
     if (progress)
         progress(std::nullopt);
@@ -158,16 +147,13 @@ QByteArray PageGenerator::pageText(const QString &imagesFolder, const Generation
         progress(0.0);
 
     // The index goes into the head only: the cards hold contact text, which must never be
-    // able to place markup, and the page is built as UTF-8 card by card so that it is held
-    // in memory once, not three times.
+    // able to place markup.
     const QString head = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
-    QByteArray page
-        = QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8();
+    page.append(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)));
     const CardContext context{m_settings, m_store, m_addressBook};
     ContactCardWriter cards(context, m_bundle, imagesFolder);
     appendSections(page, sections, cards, progress);
-    page += "</body>\n</html>\n";
-    return page;
+    page.append(u"</body>\n</html>\n");
 }
 
 bool PageGenerator::makeTargetFolder(const QString &path)
