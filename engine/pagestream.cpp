@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/pagestream.h"
 
+#include <QtConcurrent>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -18,7 +20,16 @@ PageStream::PageStream(const QString &path)
     m_file.setDirectWriteFallback(true);
     if (!m_file.open(QIODevice::WriteOnly))
         fail();
+    m_writer.setMaxThreadCount(1);
     m_block.reserve(blockSize + blockSize / 4);
+    m_writing.reserve(blockSize + blockSize / 4);
+}
+
+// Without commit, the temporary file goes and the previous page stays, once the writer has
+// let go of it.
+PageStream::~PageStream()
+{
+    m_written.waitForFinished();
 }
 
 void PageStream::append(QStringView text)
@@ -30,12 +41,13 @@ void PageStream::append(QStringView text)
     const char *end = m_toUtf8.appendToBuffer(m_block.data() + used, text);
     m_block.resize(end - m_block.constData());
     if (m_block.size() >= blockSize)
-        writeBlock();
+        handOver();
 }
 
 Expected<void> PageStream::commit()
 {
-    writeBlock();
+    handOver();
+    finishWrite();
     if (!m_error && !m_file.commit())
         fail();
     if (m_error)
@@ -43,11 +55,23 @@ Expected<void> PageStream::commit()
     return {};
 }
 
-void PageStream::writeBlock()
+// One block at a time is with the writer, so memory stays at two blocks.
+void PageStream::handOver()
 {
-    if (!m_error && m_file.write(m_block) != m_block.size())
-        fail();
+    finishWrite();
+    if (!m_error) {
+        m_writing.swap(m_block);
+        m_written = QtConcurrent::run(
+            &m_writer, [this] { return m_file.write(m_writing) == m_writing.size(); });
+    }
     m_block.resize(0); // keeps the room for the next block
+}
+
+void PageStream::finishWrite()
+{
+    if (m_written.isValid() && !m_written.result() && !m_error)
+        fail();
+    m_written = {};
 }
 
 void PageStream::fail()

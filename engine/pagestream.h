@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page as it is written: its text is encoded as UTF-8 into a block of about a megabyte,
-// and each full block goes to the file in one write, so that the page is never held whole
-// in memory. The writes go to a temporary file beside the page that replaces it only on
-// commit, so a failed or interrupted generation leaves the previous page as it was; folders
-// that allow no temporary file get a direct write.
+// and each full block goes to the file in one write on a thread of its own while the next
+// block fills, so that the page is never held whole in memory and copying it into the file
+// costs the writing thread nothing. The writes go to a temporary file beside the page that replaces
+// it only on commit, so a failed or interrupted generation leaves the previous page as it was;
+// folders that allow no temporary file get a direct write.
 //
 //   PageStream page(path);
 //   page.append(head);
@@ -13,9 +14,11 @@
 #include "util/expected.h"
 
 #include <QByteArray>
+#include <QFuture>
 #include <QSaveFile>
 #include <QStringEncoder>
 #include <QStringView>
+#include <QThreadPool>
 
 #include <optional>
 
@@ -23,6 +26,9 @@ class PageStream final
 {
 public:
     explicit PageStream(const QString &path);
+    ~PageStream();
+    PageStream(const PageStream &) = delete;
+    PageStream &operator=(const PageStream &) = delete;
 
     void append(QStringView text);
     /// Writes what is left and puts the page in place; on failure says "<path>: <reason>"
@@ -30,12 +36,16 @@ public:
     [[nodiscard]] Expected<void> commit();
 
 private:
-    void writeBlock();
+    void handOver();
+    void finishWrite();
     void fail();
 
     QString m_path;
     QSaveFile m_file;
     QStringEncoder m_toUtf8{QStringEncoder::Utf8};
     QByteArray m_block;
+    QByteArray m_writing; // the block the writer has, untouched until its write is finished
+    QThreadPool m_writer;
+    QFuture<bool> m_written;
     std::optional<QString> m_error;
 };
