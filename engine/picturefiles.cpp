@@ -2,6 +2,7 @@
 #include "engine/picturefiles.h"
 
 #include "addressbook/vcard/vcardidentifiers.h"
+#include "engine/photopng.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -24,6 +25,18 @@ Expected<QImage> decode(const QByteArray &bytes)
     if (image.isNull())
         return Unexpected(u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
     return image;
+}
+
+// Colour pictures go through the quicker photo writer, the rest through Qt's.
+Expected<void> encodePng(const QImage &image, QIODevice &device)
+{
+    if (canWritePhotoPng(image))
+        return writePhotoPng(image, device);
+    QImageWriter writer(&device, "png");
+    writer.setQuality(PictureFiles::kPngQuality);
+    if (!writer.write(image))
+        return Unexpected(writer.errorString());
+    return {};
 }
 
 } // namespace
@@ -66,10 +79,8 @@ Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileNa
     QSaveFile file(m_imagesFolder + u'/' + fileName);
     if (!file.open(QIODevice::WriteOnly))
         return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
-    QImageWriter writer(&file, "png");
-    writer.setQuality(kPngQuality);
-    if (!writer.write(image))
-        return Unexpected(u"%1: %2"_s.arg(file.fileName(), writer.errorString()));
+    if (const Expected<void> written = encodePng(image, file); !written)
+        return Unexpected(u"%1: %2"_s.arg(file.fileName(), written.error()));
     if (!file.commit())
         return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
     return {};
