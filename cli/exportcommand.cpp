@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/exportcommand.h"
 
+#include "addressbook/eds/addressbookname.h"
+#include "addressbook/eds/edsstore.h"
 #include "addressbook/groupselection.h"
 #include "addressbook/memorycontactstore.h"
 #include "addressbook/vcard/vcardstore.h"
 #include "cli/pdfprinter.h"
 #include "cli/terminalprogress.h"
+#include "engine/pagefile.h"
 #include "engine/pagegenerator.h"
 #include "engine/previewpage.h"
+#include "settings/defaultsregistration.h"
 #include "settings/exportsettings.h"
 #include "settings/groupchoice.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspaths.h"
+#include "util/controlcharacters.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -52,6 +57,8 @@ int ExportCommand::run(const ExportOptions &options)
 {
     if (options.previewHtml)
         return printPreview();
+    if (options.listAddressBooks)
+        return listAddressBooks(options);
     const std::optional<ContactStoreRead> read = readAddressBook(options);
     if (!read)
         return ExportExit::unusableInput;
@@ -61,27 +68,54 @@ int ExportCommand::run(const ExportOptions &options)
 
 std::optional<ContactStoreRead> ExportCommand::readAddressBook(const ExportOptions &options) const
 {
-    const QString stored = m_store.objectForKey(SettingsKeys::addressBookPath).toString();
-    const std::optional<QString> path = addressBookPath(
-        options.addressBook, stored.isEmpty() ? std::nullopt : std::optional(expandedHome(stored)));
-    if (!path) {
+    const std::optional<QString> name = chooseAddressBookName(
+        options.addressBook, m_store.objectForKey(SettingsKeys::addressBookPath).toString());
+    if (!name) {
         print(m_err,
               u"vorlin-export: no address book to read. Name one with --address-book PATH "
-              "(a .vcf file or a folder of them), or store its path as the preference "
-              "\"addressBookPath\".\n"_s);
+              "(a .vcf file or a folder of them, or eds: for the desktop's address book), or "
+              "store it as the preference \"addressBookPath\".\n"_s);
         return std::nullopt;
     }
-    const QFileInfo source(*path);
-    if (!source.exists() || !source.isReadable()) {
-        print(m_err,
-              u"vorlin-export: %1: %2\n"_s.arg(
-                  *path, source.exists() ? u"cannot be read"_s : u"no such file or folder"_s));
+    Expected<ContactStoreRead> read = openAddressBook(*name);
+    if (!read) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(read.error()));
         return std::nullopt;
     }
-    ContactStoreRead read = readVCardStore(*path);
-    for (const QString &problem : read.diagnostics)
+    for (const QString &problem : read->diagnostics)
         print(m_err, u"vorlin-export: warning: %1\n"_s.arg(problem));
-    return read;
+    return std::move(*read);
+}
+
+// One line per address book: the name to pass, what it is, how many contacts, and which one
+// the desktop takes by default. The vCard location comes first when the lookup order has one.
+int ExportCommand::listAddressBooks(const ExportOptions &options) const
+{
+    const std::optional<QString> name = chooseAddressBookName(
+        options.addressBook, m_store.objectForKey(SettingsKeys::addressBookPath).toString());
+    bool listed = false;
+    if (name && !isDesktopAddressBookName(*name) && QFileInfo::exists(*name)) {
+        const ContactStoreRead read = readVCardStore(*name);
+        print(m_out,
+              u"%1\tvCard\t%2 contacts\n"_s.arg(canonicalAddressBookName(*name))
+                  .arg(read.store->people().size()));
+        listed = true;
+    }
+    const Expected<QList<EdsAddressBook>> books = listEdsAddressBooks();
+    if (!books) {
+        print(m_err, u"vorlin-export: %1\n"_s.arg(books.error()));
+        return listed ? ExportExit::success : ExportExit::unusableInput;
+    }
+    for (const EdsAddressBook &book : *books) {
+        const QString count
+            = book.contacts >= 0 ? u"%1 contacts"_s.arg(book.contacts) : u"? contacts"_s;
+        print(m_out,
+              u"%1\t%2\t%3%4\n"_s.arg(book.name, book.displayName, count,
+                                      book.isDefault ? u"\tdefault"_s : QString()));
+        if (!book.problem.isEmpty())
+            print(m_err, u"vorlin-export: %1: %2\n"_s.arg(book.name, book.problem));
+    }
+    return ExportExit::success;
 }
 
 int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptions &options)
@@ -120,6 +154,11 @@ int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveF
 {
     if (pdf.fileName() == page)
         return fail(u"--pdf names the page itself: %1"_s.arg(page), ExportExit::unusableInput);
+    // Its atomic write would replace a device or a pipe with a file.
+    if (PageFile::isSpecialFile(pdf.fileName()))
+        return fail(u"%1: not a regular file; the PDF is written to a file of its own"_s.arg(
+                        pdf.fileName()),
+                    ExportExit::unusableInput);
     const qsizetype contacts = generator.contactCount();
     if (contacts > maxPrintedContacts)
         return fail(tooLargeToPrint(pdf.fileName(), contacts), ExportExit::pageNotWritten);
@@ -153,9 +192,14 @@ QString ExportCommand::outputPath(const ExportOptions &options) const
         return QFileInfo(*options.output).absoluteFilePath();
     const QString lastFolder
         = m_store.objectForKey(SettingsKeys::navLastCurrentDirectory).toString();
-    const QString folder
-        = lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s : expandedHome(lastFolder);
-    return QDir(folder).filePath(m_store.objectForKey(SettingsKeys::fileName).toString());
+    const QDir folder(lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s
+                                           : expandedHome(lastFolder));
+    // A stored name that is no plain file name, or that names a folder, counts as none.
+    const QString stored = m_store.objectForKey(SettingsKeys::fileName).toString();
+    const bool usable = PageFile::namesAFile(stored) && !stored.contains(u'/')
+        && !QFileInfo(folder.filePath(stored)).isDir();
+    return folder.filePath(usable ? stored
+                                  : defaultSettings({}).value(SettingsKeys::fileName).toString());
 }
 
 // As the window's Refresh does at start: stored choices kept, new groups ticked, vanished
@@ -172,7 +216,9 @@ void ExportCommand::refreshGroups(const ContactStore &addressBook)
 
 void ExportCommand::print(std::FILE *stream, const QString &text) const
 {
-    const QByteArray bytes = text.toUtf8();
+    // Messages name contact values and file names, and a terminal would obey their control
+    // characters; the page or preview on standard output is another program's input.
+    const QByteArray bytes = (stream == m_err ? visibleControls(text) : text).toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
 }

@@ -39,6 +39,7 @@ private:
     [[nodiscard]] int printPreview();
     [[nodiscard]] std::optional<ContactStoreRead>
     readAddressBook(const ExportOptions &options) const;
+    [[nodiscard]] int listAddressBooks(const ExportOptions &options) const;
     [[nodiscard]] int exportBook(const ContactStore &addressBook, const ExportOptions &options);
     [[nodiscard]] int openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf) const;
     [[nodiscard]] int fail(const QString &reason, int status) const;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/exportoptions.h"
 
+#include "engine/pagefile.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -10,8 +12,12 @@ namespace {
 
 struct Options
 {
-    QCommandLineOption addressBook{
-        u"address-book"_s, u"The address book: a .vcf file or a folder of them."_s, u"PATH"_s};
+    QCommandLineOption addressBook{u"address-book"_s,
+                                   u"The address book: a .vcf file or a folder of them, or "
+                                   "eds: (the desktop's default address book) or eds:UID."_s,
+                                   u"PATH"_s};
+    QCommandLineOption listAddressBooks{u"list-address-books"_s,
+                                        u"List the address books there are, and write no file."_s};
     QCommandLineOption output{u"output"_s, u"Where to write the page."_s, u"FILE"_s};
     QCommandLineOption pdf{u"pdf"_s, u"Also print the page to this PDF file."_s, u"FILE"_s};
     QCommandLineOption paper{
@@ -26,9 +32,14 @@ QString conflict(const QCommandLineParser &parser, const Options &names)
 {
     if (!parser.positionalArguments().isEmpty())
         return u"Unexpected argument: %1"_s.arg(parser.positionalArguments().first());
-    const QString pdf = parser.value(names.pdf);
-    if (parser.isSet(names.pdf) && (pdf.isEmpty() || pdf.endsWith(u'/')))
-        return u"--pdf needs a file name, not \"%1\"."_s.arg(pdf);
+    for (const QCommandLineOption *file : {&names.output, &names.pdf}) {
+        const QString path = parser.value(*file);
+        if (parser.isSet(*file) && !PageFile::namesAFile(path))
+            return u"--%1 needs a file name, not \"%2\"."_s.arg(file->names().first(), path);
+    }
+    if (parser.isSet(names.listAddressBooks)
+        && (parser.isSet(names.previewHtml) || parser.isSet(names.pdf)))
+        return u"--list-address-books writes nothing: use it alone."_s;
     if (parser.isSet(names.pdf) && parser.isSet(names.previewHtml))
         return u"--pdf prints the page, not the preview: use one of the two."_s;
     if (parser.isSet(names.paper) && !parser.isSet(names.pdf))
@@ -52,8 +63,8 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
     parser.setApplicationDescription(
         u"Writes the address book as one HTML page, with the settings of the Vorlin window."_s);
     const Options names;
-    parser.addOptions(
-        {names.addressBook, names.output, names.pdf, names.paper, names.previewHtml, names.quiet});
+    parser.addOptions({names.addressBook, names.listAddressBooks, names.output, names.pdf,
+                       names.paper, names.previewHtml, names.quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -76,6 +87,7 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
     options.pdf = valueIfSet(parser, names.pdf);
     options.paper = paperFromName(parser.value(names.paper));
     options.previewHtml = parser.isSet(names.previewHtml);
+    options.listAddressBooks = parser.isSet(names.listAddressBooks);
     options.quiet = parser.isSet(names.quiet);
     return {options, {}, ExportExit::success};
 }

@@ -23,6 +23,7 @@ struct ExportOptions
     std::optional<QString> pdf;
     std::optional<Paper> paper; // none: the locale's
     bool previewHtml = false;
+    bool listAddressBooks = false;
     bool quiet = false;
 };
 

@@ -35,8 +35,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-image-formats-plugins, libqt6svg6, libqt6webengine6-data, libqt6webenginecore6-bin")
-# Recommends: none yet. When Vorlin reads the GNOME desktop's contact store, its service
-# (evolution-data-server) is recommended here through CPACK_DEBIAN_PACKAGE_RECOMMENDS, since
-# vCard files work without it.
+# The desktop's address books ("eds:") need their server, which is only recommended, since
+# vCard files work without it; its client library is linked, so shlibdeps finds that.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "evolution-data-server")
 
 include(CPack)

@@ -1,21 +1,100 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/htmltext.h"
 
+#include "util/controlcharacters.h"
 #include "util/stringadditions.h"
+
+#include <QStringList>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 using QEV_NSStringAdditionsSubset::snr;
 
+namespace {
+
+bool isAsciiLetter(QChar c)
+{
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isSchemeCharacter(QChar c)
+{
+    return isAsciiLetter(c) || (c >= u'0' && c <= u'9') || c == u'+' || c == u'-' || c == u'.';
+}
+
+// "https://example.org" or "ftp://host": a letter, then scheme characters, then "://". Such a
+// value names its own scheme, and another in front of it would break the link.
+bool hasOwnSchemeAndAuthority(QStringView value)
+{
+    const qsizetype colon = value.indexOf(u':');
+    if (colon < 1 || !isAsciiLetter(value.front()) || !value.sliced(colon + 1).startsWith(u"//"))
+        return false;
+    const QStringView scheme = value.first(colon);
+    return std::all_of(scheme.begin(), scheme.end(), isSchemeCharacter);
+}
+
+// Browsers pass over blanks and control characters before and inside a scheme and compare it
+// without case, so " JavA\tScript:" still runs. Anything of that kind, and a little more,
+// counts here.
+bool opensScript(QStringView target)
+{
+    static const QStringList scriptSchemes{u"javascript"_s, u"vbscript"_s, u"data"_s};
+    QString scheme;
+    for (const QChar c : target) {
+        if (c == u':')
+            return scriptSchemes.contains(scheme, Qt::CaseInsensitive);
+        if (c.isSpace() || c.category() == QChar::Other_Control
+            || c.category() == QChar::Other_Format)
+            continue;
+        scheme += c;
+        if (scheme.size() > 10)
+            return false;
+    }
+    return false;
+}
+
+QString joinedTarget(const QString &scheme, const QString &linkValue)
+{
+    if (scheme.contains(u"%@"_s))
+        return snr(scheme, u"%@"_s, linkValue);
+    if (linkValue.startsWith(scheme) || hasOwnSchemeAndAuthority(linkValue))
+        return linkValue;
+    return scheme + linkValue;
+}
+
+// The attribute's own characters cannot come from contact text: a quote would end it early,
+// and a character reference ("&#106;") is decoded before the browser reads the scheme. The
+// brackets are written as references too, as in element text; the browser reads them back.
+QString hrefForm(const QString &target)
+{
+    QString href;
+    href.reserve(target.size() + 8);
+    for (const QChar c : target) {
+        if (c == u'"')
+            href += u"%22";
+        else if (c == u'&')
+            href += u"&#38;";
+        else if (c == u'<')
+            href += u"&#60;";
+        else if (c == u'>')
+            href += u"&#62;";
+        else if (!isPageControl(c))
+            href += c;
+    }
+    return href;
+}
+
+} // namespace
+
 QString cleanValue(const QString &text)
 {
     // One pass over the text: brackets become numeric references, line breaks become tags,
-    // and an ampersand becomes "&#38;" unless "#6" follows it, so that a reference written
-    // as "&#60;" or "&#65;" keeps its ampersand.
+    // an ampersand becomes "&#38;" unless "#6" follows it (so that a reference written as
+    // "&#60;" or "&#65;" keeps its ampersand), and stray control characters are dropped.
     const QStringView view(text);
     const auto special = [](QChar c) {
-        return c == u'<' || c == u'>' || c == u'\r' || c == u'\n' || c == u'&';
+        return c == u'<' || c == u'>' || c == u'\r' || c == u'\n' || c == u'&' || isPageControl(c);
     };
     if (std::none_of(view.begin(), view.end(), special))
         return text;
@@ -31,7 +110,7 @@ QString cleanValue(const QString &text)
             cleaned += u"<br>";
         else if (c == u'&' && !view.sliced(i + 1).startsWith(u"#6"))
             cleaned += u"&#38;";
-        else
+        else if (!isPageControl(c))
             cleaned += c;
     }
     return cleaned;
@@ -42,25 +121,21 @@ QString attributeForm(const QString &cleanedText)
     return snr(cleanedText, u"\""_s, u"&#34;"_s);
 }
 
-QString linkTarget(const QString &scheme, const QString &linkValue)
+std::optional<QString> linkTarget(const QString &scheme, const QString &linkValue)
 {
-    QString target;
-    if (scheme.contains(u"%@"_s))
-        target = snr(scheme, u"%@"_s, linkValue);
-    else if (linkValue.startsWith(scheme))
-        target = linkValue;
-    else
-        target = scheme + linkValue;
-    return snr(target, u"\""_s, u"%22"_s);
+    const QString target = joinedTarget(scheme, linkValue);
+    if (opensScript(target))
+        return std::nullopt;
+    return hrefForm(target);
 }
 
 QString makeDataItem(const QString &cssClass, const QString &label, const QString &scheme,
                      const QString &value, const QString &linkValue, const QString &valueSuffix)
 {
     const QString shown = cleanValue(value);
-    const QString valuePart = scheme.isEmpty()
-        ? shown
-        : u"<a href=\"%1\">%2</a>"_s.arg(linkTarget(scheme, linkValue), shown);
+    const std::optional<QString> target
+        = scheme.isEmpty() ? std::nullopt : linkTarget(scheme, linkValue);
+    const QString valuePart = target ? u"<a href=\"%1\">%2</a>"_s.arg(*target, shown) : shown;
     return u"\t\t\t\t<div class=\"%1\"><span class=\"label\">%2</span><span "
            "class=\"value\">%3%4</span></div>\n"_s.arg(cssClass, cleanValue(label), valuePart,
                                                        cleanValue(valueSuffix));

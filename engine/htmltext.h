@@ -10,21 +10,30 @@
 
 #include <QString>
 
+#include <optional>
+
 /// Escapes "<", ">" and "&" as numeric references and turns CR and LF into "<br>".
-/// A numeric reference already in the text ("&#65;") stays as it is.
+/// A numeric reference already in the text ("&#65;") stays as it is. Control characters
+/// other than tab and the line breaks are left out. One pass, so its time grows with the
+/// text alone.
 [[nodiscard]] QString cleanValue(const QString &text);
 
 /// A cleaned text made fit for a double-quoted attribute: each double quote as "&#34;".
 [[nodiscard]] QString attributeForm(const QString &cleanedText);
 
-/// The link target for linkValue under scheme: "%@" in the scheme replaced by the value,
-/// else the value alone when it already begins with the scheme, else scheme + value. Every
-/// double quote becomes "%22", so the target cannot end its attribute early.
-[[nodiscard]] QString linkTarget(const QString &scheme, const QString &linkValue);
+/// The link target for linkValue under scheme, ready for a double-quoted attribute, by the
+/// first rule that applies: "%@" in the scheme replaced by the value; the value alone when
+/// it already begins with the scheme (case-sensitive) or with a scheme of its own followed
+/// by "//" ("https://example.org"); else scheme + value. Contact text is never trusted: a
+/// target that a browser would read as a "javascript:", "vbscript:" or "data:" link gives
+/// none. In the target every double quote becomes "%22", "&", "<" and ">" become numeric
+/// references (so no reference in contact text can hide a scheme), and control characters
+/// are left out; callers pass the target as a link reads it, not escaped for the page.
+[[nodiscard]] std::optional<QString> linkTarget(const QString &scheme, const QString &linkValue);
 
 /// One data item: a div of cssClass with the cleaned label and the cleaned value, the value
-/// linked to linkTarget(scheme, linkValue) unless the scheme is empty, and followed by the
-/// cleaned valueSuffix outside the link (" (AIM)").
+/// linked to linkTarget(scheme, linkValue) unless the scheme is empty or there is no target,
+/// and followed by the cleaned valueSuffix outside the link (" (AIM)").
 [[nodiscard]] QString makeDataItem(const QString &cssClass, const QString &label,
                                    const QString &scheme, const QString &value,
                                    const QString &linkValue, const QString &valueSuffix = {});

@@ -4,6 +4,7 @@
 #include "addressbook/groupselection.h"
 #include "engine/contactcardwriter.h"
 #include "engine/lettersections.h"
+#include "engine/pagefile.h"
 #include "engine/pagestream.h"
 #include "engine/uitext.h"
 #include "settings/exportsettings.h"
@@ -58,7 +59,8 @@ QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
 // The anchors and cards of every section. Pictures of the cards ahead are written on other
 // threads while this one writes cards; the page is the same as when written one by one.
 void appendSections(PageStream &page, const QList<LetterSection> &sections,
-                    ContactCardWriter &cards, const GenerationProgress &progress)
+                    ContactCardWriter &cards, PictureSaving pictures,
+                    const GenerationProgress &progress)
 {
     const QList<const ABPerson *> inOrder = inPageOrder(sections);
     qsizetype ahead = 0;
@@ -67,12 +69,13 @@ void appendSections(PageStream &page, const QList<LetterSection> &sections,
     for (const LetterSection &section : sections) {
         page.append(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title));
         for (const ABPerson *person : section.members) {
-            while (ahead < inOrder.size() && cards.preparePicture(*inOrder.at(ahead)))
+            while (pictures == PictureSaving::Save && ahead < inOrder.size()
+                   && cards.preparePicture(*inOrder.at(ahead)))
                 ++ahead;
             if (progress)
                 progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
             text.resize(0); // keeps the room the last card took
-            cards.parseContact(*person, text, PictureSaving::Save);
+            cards.parseContact(*person, text, pictures);
             page.append(text);
             ++written;
         }
@@ -107,17 +110,21 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
     QElapsedTimer timer;
     timer.start();
     const QFileInfo target(path);
-    const QString basePath = target.absolutePath();
-    m_store.setObject(target.fileName(), SettingsKeys::fileName);
-    const QString imagesFolder = basePath + u"/images"_s;
-    if (m_settings.includeImage)
+    if (!PageFile::namesAFile(path) || target.isDir())
+        return Unexpected(u"%1: is a folder; the page needs a file name"_s.arg(path));
+    // A page sent to a device or a pipe has no folder of its own to put pictures in.
+    const PictureSaving pictures
+        = PageFile::isSpecialFile(path) ? PictureSaving::ReferenceOnly : PictureSaving::Save;
+    const QString imagesFolder = target.absolutePath() + u"/images"_s;
+    if (m_settings.includeImage && pictures == PictureSaving::Save)
         makeTargetFolder(imagesFolder);
 
     GenerationReport report;
-    PageStream page(QDir(basePath).filePath(target.fileName()));
-    writePageText(page, imagesFolder, progress, report.contactCount);
+    PageStream page(target.absoluteFilePath());
+    writePageText(page, imagesFolder, pictures, progress, report.contactCount);
     if (const Expected<void> written = page.commit(); !written)
         return Unexpected(written.error());
+    m_store.setObject(target.fileName(), SettingsKeys::fileName);
     report.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     systemLog(QString::asprintf("Generated Vorlin for %d contacts in %f seconds.",
                                 static_cast<int>(report.contactCount), report.seconds));
@@ -136,7 +143,8 @@ QList<const ABPerson *> PageGenerator::chosenPeople()
 }
 
 void PageGenerator::writePageText(PageStream &page, const QString &imagesFolder,
-                                  const GenerationProgress &progress, qsizetype &contactCount)
+                                  PictureSaving pictures, const GenerationProgress &progress,
+                                  qsizetype &contactCount)
 {
     if (progress)
         progress(std::nullopt);
@@ -152,7 +160,7 @@ void PageGenerator::writePageText(PageStream &page, const QString &imagesFolder,
     page.append(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)));
     const CardContext context{m_settings, m_store, m_addressBook};
     ContactCardWriter cards(context, m_bundle, imagesFolder);
-    appendSections(page, sections, cards, progress);
+    appendSections(page, sections, cards, pictures, progress);
     page.append(u"</body>\n</html>\n");
 }
 

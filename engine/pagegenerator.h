@@ -16,6 +16,7 @@
 
 #include "util/expected.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -24,6 +25,7 @@ class ContactStore;
 class PageStream;
 class PreferencesStore;
 struct ExportSettings;
+enum class PictureSaving : std::uint8_t;
 
 /// What a successful generation did.
 struct GenerationReport
@@ -44,9 +46,10 @@ public:
                   const ContactStore &addressBook, Bundle bundle = Bundle::main(),
                   QString addressBookPreferences = {});
 
-    /// Writes the page to path, its pictures to "images" beside it, and stores the file
-    /// name as "fileName". On success the system log gets one line; a failure says
-    /// "<file>: <reason>".
+    /// Writes the page to path, its pictures to "images" beside it, and once the page is
+    /// written whole stores the file name as "fileName". On success the system log gets one
+    /// line; a failure says "<file>: <reason>". A path naming a folder is refused before
+    /// anything is written; a page sent to a device or a pipe gets no pictures.
     [[nodiscard]] Expected<GenerationReport> generateHTML(const QString &path,
                                                           const GenerationProgress &progress = {});
 
@@ -60,7 +63,7 @@ public:
 
 private:
     [[nodiscard]] QList<const ABPerson *> chosenPeople();
-    void writePageText(PageStream &page, const QString &imagesFolder,
+    void writePageText(PageStream &page, const QString &imagesFolder, PictureSaving pictures,
                        const GenerationProgress &progress, qsizetype &contactCount);
 
     PreferencesStore &m_store;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/pagestream.h"
 
+#include "engine/pagefile.h"
+
+#include <QFileInfo>
 #include <QtConcurrent>
 
 using namespace Qt::StringLiterals;
@@ -15,14 +18,29 @@ constexpr qsizetype blockSize = qsizetype{1} << 20;
 
 PageStream::PageStream(const QString &path)
     : m_path(path)
-    , m_file(path)
+    , m_saveFile(path)
+    , m_inPlaceFile(path)
 {
-    m_file.setDirectWriteFallback(true);
-    if (!m_file.open(QIODevice::WriteOnly))
-        fail();
     m_writer.setMaxThreadCount(1);
     m_block.reserve(blockSize + blockSize / 4);
     m_writing.reserve(blockSize + blockSize / 4);
+    const QFileInfo existing(path);
+    if (PageFile::isSpecialFile(path))
+        openInPlace(false);
+    else if (m_saveFile.open(QIODevice::WriteOnly))
+        m_file = &m_saveFile;
+    else if (existing.isFile() && existing.isWritable())
+        openInPlace(true); // as QSaveFile's own fallback would, but with every write checked
+    else
+        fail(m_saveFile);
+}
+
+void PageStream::openInPlace(bool replacesPage)
+{
+    if (!m_inPlaceFile.open(QIODevice::WriteOnly))
+        return fail(m_inPlaceFile);
+    m_file = &m_inPlaceFile;
+    m_replacesPage = replacesPage;
 }
 
 // Without commit, the temporary file goes and the previous page stays, once the writer has
@@ -48,8 +66,8 @@ Expected<void> PageStream::commit()
 {
     handOver();
     finishWrite();
-    if (!m_error && !m_file.commit())
-        fail();
+    if (!m_error && !finishFile())
+        fail(*m_file);
     if (m_error)
         return Unexpected(*m_error);
     return {};
@@ -61,8 +79,8 @@ void PageStream::handOver()
     finishWrite();
     if (!m_error) {
         m_writing.swap(m_block);
-        m_written = QtConcurrent::run(
-            &m_writer, [this] { return m_file.write(m_writing) == m_writing.size(); });
+        m_written = QtConcurrent::run(&m_writer,
+                                      [this] { return PageFile::writeAll(*m_file, m_writing); });
     }
     m_block.resize(0); // keeps the room for the next block
 }
@@ -70,11 +88,22 @@ void PageStream::handOver()
 void PageStream::finishWrite()
 {
     if (m_written.isValid() && !m_written.result() && !m_error)
-        fail();
+        fail(*m_file);
     m_written = {};
 }
 
-void PageStream::fail()
+bool PageStream::finishFile()
 {
-    m_error = u"%1: %2"_s.arg(m_path, m_file.errorString());
+    if (m_file == &m_saveFile)
+        return m_saveFile.commit();
+    const bool flushed = m_inPlaceFile.flush();
+    m_inPlaceFile.close();
+    return flushed && m_inPlaceFile.error() == QFileDevice::NoError;
+}
+
+void PageStream::fail(const QFileDevice &file)
+{
+    m_error = u"%1: %2"_s.arg(m_path, file.errorString());
+    if (m_replacesPage)
+        *m_error += u"; the page was written in place, and what is on disk now is incomplete"_s;
 }

@@ -2,9 +2,11 @@
 // The page as it is written: its text is encoded as UTF-8 into a block of about a megabyte,
 // and each full block goes to the file in one write on a thread of its own while the next
 // block fills, so that the page is never held whole in memory and copying it into the file
-// costs the writing thread nothing. The writes go to a temporary file beside the page that replaces
-// it only on commit, so a failed or interrupted generation leaves the previous page as it was;
-// folders that allow no temporary file get a direct write.
+// costs the writing thread nothing. The writes go to a temporary file beside the page that
+// replaces it only on commit, so a failed or interrupted generation leaves the previous page
+// as it was. Two targets are written in place instead: one that is not a regular file (a
+// device, a pipe), which the replacing would turn into a file, and a page the user may
+// write in a folder that allows no temporary file.
 //
 //   PageStream page(path);
 //   page.append(head);
@@ -14,6 +16,7 @@
 #include "util/expected.h"
 
 #include <QByteArray>
+#include <QFile>
 #include <QFuture>
 #include <QSaveFile>
 #include <QStringEncoder>
@@ -32,16 +35,21 @@ public:
 
     void append(QStringView text);
     /// Writes what is left and puts the page in place; on failure says "<path>: <reason>"
-    /// for the first thing that failed, and the previous page stays.
+    /// for the first thing that failed, and when the page on disk was left incomplete.
     [[nodiscard]] Expected<void> commit();
 
 private:
+    void openInPlace(bool replacesPage);
     void handOver();
     void finishWrite();
-    void fail();
+    [[nodiscard]] bool finishFile();
+    void fail(const QFileDevice &file);
 
     QString m_path;
-    QSaveFile m_file;
+    QSaveFile m_saveFile;
+    QFile m_inPlaceFile;
+    QFileDevice *m_file = nullptr; // one of the two, once open
+    bool m_replacesPage = false;
     QStringEncoder m_toUtf8{QStringEncoder::Utf8};
     QByteArray m_block;
     QByteArray m_writing; // the block the writer has, untouched until its write is finished

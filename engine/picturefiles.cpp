@@ -2,9 +2,11 @@
 #include "engine/picturefiles.h"
 
 #include "addressbook/vcard/vcardidentifiers.h"
+#include "engine/pagefile.h"
 #include "engine/photopng.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -14,11 +16,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Expected<QImage> decode(const QByteArray &bytes)
+// SVG (and its compressed form) may refer to other files, which Qt's reader would open.
+bool isVectorFormat(const QByteArray &format)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
+    return format == "svg" || format == "svgz";
+}
+
+Expected<QImage> decode(QBuffer &buffer, const QByteArray &format)
+{
+    QImageReader reader(&buffer, format);
+    // Only the reader of the format found: no other reader gets to try the bytes.
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(PictureFiles::kAllocationLimitMiB);
     reader.setAutoTransform(true);
     QImage image = reader.read();
@@ -39,6 +47,12 @@ Expected<void> encodePng(const QImage &image, QIODevice &device)
     return {};
 }
 
+bool isGenericPictureName(const QString &key)
+{
+    return key.compare(u"genericPerson", Qt::CaseInsensitive) == 0
+        || key.compare(u"genericCompany", Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 PictureFiles::PictureFiles(QString imagesFolder)
@@ -50,16 +64,26 @@ QString PictureFiles::contactFileName(const QString &uniqueId)
     // Keys from the vCard store are safe already; this keeps any other source from naming
     // a file outside the folder ("..", "/").
     const QString key = VCardIdentifiers::keyForUid(uniqueId.section(u':', 0, 0));
-    return (key.isEmpty() ? u"contact"_s : key) + u".png"_s;
+    if (key.isEmpty())
+        return u"contact.png"_s;
+    return (isGenericPictureName(key) ? u"contact+"_s + key : key) + u".png"_s;
 }
 
-Expected<void> PictureFiles::writeContactPicture(const QByteArray &bytes,
-                                                 const QString &fileName) const
+PictureResult PictureFiles::writeContactPicture(const QByteArray &bytes,
+                                                const QString &fileName) const
 {
-    const Expected<QImage> decoded = decode(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader::imageFormat(&buffer);
+    if (isVectorFormat(format))
+        return {PictureResult::Shown::Generic,
+                u"an SVG picture is not shown, as it could read other files"_s};
+    const Expected<QImage> decoded = decode(buffer, format);
     if (!decoded)
-        return Unexpected(decoded.error());
-    return writePng(*decoded, fileName);
+        return {PictureResult::Shown::None, decoded.error()};
+    const Expected<void> written = writePng(*decoded, fileName);
+    return {PictureResult::Shown::Own, written ? QString() : written.error()};
 }
 
 Expected<void> PictureFiles::writeGenericPicture(const QString &resourcePath,
@@ -76,12 +100,21 @@ Expected<void> PictureFiles::writeGenericPicture(const QString &resourcePath,
 
 Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileName) const
 {
-    QSaveFile file(m_imagesFolder + u'/' + fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
-    if (const Expected<void> written = encodePng(image, file); !written)
-        return Unexpected(u"%1: %2"_s.arg(file.fileName(), written.error()));
-    if (!file.commit())
-        return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
+    const QString path = m_imagesFolder + u'/' + fileName;
+    // The atomic write would follow a link out of the folder, or replace a device with a
+    // file: a link gives way to the picture, anything else that is no file is left alone.
+    if (QFileInfo(path).isSymLink())
+        QFile::remove(path);
+    if (PageFile::isSpecialFile(path))
+        return Unexpected(u"%1: not a regular file"_s.arg(path));
+    // Encoded in memory first, so that a failed write is the file's, with the system's reason.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (const Expected<void> encoded = encodePng(image, buffer); !encoded)
+        return Unexpected(u"%1: %2"_s.arg(path, encoded.error()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !PageFile::writeAll(file, png) || !file.commit())
+        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
     return {};
 }

@@ -43,7 +43,7 @@ bool writeTextGroup(
 QString emailLinkValue(const QString &address, const QString &cleanedName)
 {
     if (address.contains(u'<'))
-        return snr(cleanValue(address), u" "_s, u"%20"_s);
+        return snr(address, u" "_s, u"%20"_s);
     return addPercentEscapes(cleanedName) + u"%20%3C"_s + address + u"%3E"_s;
 }
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/appcontroller.h"
 
-#include "addressbook/vcard/vcardstore.h"
+#include "addressbook/eds/addressbookname.h"
 #include "engine/cardcontext.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
@@ -9,9 +9,6 @@
 #include "settings/settingspaths.h"
 #include "ui/grouptablemodel.h"
 #include "ui/settingsbinder.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -34,22 +31,23 @@ AppController::~AppController() = default;
 std::optional<QString>
 AppController::startAddressBookPath(const std::optional<QString> &commandLine) const
 {
-    QString stored = m_store.objectForKey(SettingsKeys::addressBookPath).toString();
-    if (stored == u"~" || stored.startsWith(u"~/"))
-        stored = QDir::homePath() + stored.mid(1);
-    return ::addressBookPath(commandLine, stored.isEmpty() ? std::nullopt : std::optional(stored));
+    return chooseAddressBookName(commandLine,
+                                 m_store.objectForKey(SettingsKeys::addressBookPath).toString());
 }
 
-bool AppController::openAddressBook(const QString &path)
+bool AppController::openAddressBook(const QString &name)
 {
-    if (!QFileInfo::exists(path))
+    Expected<ContactStoreRead> read = ::openAddressBook(name);
+    if (!read) {
+        m_openError = read.error();
         return false;
-    ContactStoreRead read = readVCardStore(path);
+    }
+    m_openError.clear();
     // The group model refers to the store, so it moves to the new one before the old goes.
-    m_groupModel->setAddressBook(*read.store);
-    m_addressBook = std::move(read.store);
-    m_addressBookPath = QFileInfo(path).absoluteFilePath();
-    m_problems = read.diagnostics;
+    m_groupModel->setAddressBook(*read->store);
+    m_addressBook = std::move(read->store);
+    m_addressBookPath = canonicalAddressBookName(name);
+    m_problems = read->diagnostics;
     readDefaults(m_settings, m_store, SettingsPaths::addressBookPreferencesFile());
     m_groupModel->reloadGroupNamesTable();
     Q_EMIT addressBookChanged();

@@ -45,11 +45,14 @@ public:
     /// "addressBookPath", else the desktop's contacts folder; none when there is none.
     [[nodiscard]] std::optional<QString>
     startAddressBookPath(const std::optional<QString> &commandLine) const;
-    /// Reads the address book at path and refreshes the group table. False when path does
-    /// not exist; the previous address book stays then.
-    bool openAddressBook(const QString &path);
-    /// Open Address Book: also remembers path as "addressBookPath".
-    bool chooseAddressBook(const QString &path);
+    /// Reads the address book of that name (a path, "eds:" or "eds:<source-uid>") and
+    /// refreshes the group table. False when it cannot be opened (openError() says why); the
+    /// previous address book stays then.
+    bool openAddressBook(const QString &name);
+    /// Open Address Book: also remembers the name as "addressBookPath".
+    bool chooseAddressBook(const QString &name);
+    /// Why the last openAddressBook failed, or empty.
+    [[nodiscard]] const QString &openError() const { return m_openError; }
     [[nodiscard]] bool hasAddressBook() const { return m_addressBookPath.has_value(); }
     [[nodiscard]] const std::optional<QString> &addressBookPath() const
     {
@@ -78,6 +81,7 @@ private:
     std::unique_ptr<MemoryContactStore> m_addressBook;
     std::optional<QString> m_addressBookPath;
     QStringList m_problems;
+    QString m_openError;
     PreviewPage m_previewPage;
     QString m_previewHtml;
     std::unique_ptr<SettingsBinder> m_binder;

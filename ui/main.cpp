@@ -53,7 +53,10 @@ int main(int argc, char *argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption addressBook(
-        u"address-book"_s, u"The address book: a .vcf file or a folder of them."_s, u"PATH"_s);
+        u"address-book"_s,
+        u"The address book: a .vcf file or a folder of them, or eds: (the desktop's default "
+        "address book) or eds:UID."_s,
+        u"PATH"_s);
     parser.addOption(addressBook);
     const QCommandLineOption screenshot(
         u"screenshot"_s,
@@ -72,7 +75,7 @@ int main(int argc, char *argv[])
     const std::optional<QString> path = controller.startAddressBookPath(
         parser.isSet(addressBook) ? std::optional(parser.value(addressBook)) : std::nullopt);
     if (path && !controller.openAddressBook(*path))
-        std::fprintf(stderr, "Vorlin: %s: no such file or folder\n", qPrintable(*path));
+        std::fprintf(stderr, "Vorlin: %s\n", qPrintable(controller.openError()));
     MainWindow window(controller);
     controller.updatePreview();
     window.placeWindow();

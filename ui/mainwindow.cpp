@@ -5,6 +5,7 @@
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "ui/accessoryviewscrollview.h"
+#include "ui/addressbookmenu.h"
 #include "ui/appcontroller.h"
 #include "ui/dataitemcontainerview.h"
 #include "ui/filerevealer.h"
@@ -190,8 +191,10 @@ QWidget *MainWindow::makeStyleSheetEditor()
 void MainWindow::makeMenus()
 {
     QMenu *file = menuBar()->addMenu(uiText("&File"));
-    file->addAction(uiText("Open Address Book..."), QKeySequence::Open, this,
-                    &MainWindow::openAddressBook);
+    auto *books = new AddressBookMenu(file);
+    connect(books, &AddressBookMenu::chooseFileRequested, this, &MainWindow::openAddressBook);
+    connect(books, &AddressBookMenu::addressBookChosen, this, &MainWindow::chooseAddressBook);
+    file->addMenu(books);
     file->addAction(uiText("Generate..."), QKeySequence::Save, this, &MainWindow::generateHTML);
     file->addSeparator();
     file->addAction(uiText("Quit"), QKeySequence::Quit, this, &QWidget::close);
@@ -317,9 +320,20 @@ void MainWindow::openAddressBook()
     dialog->setNameFilter(uiText("vCard files or folders (*.vcf *.vcard)"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QFileDialog::fileSelected, this,
-            [this](const QString &path) { m_controller.chooseAddressBook(path); });
+    connect(dialog, &QFileDialog::fileSelected, this, &MainWindow::chooseAddressBook);
     dialog->open();
+}
+
+void MainWindow::chooseAddressBook(const QString &name)
+{
+    if (m_controller.chooseAddressBook(name))
+        return;
+    auto *alert
+        = new QMessageBox(QMessageBox::Warning, uiText("The address book could not be opened."),
+                          m_controller.openError(), QMessageBox::Ok, this);
+    alert->setObjectName(u"openAddressBookAlert"_s);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    alert->open();
 }
 
 void MainWindow::setRevealer(std::function<void(const QString &)> revealer)

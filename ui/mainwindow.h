@@ -38,8 +38,10 @@ public:
     void generateHTML();
     /// Writes the page to path with the progress bar; on failure beeps and shows an alert.
     void generateTo(const QString &path);
-    /// Open Address Book...: asks for a file or folder.
+    /// Open Address Book > Choose a file or folder...: asks for one.
     void openAddressBook();
+    /// Opens the address book of that name and remembers it; an alert says why it could not.
+    void chooseAddressBook(const QString &name);
 
     /// Where the generated file is shown; the file manager unless a test says otherwise.
     void setRevealer(std::function<void(const QString &)> revealer);

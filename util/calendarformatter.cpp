@@ -25,6 +25,15 @@ QString utcOffset(const QDateTime &moment)
     return sign + padded(minutes / 60, 2) + padded(minutes % 60, 2);
 }
 
+// "%-m" writes what "%m" writes without its leading zeros ("03" gives "3", "00" gives "0").
+QString withoutPadding(const QString &converted)
+{
+    qsizetype zeros = 0;
+    while (zeros + 1 < converted.size() && converted.at(zeros) == u'0')
+        ++zeros;
+    return converted.sliced(zeros);
+}
+
 // Length of the run of equal characters that starts at position.
 qsizetype repeatCount(QStringView text, qsizetype position)
 {
@@ -58,23 +67,30 @@ qsizetype appendQuoted(QStringView qtFormat, qsizetype position, QString &out)
     return position;
 }
 
+// A one-letter number field ("M", "h") is written without padding, a doubled one ("MM")
+// with a leading zero.
+QString numberConversion(QChar specifier, qsizetype count)
+{
+    return (count == 1 ? u"%-"_s : u"%"_s) + specifier;
+}
+
 QString qtFieldToConversion(QChar field, qsizetype count, bool twelveHour)
 {
     switch (field.unicode()) {
     case u'd':
         return count == 1 ? u"%e"_s : count == 2 ? u"%d"_s : count == 3 ? u"%a"_s : u"%A"_s;
     case u'M':
-        return count <= 2 ? u"%m"_s : count == 3 ? u"%b"_s : u"%B"_s;
+        return count <= 2 ? numberConversion(u'm', count) : count == 3 ? u"%b"_s : u"%B"_s;
     case u'y':
         return count == 2 ? u"%y"_s : u"%Y"_s;
     case u'h':
-        return twelveHour ? u"%I"_s : u"%H"_s;
+        return numberConversion(twelveHour ? u'I' : u'H', count);
     case u'H':
-        return u"%H"_s;
+        return numberConversion(u'H', count);
     case u'm':
-        return u"%M"_s;
+        return numberConversion(u'M', count);
     case u's':
-        return u"%S"_s;
+        return numberConversion(u'S', count);
     case u'z':
         return u"%F"_s;
     case u'A':
@@ -103,9 +119,14 @@ QString CalendarFormatter::format(const QDateTime &moment, QStringView calendarF
             out += c;
             continue;
         }
-        const QChar specifier = calendarFormat.at(++i);
-        const QString converted = conversion(moment, specifier);
-        out += converted.isNull() ? QString(c) + specifier : converted;
+        const qsizetype start = i;
+        const bool unpadded = calendarFormat.at(i + 1) == u'-' && i + 2 < calendarFormat.size();
+        i += unpadded ? 2 : 1;
+        const QString converted = conversion(moment, calendarFormat.at(i));
+        if (converted.isNull())
+            out += calendarFormat.sliced(start, i - start + 1);
+        else
+            out += unpadded ? withoutPadding(converted) : converted;
     }
     return out;
 }
@@ -208,17 +229,19 @@ QString CalendarFormatter::withoutYear(QStringView calendarFormat)
     QList<Piece> pieces;
     for (qsizetype i = 0; i < calendarFormat.size(); ++i) {
         const bool isConversion = calendarFormat.at(i) == u'%' && i + 1 < calendarFormat.size();
-        const QString text = calendarFormat.sliced(i, isConversion ? 2 : 1).toString();
-        if (isConversion)
-            ++i;
+        const bool unpadded
+            = isConversion && calendarFormat.at(i + 1) == u'-' && i + 2 < calendarFormat.size();
+        const qsizetype length = unpadded ? 3 : isConversion ? 2 : 1;
+        const QString text = calendarFormat.sliced(i, length).toString();
+        i += length - 1;
         if (!isConversion && !pieces.isEmpty() && !pieces.last().conversion)
             pieces.last().text += text;
         else
             pieces.append({text, isConversion});
     }
     const auto needsYear = [](const Piece &piece) {
-        static const QStringList yearBound{u"%Y"_s, u"%y"_s, u"%a"_s, u"%A"_s, u"%w"_s, u"%j"_s};
-        return piece.conversion && yearBound.contains(piece.text);
+        static const QString yearBound = u"YyaAwj"_s;
+        return piece.conversion && yearBound.contains(piece.text.back());
     };
     for (qsizetype i = 0; i < pieces.size();) {
         if (!needsYear(pieces.at(i))) {

@@ -17,12 +17,14 @@ public:
     explicit CalendarFormatter(const QLocale &locale = QLocale());
 
     /// The moment, in its own time zone, written with calendarFormat. Conversions:
-    /// %% %a %A %b %B %c %d %e %F %H %I %j %m %M %p %S %w %x %X %y %Y %Z %z. An unknown
+    /// %% %a %A %b %B %c %d %e %F %H %I %j %m %M %p %S %w %x %X %y %Y %Z %z. A "-" after
+    /// the % drops a number's leading zeros ("%-m" writes March as "3"). An unknown
     /// conversion, or a % at the very end, is written as it stands.
     [[nodiscard]] QString format(const QDateTime &moment, QStringView calendarFormat) const;
 
-    /// Translates a Qt date/time format ("dddd, d MMMM yyyy") into the calendar notation
-    /// ("%A, %e %B %Y"), so that defaults can follow the user's locale.
+    /// Translates a Qt date/time format ("dddd, d MMMM yyyy", "M/d/yy h:mm") into the calendar
+    /// notation ("%A, %e %B %Y", "%-m/%e/%y %-H:%M"), so that defaults follow the user's
+    /// locale; one-letter number fields stay unpadded, as Qt writes them.
     [[nodiscard]] static QString fromQtFormat(QStringView qtFormat);
 
     /// The format without the conversions that need a year (year, weekday, day of the

@@ -2,6 +2,7 @@
 #include "util/stringadditions.h"
 
 #include <QByteArray>
+#include <QTextBoundaryFinder>
 
 #include <algorithm>
 #include <array>
@@ -106,8 +107,21 @@ bool containsString(const QString &receiver, const QString &needle, bool conside
     if (needle.isEmpty())
         return false;
     const Qt::CaseSensitivity sensitivity = considerCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
-    return receiver.normalized(QString::NormalizationForm_D)
-        .contains(needle.normalized(QString::NormalizationForm_D), sensitivity);
+    const QString text = receiver.normalized(QString::NormalizationForm_D);
+    const QString sought = needle.normalized(QString::NormalizationForm_D);
+    // A match counts only where it begins and ends between whole characters, so that "e"
+    // is not found inside "é" (an "e" and a combining accent once decomposed).
+    QTextBoundaryFinder characters(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype at = text.indexOf(sought, 0, sensitivity); at >= 0;
+         at = text.indexOf(sought, at + 1, sensitivity)) {
+        characters.setPosition(at);
+        if (!characters.isAtBoundary())
+            continue;
+        characters.setPosition(at + sought.size());
+        if (characters.isAtBoundary())
+            return true;
+    }
+    return false;
 }
 
 QStringList characters(const QString &receiver)

@@ -33,7 +33,8 @@ using CharacterSet = QSet<QChar>;
 /// The receiver without its first prefix.size() code units when it has that prefix
 /// (ignoring case); otherwise the receiver unchanged.
 [[nodiscard]] QString deprefixCaseInsensitive(const QString &receiver, const QString &prefix);
-/// Canonically equivalent sequences match. An empty needle is never found.
+/// Canonically equivalent sequences match, and a match covers whole characters: "e" is
+/// not found in "é", written composed or decomposed. An empty needle is never found.
 [[nodiscard]] bool containsString(const QString &receiver, const QString &needle,
                                   bool considerCase);
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/systemlog.h"
 
+#include "util/controlcharacters.h"
+
 #include <QByteArray>
 
 #include <cstdio>
@@ -23,7 +25,8 @@ void systemLog(const QString &line)
             return;
         }
     }
-    const QByteArray utf8 = line.toUtf8();
+    // Lines name contact values, and a terminal would obey their control characters.
+    const QByteArray utf8 = visibleControls(line).toUtf8();
     syslog(LOG_NOTICE, "%s", utf8.constData());
     std::fprintf(stderr, "%s\n", utf8.constData());
 }

@@ -53,6 +53,7 @@ private:
     void readPicture(const VCardProperty &property, QByteArray &target);
     void readPlainEntry(const VCardProperty &property, ABProperty target, const QString &fallback,
                         QByteArrayView scheme = {});
+    void readListMember(const VCardProperty &property);
     void completeNames();
     void finishPerson();
 
@@ -90,6 +91,8 @@ void ContactBuilder::readCardWide()
             m_uid = plainText(property).toString();
         } else if (property.is("KIND") || property.is("X-ADDRESSBOOKSERVER-KIND")) {
             m_group = m_group || equalsIgnoringCase(property.value.trimmed(), "group");
+        } else if (property.is("X-EVOLUTION-LIST")) {
+            m_group = m_group || equalsIgnoringCase(property.value.trimmed(), "true");
         } else if (property.group.isEmpty()) {
             continue;
         } else if (property.is("X-ABLABEL")) {
@@ -295,6 +298,26 @@ void ContactBuilder::readPicture(const VCardProperty &property, QByteArray &targ
         target = std::move(*bytes);
 }
 
+// A contact list of the desktop's address-book server names its members by their UID in a
+// parameter of an e-mail line, and a nested list by its UID on a list line. Each line names
+// the list it belongs to: none or "0" is this list, the UID of a nested list marks a copy of
+// that list's members, which are read from its own card.
+void ContactBuilder::readListMember(const VCardProperty &property)
+{
+    std::optional<QByteArrayView> uid = property.parameter("X-EVOLUTION-CONTACT-LIST-UID");
+    if (!uid)
+        uid = property.parameter("X-EVOLUTION-DEST-CONTACT-UID");
+    if (!m_group || !uid || uid->trimmed().isEmpty())
+        return;
+    const std::optional<QByteArrayView> parent = property.parameter("X-EVOLUTION-PARENT-UID");
+    if (parent && parent->trimmed() != "0"
+        && VCardIdentifiers::reference(QString::fromUtf8(*parent))
+            != VCardIdentifiers::reference(m_uid))
+        return;
+    const QString written = QString::fromUtf8(uid->trimmed());
+    m_members.append({VCardIdentifiers::reference(written), written, property.line});
+}
+
 // A value that is one text (a phone number, an address, a name), with a scheme it may be
 // written with ("tel:", "mailto:") left out.
 void ContactBuilder::readPlainEntry(const VCardProperty &property, ABProperty target,
@@ -358,7 +381,11 @@ void ContactBuilder::read(const VCardProperty &property)
     case Field::Phone:
         return readPlainEntry(property, kABPhoneProperty, phoneLabel(property), "tel:");
     case Field::Email:
+        if (m_group)
+            return readListMember(property);
         return readPlainEntry(property, kABEmailProperty, placeLabel(property), "mailto:");
+    case Field::ListMember:
+        return readListMember(property);
     case Field::Url:
         return readPlainEntry(property, kABURLsProperty,
                               property.hasType("HOME") || property.hasType("WORK")

@@ -42,6 +42,8 @@ constexpr std::array names{
     FieldName{"X-ASSISTANT", Field::Assistant},
     FieldName{"X-EVOLUTION-ANNIVERSARY", Field::Anniversary},
     FieldName{"X-EVOLUTION-ASSISTANT", Field::Assistant},
+    FieldName{"X-EVOLUTION-CONTACT-LIST-INFO", Field::ListMember},
+    FieldName{"X-EVOLUTION-LIST", Field::GroupKind},
     FieldName{"X-EVOLUTION-MANAGER", Field::Manager},
     FieldName{"X-EVOLUTION-SPOUSE", Field::Spouse},
     FieldName{"X-GOOGLE-TALK", Field::Jabber},

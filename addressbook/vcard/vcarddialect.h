@@ -33,6 +33,7 @@ enum class Field : std::uint8_t {
     FormattedName,
     GroupKind,
     Kind,
+    ListMember,
     Member,
     Messaging,
     Name,

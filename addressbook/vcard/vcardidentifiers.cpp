@@ -15,10 +15,14 @@ bool isSafe(QChar c)
         || c == u'.' || c == u'_' || c == u'-';
 }
 
+QString shortHex(const QByteArray &digest)
+{
+    return QString::fromLatin1(digest.toHex().left(16));
+}
+
 QString hashOf(QByteArrayView bytes)
 {
-    return QString::fromLatin1(
-        QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex().left(16));
+    return shortHex(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
 }
 
 QStringView withoutUrnPrefix(QStringView uid)
@@ -49,10 +53,34 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
     return key;
 }
 
+// Nested cards come first, so those inside this card are the last spans recorded.
 QString VCardIdentifiers::key(QStringView uid, QByteArrayView cardText)
 {
+    const Span card{quintptr(cardText.data()), quintptr(cardText.data() + cardText.size())};
+    auto nested = m_outerCards.cend();
+    while (nested != m_outerCards.cbegin() && std::prev(nested)->begin >= card.begin
+           && std::prev(nested)->end <= card.end)
+        --nested;
     QString key = keyForUid(uid);
-    return key.isEmpty() ? hashOf(cardText) : key;
+    if (key.isEmpty())
+        key = ownTextHash(cardText, nested);
+    m_outerCards.erase(nested, m_outerCards.cend());
+    m_outerCards.push_back(card);
+    return key;
+}
+
+QString VCardIdentifiers::ownTextHash(QByteArrayView cardText,
+                                      std::vector<Span>::const_iterator nested) const
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    const char *from = cardText.data();
+    for (; nested != m_outerCards.cend(); ++nested) {
+        const auto *begin = reinterpret_cast<const char *>(nested->begin);
+        hash.addData(QByteArrayView(from, begin - from));
+        from = reinterpret_cast<const char *>(nested->end);
+    }
+    hash.addData(QByteArrayView(from, cardText.data() + cardText.size() - from));
+    return shortHex(hash.result());
 }
 
 QString VCardIdentifiers::claim(Keys &keys, const QString &key, QStringView suffix)

@@ -1,79 +1,56 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardstore.h"
+#include "addressbook/vcard/vcardcharset.h"
 #include "addressbook/vcard/vcardcontact.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardfile.h"
+#include "addressbook/vcard/vcardfolder.h"
 #include "addressbook/vcard/vcardidentifiers.h"
 #include "addressbook/vcard/vcardreader.h"
 
 #include <QDir>
-#include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
 
-#include <functional>
-#include <sys/mman.h>
 #include <vector>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Text in UTF-8: a UTF-8 byte-order mark is skipped, UTF-16 with a mark is converted.
+// Text in UTF-8: a UTF-8 byte-order mark is skipped, UTF-16 with a mark is converted, and so
+// is a file in an undeclared legacy character set (said once).
 struct Utf8Text
 {
     QByteArrayView view;
     QByteArray converted;
 };
 
-Utf8Text asUtf8(QByteArrayView data)
+Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics)
 {
     if (data.startsWith("\xEF\xBB\xBF"))
         return {data.sliced(3), {}};
     const bool littleEndian = data.startsWith("\xFF\xFE");
-    if (!littleEndian && !data.startsWith("\xFE\xFF"))
-        return {data, {}};
-    QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
     Utf8Text text;
-    text.converted = QString(decoder.decode(data.sliced(2))).toUtf8();
+    if (littleEndian || data.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
+        text.converted = QString(decoder.decode(data.sliced(2))).toUtf8();
+    } else if (const std::optional<LegacyText> legacy = LegacyText::decode(data)) {
+        diagnostics.report(legacy->message());
+        text.converted = legacy->utf8();
+    } else {
+        return {data, {}};
+    }
     text.view = text.converted;
     return text;
 }
-
-// Hands the pages of a mapped file that the reader is done with back to the system, so a
-// large file does not stay in memory beside the contacts made from it.
-class MappedRelease final
-{
-public:
-    static constexpr qsizetype kStep = qsizetype{16} * 1024 * 1024;
-
-    MappedRelease(const uchar *map, qsizetype size)
-        : m_map(map)
-        , m_size(size)
-    {}
-
-    void upTo(const char *position)
-    {
-        const qsizetype offset = reinterpret_cast<const uchar *>(position) - m_map;
-        if (!m_map || offset < 0 || offset > m_size || offset - m_released < kStep)
-            return;
-        const qsizetype end = offset & ~qsizetype(4095);
-        madvise(const_cast<uchar *>(m_map) + m_released, size_t(end - m_released), MADV_DONTNEED);
-        m_released = end;
-    }
-
-private:
-    const uchar *m_map;
-    qsizetype m_size;
-    qsizetype m_released = 0;
-};
 
 class StoreBuilder final
 {
 public:
     void readPath(const QString &path);
-    void readData(QByteArrayView data, const QString &origin, MappedRelease *release = nullptr);
+    void readData(QByteArrayView data, const QString &origin, VCardFile *file = nullptr);
     ContactStoreRead finish();
 
 private:
@@ -89,7 +66,7 @@ private:
         std::size_t origin;
     };
 
-    void readFile(const QString &path);
+    void readFile(const QString &path, bool named);
     void add(VCardContact contact, std::size_t origin);
     void addPersonCard(VCardPersonCard card, const QString &reference);
     void addGroupCard(VCardGroupCard card, const QString &reference, std::size_t origin);
@@ -103,57 +80,52 @@ private:
     QHash<QString, Group *> m_groupByName;
     QSet<const Group *> m_cardGroups;
     std::vector<PendingGroup> m_pending;
+    QStringList m_folderProblems;
+    QString m_pathError;
 };
 
 void StoreBuilder::readPath(const QString &path)
 {
-    const QFileInfo info(path);
-    if (!info.isDir()) {
-        readFile(path);
+    if (!QFileInfo(path).isDir()) {
+        readFile(path, true);
         return;
     }
-    QStringList files;
-    QDirIterator it(path, {u"*.vcf"_s, u"*.vcard"_s}, QDir::Files | QDir::Readable,
-                    QDirIterator::Subdirectories | QDirIterator::FollowSymlinks);
-    while (it.hasNext())
-        files.append(it.next());
-    files.sort();
-    for (const QString &file : files)
-        readFile(file);
+    const VCardFolder folder = VCardFolder::list(path);
+    m_folderProblems = folder.problems();
+    for (const QString &file : folder.files())
+        readFile(file, false);
 }
 
-void StoreBuilder::readFile(const QString &path)
+// A named path that cannot be read is an error of its own; a file of a folder is one
+// problem among others.
+void StoreBuilder::readFile(const QString &path, bool named)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    Expected<VCardFile> file = VCardFile::open(path);
+    if (!file) {
         m_diagnostics.emplace_back(path);
-        m_diagnostics.back().report(u"cannot be read: %1"_s.arg(file.errorString()));
+        m_diagnostics.back().report(file.error());
+        if (named)
+            m_pathError = u"%1: %2"_s.arg(path, file.error());
         return;
     }
-    const qsizetype size = file.size();
-    if (const uchar *map = size > 0 ? file.map(0, size) : nullptr) {
-        MappedRelease release(map, size);
-        readData(QByteArrayView(reinterpret_cast<const char *>(map), size), path, &release);
-        return;
-    }
-    const QByteArray bytes = file.readAll(); // not mappable (a pipe, an empty file)
-    readData(bytes, path);
+    readData(file->bytes(), path, &*file);
 }
 
-void StoreBuilder::readData(QByteArrayView data, const QString &origin, MappedRelease *release)
+void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFile *file)
 {
     const std::size_t index = m_diagnostics.size();
     m_diagnostics.emplace_back(origin);
     VCardDiagnostics &diagnostics = m_diagnostics.back();
-    const Utf8Text text = asUtf8(data);
+    m_identifiers.startData();
+    const Utf8Text text = asUtf8(data, diagnostics);
     VCardReader reader(text.view, diagnostics);
     qsizetype cards = 0;
     while (std::optional<VCardCard> card = reader.next()) {
         ++cards;
         add(readContact(*card, diagnostics, m_identifiers), index);
         reader.recycle(std::move(*card));
-        if (release && text.converted.isNull())
-            release->upTo(text.view.data() + reader.consumed());
+        if (file && text.converted.isNull())
+            file->releaseUpTo(text.view.data() - data.data() + reader.consumed());
     }
     if (cards == 0 && !text.view.trimmed().isEmpty())
         diagnostics.report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
@@ -232,6 +204,8 @@ ContactStoreRead StoreBuilder::finish()
         resolve(pending);
     ContactStoreRead read;
     read.store = std::move(m_store);
+    read.pathError = m_pathError;
+    read.diagnostics = m_folderProblems;
     for (const VCardDiagnostics &diagnostics : m_diagnostics)
         read.diagnostics.append(diagnostics.lines());
     return read;
@@ -244,7 +218,8 @@ ContactStoreRead readVCardStore(const QString &path)
     StoreBuilder builder;
     if (!QFileInfo::exists(path)) {
         ContactStoreRead read = builder.finish();
-        read.diagnostics.append(u"%1: no such file or folder"_s.arg(path));
+        read.pathError = u"%1: no such file or folder"_s.arg(path);
+        read.diagnostics.append(read.pathError);
         return read;
     }
     builder.readPath(path);
@@ -258,11 +233,19 @@ ContactStoreRead readVCardData(const QByteArray &data, const QString &origin)
     return builder.finish();
 }
 
+ContactStoreRead readVCardSources(const QList<VCardSource> &sources)
+{
+    StoreBuilder builder;
+    for (const VCardSource &source : sources)
+        builder.readData(source.data, source.origin);
+    return builder.finish();
+}
+
 VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin)
 {
     VCardDiagnostics diagnostics(origin);
     VCardIdentifiers identifiers;
-    const Utf8Text text = asUtf8(data);
+    const Utf8Text text = asUtf8(data, diagnostics);
     VCardReader reader(text.view, diagnostics);
     std::optional<ABPerson> person;
     while (!person) {

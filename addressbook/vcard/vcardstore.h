@@ -18,6 +18,7 @@
 #include "addressbook/memorycontactstore.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -38,12 +39,23 @@ struct ContactStoreRead
 {
     std::unique_ptr<MemoryContactStore> store; // never null; empty when nothing was read
     QStringList diagnostics;                   // "<file>:<line>: <problem>", one line each
+    /// "<path>: <problem>" when the path itself could not be read (missing, not a regular
+    /// file or folder, unreadable, too large); it is among the diagnostics too.
+    QString pathError;
 };
 
 /// Reads a .vcf file, or the vCard files below a folder.
 [[nodiscard]] ContactStoreRead readVCardStore(const QString &path);
 /// Reads the bytes of one file; origin names it in the diagnostics.
 [[nodiscard]] ContactStoreRead readVCardData(const QByteArray &data, const QString &origin);
+/// One text of cards and the name its diagnostics give it.
+struct VCardSource
+{
+    QByteArray data;
+    QString origin;
+};
+/// Reads several texts into one store, so that groups in one refer to cards in another.
+[[nodiscard]] ContactStoreRead readVCardSources(const QList<VCardSource> &sources);
 /// The first person card of data; origin names it in the diagnostics.
 [[nodiscard]] VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin);
 /// A person on its own (the preview's sample) from the first card of data: UTF-8, or UTF-16 /

@@ -2,15 +2,13 @@
 // Runs the built vorlin-export in a home of its own, as a user would.
 #include "util/propertylist.h"
 
-#include "exportprocess.h"
+#include "exporthome.h"
 #include "qtprinters.h"
 #include "rowname.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
+#include <QStringEncoder>
 
-#include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -20,25 +18,8 @@ const QByteArray twoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;
                             "CATEGORIES:Friends\r\nEND:VCARD\r\n"
                             "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bo\r\nN:Berg;Bo;;;\r\nEND:VCARD\r\n";
 
-class VorlinExport : public testing::Test
-{
-protected:
-    Outcome run(const QStringList &arguments) { return runExport(home.path(), arguments); }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(home.filePath(name)).absolutePath());
-        QFile file(home.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    [[nodiscard]] QString read(const QString &name) const
-    {
-        QFile file(home.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    QTemporaryDir home;
-};
+class VorlinExport : public ExportHome
+{};
 
 TEST_F(VorlinExport, firstRunExportsEveryGroup)
 {
@@ -100,6 +81,8 @@ TEST_F(VorlinExport, unwritablePageFailsWithOneLine)
         result.err.contains(u"vorlin-export: "_s + home.filePath(u"taken.html"_s) + u": "_s))
         << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(u"Generated Vorlin"_s));
+    EXPECT_FALSE(entries().contains(u"images"_s)); // nothing beside the folder
+    EXPECT_TRUE(entries(u"taken.html"_s).isEmpty());
 }
 
 struct StatusRow : NamedRow
@@ -117,6 +100,7 @@ TEST_P(ExitStatus, saysWhatIsWrong)
     const Outcome result = run(GetParam().arguments);
     EXPECT_EQ(result.status, GetParam().status);
     EXPECT_TRUE(result.err.contains(GetParam().errorText)) << result.err.toStdString();
+    EXPECT_EQ(entries(), QStringList()); // nothing stored, nothing written
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,6 +111,10 @@ INSTANTIATE_TEST_SUITE_P(
                   {u"--address-book"_s, u"nope.vcf"_s},
                   2,
                   u"nope.vcf: no such file or folder"_s},
+        StatusRow{"addressBookIsADevice",
+                  {u"--address-book"_s, u"/dev/zero"_s},
+                  2,
+                  u"vorlin-export: /dev/zero: not a regular file but a device; not read"_s},
         StatusRow{"unknownOption", {u"--colour"_s}, 2, u"colour"_s},
         StatusRow{"strayArgument", {u"extra"_s}, 2, u"extra"_s},
         StatusRow{"paperWithoutPdf", {u"--paper"_s, u"a4"_s}, 2, u"--paper goes"_s},
@@ -135,11 +123,50 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   u"a4 or letter, not \"a5\""_s},
         StatusRow{"pdfWithoutFileName", {u"--pdf"_s, u"out/"_s}, 2, u"--pdf needs a file name"_s},
+        StatusRow{"emptyOutput", {u"--output"_s, u""_s}, 2, u"--output needs a file name"_s},
+        StatusRow{"emptyOutputAfterEquals", {u"--output="_s}, 2, u"--output needs a file name"_s},
+        StatusRow{"outputFolder", {u"--output"_s, u"out/"_s}, 2, u"not \"out/\""_s},
+        StatusRow{"outputDotDot", {u"--output"_s, u"out/.."_s}, 2, u"not \"out/..\""_s},
         StatusRow{"pdfOfThePreview",
                   {u"--pdf"_s, u"a.pdf"_s, u"--preview-html"_s},
                   2,
                   u"one of the two"_s}),
     RowName());
+
+TEST_F(VorlinExport, namedPipeIsRefusedAndSkippedInAFolder)
+{
+    write(u"book/a.vcf"_s, twoCards);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath(u"book/pipe.vcf"_s)).constData(), 0600), 0);
+    const Outcome named
+        = run({u"--address-book"_s, u"book/pipe.vcf"_s, u"--output"_s, u"a.html"_s});
+    EXPECT_EQ(named.status, 2);
+    EXPECT_EQ(named.err,
+              u"vorlin-export: book/pipe.vcf: not a regular file but a named pipe; "
+              "not read\n"_s);
+    const Outcome folder
+        = run({u"--address-book"_s, u"book"_s, u"--output"_s, u"a.html"_s, u"--quiet"_s});
+    EXPECT_EQ(folder.status, 0);
+    EXPECT_TRUE(folder.err.contains(
+        u"vorlin-export: warning: book/pipe.vcf: not a regular file but a named pipe; not read\n"_s))
+        << folder.err.toStdString();
+    EXPECT_TRUE(read(u"a.html"_s).contains(u"addressbook:bo:ABPerson"_s));
+}
+
+TEST_F(VorlinExport, undeclaredLegacyCharsetIsNamedAndRead)
+{
+    const QString text
+        = u"BEGIN:VCARD\r\nVERSION:3.0\r\nN:Петренко;Віталій;;;\r\n"
+          "ADR:;;вулиця Хрещатик, 22;Київ;;01001;Україна\r\n"
+          "NOTE:подзвонити після обіду, день народження у вересні\r\nEND:VCARD\r\n"_s;
+    write(u"book.vcf"_s, QStringEncoder("windows-1251").encode(text));
+    const Outcome result
+        = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s, u"--quiet"_s});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_TRUE(result.err.contains(
+        u"book.vcf: text is not UTF-8 and names no character set; read as windows-1251"_s))
+        << result.err.toStdString();
+    EXPECT_TRUE(read(u"a.html"_s).contains(u"Віталій"_s));
+}
 
 TEST_F(VorlinExport, previewHtmlPrintsThePreviewAndWritesNothing)
 {

@@ -248,4 +248,68 @@ TEST_F(Card, withoutSavingNothingIsWritten)
     EXPECT_TRUE(QDir(images()).isEmpty());
 }
 
+// ---- the card's own switches --------------------------------------------------------
+
+struct SwitchRow : NamedRow
+{
+    bool ExportSettings::*setting;
+    std::vector<std::pair<ABProperty, QVariant>> properties;
+    bool withPicture;
+    QString shownOnlyWhenOn;
+};
+
+class CardSwitch : public Card, public testing::WithParamInterface<SwitchRow>
+{
+protected:
+    QString renderRow()
+    {
+        ABPerson contact = person(GetParam().properties);
+        if (GetParam().withPicture)
+            contact.setImageData(pngBytes(4, Qt::green));
+        return render(contact);
+    }
+};
+
+// Each switch hides its own part of the card and nothing else, and a hidden picture is not
+// written either.
+TEST_P(CardSwitch, hidesOnlyItsOwnPart)
+{
+    const QString on = renderRow();
+    ASSERT_TRUE(on.contains(GetParam().shownOnlyWhenOn)) << on.toStdString();
+    for (const QString &file : QDir(images()).entryList(QDir::Files))
+        QFile::remove(images() + u'/' + file);
+    settings.*GetParam().setting = false;
+    const QString off = renderRow();
+    EXPECT_FALSE(off.contains(GetParam().shownOnlyWhenOn)) << off.toStdString();
+    EXPECT_EQ(QString(on).remove(GetParam().shownOnlyWhenOn),
+              QString(off).remove(u"\t\t<div class=\"imagecolumn\">&nbsp;</div>\n"_s))
+        << off.toStdString();
+    if (GetParam().setting == &ExportSettings::includeImage) {
+        EXPECT_TRUE(QDir(images()).isEmpty());
+    }
+}
+
+const std::vector<std::pair<ABProperty, QVariant>> annAtAcme{{kABFirstNameProperty, u"Ann"_s},
+                                                             {kABJobTitleProperty, u"Chef"_s},
+                                                             {kABOrganizationProperty, u"Acme"_s}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CardSwitch,
+    testing::Values(SwitchRow{"jobTitle", &ExportSettings::includeJobTitle, annAtAcme, false,
+                              u"\t\t\t<div class=\"jobtitle\">Chef</div>\n"_s},
+                    SwitchRow{"organization", &ExportSettings::includeOrganization, annAtAcme,
+                              false, u"\t\t\t<div class=\"organization\">Acme</div>\n"_s},
+                    SwitchRow{"ownPicture", &ExportSettings::includeImage, annAtAcme, true,
+                              u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" "
+                              u"src=\"images/ann.png\" alt=\"Ann\"></div>\n"_s},
+                    SwitchRow{"genericPictureFollowsThePictureSwitch",
+                              &ExportSettings::includeImage, annAtAcme, false,
+                              u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" "
+                              u"src=\"images/genericPerson.png\" alt=\"Ann\"></div>\n"_s},
+                    SwitchRow{"genericPicture", &ExportSettings::includeGenericImages, annAtAcme,
+                              false,
+                              u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" "
+                              u"src=\"images/genericPerson.png\" alt=\"Ann\"></div>\n"_s}),
+    RowName());
+
 } // namespace

@@ -196,7 +196,7 @@ TEST_F(Writers, hostileLabelsAndValuesStayText)
     EXPECT_EQ(card,
               group(u"web"_s,
                     {item(u"webpage"_s, u"&#60;b Onclick=\"y\"&#62;"_s,
-                          u"<a href=\"http://<script>x()</script>\">"
+                          u"<a href=\"http://&#60;script&#62;x()&#60;/script&#62;\">"
                           u"&#60;script&#62;x()&#60;/script&#62;</a>"_s)}));
 }
 

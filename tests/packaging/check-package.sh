@@ -27,6 +27,9 @@ for dependency in libc6 libqt6core6 libqt6gui6 libplist3 \
   qt6-image-formats-plugins libqt6svg6 libqt6webengine6-data libqt6webenginecore6-bin; do
   [[ ", $depends," == *", $dependency"[\ ,]* ]] || fail "Depends lacks $dependency: $depends"
 done
+[[ "$(dpkg-deb --field "$deb" Recommends)" == *evolution-data-server* ]] ||
+  fail "Recommends lacks evolution-data-server, the server of the desktop's address books"
+[[ ", $depends," == *", libebook-1.2-"* ]] || fail "Depends lacks libebook: $depends"
 for field in Maintainer Description Homepage Section; do
   [ -n "$(dpkg-deb --field "$deb" "$field")" ] || fail "no $field field"
 done

@@ -10,6 +10,8 @@
 #include "qtprinters.h"
 #include "rowname.h"
 
+#include <functional>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -202,6 +204,104 @@ INSTANTIATE_TEST_SUITE_P(
                    {u"Work"_s},
                    QList<GroupChoice>{{false, u"Work"_s}, {true, u"Work"_s}},
                    {{false, u"Work"_s}}}),
+    RowName());
+
+// ---- which key fills which field ----------------------------------------------------
+
+// The change of the snapshot that the row's stored value should make, and no other.
+using FieldChange = std::function<void(ExportSettings &, const QVariant &stored)>;
+
+FieldChange switchedOff(bool ExportSettings::*field)
+{
+    return [field](ExportSettings &settings, const QVariant &) {
+        settings.*field = false;
+    };
+}
+
+template<typename Slot>
+FieldChange slotOff(Slot slot)
+{
+    return [slot](ExportSettings &settings, const QVariant &) {
+        settings.include(slot) = false;
+    };
+}
+
+template<typename Slot>
+FieldChange schemeOf(Slot slot)
+{
+    return [slot](ExportSettings &settings, const QVariant &stored) {
+        settings.scheme(slot) = stored.toString();
+    };
+}
+
+struct FieldRow : NamedRow
+{
+    QString key;
+    QVariant stored;
+    FieldChange change;
+};
+
+class SnapshotField : public Snapshot, public testing::WithParamInterface<FieldRow>
+{};
+
+TEST_P(SnapshotField, takesItsOwnKeyAndNothingElse)
+{
+    ExportSettings expected = refreshed();
+    m_store.setObject(GetParam().stored, GetParam().key);
+    GetParam().change(expected, GetParam().stored);
+    EXPECT_TRUE(refreshed() == expected);
+}
+
+// Keys written out, each scheme stored as a text of its own, so that two keys that fill one
+// field, or a field filled from another's key, show.
+INSTANTIATE_TEST_SUITE_P(
+    Keys, SnapshotField,
+    testing::Values(
+        FieldRow{"sortByLast", u"sortByLast"_s, false, switchedOff(&ExportSettings::sortByLast)},
+        FieldRow{"includeImage", u"includeImage"_s, false,
+                 switchedOff(&ExportSettings::includeImage)},
+        FieldRow{"includeGenericImages", u"includeGenericImages"_s, false,
+                 switchedOff(&ExportSettings::includeGenericImages)},
+        FieldRow{"includeJobTitle", u"includeJobTitle"_s, false,
+                 switchedOff(&ExportSettings::includeJobTitle)},
+        FieldRow{"includeOrganization", u"includeOrganization"_s, false,
+                 switchedOff(&ExportSettings::includeOrganization)},
+        FieldRow{"includePhone", u"includePhone"_s, false, slotOff(DataKind::Phone)},
+        FieldRow{"includeEmail", u"includeEmail"_s, false, slotOff(DataKind::Email)},
+        FieldRow{"includeWeb", u"includeWeb"_s, false, slotOff(DataKind::Web)},
+        FieldRow{"includeDate", u"includeDate"_s, false, slotOff(DataKind::Dates)},
+        FieldRow{"includeRelatedName", u"includeRelatedName"_s, false,
+                 slotOff(DataKind::RelatedNames)},
+        FieldRow{"includeInstantMessaging", u"includeInstantMessaging"_s, false,
+                 slotOff(DataKind::InstantMessaging)},
+        FieldRow{"includePostal", u"includePostal"_s, false, slotOff(DataKind::Postal)},
+        FieldRow{"includeNote", u"includeNote"_s, false, slotOff(DataKind::Note)},
+        FieldRow{"includeAIM", u"includeAIM"_s, false, slotOff(MessagingService::AIM)},
+        FieldRow{"includeICQ", u"includeICQ"_s, false, slotOff(MessagingService::ICQ)},
+        FieldRow{"includeJabber", u"includeJabber"_s, false, slotOff(MessagingService::Jabber)},
+        FieldRow{"includeMSN", u"includeMSN"_s, false, slotOff(MessagingService::MSN)},
+        FieldRow{"includeYahoo", u"includeYahoo"_s, false, slotOff(MessagingService::Yahoo)},
+        FieldRow{"phoneScheme", u"phoneURIScheme"_s, u"p:"_s, schemeOf(DataKind::Phone)},
+        FieldRow{"emailScheme", u"emailURIScheme"_s, u"e:"_s, schemeOf(DataKind::Email)},
+        FieldRow{"webScheme", u"webURIScheme"_s, u"w:"_s, schemeOf(DataKind::Web)},
+        FieldRow{"dateScheme", u"dateURIScheme"_s, u"d:"_s, schemeOf(DataKind::Dates)},
+        FieldRow{"relatedNameScheme", u"relatedNameURIScheme"_s, u"r:"_s,
+                 schemeOf(DataKind::RelatedNames)},
+        FieldRow{"postalScheme", u"postalURIScheme"_s, u"o:"_s, schemeOf(DataKind::Postal)},
+        FieldRow{"noteScheme", u"noteURIScheme"_s, u"n:"_s, schemeOf(DataKind::Note)},
+        FieldRow{"aimScheme", u"aimURIScheme"_s, u"a:"_s, schemeOf(MessagingService::AIM)},
+        FieldRow{"icqScheme", u"icqURIScheme"_s, u"i:"_s, schemeOf(MessagingService::ICQ)},
+        FieldRow{"jabberScheme", u"jabberURIScheme"_s, u"j:"_s, schemeOf(MessagingService::Jabber)},
+        FieldRow{"msnScheme", u"msnURIScheme"_s, u"m:"_s, schemeOf(MessagingService::MSN)},
+        FieldRow{"yahooScheme", u"yahooURIScheme"_s, u"y:"_s, schemeOf(MessagingService::Yahoo)},
+        FieldRow{"dataOrder", u"dataOrder"_s, QVariantList{7, 3},
+                 [](ExportSettings &settings, const QVariant &) {
+                     settings.dataOrder = QList<int>{7, 3};
+                 }},
+        FieldRow{"groupsToUse", u"groupsToUse"_s, groupChoicesToVariant({{false, u"G"_s}}),
+                 [](ExportSettings &settings, const QVariant &) {
+                     settings.groupsToUse = QList<GroupChoice>{{false, u"G"_s}};
+                 }}),
     RowName());
 
 } // namespace

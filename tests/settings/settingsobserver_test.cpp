@@ -13,6 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Membership alone decides what reaches the preview, so the whole list is compared as a set;
+// the four places checked before stay checked.
 TEST(ObservedKeyPaths, areTheThirtyTwoInOrder)
 {
     const QStringList &paths = SettingsObserver::observedKeyPaths();
@@ -21,6 +23,42 @@ TEST(ObservedKeyPaths, areTheThirtyTwoInOrder)
     EXPECT_EQ(paths.at(18), u"values.phoneURIScheme"_s);
     EXPECT_EQ(paths.at(30), u"values.css"_s);
     EXPECT_EQ(paths.last(), u"values.dataOrder"_s);
+    QStringList expected{u"values.sortByLast"_s,
+                         u"values.includeImage"_s,
+                         u"values.includeGenericImages"_s,
+                         u"values.includeJobTitle"_s,
+                         u"values.includeOrganization"_s,
+                         u"values.includePhone"_s,
+                         u"values.includeEmail"_s,
+                         u"values.includeWeb"_s,
+                         u"values.includeAIM"_s,
+                         u"values.includeYahoo"_s,
+                         u"values.includeICQ"_s,
+                         u"values.includeMSN"_s,
+                         u"values.includeJabber"_s,
+                         u"values.includePostal"_s,
+                         u"values.includeNote"_s,
+                         u"values.includeDate"_s,
+                         u"values.includeRelatedName"_s,
+                         u"values.includeInstantMessaging"_s,
+                         u"values.phoneURIScheme"_s,
+                         u"values.emailURIScheme"_s,
+                         u"values.webURIScheme"_s,
+                         u"values.aimURIScheme"_s,
+                         u"values.yahooURIScheme"_s,
+                         u"values.icqURIScheme"_s,
+                         u"values.msnURIScheme"_s,
+                         u"values.jabberURIScheme"_s,
+                         u"values.postalURIScheme"_s,
+                         u"values.noteURIScheme"_s,
+                         u"values.dateURIScheme"_s,
+                         u"values.relatedNameURIScheme"_s,
+                         u"values.css"_s,
+                         u"values.dataOrder"_s};
+    QStringList sorted = paths;
+    sorted.sort();
+    expected.sort();
+    EXPECT_EQ(sorted, expected);
 }
 
 struct ObservationRow : NamedRow

@@ -46,7 +46,12 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatRow{"percentSign", u"100%%"_s, u"100%"_s},
                     FormatRow{"unknownConversionKept", u"%q"_s, u"%q"_s},
                     FormatRow{"trailingPercentKept", u"a%"_s, u"a%"_s},
-                    FormatRow{"literalTextOnly", u"Vorlin"_s, u"Vorlin"_s}),
+                    FormatRow{"literalTextOnly", u"Vorlin"_s, u"Vorlin"_s},
+                    FormatRow{"unpaddedNumbers", u"%-m/%-d %-H:%-M:%-S"_s, u"3/5 14:7:9"_s},
+                    FormatRow{"unpaddedTwelveHourClock", u"%-I %p"_s, u"2 PM"_s},
+                    FormatRow{"unpaddedNameUnchanged", u"%-B"_s, u"March"_s},
+                    FormatRow{"unpaddedUnknownKept", u"%-q"_s, u"%-q"_s},
+                    FormatRow{"trailingDashKept", u"a%-"_s, u"a%-"_s}),
     RowName());
 
 TEST(CalendarFormat, midnightIsTwelveOnTheTwelveHourClock)
@@ -78,23 +83,28 @@ TEST_P(QtFormatTranslation, givesCalendarNotation)
 INSTANTIATE_TEST_SUITE_P(
     Rows, QtFormatTranslation,
     testing::Values(FormatRow{"longDate", u"dddd, d MMMM yyyy"_s, u"%A, %e %B %Y"_s},
-                    FormatRow{"shortUsDate", u"M/d/yy"_s, u"%m/%e/%y"_s},
-                    FormatRow{"twelveHourTime", u"h:mm AP"_s, u"%I:%M %p"_s},
+                    FormatRow{"shortUsDate", u"M/d/yy"_s, u"%-m/%e/%y"_s},
+                    FormatRow{"paddedFields", u"dd.MM. HH:mm:ss"_s, u"%d.%m. %H:%M:%S"_s},
+                    FormatRow{"unpaddedMinutesAndSeconds", u"m:s"_s, u"%-M:%-S"_s},
+                    FormatRow{"twelveHourTime", u"h:mm AP"_s, u"%-I:%M %p"_s},
+                    FormatRow{"paddedTwelveHourTime", u"hh:mm ap"_s, u"%I:%M %p"_s},
                     FormatRow{"twentyFourHourTime", u"HH:mm:ss t"_s, u"%H:%M:%S %Z"_s},
-                    FormatRow{"unpaddedHourWithoutMarker", u"h:mm"_s, u"%H:%M"_s},
+                    FormatRow{"unpaddedHourWithoutMarker", u"h:mm"_s, u"%-H:%M"_s},
+                    FormatRow{"unpaddedTwentyFourHour", u"H:mm"_s, u"%-H:%M"_s},
                     FormatRow{"quotedText", u"d 'de' MMMM"_s, u"%e de %B"_s},
                     FormatRow{"doubledApostrophe", u"'it''s' yy"_s, u"it's %y"_s},
                     FormatRow{"percentInLiteral", u"d%"_s, u"%e%%"_s}),
     RowName());
 
-// With two-digit fields the translated locale format writes what Qt itself writes.
+// The translated locale format writes what Qt itself writes, padding included: a date and
+// a time of single digits show where a one-letter field was padded.
 class LocaleDefaults : public testing::TestWithParam<const char *>
 {};
 
 TEST_P(LocaleDefaults, agreeWithQt)
 {
     const QLocale locale(QString::fromLatin1(GetParam()));
-    const QDateTime moment(QDate(2026, 12, 17), QTime(22, 15, 30), QTimeZone::utc());
+    const QDateTime moment(QDate(2026, 3, 5), QTime(9, 5, 7), QTimeZone::utc());
     const CalendarFormatter formatter(locale);
     for (const auto style : {QLocale::LongFormat, QLocale::ShortFormat}) {
         const QString qtFormat = locale.dateFormat(style);
@@ -108,7 +118,8 @@ TEST_P(LocaleDefaults, agreeWithQt)
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, LocaleDefaults,
-                         testing::Values("en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "pt_BR"));
+                         testing::Values("en_US", "en_GB", "de_DE", "fr_FR", "ja_JP", "pt_BR",
+                                         "fi_FI", "nl_NL", "ko_KR", "zh_CN"));
 
 } // namespace
 
@@ -130,7 +141,9 @@ INSTANTIATE_TEST_SUITE_P(Rows, WithoutYear,
                                          FormatRow{"twoDigitYear", u"%d/%m/%y"_s, u"%d/%m"_s},
                                          FormatRow{"noYear", u"%e %B"_s, u"%e %B"_s},
                                          FormatRow{"percentSignKept", u"%e%%%Y"_s, u"%e%%"_s},
-                                         FormatRow{"onlyYear", u"%Y"_s, QString()}),
+                                         FormatRow{"onlyYear", u"%Y"_s, QString()},
+                                         FormatRow{"unpaddedKept", u"%-m/%-d/%y"_s, u"%-m/%-d"_s},
+                                         FormatRow{"unpaddedYearDropped", u"%-y-%-m"_s, u"%-m"_s}),
                          RowName());
 
 } // namespace

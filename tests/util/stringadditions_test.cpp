@@ -286,12 +286,21 @@ TEST_P(Contains, findsNeedle)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Contains,
-    testing::Values(ContainsRow{"numberSign", u"555-#"_s, u"#"_s, false, true},
-                    ContainsRow{"emptyNeedle", u"abc"_s, QString(), true, false},
-                    ContainsRow{"caseIgnored", u"ABC"_s, u"b"_s, false, true},
-                    ContainsRow{"caseConsidered", u"ABC"_s, u"b"_s, true, false},
-                    ContainsRow{"canonicalEquivalence", u"\u00C9mile"_s, u"E\u0301"_s, true, true},
-                    ContainsRow{"absent", u"abc"_s, u"d"_s, false, false}),
+    testing::Values(
+        ContainsRow{"numberSign", u"555-#"_s, u"#"_s, false, true},
+        ContainsRow{"emptyNeedle", u"abc"_s, QString(), true, false},
+        ContainsRow{"caseIgnored", u"ABC"_s, u"b"_s, false, true},
+        ContainsRow{"caseConsidered", u"ABC"_s, u"b"_s, true, false},
+        ContainsRow{"canonicalEquivalence", u"\u00C9mile"_s, u"E\u0301"_s, true, true},
+        ContainsRow{"absent", u"abc"_s, u"d"_s, false, false},
+        ContainsRow{"baseLetterNotInComposedAccent", u"caf\u00E9"_s, u"e"_s, true, false},
+        ContainsRow{"baseLetterNotInDecomposedAccent", u"cafe\u0301"_s, u"e"_s, false, false},
+        ContainsRow{"composedNeedleInDecomposedText", u"cafe\u0301"_s, u"\u00C9"_s, false, true},
+        ContainsRow{"laterWholeMatchFound", u"\u00E9te"_s, u"e"_s, true, true},
+        ContainsRow{"accentAloneNotFound", u"caf\u00E9"_s, u"\u0301"_s, true, false},
+        ContainsRow{"letterWithoutComposedForm", u"q\u0301"_s, u"q"_s, true, false},
+        ContainsRow{"accentsNotStripped", u"\u00E9"_s, u"\u00E8"_s, true, false},
+        ContainsRow{"surrogatePairWhole", u"a\U0001F600b"_s, u"\U0001F600"_s, true, true}),
     RowName());
 
 TEST(CharacterSets, holdTheirFixedMembers)

@@ -361,8 +361,7 @@ class Sample : public testing::TestWithParam<SampleEncodingRow>
 // same person comes out.
 TEST_P(Sample, isAPersonWhoseInitialsAreJAndS)
 {
-    const VCardPersonRead read
-        = initWithVCardRepresentation(GetParam().encode(sampleBytes()));
+    const VCardPersonRead read = initWithVCardRepresentation(GetParam().encode(sampleBytes()));
     EXPECT_EQ(read.diagnostics, QStringList());
     ASSERT_TRUE(read.person);
     EXPECT_TRUE(

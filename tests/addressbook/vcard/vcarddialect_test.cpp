@@ -47,6 +47,8 @@ const std::vector<AliasRow> aliasRows{
     AliasRow{"xAssistant", "X-ASSISTANT", Field::Assistant},
     AliasRow{"xEvolutionAnniversary", "X-EVOLUTION-ANNIVERSARY", Field::Anniversary},
     AliasRow{"xEvolutionAssistant", "X-EVOLUTION-ASSISTANT", Field::Assistant},
+    AliasRow{"xEvolutionContactListInfo", "X-EVOLUTION-CONTACT-LIST-INFO", Field::ListMember},
+    AliasRow{"xEvolutionList", "X-EVOLUTION-LIST", Field::GroupKind},
     AliasRow{"xEvolutionManager", "X-EVOLUTION-MANAGER", Field::Manager},
     AliasRow{"xEvolutionSpouse", "X-EVOLUTION-SPOUSE", Field::Spouse},
     AliasRow{"xGoogleTalk", "X-GOOGLE-TALK", Field::Jabber},

@@ -9,6 +9,7 @@
 #include "qtprinters.h"
 #include "rowname.h"
 
+#include <QCryptographicHash>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
@@ -193,6 +194,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadInputRow{"cutOffBeforeEnd", card("FN:A") + "BEGIN:VCARD\r\nFN:B\r\nTEL:1\r\n", 2,
                     u"^bad.vcf:5: card ends without END:VCARD"_s},
         BadInputRow{"invalidUtf8", card("FN:M\xfcller") + card("FN:Ok"), 2,
+                    u"^bad.vcf: text is not UTF-8 .*; read as windows-1252"_s},
+        BadInputRow{"invalidUtf8ThatSaysItIsUtf8",
+                    card("FN;CHARSET=UTF-8:M\xfcller") + card("FN:Ok"), 2,
                     u"^bad.vcf:3: text is not valid UTF-8; read as Windows-1252$"_s},
         BadInputRow{"brokenBase64Picture", card("FN:A\nPHOTO;ENCODING=b:@@@@"), 1,
                     u"^bad.vcf:4: picture is not valid base64"_s},
@@ -228,6 +232,28 @@ TEST(VCardStore, readsNestedAgentCardsAsCardsOfTheirOwn)
     EXPECT_EQ(read.store->people()[0]->valueForProperty(kABLastNameProperty), u"Agent"_s);
     EXPECT_EQ(read.store->people()[1]->valueForProperty(kABLastNameProperty), u"Parent"_s);
     EXPECT_EQ(describe(read.store->people()[1]->valueForProperty(kABPhoneProperty)), u"other: 1"_s);
+}
+
+// A card's identifier comes from its own text: the cards nested in it are left out, so that
+// a deep nest is not hashed again at every level, and a card without nesting keeps the
+// identifier it always had.
+TEST(VCardStore, hashesOnlyTheOwnTextOfACardWithoutUid)
+{
+    const QByteArray outerStart = "BEGIN:VCARD\r\nN:Parent\r\nAGENT:\r\n";
+    const QByteArray inner = "BEGIN:VCARD\r\nN:Agent\r\nEND:VCARD\r\n";
+    const QByteArray outerEnd = "TEL:1\r\nEND:VCARD\r\n";
+    const auto idOf = [](const QByteArray &ownText) -> QString {
+        return QString::fromLatin1(
+                   QCryptographicHash::hash(ownText, QCryptographicHash::Sha1).toHex().left(16))
+            + u":ABPerson"_s;
+    };
+    const ContactStoreRead read = readVCardData(outerStart + inner + outerEnd + inner, u"t.vcf"_s);
+    QStringList ids;
+    for (const ABPerson *person : read.store->people())
+        ids.append(person->uniqueId());
+    EXPECT_EQ(ids,
+              (QStringList{idOf(inner), idOf(outerStart + outerEnd),
+                           idOf(inner).replace(u":"_s, u"-2:"_s)}));
 }
 
 TEST(VCardStore, acceptsEveryKindOfLineEnd)
@@ -410,3 +436,33 @@ TEST(VCardStore, letsTheSampleBeChanged)
 }
 
 } // namespace
+
+// The desktop address-book server's lists, as its .vcf exports hold them: the members by UID
+// on e-mail lines, a nested list's members marked with that list's UID.
+TEST(VCardStore, readsTheServersContactListsAcrossSources)
+{
+    const ContactStoreRead read = readVCardSources({
+        {card("UID:ann\nN:;Ann;;;") + card("UID:bob\nN:;Bob;;;"), u"people"_s},
+        {card("UID:team\nFN:Team\nX-EVOLUTION-LIST:TRUE\n"
+              "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=ann:ann@example.org\n"
+              "EMAIL:not-a-card@example.org\n"
+              "X-EVOLUTION-CONTACT-LIST-INFO;X-EVOLUTION-PARENT-UID=0;"
+              "X-EVOLUTION-CONTACT-LIST-UID=sub:Sub\n"
+              "EMAIL;X-EVOLUTION-PARENT-UID=sub;X-EVOLUTION-DEST-CONTACT-UID=bob:b@example.org\n"
+              "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=gone:gone@example.org")
+             + card("UID:sub\nFN:Sub\nX-EVOLUTION-LIST:TRUE\n"
+                    "EMAIL;X-EVOLUTION-DEST-CONTACT-UID=bob:b@example.org"),
+         u"lists"_s},
+    });
+    EXPECT_EQ(lastNames(read.store->people()).size(), 2);
+    const Group *team = groupFromName(*read.store, u"Team"_s);
+    const Group *sub = groupFromName(*read.store, u"Sub"_s);
+    ASSERT_TRUE(team && sub);
+    ASSERT_EQ(team->members().size(), 1);
+    EXPECT_EQ(team->members().constFirst()->stringForProperty(kABFirstNameProperty), u"Ann"_s);
+    EXPECT_EQ(team->subgroups(), QList<const Group *>{sub});
+    ASSERT_EQ(sub->members().size(), 1);
+    EXPECT_EQ(sub->members().constFirst()->stringForProperty(kABFirstNameProperty), u"Bob"_s);
+    EXPECT_EQ(read.diagnostics,
+              QStringList{u"lists:10: member \"gone\" is no card of the address book; ignored"_s});
+}

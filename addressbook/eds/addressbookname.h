@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The one place where an address-book name becomes a store. A name is a path (a .vcf file or
+// a folder of them, read by the vCard store), "eds:" (the desktop's default address book) or
+// "eds:<source-uid>" (one of the desktop's address books). The command line, the preference
+// "addressBookPath" and the window all go through here.
+//
+//   Expected<ContactStoreRead> read = openAddressBook(name);
+//   if (!read) fail(read.error());  // "<name>: <reason>"
+#pragma once
+
+#include "addressbook/vcard/vcardstore.h"
+#include "util/expected.h"
+
+#include <QString>
+
+#include <optional>
+
+/// Which address book to open: the command line's name, else the stored preference (a
+/// leading "~/" stands for the home folder), else the desktop's contacts folder when it
+/// exists; none when there is none.
+[[nodiscard]] std::optional<QString>
+chooseAddressBookName(const std::optional<QString> &commandLine, const QString &preference);
+/// Whether the name is one of the desktop's address books rather than a path.
+[[nodiscard]] bool isDesktopAddressBookName(const QString &name);
+/// The form to remember: a path made absolute; a desktop address book's name unchanged.
+[[nodiscard]] QString canonicalAddressBookName(const QString &name);
+/// Reads the address book the name gives. Fails, with "<name>: <reason>", when there is no
+/// such file or folder, it cannot be read, or the desktop's address book cannot be reached or
+/// opened; problems with single cards are diagnostics of the result.
+[[nodiscard]] Expected<ContactStoreRead> openAddressBook(const QString &name);

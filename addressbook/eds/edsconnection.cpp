@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/eds/edsconnection.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Every contact: a query that any field of any contact matches.
+QByteArray everyContactQuery()
+{
+    EBookQuery *query = e_book_query_any_field_contains("");
+    gchar *text = e_book_query_to_string(query);
+    QByteArray result(text);
+    g_free(text);
+    e_book_query_unref(query);
+    return result;
+}
+
+QString timedOut(std::chrono::seconds limit)
+{
+    return u"the desktop's address-book server did not answer within %1 seconds"_s.arg(
+        limit.count());
+}
+
+} // namespace
+
+Unexpected<QString> EdsConnection::failure(const QString &what, GError *error)
+{
+    const GErrorPtr owned(error);
+    return Unexpected(
+        u"%1: %2"_s.arg(what, owned ? QString::fromUtf8(owned->message) : u"unknown error"_s));
+}
+
+Expected<GObjectPtr<GAsyncResult>> EdsConnection::call(const GLibWait::Start &start,
+                                                       std::chrono::seconds limit)
+{
+    GObjectPtr<GAsyncResult> result = m_wait.await(start, limit);
+    if (!result)
+        return Unexpected(timedOut(limit));
+    return result;
+}
+
+Expected<GObjectPtr<GAsyncResult>> EdsConnection::query(EBookClient *book, BookQuery start)
+{
+    const QByteArray sexp = everyContactQuery();
+    return call(
+        [book, start, &sexp](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
+            start(book, sexp.constData(), cancellable, done, data);
+        },
+        kReadWait);
+}
+
+Expected<std::unique_ptr<EdsConnection>> EdsConnection::open()
+{
+    std::unique_ptr<EdsConnection> connection(new EdsConnection);
+    const Expected<GObjectPtr<GAsyncResult>> result
+        = connection->call([](GCancellable *cancellable, GAsyncReadyCallback done,
+                              gpointer data) { e_source_registry_new(cancellable, done, data); },
+                           kServerWait);
+    if (!result)
+        return Unexpected(result.error());
+    GError *error = nullptr;
+    connection->m_registry.reset(e_source_registry_new_finish(result->get(), &error));
+    if (!connection->m_registry)
+        return failure(u"the desktop's address-book server cannot be reached"_s, error);
+    return connection;
+}
+
+QList<EdsConnection::Source> EdsConnection::addressBooks() const
+{
+    const GObjectPtr<ESource> fallback(
+        e_source_registry_ref_default_address_book(m_registry.get()));
+    const QString defaultUid
+        = fallback ? QString::fromUtf8(e_source_get_uid(fallback.get())) : QString();
+    QList<Source> sources;
+    GList *list = e_source_registry_list_enabled(m_registry.get(), E_SOURCE_EXTENSION_ADDRESS_BOOK);
+    for (GList *item = list; item; item = item->next) {
+        auto *source = static_cast<ESource *>(item->data);
+        const QString uid = QString::fromUtf8(e_source_get_uid(source));
+        sources.append(
+            {uid, QString::fromUtf8(e_source_get_display_name(source)), uid == defaultUid});
+    }
+    g_list_free_full(list, g_object_unref);
+    return sources;
+}
+
+QString EdsConnection::knownUids(const QList<Source> &sources)
+{
+    QStringList names;
+    for (const Source &source : sources)
+        names.append(u"eds:%1 (%2)"_s.arg(source.uid, source.displayName));
+    return names.isEmpty() ? u"there are none"_s : u"there are: %1"_s.arg(names.join(u", "_s));
+}
+
+Expected<GObjectPtr<ESource>> EdsConnection::source(const QString &uid) const
+{
+    GObjectPtr<ESource> found(
+        uid.isEmpty() ? e_source_registry_ref_default_address_book(m_registry.get())
+                      : e_source_registry_ref_source(m_registry.get(), uid.toUtf8().constData()));
+    if (!found || !e_source_has_extension(found.get(), E_SOURCE_EXTENSION_ADDRESS_BOOK))
+        return Unexpected(u"no such address book on the desktop's address-book server; %1"_s.arg(
+            knownUids(addressBooks())));
+    return found;
+}
+
+Expected<GObjectPtr<EBookClient>> EdsConnection::connect(const QString &uid)
+{
+    Expected<GObjectPtr<ESource>> found = source(uid);
+    if (!found)
+        return Unexpected(found.error());
+    ESource *book = found->get();
+    // No wait for the book to be "connected": that matters to remote books only, and it
+    // would delay every local one.
+    const Expected<GObjectPtr<GAsyncResult>> result = call(
+        [book](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
+            e_book_client_connect(book, guint32(-1), cancellable, done, data);
+        },
+        kServerWait);
+    if (!result)
+        return Unexpected(result.error());
+    GError *error = nullptr;
+    GObjectPtr<EBookClient> client(
+        E_BOOK_CLIENT(e_book_client_connect_finish(result->get(), &error)));
+    if (!client)
+        return failure(u"the address book cannot be opened"_s, error);
+    return client;
+}
+
+EdsConnection::Card EdsConnection::cardOf(EContact *contact)
+{
+    Card card;
+    card.uid
+        = QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_UID)));
+    GError *photoError = nullptr;
+    if (!e_contact_inline_local_photos(contact, &photoError)) {
+        card.problem = u"picture left out: %1"_s.arg(QString::fromUtf8(photoError->message));
+        g_error_free(photoError);
+    }
+    gchar *text = e_vcard_to_string(E_VCARD(contact), EVC_FORMAT_VCARD_30);
+    card.vcard = QByteArray(text);
+    g_free(text);
+    return card;
+}
+
+Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
+{
+    const Expected<GObjectPtr<GAsyncResult>> result = query(book, &e_book_client_get_contacts);
+    if (!result)
+        return Unexpected(result.error());
+    GSList *contacts = nullptr;
+    GError *error = nullptr;
+    if (!e_book_client_get_contacts_finish(book, result->get(), &contacts, &error))
+        return failure(u"the contacts cannot be read"_s, error);
+    QList<Card> cards;
+    cards.reserve(qsizetype(g_slist_length(contacts)));
+    for (GSList *item = contacts; item; item = item->next) {
+        cards.append(cardOf(E_CONTACT(item->data)));
+        g_object_unref(item->data); // the text is all that is kept: memory goes as it is read
+    }
+    g_slist_free(contacts);
+    return cards;
+}
+
+Expected<qsizetype> EdsConnection::count(EBookClient *book)
+{
+    const Expected<GObjectPtr<GAsyncResult>> result = query(book, &e_book_client_get_contacts_uids);
+    if (!result)
+        return Unexpected(result.error());
+    GSList *uids = nullptr;
+    GError *error = nullptr;
+    if (!e_book_client_get_contacts_uids_finish(book, result->get(), &uids, &error))
+        return failure(u"the contacts cannot be counted"_s, error);
+    const qsizetype count = qsizetype(g_slist_length(uids));
+    g_slist_free_full(uids, g_free);
+    return count;
+}

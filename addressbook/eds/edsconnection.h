@@ -1,0 +1,74 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// One conversation with the desktop's address-book server (evolution-data-server) through
+// libebook: its registry of sources, one address book opened, its contacts as vCard text with
+// the local pictures they point to inlined. Every call waits a bounded time on a main context
+// of its own (glibwait.h), so that a missing session bus or server gives a message, never a
+// hang. Only edsstore.cpp uses it: the GLib types stay inside this library.
+#pragma once
+
+#include "addressbook/eds/glibwait.h"
+#include "util/expected.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+#include <libebook/libebook.h>
+
+#include <chrono>
+#include <memory>
+
+class EdsConnection final
+{
+public:
+    /// How long the server may take to start and answer a connection (it is started on
+    /// first use).
+    static constexpr std::chrono::seconds kServerWait{10};
+    /// How long reading an address book may take.
+    static constexpr std::chrono::seconds kReadWait{300};
+
+    struct Source
+    {
+        QString uid;
+        QString displayName;
+        bool isDefault = false;
+    };
+
+    struct Card
+    {
+        QString uid;
+        QByteArray vcard;
+        QString problem; // what could not be done with it (a picture not inlined), or empty
+    };
+
+    /// Reaches the server's registry of sources.
+    [[nodiscard]] static Expected<std::unique_ptr<EdsConnection>> open();
+
+    /// The enabled address books, the default one marked.
+    [[nodiscard]] QList<Source> addressBooks() const;
+    /// The address book of that uid (the default one for an empty uid) opened.
+    [[nodiscard]] Expected<GObjectPtr<EBookClient>> connect(const QString &uid);
+    /// Every contact of the book as vCard 3.0 text.
+    [[nodiscard]] Expected<QList<Card>> cards(EBookClient *book);
+    /// How many contacts the book holds.
+    [[nodiscard]] Expected<qsizetype> count(EBookClient *book);
+
+private:
+    EdsConnection() = default;
+
+    using BookQuery
+        = void (*)(EBookClient *, const gchar *, GCancellable *, GAsyncReadyCallback, gpointer);
+
+    /// The result of the call, or an error when it took longer than limit.
+    [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> call(const GLibWait::Start &start,
+                                                          std::chrono::seconds limit);
+    /// A query over every contact of the book.
+    [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> query(EBookClient *book, BookQuery start);
+    [[nodiscard]] static Card cardOf(EContact *contact);
+    [[nodiscard]] Expected<GObjectPtr<ESource>> source(const QString &uid) const;
+    [[nodiscard]] static QString knownUids(const QList<Source> &sources);
+    [[nodiscard]] static Unexpected<QString> failure(const QString &what, GError *error);
+
+    GLibWait m_wait;
+    GObjectPtr<ESourceRegistry> m_registry;
+};

@@ -1,0 +1,81 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/eds/edsstore.h"
+#include "addressbook/eds/edsconnection.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString bookName(const QString &uid)
+{
+    return kEdsScheme + uid;
+}
+
+// What messages call the book: its name, or what "eds:" stands for.
+QString subject(const QString &uid)
+{
+    return uid.isEmpty() ? u"eds: (the desktop's default address book)"_s : bookName(uid);
+}
+
+Expected<ContactStoreRead> readBook(EdsConnection &connection, const QString &sourceUid)
+{
+    const Expected<GObjectPtr<EBookClient>> book = connection.connect(sourceUid);
+    if (!book)
+        return Unexpected(book.error());
+    const QString name
+        = bookName(QString::fromUtf8(e_source_get_uid(e_client_get_source(E_CLIENT(book->get())))));
+    const Expected<QList<EdsConnection::Card>> cards = connection.cards(book->get());
+    if (!cards)
+        return Unexpected(cards.error());
+    QList<VCardSource> sources;
+    QStringList problems;
+    sources.reserve(cards->size());
+    for (const EdsConnection::Card &card : *cards) {
+        const QString origin = name + u'/' + card.uid;
+        sources.append({card.vcard, origin});
+        if (!card.problem.isEmpty())
+            problems.append(u"%1: %2"_s.arg(origin, card.problem));
+    }
+    ContactStoreRead read = readVCardSources(sources);
+    read.diagnostics = problems + read.diagnostics;
+    return read;
+}
+
+void countContacts(EdsConnection &connection, const QString &uid, EdsAddressBook &book)
+{
+    const Expected<GObjectPtr<EBookClient>> client = connection.connect(uid);
+    const Expected<qsizetype> count = client ? connection.count(client->get())
+                                             : Expected<qsizetype>(Unexpected(client.error()));
+    if (count)
+        book.contacts = *count;
+    else
+        book.problem = count.error();
+}
+
+} // namespace
+
+Expected<ContactStoreRead> readEdsStore(const QString &sourceUid)
+{
+    Expected<std::unique_ptr<EdsConnection>> connection = EdsConnection::open();
+    if (!connection)
+        return Unexpected(u"%1: %2"_s.arg(subject(sourceUid), connection.error()));
+    Expected<ContactStoreRead> read = readBook(**connection, sourceUid);
+    if (!read)
+        return Unexpected(u"%1: %2"_s.arg(subject(sourceUid), read.error()));
+    return read;
+}
+
+Expected<QList<EdsAddressBook>> listEdsAddressBooks(ContactCounts counts)
+{
+    Expected<std::unique_ptr<EdsConnection>> connection = EdsConnection::open();
+    if (!connection)
+        return Unexpected(connection.error());
+    QList<EdsAddressBook> books;
+    for (const EdsConnection::Source &source : (*connection)->addressBooks()) {
+        EdsAddressBook book{bookName(source.uid), source.displayName, -1, {}, source.isDefault};
+        if (counts == ContactCounts::Count)
+            countContacts(**connection, source.uid, book);
+        books.append(std::move(book));
+    }
+    return books;
+}

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/vcard/vcardfile.h"
+
+#include <QFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr qsizetype kPageMask = 4095;
+
+QString kindOf(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return u"a folder"_s;
+    if (S_ISFIFO(mode))
+        return u"a named pipe"_s;
+    if (S_ISSOCK(mode))
+        return u"a socket"_s;
+    return u"a device"_s;
+}
+
+QString tooLarge()
+{
+    return u"larger than %1 GiB, far more than any address book; not read"_s.arg(VCardFile::kMaxSize
+                                                                                 >> 30);
+}
+
+// Closes the descriptor when the file is set up, mapped or not: a mapping keeps the file
+// open on its own.
+class Descriptor final
+{
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd)
+    {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+    [[nodiscard]] int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+QString notRegular(mode_t mode)
+{
+    return u"not a regular file but %1; not read"_s.arg(kindOf(mode));
+}
+
+QString cannotRead()
+{
+    return u"cannot be read: %1"_s.arg(qt_error_string(errno));
+}
+
+} // namespace
+
+// Looked at before it is opened, since opening some devices does something; looked at again
+// once open, in case it was replaced in between. Non-blocking, so that a named pipe put in
+// its place returns at once.
+Expected<VCardFile> VCardFile::open(const QString &path)
+{
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status = {};
+    if (::stat(name.constData(), &status) != 0)
+        return Unexpected(cannotRead());
+    if (!S_ISREG(status.st_mode))
+        return Unexpected(notRegular(status.st_mode));
+    const Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0)
+        return Unexpected(cannotRead());
+    if (!S_ISREG(status.st_mode))
+        return Unexpected(notRegular(status.st_mode));
+    if (status.st_size > kMaxSize)
+        return Unexpected(tooLarge());
+    if (status.st_size == 0)
+        return readFrom(fd.get(), 0); // files of the system's own folders claim no size
+    void *map = ::mmap(nullptr, size_t(status.st_size), PROT_READ, MAP_PRIVATE, fd.get(), 0);
+    if (map == MAP_FAILED)
+        return readFrom(fd.get(), status.st_size);
+    VCardFile file;
+    file.m_map = map;
+    file.m_bytes = QByteArrayView(static_cast<const char *>(map), qsizetype(status.st_size));
+    return file;
+}
+
+// Where the file cannot be mapped, its bytes are read, still no more than the bound.
+Expected<VCardFile> VCardFile::readFrom(int descriptor, qint64 size)
+{
+    constexpr qsizetype chunk = 64 * 1024;
+    VCardFile file;
+    file.m_copy.reserve(qsizetype(size));
+    for (;;) {
+        const qsizetype filled = file.m_copy.size();
+        file.m_copy.resize(filled + chunk);
+        const ssize_t got = ::read(descriptor, file.m_copy.data() + filled, size_t(chunk));
+        if (got < 0 && errno == EINTR) {
+            file.m_copy.resize(filled);
+            continue;
+        }
+        if (got < 0)
+            return Unexpected(cannotRead());
+        file.m_copy.resize(filled + got);
+        if (got == 0)
+            break;
+        if (file.m_copy.size() > kMaxSize)
+            return Unexpected(tooLarge());
+    }
+    file.m_bytes = file.m_copy;
+    return file;
+}
+
+VCardFile::VCardFile(VCardFile &&other) noexcept
+    : m_map(std::exchange(other.m_map, nullptr))
+    , m_copy(std::move(other.m_copy))
+    , m_bytes(std::exchange(other.m_bytes, {}))
+    , m_released(other.m_released)
+{}
+
+VCardFile::~VCardFile()
+{
+    if (m_map)
+        ::munmap(m_map, size_t(m_bytes.size()));
+}
+
+void VCardFile::releaseUpTo(qsizetype offset)
+{
+    if (!m_map || offset > m_bytes.size() || offset - m_released < kReleaseStep)
+        return;
+    const qsizetype end = offset & ~kPageMask;
+    ::madvise(static_cast<char *>(m_map) + m_released, size_t(end - m_released), MADV_DONTNEED);
+    m_released = end;
+}

@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The bytes of one address-book file, mapped into memory in one piece rather than copied.
+// Only a regular file is read: a named pipe would block for ever and a device (/dev/zero)
+// never ends. What one file may hold is bounded too, far above any real address book (a
+// hundred thousand contacts without pictures make about 100 MB).
+//
+//   Expected<VCardFile> file = VCardFile::open(path);
+//   if (!file) report(file.error());
+//   read(file->bytes()); file->releaseUpTo(done);
+#pragma once
+
+#include "util/expected.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+class VCardFile final
+{
+public:
+    static constexpr qint64 kMaxSize = qint64{2} * 1024 * 1024 * 1024;
+    /// How much read text is handed back to the system at a time.
+    static constexpr qsizetype kReleaseStep = qsizetype{16} * 1024 * 1024;
+
+    /// The file at path, or why it cannot be read (without the path).
+    [[nodiscard]] static Expected<VCardFile> open(const QString &path);
+
+    VCardFile(VCardFile &&other) noexcept;
+    VCardFile &operator=(VCardFile &&other) = delete;
+    VCardFile(const VCardFile &) = delete;
+    VCardFile &operator=(const VCardFile &) = delete;
+    ~VCardFile();
+
+    [[nodiscard]] QByteArrayView bytes() const { return m_bytes; }
+    /// Gives the mapped pages before offset back to the system once they are many, so that a
+    /// large file does not stay in memory beside the contacts made from it. Pages read again
+    /// are read again from the file.
+    void releaseUpTo(qsizetype offset);
+
+private:
+    VCardFile() = default;
+    static Expected<VCardFile> readFrom(int descriptor, qint64 size);
+
+    void *m_map = nullptr;
+    QByteArray m_copy; // where the file cannot be mapped
+    QByteArrayView m_bytes;
+    qsizetype m_released = 0;
+};

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "engine/pagefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+bool PageFile::writeAll(QFileDevice &file, const QByteArray &bytes)
+{
+    // A write cut short by a full disk reports no error; the next one does.
+    for (qsizetype done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+bool PageFile::namesAFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    return !path.endsWith(u'/') && !name.isEmpty() && name != u"." && name != u"..";
+}
+
+bool PageFile::isSpecialFile(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() && !info.isFile() && !info.isDir();
+}

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/addressbookmenu.h"
+#include "engine/uitext.h"
+
+#include <QAction>
+
+using namespace Qt::StringLiterals;
+
+AddressBookMenu::AddressBookMenu(QWidget *parent, Lister lister)
+    : QMenu(uiText("Open Address Book..."), parent)
+    , m_lister(lister ? std::move(lister)
+                      : Lister([] { return listEdsAddressBooks(ContactCounts::Skip); }))
+{
+    setObjectName(u"openAddressBookMenu"_s);
+    setAccessibleName(uiText("Open Address Book..."));
+    m_separator = addSeparator();
+    m_chooseFile = addAction(uiText("Choose a file or folder..."), QKeySequence::Open, this,
+                             &AddressBookMenu::chooseFileRequested);
+    m_chooseFile->setObjectName(u"chooseAddressBookFileAction"_s);
+    connect(this, &QMenu::aboutToShow, this, &AddressBookMenu::refresh);
+}
+
+void AddressBookMenu::refresh()
+{
+    for (QAction *action : std::as_const(m_listed)) {
+        removeAction(action);
+        action->deleteLater();
+    }
+    m_listed.clear();
+    const Expected<QList<EdsAddressBook>> books = m_lister();
+    if (!books)
+        return addNote(uiText("The desktop's address books cannot be reached"), books.error());
+    if (books->isEmpty())
+        return addNote(uiText("The desktop has no address books"), {});
+    for (const EdsAddressBook &book : *books)
+        addBook(book);
+}
+
+void AddressBookMenu::addBook(const EdsAddressBook &book)
+{
+    const QString text = book.isDefault ? uiText("%@ (default)").replace(u"%@"_s, book.displayName)
+                                        : book.displayName;
+    auto *action = new QAction(text, this);
+    action->setObjectName(u"addressBookAction:"_s + book.name);
+    action->setToolTip(book.name);
+    const QString name = book.name;
+    connect(action, &QAction::triggered, this, [this, name] { Q_EMIT addressBookChosen(name); });
+    insertAction(m_separator, action);
+    m_listed.append(action);
+}
+
+void AddressBookMenu::addNote(const QString &text, const QString &why)
+{
+    auto *note = new QAction(text, this);
+    note->setObjectName(u"addressBookNote"_s);
+    note->setToolTip(why);
+    note->setEnabled(false);
+    insertAction(m_separator, note);
+    m_listed.append(note);
+}
