@@ -4,6 +4,8 @@
 // each make one and hand it down.
 #pragma once
 
+#include "engine/entrylabels.h"
+
 #include <QTimeZone>
 
 class ContactStore;
@@ -18,4 +20,6 @@ struct CardContext
     /// Looked up once per context: asking the system for every date costs several file
     /// lookups each time.
     QTimeZone timeZone = QTimeZone::systemTimeZone();
+    /// The labels shown so far; a cache, so writers that only read the context fill it.
+    mutable EntryLabels labels{};
 };

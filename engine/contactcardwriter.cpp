@@ -84,11 +84,11 @@ ContactCardWriter::ContactCardWriter(const CardContext &context, Bundle bundle,
 void ContactCardWriter::parseContact(const ABPerson &person, QString &page, PictureSaving pictures)
 {
     const QString name = cleanValue(makeNameFromPerson(person, m_context.settings).displayName);
-    page += u"\t<div class=\"card\" id=\"addressbook:%1\">\n"_s.arg(person.uniqueId());
+    page += u"\t<div class=\"card\" id=\"addressbook:" + person.uniqueId() + u"\">\n";
     appendPictureColumn(person, name, page, pictures);
     appendNameColumn(person, name, page);
     appendDataColumn(person, name, page);
-    page += u"\t</div>\n"_s;
+    page += u"\t</div>\n";
 }
 
 bool ContactCardWriter::preparePicture(const ABPerson &person)
@@ -113,8 +113,8 @@ void ContactCardWriter::appendPictureColumn(const ABPerson &person, const QStrin
         page += emptyPictureColumn;
         return;
     }
-    page += u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" src=\"%1\" "
-            "alt=\"%2\"></div>\n"_s.arg(*reference, attributeForm(name));
+    page += u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" src=\"" + *reference
+        + u"\" alt=\"" + attributeForm(name) + u"\"></div>\n";
 }
 
 std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &person,
@@ -165,28 +165,30 @@ void ContactCardWriter::appendNameColumn(const ABPerson &person, const QString &
                                          QString &page) const
 {
     const ExportSettings &settings = m_context.settings;
-    page += u"\t\t<div class=\"namecolumn\">\n"_s;
-    page += u"\t\t\t<div class=\"contactname\">%1</div>\n"_s.arg(name);
+    page += u"\t\t<div class=\"namecolumn\">\n\t\t\t<div class=\"contactname\">" + name
+        + u"</div>\n";
     if (settings.includeJobTitle) {
         if (const std::optional<QString> job = jobText(person))
-            page += u"\t\t\t<div class=\"jobtitle\">%1</div>\n"_s.arg(cleanValue(*job));
+            page += u"\t\t\t<div class=\"jobtitle\">" + cleanValue(*job) + u"</div>\n";
     }
     const QString organization
         = person.stringForProperty(kABOrganizationProperty).value_or(QString());
-    if (settings.includeOrganization && !organization.isEmpty() && cleanValue(organization) != name)
-        page += u"\t\t\t<div class=\"organization\">%1</div>\n"_s.arg(cleanValue(organization));
-    page += u"\t\t</div>\n"_s;
+    if (settings.includeOrganization && !organization.isEmpty()) {
+        if (const QString cleaned = cleanValue(organization); cleaned != name)
+            page += u"\t\t\t<div class=\"organization\">" + cleaned + u"</div>\n";
+    }
+    page += u"\t\t</div>\n";
 }
 
 void ContactCardWriter::appendDataColumn(const ABPerson &person, const QString &name,
                                          QString &page) const
 {
-    page += u"\t\t<div class=\"datacolumn\">\n"_s;
+    page += u"\t\t<div class=\"datacolumn\">\n";
     bool isFirstDataGroup = true;
     for (const int id : m_context.settings.dataOrder.value_or(QList<int>())) {
         const std::optional<DataKind> kind = dataKindFromId(id);
         if (kind && isIncluded(*kind, m_context.settings))
             isFirstDataGroup = writerFor(*kind)(person, name, page, isFirstDataGroup, m_context);
     }
-    page += u"\t\t</div>\n"_s;
+    page += u"\t\t</div>\n";
 }

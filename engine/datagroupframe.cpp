@@ -2,7 +2,7 @@
 #include "engine/datagroupframe.h"
 
 #include "addressbook/abperson.h"
-#include "addressbook/labeltable.h"
+#include "engine/entrylabels.h"
 #include "engine/htmltext.h"
 #include "settings/datakind.h"
 #include "settings/exportsettings.h"
@@ -12,13 +12,13 @@
 using namespace Qt::StringLiterals;
 
 std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
-                                      const EntryItemMaker &makeItem)
+                                      EntryLabels &labels, const EntryItemMaker &makeItem)
 {
-    return entryItems(person.valueForProperty(property), person.uniqueId(), makeItem);
+    return entryItems(person.valueForProperty(property), person.uniqueId(), labels, makeItem);
 }
 
 std::optional<QStringList> entryItems(const QVariant &stored, const QString &owner,
-                                      const EntryItemMaker &makeItem)
+                                      EntryLabels &labels, const EntryItemMaker &makeItem)
 {
     if (!stored.isValid())
         return QStringList();
@@ -32,7 +32,7 @@ std::optional<QStringList> entryItems(const QVariant &stored, const QString &own
     QStringList items;
     for (qsizetype i = 0; i < entries.count(); ++i) {
         const EntryItem item
-            = makeItem(entries.valueAtIndex(i), entryLabel(entries.labelAtIndex(i)));
+            = makeItem(entries.valueAtIndex(i), labels.shown(entries.labelAtIndex(i)));
         if (!item) {
             logDataGroupFailure(owner, u"entry %1: %2"_s.arg(i).arg(item.error()));
             return std::nullopt;
@@ -47,13 +47,6 @@ std::optional<QStringList> entryItems(const QVariant &stored, const QString &own
     return items;
 }
 
-QString entryLabel(const QString &storedLabel)
-{
-    if (storedLabel.isEmpty())
-        return storedLabel;
-    return QEV_NSStringAdditionsSubset::titleCaseString(ABLocalizedPropertyOrLabel(storedLabel));
-}
-
 Expected<QString> textValue(const QVariant &value)
 {
     if (value.typeId() != QMetaType::QString)
@@ -66,10 +59,12 @@ bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniq
 {
     if (items.isEmpty())
         return isFirstDataGroup;
-    const QString groupClass = isFirstDataGroup ? u"datagroup_first"_s : u"datagroup"_s;
-    card += u"\t\t\t<div class=\"%1\" id=\"%2-%3\">\n"_s.arg(groupClass, idPrefix, uniqueId);
-    card += items.join(QString());
-    card += u"\t\t\t</div>\n"_s;
+    const QStringView groupClass = isFirstDataGroup ? u"datagroup_first" : u"datagroup";
+    card += u"\t\t\t<div class=\"" + groupClass + u"\" id=\"" + idPrefix + u'-' + uniqueId
+        + u"\">\n";
+    for (const QString &item : items)
+        card += item;
+    card += u"\t\t\t</div>\n";
     return false;
 }
 

@@ -16,6 +16,7 @@
 #include <optional>
 
 class ABPerson;
+class EntryLabels;
 enum class ABProperty : std::uint8_t;
 enum class DataKind : std::uint8_t;
 struct ExportSettings;
@@ -26,16 +27,16 @@ using EntryItem = Expected<std::optional<QString>>;
 using EntryItemMaker = std::function<EntryItem(const QVariant &value, const QString &label)>;
 
 /// The items of a multi-value property, primary entry first; none (after logging) when an
-/// entry could not be read. A missing property gives no items.
+/// entry could not be read. A missing property gives no items. Each item gets the label its
+/// entry shows, from labels.
 [[nodiscard]] std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
+                                                    EntryLabels &labels,
                                                     const EntryItemMaker &makeItem);
 /// The same for a stored value (a MultiValue, or invalid when there is none); owner names
 /// the contact in the log.
 [[nodiscard]] std::optional<QStringList> entryItems(const QVariant &stored, const QString &owner,
+                                                    EntryLabels &labels,
                                                     const EntryItemMaker &makeItem);
-
-/// The label an entry shows: its label as the user reads it, in title case.
-[[nodiscard]] QString entryLabel(const QString &storedLabel);
 
 /// The text of a value that must be text.
 [[nodiscard]] Expected<QString> textValue(const QVariant &value);

@@ -34,12 +34,13 @@ ABProperty propertyFor(MessagingService service)
 
 // None when the service's data cannot be read: only that service is left out.
 std::optional<QStringList> serviceItems(const ABPerson &person, const MessagingServiceInfo &service,
-                                        const ExportSettings &settings)
+                                        const CardContext &context)
 {
+    const ExportSettings &settings = context.settings;
     const QString itemClass = dataKindInfo(DataKind::InstantMessaging).itemClass.toString();
     const QString scheme = settings.scheme(service.service).value_or(QString());
     const QString suffix = u" ("_s + service.title + u')';
-    return entryItems(person, propertyFor(service.service),
+    return entryItems(person, propertyFor(service.service), context.labels,
                       [&](const QVariant &value, const QString &label) -> EntryItem {
                           const Expected<QString> address = textValue(value);
                           if (!address)
@@ -58,7 +59,7 @@ bool addInstantMessages(const ABPerson &person, const QString &, QString &card,
     QStringList items;
     for (const MessagingServiceInfo &service : messagingServices()) {
         if (context.settings.include(service.service))
-            items += serviceItems(person, service, context.settings).value_or(QStringList());
+            items += serviceItems(person, service, context).value_or(QStringList());
     }
     return appendDataGroup(card, dataKindInfo(DataKind::InstantMessaging).groupClass.toString(),
                            person.uniqueId(), items, isFirstDataGroup);

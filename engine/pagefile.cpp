@@ -3,42 +3,8 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
-
-Expected<void> PageFile::write(const QString &path, const QByteArray &bytes)
-{
-    if (isSpecialFile(path))
-        return writeInPlace(path, bytes, false);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        // As QSaveFile's own fallback would, but with every write checked.
-        const QFileInfo existing(path);
-        if (existing.isFile() && existing.isWritable())
-            return writeInPlace(path, bytes, true);
-        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
-    }
-    if (!writeAll(file, bytes) || !file.commit())
-        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
-    return {};
-}
-
-Expected<void> PageFile::writeInPlace(const QString &path, const QByteArray &bytes,
-                                      bool replacesPage)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
-    const bool written = writeAll(file, bytes) && file.flush();
-    file.close();
-    if (written && file.error() == QFileDevice::NoError)
-        return {};
-    QString reason = u"%1: %2"_s.arg(path, file.errorString());
-    if (replacesPage)
-        reason += u"; the page was written in place, and what is on disk now is incomplete"_s;
-    return Unexpected(reason);
-}
 
 bool PageFile::writeAll(QFileDevice &file, const QByteArray &bytes)
 {

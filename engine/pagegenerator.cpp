@@ -5,6 +5,7 @@
 #include "engine/contactcardwriter.h"
 #include "engine/lettersections.h"
 #include "engine/pagefile.h"
+#include "engine/pagestream.h"
 #include "engine/uitext.h"
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
@@ -57,7 +58,7 @@ QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
 
 // The anchors and cards of every section. Pictures of the cards ahead are written on other
 // threads while this one writes cards; the page is the same as when written one by one.
-void appendSections(QByteArray &page, const QList<LetterSection> &sections,
+void appendSections(PageStream &page, const QList<LetterSection> &sections,
                     ContactCardWriter &cards, PictureSaving pictures,
                     const GenerationProgress &progress)
 {
@@ -66,7 +67,7 @@ void appendSections(QByteArray &page, const QList<LetterSection> &sections,
     qsizetype written = 0;
     QString text;
     for (const LetterSection &section : sections) {
-        page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8();
+        page.append(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title));
         for (const ABPerson *person : section.members) {
             while (pictures == PictureSaving::Save && ahead < inOrder.size()
                    && cards.preparePicture(*inOrder.at(ahead)))
@@ -75,7 +76,7 @@ void appendSections(QByteArray &page, const QList<LetterSection> &sections,
                 progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
             text.resize(0); // keeps the room the last card took
             cards.parseContact(*person, text, pictures);
-            page += text.toUtf8();
+            page.append(text);
             ++written;
         }
     }
@@ -119,8 +120,9 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
         makeTargetFolder(imagesFolder);
 
     GenerationReport report;
-    const QByteArray page = pageText(imagesFolder, pictures, progress, report.contactCount);
-    if (const Expected<void> written = PageFile::write(target.absoluteFilePath(), page); !written)
+    PageStream page(target.absoluteFilePath());
+    writePageText(page, imagesFolder, pictures, progress, report.contactCount);
+    if (const Expected<void> written = page.commit(); !written)
         return Unexpected(written.error());
     m_store.setObject(target.fileName(), SettingsKeys::fileName);
     report.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
@@ -140,8 +142,9 @@ QList<const ABPerson *> PageGenerator::chosenPeople()
     return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
 }
 
-QByteArray PageGenerator::pageText(const QString &imagesFolder, PictureSaving pictures,
-                                   const GenerationProgress &progress, qsizetype &contactCount)
+void PageGenerator::writePageText(PageStream &page, const QString &imagesFolder,
+                                  PictureSaving pictures, const GenerationProgress &progress,
+                                  qsizetype &contactCount)
 {
     if (progress)
         progress(std::nullopt);
@@ -152,16 +155,13 @@ QByteArray PageGenerator::pageText(const QString &imagesFolder, PictureSaving pi
         progress(0.0);
 
     // The index goes into the head only: the cards hold contact text, which must never be
-    // able to place markup, and the page is built as UTF-8 card by card so that it is held
-    // in memory once, not three times.
+    // able to place markup.
     const QString head = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
-    QByteArray page
-        = QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8();
+    page.append(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)));
     const CardContext context{m_settings, m_store, m_addressBook};
     ContactCardWriter cards(context, m_bundle, imagesFolder);
     appendSections(page, sections, cards, pictures, progress);
-    page += "</body>\n</html>\n";
-    return page;
+    page.append(u"</body>\n</html>\n");
 }
 
 bool PageGenerator::makeTargetFolder(const QString &path)

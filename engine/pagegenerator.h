@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generates the whole page: takes a fresh settings snapshot, collects and sorts the contacts
 // of the chosen groups, files them under their letters, writes head, index, sections and
-// cards, and saves the page in one atomic write. The window and vorlin-export both run it and
+// cards, and saves the page atomically. The window and vorlin-export both run it and
 // show its progress.
 //
 //   PageGenerator generator(store, settings, addressBook);
@@ -22,6 +22,7 @@
 
 class ABPerson;
 class ContactStore;
+class PageStream;
 class PreferencesStore;
 struct ExportSettings;
 enum class PictureSaving : std::uint8_t;
@@ -62,8 +63,8 @@ public:
 
 private:
     [[nodiscard]] QList<const ABPerson *> chosenPeople();
-    [[nodiscard]] QByteArray pageText(const QString &imagesFolder, PictureSaving pictures,
-                                      const GenerationProgress &progress, qsizetype &contactCount);
+    void writePageText(PageStream &page, const QString &imagesFolder, PictureSaving pictures,
+                       const GenerationProgress &progress, qsizetype &contactCount);
 
     PreferencesStore &m_store;
     ExportSettings &m_settings;

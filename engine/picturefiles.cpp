@@ -3,6 +3,7 @@
 
 #include "addressbook/vcard/vcardidentifiers.h"
 #include "engine/pagefile.h"
+#include "engine/photopng.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -32,6 +33,18 @@ Expected<QImage> decode(QBuffer &buffer, const QByteArray &format)
     if (image.isNull())
         return Unexpected(u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
     return image;
+}
+
+// Colour pictures go through the quicker photo writer, the rest through Qt's.
+Expected<void> encodePng(const QImage &image, QIODevice &device)
+{
+    if (canWritePhotoPng(image))
+        return writePhotoPng(image, device);
+    QImageWriter writer(&device, "png");
+    writer.setQuality(PictureFiles::kPngQuality);
+    if (!writer.write(image))
+        return Unexpected(writer.errorString());
+    return {};
 }
 
 bool isGenericPictureName(const QString &key)
@@ -98,10 +111,8 @@ Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileNa
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    writer.setQuality(kPngQuality);
-    if (!writer.write(image))
-        return Unexpected(u"%1: %2"_s.arg(path, writer.errorString()));
+    if (const Expected<void> encoded = encodePng(image, buffer); !encoded)
+        return Unexpected(u"%1: %2"_s.arg(path, encoded.error()));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || !PageFile::writeAll(file, png) || !file.commit())
         return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));

@@ -32,9 +32,9 @@ public:
     static constexpr int kAllocationLimitMiB = 128;
     /// The side of a generic picture in pixels: 48 points at twice the density.
     static constexpr int kGenericPictureSide = 96;
-    /// Qt's PNG "quality" 80 is zlib level 1 where the default is level 9: several times
-    /// faster to write, and on photos only 5 to 10 percent larger (level 0 would be a
-    /// further third faster but up to 1.7 times larger).
+    /// For the pictures Qt's writer still writes (palettes, grey, colour profiles): its PNG
+    /// "quality" 80 is zlib level 1 where the default is level 9, several times faster and
+    /// on photos only 5 to 10 percent larger (level 0 would be up to 1.7 times larger).
     static constexpr int kPngQuality = 80;
 
     explicit PictureFiles(QString imagesFolder);

@@ -32,17 +32,18 @@ QString addressText(const QVariantMap &address, const ContactStore &addressBook)
 bool addPostals(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
                 const CardContext &context)
 {
-    const std::optional<QStringList> items = entryItems(
-        person, kABAddressProperty, [&](const QVariant &value, const QString &label) -> EntryItem {
-            if (value.typeId() != QMetaType::QVariantMap)
-                return Unexpected(
-                    u"a %1 where an address belongs"_s.arg(QString::fromLatin1(value.typeName())));
-            const QString text = addressText(value.toMap(), context.addressBook);
-            if (text.isEmpty())
-                return std::nullopt;
-            return kindItem(DataKind::Postal, context.settings, label, text,
-                            addPercentEscapes(text));
-        });
+    const std::optional<QStringList> items
+        = entryItems(person, kABAddressProperty, context.labels,
+                     [&](const QVariant &value, const QString &label) -> EntryItem {
+                         if (value.typeId() != QMetaType::QVariantMap)
+                             return Unexpected(u"a %1 where an address belongs"_s.arg(
+                                 QString::fromLatin1(value.typeName())));
+                         const QString text = addressText(value.toMap(), context.addressBook);
+                         if (text.isEmpty())
+                             return std::nullopt;
+                         return kindItem(DataKind::Postal, context.settings, label, text,
+                                         addPercentEscapes(text));
+                     });
     if (!items)
         return isFirstDataGroup;
     return appendKindGroup(DataKind::Postal, card, person.uniqueId(), *items, isFirstDataGroup);

@@ -21,18 +21,19 @@ namespace {
 // The frame for a list of texts: each non-empty text becomes an item through makeItem.
 bool writeTextGroup(
     const ABPerson &person, ABProperty property, DataKind kind, QString &card,
-    bool isFirstDataGroup,
+    bool isFirstDataGroup, const CardContext &context,
     const std::function<QString(const QString &text, const QString &label)> &makeItem)
 {
-    const std::optional<QStringList> items = entryItems(
-        person, property, [&](const QVariant &value, const QString &label) -> EntryItem {
-            const Expected<QString> text = textValue(value);
-            if (!text)
-                return Unexpected(text.error());
-            if (text->isEmpty())
-                return std::nullopt;
-            return makeItem(*text, label);
-        });
+    const std::optional<QStringList> items
+        = entryItems(person, property, context.labels,
+                     [&](const QVariant &value, const QString &label) -> EntryItem {
+                         const Expected<QString> text = textValue(value);
+                         if (!text)
+                             return Unexpected(text.error());
+                         if (text->isEmpty())
+                             return std::nullopt;
+                         return makeItem(*text, label);
+                     });
     if (!items)
         return isFirstDataGroup;
     return appendKindGroup(kind, card, person.uniqueId(), *items, isFirstDataGroup);
@@ -65,7 +66,7 @@ bool addPhones(const ABPerson &person, const QString &, QString &card, bool isFi
 {
     const ExportSettings &settings = context.settings;
     return writeTextGroup(person, kABPhoneProperty, DataKind::Phone, card, isFirstDataGroup,
-                          [&](const QString &number, const QString &label) {
+                          context, [&](const QString &number, const QString &label) {
                               const QString formatted
                                   = formatPhoneNumber(number, settings.gPhoneNumberFormats);
                               return kindItem(DataKind::Phone, settings, label, formatted,
@@ -77,7 +78,7 @@ bool addEmail(const ABPerson &person, const QString &cleanedName, QString &card,
               bool isFirstDataGroup, const CardContext &context)
 {
     return writeTextGroup(person, kABEmailProperty, DataKind::Email, card, isFirstDataGroup,
-                          [&](const QString &address, const QString &label) {
+                          context, [&](const QString &address, const QString &label) {
                               return kindItem(DataKind::Email, context.settings, label, address,
                                               emailLinkValue(address, cleanedName));
                           });
@@ -86,7 +87,7 @@ bool addEmail(const ABPerson &person, const QString &cleanedName, QString &card,
 bool addWeb(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
             const CardContext &context)
 {
-    return writeTextGroup(person, kABURLsProperty, DataKind::Web, card, isFirstDataGroup,
+    return writeTextGroup(person, kABURLsProperty, DataKind::Web, card, isFirstDataGroup, context,
                           [&](const QString &page, const QString &label) {
                               return kindItem(DataKind::Web, context.settings, label, page, page);
                           });
@@ -96,7 +97,8 @@ bool addRelatedNames(const ABPerson &person, const QString &, QString &card, boo
                      const CardContext &context)
 {
     return writeTextGroup(person, kABRelatedNamesProperty, DataKind::RelatedNames, card,
-                          isFirstDataGroup, [&](const QString &name, const QString &label) {
+                          isFirstDataGroup, context,
+                          [&](const QString &name, const QString &label) {
                               return kindItem(DataKind::RelatedNames, context.settings, label, name,
                                               addPercentEscapes(name));
                           });
@@ -105,7 +107,7 @@ bool addRelatedNames(const ABPerson &person, const QString &, QString &card, boo
 bool addDates(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
               const CardContext &context)
 {
-    std::optional<QStringList> items = entryItems(person, kABOtherDatesProperty,
+    std::optional<QStringList> items = entryItems(person, kABOtherDatesProperty, context.labels,
                                                   [&](const QVariant &value, const QString &label) {
                                                       return dateItem(value, label, context);
                                                   });

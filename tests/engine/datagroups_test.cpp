@@ -116,10 +116,11 @@ TEST(Frame, unreadableEntryDropsTheWholeListAndSaysWhy)
             return Unexpected(text.error());
         return std::optional<QString>(*text);
     };
+    EntryLabels labels;
     EXPECT_FALSE(entryItems(listValue({{u"1"_s, u"home"_s}, {QVariantMap{}, u"work"_s}}),
-                            u"ann:ABPerson"_s, textItem));
-    EXPECT_FALSE(entryItems(QVariant(u"not a list"_s), u"ann:ABPerson"_s, textItem));
-    EXPECT_EQ(entryItems(QVariant(), u"ann:ABPerson"_s, textItem), QStringList());
+                            u"ann:ABPerson"_s, labels, textItem));
+    EXPECT_FALSE(entryItems(QVariant(u"not a list"_s), u"ann:ABPerson"_s, labels, textItem));
+    EXPECT_EQ(entryItems(QVariant(), u"ann:ABPerson"_s, labels, textItem), QStringList());
     ASSERT_EQ(log.size(), 2);
     EXPECT_TRUE(
         log.first().startsWith(u"ann:ABPerson: entry 1: a QVariantMap where text belongs"_s))

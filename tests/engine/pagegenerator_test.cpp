@@ -16,9 +16,6 @@
 
 #include <QThreadPool>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -136,15 +133,10 @@ TEST_F(Generation, failedWriteLeavesTheOldPageIntact)
     const QString before = page();
     // A file-size limit stands in for a full disk, even for root.
     store.setObject(QString(200'000, u'x'), u"css"_s);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 100'000;
-    setrlimit(RLIMIT_FSIZE, &small);
-    const Expected<GenerationReport> result = generate();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, previousHandler);
+    const Expected<GenerationReport> result = [&] {
+        const FileSizeLimit limit(100'000);
+        return generate();
+    }();
 
     ASSERT_FALSE(result);
     EXPECT_TRUE(result.error().startsWith(folder.filePath(u"page.html"_s) + u": "_s));
