@@ -8,7 +8,6 @@
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
-#include "settings/settingspaths.h"
 #include "util/stringadditions.h"
 #include "util/systemlog.h"
 
@@ -101,15 +100,11 @@ Expected<void> writePage(const QString &path, const QByteArray &page)
 } // namespace
 
 PageGenerator::PageGenerator(PreferencesStore &store, ExportSettings &settings,
-                             const ContactStore &addressBook, Bundle bundle,
-                             QString addressBookPreferences)
+                             const ContactStore &addressBook, Bundle bundle)
     : m_store(store)
     , m_settings(settings)
     , m_addressBook(addressBook)
     , m_bundle(std::move(bundle))
-    , m_addressBookPreferences(addressBookPreferences.isEmpty()
-                                   ? SettingsPaths::addressBookPreferencesFile()
-                                   : std::move(addressBookPreferences))
 {}
 
 Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
@@ -142,7 +137,7 @@ qsizetype PageGenerator::contactCount()
 
 QList<const ABPerson *> PageGenerator::chosenPeople()
 {
-    readDefaults(m_settings, m_store, m_addressBookPreferences);
+    readStoredSettings(m_settings, m_store);
     return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
 }
 

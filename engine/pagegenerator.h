@@ -38,10 +38,10 @@ using GenerationProgress = std::function<void(std::optional<double> fraction)>;
 class PageGenerator final
 {
 public:
-    /// settings is the caller's snapshot, refreshed by every generation.
+    /// settings is the caller's snapshot, refreshed from store by every generation; its phone
+    /// formats are the caller's to read (readDefaults), once.
     PageGenerator(PreferencesStore &store, ExportSettings &settings,
-                  const ContactStore &addressBook, Bundle bundle = Bundle::main(),
-                  QString addressBookPreferences = {});
+                  const ContactStore &addressBook, Bundle bundle = Bundle::main());
 
     /// Writes the page to path, its pictures to "images" beside it, and stores the file
     /// name as "fileName". On success the system log gets one line; a failure says
@@ -66,5 +66,4 @@ private:
     ExportSettings &m_settings;
     const ContactStore &m_addressBook;
     Bundle m_bundle;
-    QString m_addressBookPreferences;
 };
