@@ -57,10 +57,14 @@ public:
     /// create was made; false when all existed already or creating one failed.
     static bool makeTargetFolder(const QString &path);
 
-private:
-    [[nodiscard]] QList<const ABPerson *> chosenPeople();
+    /// The page generateHTML writes, as UTF-8, with the pictures written into imagesFolder
+    /// (where a picture that cannot be written is logged and left off the page); it stores
+    /// nothing and writes no page.
     [[nodiscard]] QByteArray pageText(const QString &imagesFolder,
                                       const GenerationProgress &progress, qsizetype &contactCount);
+
+private:
+    [[nodiscard]] QList<const ABPerson *> chosenPeople();
 
     PreferencesStore &m_store;
     ExportSettings &m_settings;
