@@ -6,8 +6,10 @@
 #include "addressbook/vcard/vcardstore.h"
 #include "cli/pdfprinter.h"
 #include "cli/terminalprogress.h"
+#include "engine/pagefile.h"
 #include "engine/pagegenerator.h"
 #include "engine/previewpage.h"
+#include "settings/defaultsregistration.h"
 #include "settings/exportsettings.h"
 #include "settings/groupchoice.h"
 #include "settings/preferencesstore.h"
@@ -120,6 +122,11 @@ int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveF
 {
     if (pdf.fileName() == page)
         return fail(u"--pdf names the page itself: %1"_s.arg(page), ExportExit::unusableInput);
+    // Its atomic write would replace a device or a pipe with a file.
+    if (PageFile::isSpecialFile(pdf.fileName()))
+        return fail(u"%1: not a regular file; the PDF is written to a file of its own"_s.arg(
+                        pdf.fileName()),
+                    ExportExit::unusableInput);
     const qsizetype contacts = generator.contactCount();
     if (contacts > maxPrintedContacts)
         return fail(tooLargeToPrint(pdf.fileName(), contacts), ExportExit::pageNotWritten);
@@ -153,9 +160,14 @@ QString ExportCommand::outputPath(const ExportOptions &options) const
         return QFileInfo(*options.output).absoluteFilePath();
     const QString lastFolder
         = m_store.objectForKey(SettingsKeys::navLastCurrentDirectory).toString();
-    const QString folder
-        = lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s : expandedHome(lastFolder);
-    return QDir(folder).filePath(m_store.objectForKey(SettingsKeys::fileName).toString());
+    const QDir folder(lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s
+                                           : expandedHome(lastFolder));
+    // A stored name that is no plain file name, or that names a folder, counts as none.
+    const QString stored = m_store.objectForKey(SettingsKeys::fileName).toString();
+    const bool usable = PageFile::namesAFile(stored) && !stored.contains(u'/')
+        && !QFileInfo(folder.filePath(stored)).isDir();
+    return folder.filePath(usable ? stored
+                                  : defaultSettings({}).value(SettingsKeys::fileName).toString());
 }
 
 // As the window's Refresh does at start: stored choices kept, new groups ticked, vanished

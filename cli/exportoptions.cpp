@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/exportoptions.h"
 
+#include "engine/pagefile.h"
+
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
@@ -26,9 +28,11 @@ QString conflict(const QCommandLineParser &parser, const Options &names)
 {
     if (!parser.positionalArguments().isEmpty())
         return u"Unexpected argument: %1"_s.arg(parser.positionalArguments().first());
-    const QString pdf = parser.value(names.pdf);
-    if (parser.isSet(names.pdf) && (pdf.isEmpty() || pdf.endsWith(u'/')))
-        return u"--pdf needs a file name, not \"%1\"."_s.arg(pdf);
+    for (const QCommandLineOption *file : {&names.output, &names.pdf}) {
+        const QString path = parser.value(*file);
+        if (parser.isSet(*file) && !PageFile::namesAFile(path))
+            return u"--%1 needs a file name, not \"%2\"."_s.arg(file->names().first(), path);
+    }
     if (parser.isSet(names.pdf) && parser.isSet(names.previewHtml))
         return u"--pdf prints the page, not the preview: use one of the two."_s;
     if (parser.isSet(names.paper) && !parser.isSet(names.pdf))

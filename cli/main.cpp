@@ -6,28 +6,14 @@
 #include "settings/defaultsregistration.h"
 #include "settings/preferencesstore.h"
 #include "util/bundletranslations.h"
+#include "util/platformstartquiet.h"
 
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <optional>
 
 using namespace Qt::StringLiterals;
-
-namespace {
-
-QtMessageHandler qtHandler = nullptr;
-
-// The offscreen platform looks up the session's runtime folder, which a root shell or a cron
-// job lacks; Qt's warning about it would then start every run, for a folder this command
-// does not need.
-void withoutRuntimeFolderWarning(QtMsgType type, const QMessageLogContext &context,
-                                 const QString &message)
-{
-    if (!message.startsWith(u"QStandardPaths: XDG_RUNTIME_DIR not set"))
-        qtHandler(type, context, message);
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -36,9 +22,9 @@ int main(int argc, char *argv[])
     // not depend on a display.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     PdfPrinter::prepareProcess();
-    qtHandler = qInstallMessageHandler(withoutRuntimeFolderWarning);
+    std::optional<PlatformStartQuiet> quiet(std::in_place);
     QGuiApplication application(argc, argv);
-    qInstallMessageHandler(qtHandler);
+    quiet.reset();
     QCoreApplication::setApplicationName(u"vorlin-export"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VORLIN_VERSION));
 

@@ -10,6 +10,10 @@ set(VORLIN_BUNDLE_RESOURCES "${VORLIN_BUNDLE_CONTENTS}/Resources")
 # Relative to the installation prefix.
 set(VORLIN_INSTALL_CONTENTS "lib/vorlin/Vorlin.app/Contents")
 
+# The oldest kernel release the bundle runs on: stated in its Info.plist, and the launcher's
+# minimum where an Info.plist states none.
+set(VORLIN_MINIMUM_SYSTEM_VERSION "4.19")
+
 configure_file("${PROJECT_SOURCE_DIR}/bundle/Info.plist.in"
                "${VORLIN_BUNDLE_CONTENTS}/Info.plist" @ONLY)
 

@@ -124,16 +124,22 @@ std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &perso
     if (!bytes)
         return genericPictureReference(person, pictures);
     const QString fileName = PictureFiles::contactFileName(person.uniqueId());
-    if (pictures == PictureSaving::Save) {
-        const std::optional<Expected<void>> prepared = m_pictureJobs.take(person);
-        if (const Expected<void> written
-            = prepared ? *prepared : m_pictures.writeContactPicture(*bytes, fileName);
-            !written) {
-            systemLog(u"%1: %2"_s.arg(person.uniqueId(), written.error()));
-            return std::nullopt;
-        }
+    if (pictures == PictureSaving::ReferenceOnly)
+        return u"images/"_s + fileName;
+    const std::optional<PictureResult> prepared = m_pictureJobs.take(person);
+    const PictureResult result
+        = prepared ? *prepared : m_pictures.writeContactPicture(*bytes, fileName);
+    if (!result.failure.isEmpty())
+        systemLog(u"%1: %2"_s.arg(person.uniqueId(), result.failure));
+    switch (result.shown) {
+    case PictureResult::Shown::Own:
+        return u"images/"_s + fileName;
+    case PictureResult::Shown::Generic:
+        return genericPictureReference(person, pictures);
+    case PictureResult::Shown::None:
+        return std::nullopt;
     }
-    return u"images/"_s + fileName;
+    return std::nullopt;
 }
 
 std::optional<QString> ContactCardWriter::genericPictureReference(const ABPerson &person,

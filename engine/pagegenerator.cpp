@@ -4,6 +4,7 @@
 #include "addressbook/groupselection.h"
 #include "engine/contactcardwriter.h"
 #include "engine/lettersections.h"
+#include "engine/pagefile.h"
 #include "engine/uitext.h"
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
@@ -14,7 +15,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -57,7 +57,8 @@ QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
 // The anchors and cards of every section. Pictures of the cards ahead are written on other
 // threads while this one writes cards; the page is the same as when written one by one.
 void appendSections(QByteArray &page, const QList<LetterSection> &sections,
-                    ContactCardWriter &cards, const GenerationProgress &progress)
+                    ContactCardWriter &cards, PictureSaving pictures,
+                    const GenerationProgress &progress)
 {
     const QList<const ABPerson *> inOrder = inPageOrder(sections);
     qsizetype ahead = 0;
@@ -66,12 +67,13 @@ void appendSections(QByteArray &page, const QList<LetterSection> &sections,
     for (const LetterSection &section : sections) {
         page += u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8();
         for (const ABPerson *person : section.members) {
-            while (ahead < inOrder.size() && cards.preparePicture(*inOrder.at(ahead)))
+            while (pictures == PictureSaving::Save && ahead < inOrder.size()
+                   && cards.preparePicture(*inOrder.at(ahead)))
                 ++ahead;
             if (progress)
                 progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
             text.resize(0); // keeps the room the last card took
-            cards.parseContact(*person, text, PictureSaving::Save);
+            cards.parseContact(*person, text, pictures);
             page += text.toUtf8();
             ++written;
         }
@@ -84,17 +86,6 @@ QString letterIndex(const QList<LetterSection> &sections)
     for (const LetterSection &section : sections)
         index += u"\t\t\t<a class=\"toc_link\" href=\"#toc_%1\">%1</a> \n"_s.arg(section.title);
     return index + u"\t\t"_s;
-}
-
-// One write, through a temporary file beside the page, so a failed or interrupted write
-// leaves the previous page as it was; folders that allow no temporary file get a direct write.
-Expected<void> writePage(const QString &path, const QByteArray &page)
-{
-    QSaveFile file(path);
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly) || file.write(page) != page.size() || !file.commit())
-        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
-    return {};
 }
 
 } // namespace
@@ -113,17 +104,20 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
     QElapsedTimer timer;
     timer.start();
     const QFileInfo target(path);
-    const QString basePath = target.absolutePath();
-    m_store.setObject(target.fileName(), SettingsKeys::fileName);
-    const QString imagesFolder = basePath + u"/images"_s;
-    if (m_settings.includeImage)
+    if (!PageFile::namesAFile(path) || target.isDir())
+        return Unexpected(u"%1: is a folder; the page needs a file name"_s.arg(path));
+    // A page sent to a device or a pipe has no folder of its own to put pictures in.
+    const PictureSaving pictures
+        = PageFile::isSpecialFile(path) ? PictureSaving::ReferenceOnly : PictureSaving::Save;
+    const QString imagesFolder = target.absolutePath() + u"/images"_s;
+    if (m_settings.includeImage && pictures == PictureSaving::Save)
         makeTargetFolder(imagesFolder);
 
     GenerationReport report;
-    const QByteArray page = pageText(imagesFolder, progress, report.contactCount);
-    if (const Expected<void> written = writePage(QDir(basePath).filePath(target.fileName()), page);
-        !written)
+    const QByteArray page = pageText(imagesFolder, pictures, progress, report.contactCount);
+    if (const Expected<void> written = PageFile::write(target.absoluteFilePath(), page); !written)
         return Unexpected(written.error());
+    m_store.setObject(target.fileName(), SettingsKeys::fileName);
     report.seconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
     systemLog(QString::asprintf("Generated Vorlin for %d contacts in %f seconds.",
                                 static_cast<int>(report.contactCount), report.seconds));
@@ -141,8 +135,8 @@ QList<const ABPerson *> PageGenerator::chosenPeople()
     return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
 }
 
-QByteArray PageGenerator::pageText(const QString &imagesFolder, const GenerationProgress &progress,
-                                   qsizetype &contactCount)
+QByteArray PageGenerator::pageText(const QString &imagesFolder, PictureSaving pictures,
+                                   const GenerationProgress &progress, qsizetype &contactCount)
 {
     if (progress)
         progress(std::nullopt);
@@ -160,7 +154,7 @@ QByteArray PageGenerator::pageText(const QString &imagesFolder, const Generation
         = QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8();
     const CardContext context{m_settings, m_store, m_addressBook};
     ContactCardWriter cards(context, m_bundle, imagesFolder);
-    appendSections(page, sections, cards, progress);
+    appendSections(page, sections, cards, pictures, progress);
     page += "</body>\n</html>\n";
     return page;
 }

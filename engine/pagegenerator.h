@@ -16,6 +16,7 @@
 
 #include "util/expected.h"
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -23,6 +24,7 @@ class ABPerson;
 class ContactStore;
 class PreferencesStore;
 struct ExportSettings;
+enum class PictureSaving : std::uint8_t;
 
 /// What a successful generation did.
 struct GenerationReport
@@ -43,9 +45,10 @@ public:
     PageGenerator(PreferencesStore &store, ExportSettings &settings,
                   const ContactStore &addressBook, Bundle bundle = Bundle::main());
 
-    /// Writes the page to path, its pictures to "images" beside it, and stores the file
-    /// name as "fileName". On success the system log gets one line; a failure says
-    /// "<file>: <reason>".
+    /// Writes the page to path, its pictures to "images" beside it, and once the page is
+    /// written whole stores the file name as "fileName". On success the system log gets one
+    /// line; a failure says "<file>: <reason>". A path naming a folder is refused before
+    /// anything is written; a page sent to a device or a pipe gets no pictures.
     [[nodiscard]] Expected<GenerationReport> generateHTML(const QString &path,
                                                           const GenerationProgress &progress = {});
 
@@ -58,9 +61,8 @@ public:
     static bool makeTargetFolder(const QString &path);
 
     /// The page generateHTML writes, as UTF-8, with the pictures written into imagesFolder
-    /// (where a picture that cannot be written is logged and left off the page); it stores
-    /// nothing and writes no page.
-    [[nodiscard]] QByteArray pageText(const QString &imagesFolder,
+    /// when pictures says so; it stores nothing and writes no page.
+    [[nodiscard]] QByteArray pageText(const QString &imagesFolder, PictureSaving pictures,
                                       const GenerationProgress &progress, qsizetype &contactCount);
 
 private:

@@ -2,8 +2,10 @@
 #include "engine/picturefiles.h"
 
 #include "addressbook/vcard/vcardidentifiers.h"
+#include "engine/pagefile.h"
 
 #include <QBuffer>
+#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
@@ -13,17 +15,29 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Expected<QImage> decode(const QByteArray &bytes)
+// SVG (and its compressed form) may refer to other files, which Qt's reader would open.
+bool isVectorFormat(const QByteArray &format)
 {
-    QBuffer buffer;
-    buffer.setData(bytes);
-    QImageReader reader(&buffer);
+    return format == "svg" || format == "svgz";
+}
+
+Expected<QImage> decode(QBuffer &buffer, const QByteArray &format)
+{
+    QImageReader reader(&buffer, format);
+    // Only the reader of the format found: no other reader gets to try the bytes.
+    reader.setAutoDetectImageFormat(false);
     reader.setAllocationLimit(PictureFiles::kAllocationLimitMiB);
     reader.setAutoTransform(true);
     QImage image = reader.read();
     if (image.isNull())
         return Unexpected(u"the picture cannot be decoded (%1)"_s.arg(reader.errorString()));
     return image;
+}
+
+bool isGenericPictureName(const QString &key)
+{
+    return key.compare(u"genericPerson", Qt::CaseInsensitive) == 0
+        || key.compare(u"genericCompany", Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -37,16 +51,26 @@ QString PictureFiles::contactFileName(const QString &uniqueId)
     // Keys from the vCard store are safe already; this keeps any other source from naming
     // a file outside the folder ("..", "/").
     const QString key = VCardIdentifiers::keyForUid(uniqueId.section(u':', 0, 0));
-    return (key.isEmpty() ? u"contact"_s : key) + u".png"_s;
+    if (key.isEmpty())
+        return u"contact.png"_s;
+    return (isGenericPictureName(key) ? u"contact+"_s + key : key) + u".png"_s;
 }
 
-Expected<void> PictureFiles::writeContactPicture(const QByteArray &bytes,
-                                                 const QString &fileName) const
+PictureResult PictureFiles::writeContactPicture(const QByteArray &bytes,
+                                                const QString &fileName) const
 {
-    const Expected<QImage> decoded = decode(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    const QByteArray format = QImageReader::imageFormat(&buffer);
+    if (isVectorFormat(format))
+        return {PictureResult::Shown::Generic,
+                u"an SVG picture is not shown, as it could read other files"_s};
+    const Expected<QImage> decoded = decode(buffer, format);
     if (!decoded)
-        return Unexpected(decoded.error());
-    return writePng(*decoded, fileName);
+        return {PictureResult::Shown::None, decoded.error()};
+    const Expected<void> written = writePng(*decoded, fileName);
+    return {PictureResult::Shown::Own, written ? QString() : written.error()};
 }
 
 Expected<void> PictureFiles::writeGenericPicture(const QString &resourcePath,
@@ -63,14 +87,23 @@ Expected<void> PictureFiles::writeGenericPicture(const QString &resourcePath,
 
 Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileName) const
 {
-    QSaveFile file(m_imagesFolder + u'/' + fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
-    QImageWriter writer(&file, "png");
+    const QString path = m_imagesFolder + u'/' + fileName;
+    // The atomic write would follow a link out of the folder, or replace a device with a
+    // file: a link gives way to the picture, anything else that is no file is left alone.
+    if (QFileInfo(path).isSymLink())
+        QFile::remove(path);
+    if (PageFile::isSpecialFile(path))
+        return Unexpected(u"%1: not a regular file"_s.arg(path));
+    // Encoded in memory first, so that a failed write is the file's, with the system's reason.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     writer.setQuality(kPngQuality);
     if (!writer.write(image))
-        return Unexpected(u"%1: %2"_s.arg(file.fileName(), writer.errorString()));
-    if (!file.commit())
-        return Unexpected(u"%1: %2"_s.arg(file.fileName(), file.errorString()));
+        return Unexpected(u"%1: %2"_s.arg(path, writer.errorString()));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || !PageFile::writeAll(file, png) || !file.commit())
+        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
     return {};
 }

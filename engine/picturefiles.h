@@ -1,13 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the pictures of a page into its "images" folder as PNG: a contact's own picture
 // (decoded with a memory limit, turned upright as the camera recorded it) and the generic
-// person and company pictures. Every file is written atomically and always inside the folder.
+// person and company pictures. Every file is written atomically and always inside the folder:
+// a link in its place is replaced, never followed.
 #pragma once
 
 #include "util/expected.h"
 
 #include <QByteArray>
 #include <QString>
+
+#include <cstdint>
+
+/// What became of a contact's picture, and so what its card shows.
+struct PictureResult
+{
+    enum class Shown : std::uint8_t {
+        Own,     // the contact's file (also when writing it failed: the card does not
+                 // depend on the write)
+        Generic, // a picture that is not decoded on principle: the generic one instead
+        None,    // bytes that are no picture
+    };
+    Shown shown = Shown::Own;
+    QString failure; // empty when the file was written
+};
 
 class PictureFiles final
 {
@@ -24,12 +40,14 @@ public:
     explicit PictureFiles(QString imagesFolder);
 
     /// The file name for a contact's picture: its identifier's key (the part before the
-    /// first ':'), made safe as a file name, with ".png".
+    /// first ':'), made safe as a file name, with ".png". A key that would name a generic
+    /// picture gets a "contact+" prefix, which no key contains.
     [[nodiscard]] static QString contactFileName(const QString &uniqueId);
 
-    /// Decodes bytes and writes them as PNG under fileName; the error says what went wrong.
-    [[nodiscard]] Expected<void> writeContactPicture(const QByteArray &bytes,
-                                                     const QString &fileName) const;
+    /// Decodes bytes and writes them as PNG under fileName. SVG is never decoded: it can
+    /// name other files, which a contact's picture must not read.
+    [[nodiscard]] PictureResult writeContactPicture(const QByteArray &bytes,
+                                                    const QString &fileName) const;
     /// Writes the picture file at resourcePath, sized to the generic side, under fileName.
     [[nodiscard]] Expected<void> writeGenericPicture(const QString &resourcePath,
                                                      const QString &fileName) const;

@@ -25,11 +25,11 @@ void PictureJobs::start(const ABPerson &person, const QByteArray &bytes, const Q
                       })});
 }
 
-std::optional<Expected<void>> PictureJobs::take(const ABPerson &person)
+std::optional<PictureResult> PictureJobs::take(const ABPerson &person)
 {
     if (m_jobs.empty() || m_jobs.front().person != &person)
         return std::nullopt;
-    const Expected<void> written = m_jobs.front().result.result();
+    PictureResult written = m_jobs.front().result.result();
     m_jobs.pop_front();
     return written;
 }

@@ -6,7 +6,7 @@
 //
 //   PictureJobs jobs(files);
 //   if (!jobs.full()) jobs.start(person, bytes, fileName);
-//   ... later, in the same order: std::optional<Expected<void>> done = jobs.take(person);
+//   ... later, in the same order: std::optional<PictureResult> done = jobs.take(person);
 #pragma once
 
 #include "engine/picturefiles.h"
@@ -31,13 +31,13 @@ public:
     void start(const ABPerson &person, const QByteArray &bytes, const QString &fileName);
     /// The result of person's picture, once written; nothing when the oldest picture still
     /// in flight is not person's.
-    [[nodiscard]] std::optional<Expected<void>> take(const ABPerson &person);
+    [[nodiscard]] std::optional<PictureResult> take(const ABPerson &person);
 
 private:
     struct Job
     {
         const ABPerson *person;
-        QFuture<Expected<void>> result;
+        QFuture<PictureResult> result;
     };
 
     PictureFiles m_files;

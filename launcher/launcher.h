@@ -35,8 +35,9 @@ inline constexpr LauncherText installAdviceText{u"s006", u"Please install Mac OS
 inline constexpr std::array launcherTexts{thisApplicationText, requiresText, updateAdviceText,
                                           openUpdateText,      quitText,     installAdviceText};
 
-/// The minimum system version where the bundle declares none.
-inline constexpr QStringView defaultMinimumSystemVersion = u"10.3.9";
+/// The minimum system version where the bundle's Info.plist declares none: the one the
+/// shipped Info.plist states, since no other kernel release means anything here.
+inline constexpr QStringView defaultMinimumSystemVersion = u"" VORLIN_MINIMUM_SYSTEM_VERSION;
 
 /// The launcher's exit statuses.
 namespace Exit {

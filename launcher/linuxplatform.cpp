@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "launcher/linuxplatform.h"
 
+#include "util/platformstartquiet.h"
 #include "util/propertylist.h"
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 #include <QStandardPaths>
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,13 +34,18 @@ QByteArray alertText(const Alert &alert)
     return text.toUtf8();
 }
 
+// The platforms to try, offscreen last: a display that is named but cannot be reached (a
+// stale SSH session) must not abort the launcher, whose alert then goes to standard error.
+QByteArray platformsToTry(const QProcessEnvironment &environment)
+{
+    QByteArray chosen = environment.value(u"QT_QPA_PLATFORM"_s).toLocal8Bit();
+    if (chosen.isEmpty())
+        chosen = environment.value(u"WAYLAND_DISPLAY"_s).isEmpty() ? "xcb" : "wayland;xcb";
+    return chosen + ";offscreen";
+}
+
 std::optional<qsizetype> runMessageBox(const Alert &alert, const Bundle &bundle)
 {
-    // Qt gets no arguments of ours: those on the command line were meant for the application.
-    int argc = 1;
-    char name[] = "Vorlin-svc";
-    char *argv[] = {name, nullptr};
-    QApplication application(argc, argv);
     QApplication::setDesktopFileName(u"org.vorlin.Vorlin"_s);
     if (const auto icon = bundle.pathForResource(u"org.vorlin.Vorlin"_s, u"svg"_s))
         QApplication::setWindowIcon(QIcon(*icon));
@@ -117,7 +124,21 @@ QString LinuxPlatform::replaceProcess(const QByteArray &path, const QByteArrayLi
 
 std::optional<qsizetype> LinuxPlatform::runAlert(const Alert &alert)
 {
-    if (!hasDisplay(QProcessEnvironment::systemEnvironment())) {
+    const QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (!hasDisplay(environment)) {
+        writeError(alertText(alert));
+        return std::nullopt;
+    }
+    // Qt gets no arguments of the command line, which were meant for the application.
+    QByteArray name = "Vorlin-svc";
+    QByteArray platformOption = "-platform";
+    QByteArray platforms = platformsToTry(environment);
+    std::array<char *, 4> argv{name.data(), platformOption.data(), platforms.data(), nullptr};
+    int argc = 3;
+    std::optional<PlatformStartQuiet> quiet(std::in_place);
+    const QApplication application(argc, argv.data());
+    quiet.reset();
+    if (QGuiApplication::platformName() == u"offscreen") {
         writeError(alertText(alert));
         return std::nullopt;
     }

@@ -5,6 +5,7 @@
 // a page that breaks one stops the run with the reason.
 #include "addressbook/groupselection.h"
 #include "addressbook/vcard/vcardstore.h"
+#include "engine/contactcardwriter.h"
 #include "engine/pagegenerator.h"
 #include "pagepromises.h"
 #include "settings/defaultsregistration.h"
@@ -67,7 +68,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     ExportSettings settings;
     PageGenerator generator(exporter.store, settings, *read.store, exporter.bundle);
     qsizetype contacts = 0;
-    const QByteArray page = generator.pageText(u"/dev/null/images"_s, {}, contacts);
+    const QByteArray page
+        = generator.pageText(u"/dev/null/images"_s, PictureSaving::Save, {}, contacts);
     if (const std::optional<QString> broken = brokenPagePromise(QString::fromUtf8(page))) {
         std::fprintf(stderr, "export_fuzzer: the page breaks a promise: %s\n", qPrintable(*broken));
         std::abort();

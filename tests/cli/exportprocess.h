@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 struct Outcome
 {
     int status = -1;
@@ -13,10 +15,20 @@ struct Outcome
     QString err;
 };
 
+/// How to run it, beyond the home and the arguments.
+struct ExportRun
+{
+    /// Runs in the child between fork and exec (async-signal-safe calls only): to lower its
+    /// limits, say.
+    std::function<void()> inChild;
+    /// A program (and its arguments) that runs vorlin-export, such as a tracer.
+    QStringList under;
+};
+
 /// home is HOME, the XDG folders below it and the working folder; environment adds to (or
 /// replaces in) the test's own.
 inline Outcome runExport(const QString &home, const QStringList &arguments,
-                         const QProcessEnvironment &environment = {})
+                         const QProcessEnvironment &environment = {}, const ExportRun &how = {})
 {
     using namespace Qt::StringLiterals;
     QProcess process;
@@ -27,7 +39,11 @@ inline Outcome runExport(const QString &home, const QStringList &arguments,
     full.insert(environment);
     process.setProcessEnvironment(full);
     process.setWorkingDirectory(home);
-    process.start(QString::fromUtf8(VORLIN_EXPORT_PROGRAM), arguments);
+    if (how.inChild)
+        process.setChildProcessModifier(how.inChild);
+    const QStringList command
+        = how.under + QStringList{QString::fromUtf8(VORLIN_EXPORT_PROGRAM)} + arguments;
+    process.start(command.first(), command.sliced(1));
     process.waitForFinished(120'000);
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()),

@@ -2,15 +2,9 @@
 // Runs the built vorlin-export in a home of its own, as a user would.
 #include "util/propertylist.h"
 
-#include "exportprocess.h"
+#include "exporthome.h"
 #include "qtprinters.h"
 #include "rowname.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -20,25 +14,8 @@ const QByteArray twoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;
                             "CATEGORIES:Friends\r\nEND:VCARD\r\n"
                             "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bo\r\nN:Berg;Bo;;;\r\nEND:VCARD\r\n";
 
-class VorlinExport : public testing::Test
-{
-protected:
-    Outcome run(const QStringList &arguments) { return runExport(home.path(), arguments); }
-    void write(const QString &name, const QByteArray &bytes)
-    {
-        QDir().mkpath(QFileInfo(home.filePath(name)).absolutePath());
-        QFile file(home.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    [[nodiscard]] QString read(const QString &name) const
-    {
-        QFile file(home.filePath(name));
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
-
-    QTemporaryDir home;
-};
+class VorlinExport : public ExportHome
+{};
 
 TEST_F(VorlinExport, firstRunExportsEveryGroup)
 {
@@ -109,6 +86,8 @@ TEST_F(VorlinExport, unwritablePageFailsWithOneLine)
         result.err.contains(u"vorlin-export: "_s + home.filePath(u"taken.html"_s) + u": "_s))
         << result.err.toStdString();
     EXPECT_FALSE(result.err.contains(u"Generated Vorlin"_s));
+    EXPECT_FALSE(entries().contains(u"images"_s)); // nothing beside the folder
+    EXPECT_TRUE(entries(u"taken.html"_s).isEmpty());
 }
 
 struct StatusRow : NamedRow
@@ -126,6 +105,7 @@ TEST_P(ExitStatus, saysWhatIsWrong)
     const Outcome result = run(GetParam().arguments);
     EXPECT_EQ(result.status, GetParam().status);
     EXPECT_TRUE(result.err.contains(GetParam().errorText)) << result.err.toStdString();
+    EXPECT_EQ(entries(), QStringList()); // nothing stored, nothing written
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -144,6 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   u"a4 or letter, not \"a5\""_s},
         StatusRow{"pdfWithoutFileName", {u"--pdf"_s, u"out/"_s}, 2, u"--pdf needs a file name"_s},
+        StatusRow{"emptyOutput", {u"--output"_s, u""_s}, 2, u"--output needs a file name"_s},
+        StatusRow{"emptyOutputAfterEquals", {u"--output="_s}, 2, u"--output needs a file name"_s},
+        StatusRow{"outputFolder", {u"--output"_s, u"out/"_s}, 2, u"not \"out/\""_s},
+        StatusRow{"outputDotDot", {u"--output"_s, u"out/.."_s}, 2, u"not \"out/..\""_s},
         StatusRow{"pdfOfThePreview",
                   {u"--pdf"_s, u"a.pdf"_s, u"--preview-html"_s},
                   2,

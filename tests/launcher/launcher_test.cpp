@@ -208,10 +208,16 @@ INSTANTIATE_TEST_SUITE_P(
         CheckRow{"unknownSystemAsksToInstall", u"10.4"_s, {}, Outcome::InstallAlert, u"10.4"_s},
         CheckRow{"emptySystemAsksToInstall", u"1.0"_s, u""_s, Outcome::InstallAlert, u"1.0"_s},
         CheckRow{"nonTextSystemAsksToInstall", u"1.0"_s, 11, Outcome::InstallAlert, u"1.0"_s},
-        CheckRow{"noMinimumMeansTheDefault", {}, u"10.3.8"_s, Outcome::UpdateAlert, u"10.3.9"_s},
-        CheckRow{"emptyMinimumMeansTheDefault", u""_s, u"10.3.9"_s, Outcome::Start, {}},
-        CheckRow{"nonTextMinimumMeansTheDefault", 99, u"10.2"_s, Outcome::InstallAlert,
-                 u"10.3.9"_s}),
+        CheckRow{"noMinimumMeansTheShippedOne", {}, u"4.19.0-1-amd64"_s, Outcome::Start, {}},
+        CheckRow{"noMinimumStartsACurrentKernel", {}, u"6.1.0-18-amd64"_s, Outcome::Start, {}},
+        CheckRow{"noMinimumRefusesAnOlderKernel",
+                 {},
+                 u"4.9.0-amd64"_s,
+                 Outcome::InstallAlert,
+                 u"4.19"_s},
+        CheckRow{"emptyMinimumMeansTheShippedOne", u""_s, u"4.19.3"_s, Outcome::Start, {}},
+        CheckRow{"nonTextMinimumMeansTheShippedOne", 99, u"3.2"_s, Outcome::InstallAlert,
+                 u"4.19"_s}),
     RowName());
 
 TEST(VersionCheck, withoutLSEnvironmentUsesTheDefaultMinimum)
@@ -219,10 +225,10 @@ TEST(VersionCheck, withoutLSEnvironmentUsesTheDefaultMinimum)
     for (const QVariant &environment : {QVariant(), QVariant(u"10.9"_s)}) {
         FakePlatform platform;
         platform.info[u"LSEnvironment"_s] = environment;
-        platform.systemVersion = u"10.3.8"_s;
+        platform.systemVersion = u"4.18.9"_s;
         (void)runLauncher(platform);
         ASSERT_EQ(platform.alerts.size(), 1u);
-        EXPECT_EQ(platform.alerts.front(), updateAlert(u"10.3.9"_s));
+        EXPECT_EQ(platform.alerts.front(), installAlert(u"4.19"_s));
     }
 }
 

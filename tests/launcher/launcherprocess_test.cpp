@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the built Vorlin-svc from a bundle of its own, with a stub in the application's place.
+#include "launcher/launcher.h"
 #include "util/propertylist.h"
 
 #include "qtprinters.h"
@@ -138,8 +139,26 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         HeadlessRow{"offscreen", {u"QT_QPA_PLATFORM=offscreen"_s, u"DISPLAY=:99"_s}, {}},
         HeadlessRow{"minimal", {u"QT_QPA_PLATFORM=minimal"_s}, {}},
-        HeadlessRow{"noDisplay", {}, {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s}}),
+        HeadlessRow{"noDisplay", {}, {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s}},
+        // Named displays that nothing serves, as a stale SSH session leaves them.
+        HeadlessRow{"unusableDisplay",
+                    {u"DISPLAY=:97"_s, u"XAUTHORITY=/nonexistent"_s},
+                    {u"QT_QPA_PLATFORM"_s, u"WAYLAND_DISPLAY"_s}},
+        HeadlessRow{"unusableWaylandDisplay",
+                    {u"WAYLAND_DISPLAY=vorlin-no-such-display"_s},
+                    {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s}},
+        HeadlessRow{"unusableChosenPlatform",
+                    {u"QT_QPA_PLATFORM=xcb"_s, u"DISPLAY=:97"_s},
+                    {u"WAYLAND_DISPLAY"_s}}),
     RowName());
+
+TEST(ShippedInfoPlist, statesTheLaunchersOwnMinimum)
+{
+    const QVariantMap info
+        = readPropertyListFile(buildContents + u"/Info.plist"_s).value_or(QVariant()).toMap();
+    EXPECT_EQ(info.value(u"LSEnvironment"_s).toMap().value(u"MinimumSystemVersion"_s),
+              Launcher::defaultMinimumSystemVersion.toString());
+}
 
 TEST_F(BuiltLauncher, outsideABundleSaysSo)
 {
