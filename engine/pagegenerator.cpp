@@ -10,7 +10,6 @@
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
-#include "settings/settingspaths.h"
 #include "util/stringadditions.h"
 #include "util/systemlog.h"
 
@@ -58,16 +57,16 @@ QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
 
 // The anchors and cards of every section. Pictures of the cards ahead are written on other
 // threads while this one writes cards; the page is the same as when written one by one.
-void appendSections(PageStream &page, const QList<LetterSection> &sections,
-                    ContactCardWriter &cards, PictureSaving pictures,
-                    const GenerationProgress &progress)
+void appendSections(const std::function<void(QStringView)> &page,
+                    const QList<LetterSection> &sections, ContactCardWriter &cards,
+                    PictureSaving pictures, const GenerationProgress &progress)
 {
     const QList<const ABPerson *> inOrder = inPageOrder(sections);
     qsizetype ahead = 0;
     qsizetype written = 0;
     QString text;
     for (const LetterSection &section : sections) {
-        page.append(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title));
+        page(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title));
         for (const ABPerson *person : section.members) {
             while (pictures == PictureSaving::Save && ahead < inOrder.size()
                    && cards.preparePicture(*inOrder.at(ahead)))
@@ -76,7 +75,7 @@ void appendSections(PageStream &page, const QList<LetterSection> &sections,
                 progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
             text.resize(0); // keeps the room the last card took
             cards.parseContact(*person, text, pictures);
-            page.append(text);
+            page(text);
             ++written;
         }
     }
@@ -93,15 +92,11 @@ QString letterIndex(const QList<LetterSection> &sections)
 } // namespace
 
 PageGenerator::PageGenerator(PreferencesStore &store, ExportSettings &settings,
-                             const ContactStore &addressBook, Bundle bundle,
-                             QString addressBookPreferences)
+                             const ContactStore &addressBook, Bundle bundle)
     : m_store(store)
     , m_settings(settings)
     , m_addressBook(addressBook)
     , m_bundle(std::move(bundle))
-    , m_addressBookPreferences(addressBookPreferences.isEmpty()
-                                   ? SettingsPaths::addressBookPreferencesFile()
-                                   : std::move(addressBookPreferences))
 {}
 
 Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
@@ -121,7 +116,8 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
 
     GenerationReport report;
     PageStream page(target.absoluteFilePath());
-    writePageText(page, imagesFolder, pictures, progress, report.contactCount);
+    writePageText([&page](QStringView text) { page.append(text); }, imagesFolder, pictures,
+                  progress, report.contactCount);
     if (const Expected<void> written = page.commit(); !written)
         return Unexpected(written.error());
     m_store.setObject(target.fileName(), SettingsKeys::fileName);
@@ -138,11 +134,20 @@ qsizetype PageGenerator::contactCount()
 
 QList<const ABPerson *> PageGenerator::chosenPeople()
 {
-    readDefaults(m_settings, m_store, m_addressBookPreferences);
+    readStoredSettings(m_settings, m_store);
     return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
 }
 
-void PageGenerator::writePageText(PageStream &page, const QString &imagesFolder,
+QByteArray PageGenerator::pageText(const QString &imagesFolder, PictureSaving pictures,
+                                   const GenerationProgress &progress, qsizetype &contactCount)
+{
+    QString text;
+    writePageText([&text](QStringView piece) { text += piece; }, imagesFolder, pictures, progress,
+                  contactCount);
+    return text.toUtf8();
+}
+
+void PageGenerator::writePageText(const PageSink &page, const QString &imagesFolder,
                                   PictureSaving pictures, const GenerationProgress &progress,
                                   qsizetype &contactCount)
 {
@@ -157,11 +162,11 @@ void PageGenerator::writePageText(PageStream &page, const QString &imagesFolder,
     // The index goes into the head only: the cards hold contact text, which must never be
     // able to place markup.
     const QString head = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
-    page.append(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)));
+    page(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)));
     const CardContext context{m_settings, m_store, m_addressBook};
     ContactCardWriter cards(context, m_bundle, imagesFolder);
     appendSections(page, sections, cards, pictures, progress);
-    page.append(u"</body>\n</html>\n");
+    page(u"</body>\n</html>\n");
 }
 
 bool PageGenerator::makeTargetFolder(const QString &path)

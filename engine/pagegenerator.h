@@ -22,7 +22,6 @@
 
 class ABPerson;
 class ContactStore;
-class PageStream;
 class PreferencesStore;
 struct ExportSettings;
 enum class PictureSaving : std::uint8_t;
@@ -41,10 +40,10 @@ using GenerationProgress = std::function<void(std::optional<double> fraction)>;
 class PageGenerator final
 {
 public:
-    /// settings is the caller's snapshot, refreshed by every generation.
+    /// settings is the caller's snapshot, refreshed from store by every generation; its phone
+    /// formats are the caller's to read (readDefaults), once.
     PageGenerator(PreferencesStore &store, ExportSettings &settings,
-                  const ContactStore &addressBook, Bundle bundle = Bundle::main(),
-                  QString addressBookPreferences = {});
+                  const ContactStore &addressBook, Bundle bundle = Bundle::main());
 
     /// Writes the page to path, its pictures to "images" beside it, and once the page is
     /// written whole stores the file name as "fileName". On success the system log gets one
@@ -61,14 +60,21 @@ public:
     /// create was made; false when all existed already or creating one failed.
     static bool makeTargetFolder(const QString &path);
 
+    /// The page generateHTML writes, as UTF-8, with the pictures written into imagesFolder
+    /// when pictures says so; it stores nothing and writes no page.
+    [[nodiscard]] QByteArray pageText(const QString &imagesFolder, PictureSaving pictures,
+                                      const GenerationProgress &progress, qsizetype &contactCount);
+
 private:
+    /// Where the page's text goes, piece by piece, in page order.
+    using PageSink = std::function<void(QStringView)>;
+
     [[nodiscard]] QList<const ABPerson *> chosenPeople();
-    void writePageText(PageStream &page, const QString &imagesFolder, PictureSaving pictures,
+    void writePageText(const PageSink &page, const QString &imagesFolder, PictureSaving pictures,
                        const GenerationProgress &progress, qsizetype &contactCount);
 
     PreferencesStore &m_store;
     ExportSettings &m_settings;
     const ContactStore &m_addressBook;
     Bundle m_bundle;
-    QString m_addressBookPreferences;
 };

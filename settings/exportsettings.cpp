@@ -15,24 +15,19 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The address book's file belongs to another program: only the one key is read, and a bad
+// value anywhere else in it costs nothing.
 std::optional<QStringList> readPhoneFormats(const QString &path)
 {
     if (!QFile::exists(path))
         return std::nullopt;
-    const Expected<QVariant> read = readPropertyListFile(path);
+    Expected<std::optional<QStringList>> read
+        = readPropertyListStrings(path, u"ABPhoneFormat-PhoneFormatter"_s);
     if (!read) {
         systemLog(u"Phone formats not used: %1"_s.arg(read.error()));
         return std::nullopt;
     }
-    const QVariant formats = read->toMap().value(u"ABPhoneFormat-PhoneFormatter"_s);
-    if (formats.typeId() != QMetaType::QVariantList)
-        return std::nullopt;
-    QStringList strings;
-    for (const QVariant &format : formats.toList()) {
-        if (format.typeId() == QMetaType::QString)
-            strings.append(format.toString());
-    }
-    return strings;
+    return std::move(*read);
 }
 
 bool readSwitch(const PreferencesStore &store, const QString &key)
@@ -76,9 +71,13 @@ std::optional<QList<GroupChoice>> readGroupsToUse(const PreferencesStore &store)
 void readDefaults(ExportSettings &settings, const PreferencesStore &store,
                   const QString &addressBookPreferences)
 {
-    using namespace SettingsKeys;
     settings.gPhoneNumberFormats = readPhoneFormats(addressBookPreferences);
+    readStoredSettings(settings, store);
+}
 
+void readStoredSettings(ExportSettings &settings, const PreferencesStore &store)
+{
+    using namespace SettingsKeys;
     const std::pair<bool ExportSettings::*, const QString *> switches[] = {
         {&ExportSettings::sortByLast, &sortByLast},
         {&ExportSettings::includeImage, &includeImage},

@@ -83,3 +83,6 @@ struct ExportSettings
 /// address book's preference file; its absence leaves the formats absent).
 void readDefaults(ExportSettings &settings, const PreferencesStore &store,
                   const QString &addressBookPreferences);
+/// Refreshes settings from store alone, keeping the phone formats read before: the address
+/// book's file is read once per export, not again by every step of it.
+void readStoredSettings(ExportSettings &settings, const PreferencesStore &store);

@@ -9,11 +9,19 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+
+namespace {
+
+// Long enough for any other save to finish; a lock older than this is stale.
+constexpr int lockWait = 5000;
+
+} // namespace
 
 PreferencesStore::Files PreferencesStore::standardFiles()
 {
@@ -31,41 +39,44 @@ PreferencesStore::PreferencesStore(Files files, QObject *parent)
     : QObject(parent)
     , m_files(std::move(files))
 {
-    loadUserDomain();
+    m_user = readUserFile().value_or(QVariantMap());
     loadGlobalDomain();
 }
 
-void PreferencesStore::loadUserDomain()
+// What the user file holds now: nothing when it is absent or was damaged (and is now kept
+// aside); no value at all when it could not be read, since writing then would replace values
+// nobody has seen.
+std::optional<QVariantMap> PreferencesStore::readUserFile()
 {
     QFile file(m_files.userDomain);
     if (!file.exists())
-        return;
+        return QVariantMap();
     if (!file.open(QIODevice::ReadOnly)) {
-        // Writing now would replace values we could not even read: keep them safe.
-        m_userFileWritable = false;
-        systemLog(u"Preferences %1 cannot be read (%2); changes will not be saved this time."_s.arg(
+        systemLog(u"Preferences %1 cannot be read (%2); changes will not be saved."_s.arg(
             m_files.userDomain, file.errorString()));
-        return;
+        return std::nullopt;
     }
     const Expected<QVariant> read = parsePropertyList(file.readAll(), m_files.userDomain);
     if (!read)
-        return keepCorruptFileAside(read.error());
-    if (read->typeId() != QMetaType::QVariantMap)
-        return keepCorruptFileAside(u"%1: not a dictionary of settings"_s.arg(m_files.userDomain));
-    m_user = read->toMap();
+        return keepCorruptFileAside(read.error()) ? std::optional(QVariantMap()) : std::nullopt;
+    if (read->typeId() != QMetaType::QVariantMap) {
+        const QString reason = u"%1: not a dictionary of settings"_s.arg(m_files.userDomain);
+        return keepCorruptFileAside(reason) ? std::optional(QVariantMap()) : std::nullopt;
+    }
+    return read->toMap();
 }
 
-void PreferencesStore::keepCorruptFileAside(const QString &reason)
+bool PreferencesStore::keepCorruptFileAside(const QString &reason)
 {
     const QString stamp = QDateTime::currentDateTimeUtc().toString(u"yyyyMMdd-HHmmsszzz"_s);
     const QString aside = m_files.userDomain + u".corrupt-"_s + stamp;
     if (!QFile::rename(m_files.userDomain, aside)) {
-        m_userFileWritable = false;
         systemLog(u"Preferences damaged (%1) and could not be moved aside; using the defaults "
                   "and leaving the file as it is."_s.arg(reason));
-        return;
+        return false;
     }
     systemLog(u"Preferences damaged (%1); kept as %2, using the defaults."_s.arg(reason, aside));
+    return true;
 }
 
 void PreferencesStore::loadGlobalDomain()
@@ -96,7 +107,7 @@ Expected<void> PreferencesStore::changeUserDomain(const QString &key, Change cha
 {
     const QVariant before = objectForKey(key);
     change();
-    m_dirty = true;
+    m_unsaved.insert(key, m_user.value(key));
     Expected<void> saved = save();
     if (objectForKey(key) != before)
         Q_EMIT valueChanged(key);
@@ -139,19 +150,47 @@ void PreferencesStore::registerDefaults(const QVariantMap &defaults)
 
 Expected<void> PreferencesStore::synchronize()
 {
-    if (!m_dirty)
+    if (m_unsaved.isEmpty())
         return {};
     return save();
 }
 
+// Read, change and replace under a lock beside the file, so two processes saving at once
+// cannot both start from the same old file.
 Expected<void> PreferencesStore::save()
 {
-    if (!m_userFileWritable)
+    QDir().mkpath(QFileInfo(m_files.userDomain).absolutePath());
+    QLockFile lock(m_files.userDomain + u".lock"_s);
+    if (!lock.tryLock(lockWait)) {
+        const QString why = lock.error() == QLockFile::LockFailedError
+            ? u"another program holds %1"_s.arg(lock.fileName())
+            : u"%1 cannot be made"_s.arg(lock.fileName());
+        const QString message
+            = u"Preferences could not be saved to %1: %2"_s.arg(m_files.userDomain, why);
+        systemLog(message);
+        return Unexpected(message);
+    }
+    std::optional<QVariantMap> values = readUserFile();
+    if (!values)
         return Unexpected(u"Preferences not saved: %1 could not be read or kept aside."_s.arg(
             m_files.userDomain));
-    QDir().mkpath(QFileInfo(m_files.userDomain).absolutePath());
+    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it) {
+        if (it->isValid())
+            values->insert(it.key(), *it);
+        else
+            values->remove(it.key());
+    }
+    if (Expected<void> written = writeUserFile(*values); !written)
+        return written;
+    m_unsaved.clear();
+    adoptUserDomain(*values);
+    return {};
+}
+
+Expected<void> PreferencesStore::writeUserFile(const QVariantMap &values)
+{
     QSaveFile file(m_files.userDomain);
-    const std::optional<QByteArray> xml = toXmlPropertyList(m_user);
+    const std::optional<QByteArray> xml = toXmlPropertyList(values);
     // fsync before the rename, so a crash leaves either the old file or the new one.
     const bool written = xml && file.open(QIODevice::WriteOnly) && file.write(*xml) == xml->size()
         && file.flush() && ::fsync(file.handle()) == 0 && file.commit();
@@ -161,8 +200,22 @@ Expected<void> PreferencesStore::save()
         systemLog(message);
         return Unexpected(message);
     }
-    m_dirty = false;
     return {};
+}
+
+// Takes the file's values as the user domain and announces the keys other processes changed.
+void PreferencesStore::adoptUserDomain(const QVariantMap &values)
+{
+    QStringList keys = m_user.keys() + values.keys();
+    keys.removeDuplicates();
+    QVariantList before;
+    for (const QString &key : std::as_const(keys))
+        before.append(objectForKey(key));
+    m_user = values;
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        if (objectForKey(keys.at(i)) != before.at(i))
+            Q_EMIT valueChanged(keys.at(i));
+    }
 }
 
 std::optional<QString> PreferencesStore::calendarFormatForKey(const QString &key) const

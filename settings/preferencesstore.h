@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The per-user preferences: three domains read in turn (the user's own values, then the
 // system-wide ones, then the defaults registered at start), every write saved at once and
-// atomically, and every change of a key's value announced with the key.
+// atomically, and every change of a key's value announced with the key. Several processes
+// (the window, vorlin-export) share the file, so a save re-reads it and writes back only the
+// keys this process changed, keeping everyone else's.
 //
 //   PreferencesStore &store = PreferencesStore::standard();
 //   store.setObject(u"vorlin.html"_s, u"fileName"_s);   // on disk when this returns
@@ -38,15 +40,17 @@ public:
     /// The first value found in the user, system-wide and registration domains; an
     /// invalid QVariant when the key is absent from all three.
     [[nodiscard]] QVariant objectForKey(const QString &key) const;
-    /// Sets the user's value and saves the user domain before returning. An invalid value
-    /// removes the key. An error (also logged) when the value has no property-list form or
-    /// the file could not be written; the value is then still in effect for this run.
+    /// Sets the user's value and saves it before returning, over what the file holds now; the
+    /// other processes' values read then take effect here too. An invalid value removes the
+    /// key. An error (also logged) when the value has no property-list form or the file could
+    /// not be read or written; the value is then still in effect for this run and is saved
+    /// with the next change.
     Expected<void> setObject(const QVariant &value, const QString &key);
     /// Removes the user's value, so a registered default shows again; saved at once.
     Expected<void> removeObject(const QString &key);
     /// Adds to the registration domain, which is never saved.
     void registerDefaults(const QVariantMap &defaults);
-    /// Saves the user domain if it has unsaved changes.
+    /// Saves this process's unsaved changes, if any.
     Expected<void> synchronize();
 
     [[nodiscard]] std::optional<QString> calendarFormatForKey(const QString &key) const override;
@@ -58,10 +62,12 @@ Q_SIGNALS:
     void valueChanged(const QString &key);
 
 private:
-    void loadUserDomain();
+    [[nodiscard]] std::optional<QVariantMap> readUserFile();
+    [[nodiscard]] bool keepCorruptFileAside(const QString &reason);
     void loadGlobalDomain();
-    void keepCorruptFileAside(const QString &reason);
     Expected<void> save();
+    Expected<void> writeUserFile(const QVariantMap &values);
+    void adoptUserDomain(const QVariantMap &values);
     template<typename Change>
     Expected<void> changeUserDomain(const QString &key, Change change);
 
@@ -69,6 +75,6 @@ private:
     QVariantMap m_user;
     QVariantMap m_global;
     QVariantMap m_registration;
-    bool m_dirty = false;
-    bool m_userFileWritable = true;
+    /// The keys this process changed since its last save, an invalid value for a removal.
+    QVariantMap m_unsaved;
 };

@@ -73,7 +73,6 @@ void AppController::updatePreview()
 Expected<GenerationReport> AppController::generateHTML(const QString &path,
                                                        const GenerationProgress &progress)
 {
-    PageGenerator generator(m_store, m_settings, *m_addressBook, m_bundle,
-                            SettingsPaths::addressBookPreferencesFile());
+    PageGenerator generator(m_store, m_settings, *m_addressBook, m_bundle);
     return generator.generateHTML(path, progress);
 }

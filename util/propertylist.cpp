@@ -123,23 +123,39 @@ std::optional<QByteArray> binaryToXml(const QByteArray &bytes)
     return serialize(PlistPtr(root), plist_to_xml, plist_to_xml_free);
 }
 
-} // namespace
-
-Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &origin)
+// Binary lists are measured, then turned into XML; XML is passed on as it is.
+Expected<QByteArray> xmlForm(const QByteArray &bytes, const QString &origin)
 {
     if (bytes.isEmpty())
         return Unexpected(u"%1: the file is empty"_s.arg(origin));
     if (bytes.size() > std::numeric_limits<uint32_t>::max())
         return Unexpected(u"%1: too large for a property list"_s.arg(origin));
-    std::optional<QByteArray> xml = bytes;
-    if (bytes.startsWith("bplist")) {
-        if (!binaryPropertyListWithinDepth(bytes, XmlPropertyListReader::maximumDepth))
-            return Unexpected(u"%1: nested deeper than %2 levels"_s.arg(origin).arg(
-                XmlPropertyListReader::maximumDepth));
-        xml = binaryToXml(bytes);
-        if (!xml)
-            return Unexpected(u"%1: a damaged binary property list"_s.arg(origin));
-    }
+    if (!bytes.startsWith("bplist"))
+        return bytes;
+    if (!binaryPropertyListWithinDepth(bytes, XmlPropertyListReader::maximumDepth))
+        return Unexpected(u"%1: nested deeper than %2 levels"_s.arg(origin).arg(
+            XmlPropertyListReader::maximumDepth));
+    std::optional<QByteArray> xml = binaryToXml(bytes);
+    if (!xml)
+        return Unexpected(u"%1: a damaged binary property list"_s.arg(origin));
+    return *xml;
+}
+
+Expected<QByteArray> fileBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Unexpected(u"%1: cannot be read (%2)"_s.arg(path, file.errorString()));
+    return file.readAll();
+}
+
+} // namespace
+
+Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &origin)
+{
+    const Expected<QByteArray> xml = xmlForm(bytes, origin);
+    if (!xml)
+        return Unexpected(xml.error());
     XmlPropertyListReader reader(*xml);
     const QVariant value = reader.read();
     if (!value.isValid())
@@ -149,10 +165,24 @@ Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &ori
 
 Expected<QVariant> readPropertyListFile(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Unexpected(u"%1: cannot be read (%2)"_s.arg(path, file.errorString()));
-    return parsePropertyList(file.readAll(), path);
+    const Expected<QByteArray> bytes = fileBytes(path);
+    if (!bytes)
+        return Unexpected(bytes.error());
+    return parsePropertyList(*bytes, path);
+}
+
+Expected<std::optional<QStringList>> readPropertyListStrings(const QString &path,
+                                                             const QString &key)
+{
+    const Expected<QByteArray> bytes = fileBytes(path);
+    const Expected<QByteArray> xml = bytes ? xmlForm(*bytes, path) : bytes;
+    if (!xml)
+        return Unexpected(xml.error());
+    XmlPropertyListReader reader(*xml);
+    std::optional<QStringList> strings = reader.readStringArray(key);
+    if (!reader.error().isEmpty())
+        return Unexpected(u"%1: not a property list (%2)"_s.arg(path, reader.error()));
+    return strings;
 }
 
 std::optional<QByteArray> toXmlPropertyList(const QVariant &value)

@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 
 #include <optional>
@@ -21,6 +22,12 @@
 [[nodiscard]] Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &origin);
 /// Reads and parses a whole file.
 [[nodiscard]] Expected<QVariant> readPropertyListFile(const QString &path);
+/// For a file that belongs to another program: the strings of the array under key in its
+/// top-level dictionary, skipping everything else unread (XmlPropertyListReader::
+/// readStringArray). Nothing when the key is absent; an error when the file cannot be read or
+/// is no property list at all.
+[[nodiscard]] Expected<std::optional<QStringList>> readPropertyListStrings(const QString &path,
+                                                                           const QString &key);
 /// The XML form of value, or nothing when value (or something inside it) has no
 /// property-list form.
 [[nodiscard]] std::optional<QByteArray> toXmlPropertyList(const QVariant &value);

@@ -73,6 +73,58 @@ QVariant XmlPropertyListReader::read()
     return value;
 }
 
+std::optional<QStringList> XmlPropertyListReader::readStringArray(const QString &key)
+{
+    if (!findTopLevelKey(key) || m_xml.name() != u"array") {
+        if (m_xml.hasError())
+            fail({});
+        return std::nullopt;
+    }
+    QStringList strings = readStrings();
+    if (m_xml.hasError()) {
+        fail({});
+        return std::nullopt;
+    }
+    return strings;
+}
+
+// Leaves the reader on the start of key's value; false when the dictionary ends first.
+bool XmlPropertyListReader::findTopLevelKey(const QString &key)
+{
+    if (!nextElement() || (m_xml.name() == u"plist" && !nextElement())) {
+        fail(u"no property list inside"_s);
+        return false;
+    }
+    if (m_xml.name() != u"dict") {
+        fail(u"<%1> where a dictionary belongs"_s.arg(m_xml.name()));
+        return false;
+    }
+    while (nextElement()) {
+        if (m_xml.name() != u"key") {
+            m_xml.skipCurrentElement();
+            continue;
+        }
+        if (m_xml.readElementText(QXmlStreamReader::SkipChildElements) == key)
+            return nextElement();
+        if (!nextElement())
+            return false;
+        m_xml.skipCurrentElement();
+    }
+    return false;
+}
+
+QStringList XmlPropertyListReader::readStrings()
+{
+    QStringList strings;
+    while (nextElement()) {
+        if (m_xml.name() == u"string")
+            strings.append(m_xml.readElementText(QXmlStreamReader::SkipChildElements));
+        else
+            m_xml.skipCurrentElement();
+    }
+    return strings;
+}
+
 bool XmlPropertyListReader::nextElement()
 {
     return m_xml.readNextStartElement();

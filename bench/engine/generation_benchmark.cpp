@@ -92,8 +92,7 @@ void generation(benchmark::State &state)
     const QString page = folder.filePath(u"page.html"_s);
     for (auto _ : state) {
         PageGenerator generator(preferences, settings, *store,
-                                Bundle(folder.filePath(u"Contents"_s)),
-                                folder.filePath(u"none.plist"_s));
+                                Bundle(folder.filePath(u"Contents"_s)));
         const Expected<GenerationReport> result = generator.generateHTML(page);
         if (!result)
             state.SkipWithError(result.error().toUtf8().constData());

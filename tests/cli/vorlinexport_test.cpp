@@ -70,6 +70,15 @@ TEST_F(VorlinExport, badCardsAreWarnedAboutAndTheRestExported)
     EXPECT_TRUE(read(u"a.html"_s).contains(u"addressbook:bo:ABPerson"_s));
 }
 
+TEST_F(VorlinExport, aDamagedPhoneFormatFileIsReportedOnce)
+{
+    write(u"book.vcf"_s, twoCards);
+    write(u".config/vorlin/Library/Preferences/com.apple.addressbook.plist"_s, "garbage");
+    const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err.count(u"Phone formats not used"_s), 1) << result.err.toStdString();
+}
+
 TEST_F(VorlinExport, unwritablePageFailsWithOneLine)
 {
     write(u"book.vcf"_s, twoCards);

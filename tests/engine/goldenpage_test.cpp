@@ -66,8 +66,7 @@ protected:
             groupChoicesToVariant(refreshedGroupChoices(allGroupNames(*read.store), std::nullopt)),
             SettingsKeys::groupsToUse);
         ExportSettings settings;
-        PageGenerator generator(store, settings, *read.store, buildTreeBundle,
-                                m_folder.filePath(u"none.plist"_s));
+        PageGenerator generator(store, settings, *read.store, buildTreeBundle);
         const SystemLogCapture quiet([](const QString &) {});
         const QString page = m_folder.filePath(u"page.html"_s);
         const Expected<GenerationReport> generated = generator.generateHTML(page);

@@ -59,8 +59,7 @@ protected:
 
     Expected<GenerationReport> generate(const QString &name = u"page.html"_s)
     {
-        PageGenerator generator(store, settings, addressBook, testBundle.bundle(),
-                                folder.filePath(u"none.plist"_s));
+        PageGenerator generator(store, settings, addressBook, testBundle.bundle());
         const SystemLogCapture capture([&](const QString &line) { log.append(line); });
         return generator.generateHTML(folder.filePath(name),
                                       [&](std::optional<double> f) { progress.append(f); });

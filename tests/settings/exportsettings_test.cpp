@@ -139,6 +139,16 @@ struct PhoneFormatRow : NamedRow
 const QVariantMap formatsDictionary{
     {u"ABPhoneFormat-PhoneFormatter"_s, QVariantList{u"+# (###) ###-####"_s, u"###-####"_s}}};
 
+// An XML file of the address book with extra entries ahead of the formats and extra items
+// among them.
+QByteArray phoneFile(const QByteArray &before, const QByteArray &amongFormats = {})
+{
+    return "<?xml version=\"1.0\"?>\n<plist version=\"1.0\"><dict>" + before
+        + "<key>ABPhoneFormat-PhoneFormatter</key><array><string>+# (###) ###-####</string>"
+        + amongFormats
+        + "<string>###-####</string></array><key>z</key><real>?</real></dict></plist>";
+}
+
 class PhoneFormats : public Snapshot, public testing::WithParamInterface<PhoneFormatRow>
 {};
 
@@ -160,8 +170,36 @@ INSTANTIATE_TEST_SUITE_P(
         PhoneFormatRow{"noFile", std::nullopt, std::nullopt},
         PhoneFormatRow{"keyMissing", toXmlPropertyList(QVariantMap{{u"other"_s, 1}}), std::nullopt},
         PhoneFormatRow{"notADictionary", toXmlPropertyList(QVariantList{u"###"_s}), std::nullopt},
-        PhoneFormatRow{"garbage", QByteArray("garbage"), std::nullopt}),
+        PhoneFormatRow{"garbage", QByteArray("garbage"), std::nullopt},
+        // The file belongs to another program: what it keeps beside the formats, or mixes
+        // into them, must not cost the formats.
+        PhoneFormatRow{"badValueElsewhere",
+                       phoneFile("<key>a</key><integer>twelve</integer>"
+                                 "<key>b</key><uid>3</uid><key>c</key><dict><string/></dict>"),
+                       QStringList{u"+# (###) ###-####"_s, u"###-####"_s}},
+        PhoneFormatRow{"deepValueElsewhere",
+                       phoneFile("<key>deep</key>" + QByteArray("<array>").repeated(1000)
+                                 + QByteArray("</array>").repeated(1000)),
+                       QStringList{u"+# (###) ###-####"_s, u"###-####"_s}},
+        PhoneFormatRow{"badItemsAmongTheFormats", phoneFile({}, "<integer>x</integer><dict/>"),
+                       QStringList{u"+# (###) ###-####"_s, u"###-####"_s}},
+        PhoneFormatRow{"formatsNotAList",
+                       "<plist><dict><key>ABPhoneFormat-PhoneFormatter</key>"
+                       "<string>###</string></dict></plist>",
+                       std::nullopt}),
     RowName());
+
+TEST_F(Snapshot, aDamagedPhoneFormatFileIsReportedOncePerRead)
+{
+    writeFile(path(u"com.apple.addressbook.plist"_s), "garbage");
+    QStringList log;
+    const SystemLogCapture capture([&](const QString &line) { log.append(line); });
+    ExportSettings settings = refreshed();
+    readStoredSettings(settings, m_store);
+    ASSERT_EQ(log.size(), 1);
+    EXPECT_TRUE(log.first().startsWith(u"Phone formats not used: "_s));
+    EXPECT_TRUE(log.first().contains(path(u"com.apple.addressbook.plist"_s)));
+}
 
 } // namespace
 

@@ -124,6 +124,49 @@ TEST_F(Store, failedWriteIsReportedAndKeepsTheValueForThisRun)
     EXPECT_TRUE(log.first().contains(u"blocked/org.vorlin.Vorlin.plist"_s));
 }
 
+// The window and a vorlin-export run hold the same file; neither may undo the other's work.
+TEST_F(Store, twoStoresOnOneFileKeepEachOthersChanges)
+{
+    writeFile(files().userDomain,
+              *toXmlPropertyList(QVariantMap{{u"css"_s, u"a"_s}, {u"fileName"_s, u"f.html"_s}}));
+    PreferencesStore window(files());
+    PreferencesStore exporter(files());
+    QSignalSpy exporterChanges(&exporter, &PreferencesStore::valueChanged);
+
+    ASSERT_TRUE(window.removeObject(u"css"_s).has_value());
+    ASSERT_TRUE(window.setObject(false, u"sortByLast"_s).has_value());
+    ASSERT_TRUE(exporter.setObject(u"g.html"_s, u"fileName"_s).has_value());
+    ASSERT_TRUE(window.setObject(QVariantList{1, 0}, u"dataOrder"_s).has_value());
+
+    const PreferencesStore reopened(files());
+    EXPECT_FALSE(reopened.objectForKey(u"css"_s).isValid());
+    EXPECT_EQ(reopened.objectForKey(u"sortByLast"_s), false);
+    EXPECT_EQ(reopened.objectForKey(u"fileName"_s), u"g.html"_s);
+    EXPECT_EQ(reopened.objectForKey(u"dataOrder"_s), (QVariantList{1, 0}));
+    // The exporter's save brought the window's changes in, and said so.
+    EXPECT_FALSE(exporter.objectForKey(u"css"_s).isValid());
+    EXPECT_EQ(exporter.objectForKey(u"sortByLast"_s), false);
+    QStringList announced;
+    for (const QList<QVariant> &change : exporterChanges)
+        announced.append(change.first().toString());
+    announced.sort();
+    EXPECT_EQ(announced, (QStringList{u"css"_s, u"fileName"_s, u"sortByLast"_s}));
+}
+
+TEST_F(Store, aFailedSaveIsRetriedWithTheNextOne)
+{
+    PreferencesStore store(files());
+    const SystemLogCapture quiet([](const QString &) {});
+    QDir(path(u"prefs"_s)).removeRecursively();
+    writeFile(path(u"prefs"_s), "a file where the folder belongs");
+    EXPECT_FALSE(store.setObject(u"x.html"_s, u"fileName"_s).has_value());
+    ASSERT_TRUE(QFile::remove(path(u"prefs"_s)));
+    ASSERT_TRUE(store.setObject(u"b"_s, u"css"_s).has_value());
+    const PreferencesStore reopened(files());
+    EXPECT_EQ(reopened.objectForKey(u"fileName"_s), u"x.html"_s);
+    EXPECT_EQ(reopened.objectForKey(u"css"_s), u"b"_s);
+}
+
 TEST_F(Store, refusesValuesWithoutPropertyListForm)
 {
     PreferencesStore store(files());
