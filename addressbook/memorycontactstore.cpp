@@ -11,7 +11,7 @@ namespace {
 // looked at once, so shared subgroups do not make it exponential.
 struct Walk
 {
-    const Group *target;
+    const Group *target = nullptr;
     QList<const Group *> pending;
     QSet<const Group *> seen;
 

@@ -15,7 +15,7 @@ namespace {
 
 constexpr QByteArrayView kFallback = "windows-1252";
 // Enough text for any guess; the rest of a large file adds nothing.
-constexpr qsizetype kMaxSample = 64 * 1024;
+constexpr qsizetype kMaxSample = qsizetype{64} * 1024;
 
 bool namesCharset(QByteArrayView line)
 {

@@ -97,7 +97,7 @@ Expected<VCardFile> VCardFile::open(const QString &path)
 // Where the file cannot be mapped, its bytes are read, still no more than the bound.
 Expected<VCardFile> VCardFile::readFrom(int descriptor, qint64 size)
 {
-    constexpr qsizetype chunk = 64 * 1024;
+    constexpr qsizetype chunk = qsizetype{64} * 1024;
     VCardFile file;
     file.m_copy.reserve(qsizetype(size));
     for (;;) {

@@ -73,13 +73,15 @@ QString VCardIdentifiers::ownTextHash(QByteArrayView cardText,
                                       std::vector<Span>::const_iterator nested) const
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
-    const char *from = cardText.data();
+    // The spans are addresses inside cardText; as offsets they need no cast back to pointers.
+    const auto base = reinterpret_cast<quintptr>(cardText.data());
+    qsizetype from = 0;
     for (; nested != m_outerCards.cend(); ++nested) {
-        const auto *begin = reinterpret_cast<const char *>(nested->begin);
-        hash.addData(QByteArrayView(from, begin - from));
-        from = reinterpret_cast<const char *>(nested->end);
+        const auto begin = static_cast<qsizetype>(nested->begin - base);
+        hash.addData(cardText.sliced(from, begin - from));
+        from = static_cast<qsizetype>(nested->end - base);
     }
-    hash.addData(QByteArrayView(from, cardText.data() + cardText.size() - from));
+    hash.addData(cardText.sliced(from));
     return shortHex(hash.result());
 }
 
