@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/photopng.h"
 
+#include "engine/runlengthdeflate.h"
+
 #include <QColorSpace>
 #include <QImage>
 #include <QtEndian>
@@ -10,16 +12,10 @@
 #include <array>
 #include <cstdlib>
 #include <cstring>
-#include <memory>
 #include <vector>
-
-using namespace Qt::StringLiterals;
 
 namespace {
 
-// libdeflate's quickest level: on photos as small as zlib's level 1 and quicker; the higher
-// levels save a few percent for half as much time again.
-constexpr int kDeflateLevel = 1;
 // A thread lets go of row memory beyond this after a picture, so one large picture does
 // not hold memory for the rest of the export.
 constexpr std::size_t kKeptRowBytes = std::size_t{4} << 20;
@@ -29,20 +25,11 @@ constexpr std::size_t kChunkFrame = 12; // length, type and check around the dat
 constexpr std::size_t kHeaderSize = 13;
 constexpr std::size_t kResolutionSize = 9;
 
-struct FreeCompressor
-{
-    void operator()(libdeflate_compressor *compressor) const
-    {
-        libdeflate_free_compressor(compressor);
-    }
-};
-
 // What a thread keeps from one picture to the next, so that each picture neither sets up a
-// compressor nor faults in fresh pages for its rows.
+// compressor's memory nor faults in fresh pages for its rows.
 struct Workspace
 {
-    std::unique_ptr<libdeflate_compressor, FreeCompressor> compressor{
-        libdeflate_alloc_compressor(kDeflateLevel)};
+    RunLengthDeflate deflate;
     std::vector<uchar> filtered; // every row after its filter byte
     std::vector<uchar> rows;     // a row of zeros, then two rows in PNG's byte order
 };
@@ -178,24 +165,19 @@ std::array<uchar, kResolutionSize> resolutionData(const QImage &image)
     return data;
 }
 
-// The PNG file around the compressed workspace.filtered, or an empty array when it does not
-// compress into the room libdeflate promises.
+// The PNG file around workspace.filtered, compressed.
 QByteArray assemblePng(const QImage &image, int channels, Workspace &workspace)
 {
-    libdeflate_compressor *compressor = workspace.compressor.get();
-    const std::size_t bound = libdeflate_zlib_compress_bound(compressor, workspace.filtered.size());
+    const std::span<const uchar> filtered(workspace.filtered);
     const std::size_t frame = kSignature.size() + kHeaderSize + kResolutionSize + 4 * kChunkFrame;
-    QByteArray png(static_cast<qsizetype>(frame + bound), Qt::Uninitialized);
+    QByteArray png(static_cast<qsizetype>(frame + RunLengthDeflate::bound(filtered.size())),
+                   Qt::Uninitialized);
     auto *out = reinterpret_cast<uchar *>(png.data());
     out = std::copy(kSignature.begin(), kSignature.end(), out);
     out = putChunk(out, "IHDR", headerData(image, channels));
     out = putChunk(out, "pHYs", resolutionData(image));
     std::memcpy(out + 4, "IDAT", 4);
-    const std::size_t compressed = libdeflate_zlib_compress(
-        compressor, workspace.filtered.data(), workspace.filtered.size(), out + 8, bound);
-    if (compressed == 0)
-        return {};
-    out = sealChunk(out, compressed);
+    out = sealChunk(out, workspace.deflate.compress(filtered, out + 8));
     out = putChunk(out, "IEND", std::array<uchar, 0>{});
     png.truncate(out - reinterpret_cast<uchar *>(png.data()));
     return png;
@@ -209,18 +191,14 @@ bool canWritePhotoPng(const QImage &image)
         && !image.colorSpace().isValid() && image.textKeys().isEmpty();
 }
 
-Expected<QByteArray> encodePhotoPng(const QImage &image)
+QByteArray encodePhotoPng(const QImage &image)
 {
     Workspace &workspace = threadWorkspace();
-    if (!workspace.compressor)
-        return Unexpected(u"there is no memory to compress the picture"_s);
     const QImage rows = inRowFormat(image);
     const int channels = rows.hasAlphaChannel() ? 4 : 3;
     filterImage(rows, channels, workspace);
     QByteArray png = assemblePng(rows, channels, workspace);
     if (workspace.filtered.capacity() > kKeptRowBytes)
         workspace.filtered = std::vector<uchar>();
-    if (png.isEmpty())
-        return Unexpected(u"the picture cannot be compressed"_s);
     return png;
 }

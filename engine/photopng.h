@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Encodes a colour picture as PNG the quick way for photos: every row filtered by its Paeth
-// prediction and the whole packed at once by libdeflate's quickest level, which costs far
-// less than trying every filter per row and searching hard for repeats, while photos, which
-// hold few exact repeats, come out about as small. Pictures this does not suit (palettes,
-// grey, deep colour, text or a colour profile to carry) are left to Qt's writer.
+// prediction, then packed by RunLengthDeflate, which looks for runs of a byte only. That
+// costs far less than trying every filter per row and searching for repeats of every kind,
+// while photos, which hold few other exact repeats, come out about as small. Pictures this
+// does not suit (palettes, grey, deep colour, text or a colour profile to carry) are left to
+// Qt's writer.
 //
 //   if (canWritePhotoPng(image)) png = encodePhotoPng(image);
 #pragma once
-
-#include "util/expected.h"
 
 #include <QByteArray>
 
@@ -18,5 +17,5 @@ class QImage;
 [[nodiscard]] bool canWritePhotoPng(const QImage &image);
 
 /// The PNG file of image: 8 bits a channel, RGB or, when image has an alpha channel, RGBA,
-/// with its resolution; on failure says why, without a file's name.
-[[nodiscard]] Expected<QByteArray> encodePhotoPng(const QImage &image);
+/// with its resolution.
+[[nodiscard]] QByteArray encodePhotoPng(const QImage &image);
