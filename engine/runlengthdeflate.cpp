@@ -29,6 +29,8 @@ constexpr int kEndOfBlock = 256;
 constexpr int kFirstLengthSymbol = 257;
 constexpr int kLiteralLengthSymbols = 286;
 constexpr int kCodeLengthSymbols = 19;
+// A Huffman tree's leaves and the nodes joining them.
+constexpr std::size_t kTreeNodes = 2 * std::size_t{kLiteralLengthSymbols};
 constexpr int kMaxCodeBits = 15;
 constexpr int kMaxCodeLengthCodeBits = 7;
 // Every run repeats the byte before: distance 1 is distance symbol 0. Symbol 1 is given a
@@ -87,10 +89,11 @@ void treeDepths(std::span<const std::uint32_t> weights, std::span<std::uint8_t> 
     for (std::size_t s = 0; s < weights.size(); ++s)
         if (weights[s] != 0)
             leaves[count++] = static_cast<std::uint16_t>(s);
-    std::stable_sort(leaves.begin(), leaves.begin() + count,
-                     [&](auto a, auto b) { return weights[a] < weights[b]; });
-    std::array<std::uint64_t, 2 * kLiteralLengthSymbols> weight{};
-    std::array<std::uint16_t, 2 * kLiteralLengthSymbols> parent{};
+    std::sort(leaves.begin(), leaves.begin() + count, [&](auto a, auto b) {
+        return weights[a] != weights[b] ? weights[a] < weights[b] : a < b;
+    });
+    std::array<std::uint64_t, kTreeNodes> weight{};
+    std::array<std::uint16_t, kTreeNodes> parent{};
     for (std::size_t i = 0; i < count; ++i)
         weight[i] = weights[leaves[i]];
     std::size_t leaf = 0;
@@ -104,7 +107,7 @@ void treeDepths(std::span<const std::uint32_t> weights, std::span<std::uint8_t> 
         weight[made] = weight[first] + weight[second];
         parent[first] = parent[second] = static_cast<std::uint16_t>(made);
     }
-    std::array<std::uint8_t, 2 * kLiteralLengthSymbols> depth{};
+    std::array<std::uint8_t, kTreeNodes> depth{};
     for (std::size_t node = 2 * count - 2; node-- > 0;)
         depth[node] = static_cast<std::uint8_t>(depth[parent[node]] + 1);
     std::fill(depths.begin(), depths.end(), 0);
