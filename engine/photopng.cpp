@@ -1,79 +1,193 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/photopng.h"
 
+#include "engine/runlengthdeflate.h"
+
 #include <QColorSpace>
-#include <QIODevice>
 #include <QImage>
+#include <QtEndian>
 
-#include <png.h>
-#include <zlib.h>
+#include <libdeflate.h>
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
-
-using namespace Qt::StringLiterals;
+#include <vector>
 
 namespace {
 
-// What libpng's callbacks share: where the bytes go and why writing stopped.
-struct PngSink
+// A thread lets go of row memory beyond this after a picture, so one large picture does
+// not hold memory for the rest of the export.
+constexpr std::size_t kKeptRowBytes = std::size_t{4} << 20;
+constexpr std::array<uchar, 8> kSignature{0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+constexpr uchar kPaethFilter = 4;
+constexpr std::size_t kChunkFrame = 12; // length, type and check around the data
+constexpr std::size_t kHeaderSize = 13;
+constexpr std::size_t kResolutionSize = 9;
+
+// What a thread keeps from one picture to the next, so that each picture neither sets up a
+// compressor's memory nor faults in fresh pages for its rows.
+struct Workspace
 {
-    QIODevice *device = nullptr;
-    std::array<char, 256> error{};
+    RunLengthDeflate deflate;
+    std::vector<uchar> filtered; // every row after its filter byte
+    std::vector<uchar> rows;     // a row of zeros, then two rows in PNG's byte order
 };
 
-void keepError(PngSink &sink, const char *message)
+Workspace &threadWorkspace()
 {
-    if (message != sink.error.data())
-        std::strncpy(sink.error.data(), message, sink.error.size() - 1);
+    thread_local Workspace workspace;
+    return workspace;
 }
 
-[[noreturn]] void onError(png_structp png, png_const_charp message)
+// The image in a format whose rows are PNG's bytes or Qt's 32-bit words, which are taken
+// apart row by row rather than converted whole.
+QImage inRowFormat(const QImage &image)
 {
-    keepError(*static_cast<PngSink *>(png_get_error_ptr(png)), message);
-    png_longjmp(png, 1);
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_RGB888:
+    case QImage::Format_RGBA8888:
+        return image;
+    default:
+        return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_RGBA8888
+                                                             : QImage::Format_RGB888);
+    }
 }
 
-void onWarning(png_structp, png_const_charp) {}
-
-// Returns before libpng is told, so that nothing of this frame is skipped by its longjmp.
-bool writeTo(PngSink &sink, const png_bytep data, png_size_t length)
+template<int Channels>
+void unpackWords(const uchar *line, int width, uchar *out)
 {
-    const auto size = static_cast<qint64>(length);
-    if (sink.device->write(reinterpret_cast<const char *>(data), size) == size)
-        return true;
-    keepError(sink, sink.device->errorString().toUtf8().constData());
-    return false;
+    const auto *pixels = reinterpret_cast<const QRgb *>(line);
+    for (int x = 0; x < width; ++x, out += Channels) {
+        out[0] = static_cast<uchar>(qRed(pixels[x]));
+        out[1] = static_cast<uchar>(qGreen(pixels[x]));
+        out[2] = static_cast<uchar>(qBlue(pixels[x]));
+        if constexpr (Channels == 4)
+            out[3] = static_cast<uchar>(qAlpha(pixels[x]));
+    }
 }
 
-void onWrite(png_structp png, png_bytep data, png_size_t length)
+// Row y in PNG's byte order: the image's own line, or spare filled from it.
+const uchar *pngRow(const QImage &image, int y, uchar *spare)
 {
-    auto *sink = static_cast<PngSink *>(png_get_io_ptr(png));
-    if (!writeTo(*sink, data, length))
-        png_error(png, sink->error.data());
+    const uchar *line = image.constScanLine(y);
+    switch (image.format()) {
+    case QImage::Format_RGB32:
+        unpackWords<3>(line, image.width(), spare);
+        return spare;
+    case QImage::Format_ARGB32:
+        unpackWords<4>(line, image.width(), spare);
+        return spare;
+    default:
+        return line;
+    }
 }
 
-void onFlush(png_structp) {}
-
-// Only plain data lives in this frame and the callbacks', as libpng leaves them by longjmp
-// on an error.
-bool writeRows(png_structp png, png_infop info, const QImage &rows, int colourType)
+// Of left, above and upper left, the one nearest to left + above - upper left. Worked out in
+// 16 bits, which is enough and lets the compiler take eight bytes at a time.
+uchar paethPrediction(uchar left, uchar above, uchar upperLeft)
 {
-    if (setjmp(png_jmpbuf(png)))
-        return false;
-    png_set_IHDR(png, info, static_cast<png_uint_32>(rows.width()),
-                 static_cast<png_uint_32>(rows.height()), 8, colourType, PNG_INTERLACE_NONE,
-                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_set_pHYs(png, info, static_cast<png_uint_32>(rows.dotsPerMeterX()),
-                 static_cast<png_uint_32>(rows.dotsPerMeterY()), PNG_RESOLUTION_METER);
-    png_set_filter(png, PNG_FILTER_TYPE_BASE, PNG_FILTER_PAETH);
-    png_set_compression_strategy(png, Z_RLE);
-    png_set_compression_level(png, 1);
-    png_write_info(png, info);
-    for (int y = 0; y < rows.height(); ++y)
-        png_write_row(png, rows.constScanLine(y));
-    png_write_end(png, info);
-    return true;
+    const auto distance = [](std::int16_t difference) {
+        return static_cast<std::int16_t>(difference < 0 ? -difference : difference);
+    };
+    const auto towardsAbove = static_cast<std::int16_t>(above - upperLeft);
+    const auto towardsLeft = static_cast<std::int16_t>(left - upperLeft);
+    const std::int16_t fromLeft = distance(towardsAbove);
+    const std::int16_t fromAbove = distance(towardsLeft);
+    const std::int16_t fromUpperLeft
+        = distance(static_cast<std::int16_t>(towardsAbove + towardsLeft));
+    const uchar otherwise = fromAbove <= fromUpperLeft ? above : upperLeft;
+    return fromLeft <= fromAbove && fromLeft <= fromUpperLeft ? left : otherwise;
+}
+
+// The first pixel has no left or upper left neighbour: both count as 0, which leaves above.
+void filterRow(const uchar *row, const uchar *above, std::size_t bytes, int channels, uchar *out)
+{
+    const auto step = static_cast<std::size_t>(channels);
+    for (std::size_t i = 0; i < step; ++i)
+        out[i] = static_cast<uchar>(row[i] - above[i]);
+    for (std::size_t i = step; i < bytes; ++i)
+        out[i] = static_cast<uchar>(row[i]
+                                    - paethPrediction(row[i - step], above[i], above[i - step]));
+}
+
+// Fills workspace.filtered with the rows of image (in inRowFormat) as PNG's filtered data.
+void filterImage(const QImage &image, int channels, Workspace &workspace)
+{
+    const std::size_t bytes = static_cast<std::size_t>(image.width()) * channels;
+    workspace.rows.assign(3 * bytes, 0);
+    workspace.filtered.resize((bytes + 1) * static_cast<std::size_t>(image.height()));
+    const uchar *above = workspace.rows.data(); // the row before the first is zeros
+    uchar *out = workspace.filtered.data();
+    for (int y = 0; y < image.height(); ++y, out += bytes + 1) {
+        const uchar *row = pngRow(image, y, workspace.rows.data() + bytes * (1 + y % 2));
+        out[0] = kPaethFilter;
+        filterRow(row, above, bytes, channels, out + 1);
+        above = row;
+    }
+}
+
+uchar *putUint32(uchar *out, quint32 value)
+{
+    qToBigEndian(value, out);
+    return out + 4;
+}
+
+// Fills in the length before and the check after a chunk whose type and data are in place;
+// returns where the next chunk starts.
+uchar *sealChunk(uchar *chunk, std::size_t dataSize)
+{
+    putUint32(chunk, static_cast<quint32>(dataSize));
+    const auto check = static_cast<quint32>(libdeflate_crc32(0, chunk + 4, dataSize + 4));
+    return putUint32(chunk + 8 + dataSize, check);
+}
+
+template<std::size_t Size>
+uchar *putChunk(uchar *chunk, const char (&type)[5], const std::array<uchar, Size> &data)
+{
+    std::copy_n(type, 4, chunk + 4);
+    std::memcpy(chunk + 8, data.data(), Size);
+    return sealChunk(chunk, Size);
+}
+
+std::array<uchar, kHeaderSize> headerData(const QImage &image, int channels)
+{
+    std::array<uchar, kHeaderSize> data{}; // compression, filter and interlace methods 0
+    putUint32(putUint32(data.data(), static_cast<quint32>(image.width())),
+              static_cast<quint32>(image.height()));
+    data[8] = 8;                     // bits a channel
+    data[9] = channels == 4 ? 6 : 2; // colour type: RGBA or RGB
+    return data;
+}
+
+std::array<uchar, kResolutionSize> resolutionData(const QImage &image)
+{
+    std::array<uchar, kResolutionSize> data{};
+    putUint32(putUint32(data.data(), static_cast<quint32>(image.dotsPerMeterX())),
+              static_cast<quint32>(image.dotsPerMeterY()));
+    data[8] = 1; // the unit is the metre
+    return data;
+}
+
+// The PNG file around workspace.filtered, compressed.
+QByteArray assemblePng(const QImage &image, int channels, Workspace &workspace)
+{
+    const std::span<const uchar> filtered(workspace.filtered);
+    const std::size_t frame = kSignature.size() + kHeaderSize + kResolutionSize + 4 * kChunkFrame;
+    QByteArray png(static_cast<qsizetype>(frame + RunLengthDeflate::bound(filtered.size())),
+                   Qt::Uninitialized);
+    auto *out = reinterpret_cast<uchar *>(png.data());
+    out = std::copy(kSignature.begin(), kSignature.end(), out);
+    out = putChunk(out, "IHDR", headerData(image, channels));
+    out = putChunk(out, "pHYs", resolutionData(image));
+    std::copy_n("IDAT", 4, out + 4);
+    out = sealChunk(out, workspace.deflate.compress(filtered, out + 8));
+    out = putChunk(out, "IEND", std::array<uchar, 0>{});
+    png.truncate(out - reinterpret_cast<uchar *>(png.data()));
+    return png;
 }
 
 } // namespace
@@ -84,23 +198,14 @@ bool canWritePhotoPng(const QImage &image)
         && !image.colorSpace().isValid() && image.textKeys().isEmpty();
 }
 
-Expected<void> writePhotoPng(const QImage &image, QIODevice &device)
+QByteArray encodePhotoPng(const QImage &image)
 {
-    const bool alpha = image.hasAlphaChannel();
-    const QImage rows
-        = image.convertToFormat(alpha ? QImage::Format_RGBA8888 : QImage::Format_RGB888);
-    PngSink sink{&device, {}};
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, &sink, onError, onWarning);
-    png_infop info = png ? png_create_info_struct(png) : nullptr;
-    if (!info) {
-        png_destroy_write_struct(&png, nullptr);
-        return Unexpected(u"there is no memory to write the picture"_s);
-    }
-    png_set_write_fn(png, &sink, onWrite, onFlush);
-    const bool written
-        = writeRows(png, info, rows, alpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB);
-    png_destroy_write_struct(&png, &info);
-    if (!written)
-        return Unexpected(QString::fromUtf8(sink.error.data()));
-    return {};
+    Workspace &workspace = threadWorkspace();
+    const QImage rows = inRowFormat(image);
+    const int channels = rows.hasAlphaChannel() ? 4 : 3;
+    filterImage(rows, channels, workspace);
+    QByteArray png = assemblePng(rows, channels, workspace);
+    if (workspace.filtered.capacity() > kKeptRowBytes)
+        workspace.filtered = std::vector<uchar>();
+    return png;
 }

@@ -36,15 +36,18 @@ Expected<QImage> decode(QBuffer &buffer, const QByteArray &format)
 }
 
 // Colour pictures go through the quicker photo writer, the rest through Qt's.
-Expected<void> encodePng(const QImage &image, QIODevice &device)
+Expected<QByteArray> encodePng(const QImage &image)
 {
     if (canWritePhotoPng(image))
-        return writePhotoPng(image, device);
-    QImageWriter writer(&device, "png");
+        return encodePhotoPng(image);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
     writer.setQuality(PictureFiles::kPngQuality);
     if (!writer.write(image))
         return Unexpected(writer.errorString());
-    return {};
+    return png;
 }
 
 bool isGenericPictureName(const QString &key)
@@ -108,13 +111,11 @@ Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileNa
     if (PageFile::isSpecialFile(path))
         return Unexpected(u"%1: not a regular file"_s.arg(path));
     // Encoded in memory first, so that a failed write is the file's, with the system's reason.
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    if (const Expected<void> encoded = encodePng(image, buffer); !encoded)
-        return Unexpected(u"%1: %2"_s.arg(path, encoded.error()));
+    const Expected<QByteArray> png = encodePng(image);
+    if (!png)
+        return Unexpected(u"%1: %2"_s.arg(path, png.error()));
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !PageFile::writeAll(file, png) || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || !PageFile::writeAll(file, *png) || !file.commit())
         return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
     return {};
 }
