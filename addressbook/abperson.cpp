@@ -189,6 +189,30 @@ std::optional<MultiValue> ABPerson::multiValueForProperty(ABProperty property) c
     return values;
 }
 
+void ABPerson::forEachEntry(
+    ABProperty property,
+    const std::function<void(const QString &label, const QVariant &value)> &visit) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.property == property)
+            visit(entryLabel(entry), entryValue(entry));
+    }
+}
+
+std::optional<qsizetype> ABPerson::primaryEntryIndex(ABProperty property) const
+{
+    std::optional<qsizetype> primary;
+    qsizetype index = 0;
+    for (const Entry &entry : m_entries) {
+        if (entry.property != property)
+            continue;
+        if (entry.primary)
+            primary = index; // the last one marked wins, as in a MultiValue
+        ++index;
+    }
+    return primary;
+}
+
 void ABPerson::setText(ABProperty property, QStringView text)
 {
     const Slot slot = slotOf(property);

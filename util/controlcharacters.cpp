@@ -9,6 +9,10 @@ namespace {
 
 bool isControl(QChar c)
 {
+    // Contact text is mostly ASCII, whose controls are known without a table lookup.
+    const char16_t code = c.unicode();
+    if (code < 0x80)
+        return code < 0x20 || code == 0x7F;
     return c.category() == QChar::Other_Control;
 }
 

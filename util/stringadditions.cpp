@@ -254,19 +254,20 @@ QString addPercentEscapes(const QString &receiver)
     if (receiver.isEmpty())
         return receiver;
     static constexpr char hexDigits[] = "0123456789ABCDEF";
-    QString output;
     const QByteArray utf8 = receiver.toUtf8();
-    output.reserve(utf8.size() * 3);
+    QString output(utf8.size() * 3, Qt::Uninitialized);
+    QChar *out = output.data();
     for (const char byte : utf8) {
         if (isUnreservedForLinks(byte)) {
-            output += QLatin1Char(byte);
+            *out++ = QLatin1Char(byte);
             continue;
         }
         const auto value = static_cast<unsigned char>(byte);
-        output += u'%';
-        output += QLatin1Char(hexDigits[value >> 4]);
-        output += QLatin1Char(hexDigits[value & 0x0F]);
+        *out++ = u'%';
+        *out++ = QLatin1Char(hexDigits[value >> 4]);
+        *out++ = QLatin1Char(hexDigits[value & 0x0F]);
     }
+    output.truncate(out - output.constData());
     return output;
 }
 
