@@ -199,6 +199,12 @@ void ABPerson::forEachEntry(
     }
 }
 
+bool ABPerson::hasEntries(ABProperty property) const
+{
+    return std::ranges::any_of(
+        m_entries, [property](const Entry &entry) { return entry.property == property; });
+}
+
 std::optional<qsizetype> ABPerson::primaryEntryIndex(ABProperty property) const
 {
     std::optional<qsizetype> primary;

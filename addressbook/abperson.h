@@ -39,6 +39,8 @@ public:
     void forEachEntry(
         ABProperty property,
         const std::function<void(const QString &label, const QVariant &value)> &visit) const;
+    /// Whether a multi-value property has any entry.
+    [[nodiscard]] bool hasEntries(ABProperty property) const;
     /// The index of the primary entry of a multi-value property (as its MultiValue
     /// has it), or none.
     [[nodiscard]] std::optional<qsizetype> primaryEntryIndex(ABProperty property) const;

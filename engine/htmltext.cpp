@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 using QEV_NSStringAdditionsSubset::snr;
@@ -40,16 +41,22 @@ bool hasOwnSchemeAndAuthority(QStringView value)
 bool opensScript(QStringView target)
 {
     static const QStringList scriptSchemes{u"javascript"_s, u"vbscript"_s, u"data"_s};
-    QString scheme;
+    constexpr qsizetype longestKept = 10;
+    std::array<QChar, longestKept> scheme{};
+    qsizetype length = 0;
     for (const QChar c : target) {
-        if (c == u':')
-            return scriptSchemes.contains(scheme, Qt::CaseInsensitive);
+        if (c == u':') {
+            const QStringView kept(scheme.data(), length);
+            return std::ranges::any_of(scriptSchemes, [kept](const QString &script) {
+                return kept.compare(script, Qt::CaseInsensitive) == 0;
+            });
+        }
         if (c.isSpace() || c.category() == QChar::Other_Control
             || c.category() == QChar::Other_Format)
             continue;
-        scheme += c;
-        if (scheme.size() > 10)
+        if (length == longestKept)
             return false;
+        scheme[std::size_t(length++)] = c;
     }
     return false;
 }

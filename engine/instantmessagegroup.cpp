@@ -58,7 +58,8 @@ bool addInstantMessages(const ABPerson &person, const QString &, QString &card,
 {
     QStringList items;
     for (const MessagingServiceInfo &service : messagingServices()) {
-        if (context.settings.include(service.service))
+        if (context.settings.include(service.service)
+            && person.hasEntries(propertyFor(service.service)))
             items += serviceItems(person, service, context).value_or(QStringList());
     }
     return appendDataGroup(card, dataKindInfo(DataKind::InstantMessaging).groupClass.toString(),

@@ -92,6 +92,15 @@ bool hasCaseInsensitivePrefix(const QString &receiver, const QString &prefix)
 {
     if (prefix.isEmpty())
         return false;
+    // Where both are ASCII as far as the prefix goes, lowering is letter by letter and keeps
+    // the length, so comparing without case needs no lowered copies.
+    const auto isAscii = [](QChar c) {
+        return c.unicode() < 0x80;
+    };
+    const QStringView head = QStringView(receiver).first(std::min(receiver.size(), prefix.size()));
+    if (std::all_of(head.begin(), head.end(), isAscii)
+        && std::all_of(prefix.begin(), prefix.end(), isAscii))
+        return head.size() == prefix.size() && head.compare(prefix, Qt::CaseInsensitive) == 0;
     return receiver.toLower().startsWith(prefix.toLower());
 }
 
