@@ -107,7 +107,7 @@ bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniq
 QString kindItem(DataKind kind, const ExportSettings &settings, const QString &label,
                  const QString &value, const QString &linkValue)
 {
-    return makeDataItem(dataKindInfo(kind).itemClass.toString(), label,
+    return makeDataItem(dataKindInfo(kind).itemClass, label,
                         settings.scheme(kind).value_or(QString()), value, linkValue);
 }
 

@@ -143,7 +143,7 @@ std::optional<QString> linkTarget(const QString &scheme, const QString &linkValu
     return hrefForm(target);
 }
 
-QString makeDataItem(const QString &cssClass, const QString &label, const QString &scheme,
+QString makeDataItem(QStringView cssClass, const QString &label, const QString &scheme,
                      const QString &value, const QString &linkValue, const QString &valueSuffix)
 {
     const QString shown = cleanValue(value);

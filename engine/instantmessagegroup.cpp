@@ -37,7 +37,7 @@ std::optional<QStringList> serviceItems(const ABPerson &person, const MessagingS
                                         const CardContext &context)
 {
     const ExportSettings &settings = context.settings;
-    const QString itemClass = dataKindInfo(DataKind::InstantMessaging).itemClass.toString();
+    const QStringView itemClass = dataKindInfo(DataKind::InstantMessaging).itemClass;
     const QString scheme = settings.scheme(service.service).value_or(QString());
     const QString suffix = u" ("_s + service.title + u')';
     return entryItems(person, propertyFor(service.service), context.labels,

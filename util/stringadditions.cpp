@@ -12,6 +12,11 @@ using namespace Qt::StringLiterals;
 namespace QEV_NSStringAdditionsSubset {
 namespace {
 
+bool isAscii(QChar c)
+{
+    return c.unicode() < 0x80;
+}
+
 // The words that title case keeps in lower case, each with the single spaces that must
 // stand around it for the lowering to apply.
 const QStringList &smallWords()
@@ -263,10 +268,14 @@ QString addPercentEscapes(const QString &receiver)
     if (receiver.isEmpty())
         return receiver;
     static constexpr char hexDigits[] = "0123456789ABCDEF";
-    const QByteArray utf8 = receiver.toUtf8();
-    QString output(utf8.size() * 3, Qt::Uninitialized);
+    // ASCII text is its own UTF-8: its bytes are read without encoding a copy.
+    const bool ascii = std::all_of(receiver.begin(), receiver.end(), isAscii);
+    const QByteArray utf8 = ascii ? QByteArray() : receiver.toUtf8();
+    const qsizetype bytes = ascii ? receiver.size() : utf8.size();
+    QString output(bytes * 3, Qt::Uninitialized);
     QChar *out = output.data();
-    for (const char byte : utf8) {
+    for (qsizetype i = 0; i < bytes; ++i) {
+        const char byte = ascii ? char(receiver.at(i).unicode()) : utf8.at(i);
         if (isUnreservedForLinks(byte)) {
             *out++ = QLatin1Char(byte);
             continue;
