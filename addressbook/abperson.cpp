@@ -194,8 +194,14 @@ void ABPerson::forEachEntry(
     const std::function<void(const QString &label, const QVariant &value)> &visit) const
 {
     for (const Entry &entry : m_entries) {
-        if (entry.property == property)
-            visit(entryLabel(entry), entryValue(entry));
+        if (entry.property != property)
+            continue;
+        // A standard label is handed over in place, not copied: threads writing cards side
+        // by side would otherwise take turns counting references to the same text.
+        if (entry.standardLabel >= 0)
+            visit(standardLabels()[std::size_t(entry.standardLabel)], entryValue(entry));
+        else
+            visit(text(entry.label), entryValue(entry));
     }
 }
 

@@ -12,10 +12,10 @@ namespace {
 
 // Enough cards per job that handing a job over costs little beside writing them, few enough
 // that a batch with several pictures does not keep the page waiting long.
-constexpr qsizetype batchSize = 32;
+constexpr qsizetype batchSize = 128;
 // Batches in flight per thread: the page's thread finds the next batch ready while the
 // workers go on.
-constexpr qsizetype batchesPerThread = 3;
+constexpr qsizetype batchesPerThread = 2;
 
 } // namespace
 

@@ -169,7 +169,9 @@ void ContactCardWriter::appendDataColumn(const ABPerson &person, const QString &
 {
     page += u"\t\t<div class=\"datacolumn\">\n";
     bool isFirstDataGroup = true;
-    for (const int id : m_context.settings.dataOrder.value_or(QList<int>())) {
+    static const QList<int> noOrder;
+    const std::optional<QList<int>> &dataOrder = m_context.settings.dataOrder;
+    for (const int id : dataOrder ? *dataOrder : noOrder) {
         const std::optional<DataKind> kind = dataKindFromId(id);
         if (kind && isIncluded(*kind, m_context.settings))
             isFirstDataGroup = writerFor(*kind)(person, name, page, isFirstDataGroup, m_context);

@@ -107,8 +107,11 @@ bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniq
 QString kindItem(DataKind kind, const ExportSettings &settings, const QString &label,
                  const QString &value, const QString &linkValue)
 {
-    return makeDataItem(dataKindInfo(kind).itemClass, label,
-                        settings.scheme(kind).value_or(QString()), value, linkValue);
+    // The scheme is read in place: the settings are shared by the threads writing cards.
+    static const QString noScheme;
+    const std::optional<QString> &scheme = settings.scheme(kind);
+    return makeDataItem(dataKindInfo(kind).itemClass, label, scheme ? *scheme : noScheme, value,
+                        linkValue);
 }
 
 bool appendKindGroup(DataKind kind, QString &card, const QString &uniqueId,

@@ -33,10 +33,10 @@ QList<LetterSection> fileIntoSections(const QList<const ABPerson *> &people,
     LetterSection numbers{u"0-9"_s, {}};
     LetterSection others{u"*"_s, {}};
     // Working out a name takes a while; the initials are worked out on every core.
-    const QStringList initials = QtConcurrent::blockingMapped<QStringList>(
-        people, [&settings](const ABPerson *person) {
-            return makeNameFromPerson(*person, settings).initial;
-        });
+    const QStringList initials
+        = QtConcurrent::blockingMapped<QStringList>(people, [&settings](const ABPerson *person) {
+              return makeNameFromPerson(*person, settings).initial;
+          });
     for (qsizetype i = 0; i < people.size(); ++i) {
         const ABPerson *person = people.at(i);
         const QString &initial = initials.at(i);
