@@ -82,7 +82,7 @@ ContactCardWriter::ContactCardWriter(const CardContext &context, Bundle bundle,
 
 void ContactCardWriter::parseContact(const ABPerson &person, QString &page, PictureSaving pictures)
 {
-    const QString name = cleanValue(makeNameFromPerson(person, m_context.settings).displayName);
+    const QString name = cleanValue(makeDisplayName(person));
     page += u"\t<div class=\"card\" id=\"addressbook:" + person.uniqueId() + u"\">\n";
     appendPictureColumn(person, name, page, pictures);
     appendNameColumn(person, name, page);
