@@ -153,10 +153,10 @@ void sortPeople(QList<const ABPerson *> &people, QStringView orderCode)
     if (!isOrderCode(orderCode))
         return; // every pair compares as the same: any order is sorted
     const QCollator &collator = nameCollator();
-    // The collator sets itself up on first use; after that, making keys only reads it, so
-    // threads can share it.
+    // The collator sets itself up on first use, and the prefixes are read once here; after
+    // that, making keys only reads both, so threads can share them.
     (void)collator.sortKey(QString());
-    const QStringList prefixes = stripPrefixes();
+    const QStringList &prefixes = stripPrefixes();
     struct Keyed
     {
         QCollatorSortKey key;
