@@ -7,13 +7,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Every control character: those a page leaves out, and tab and the line breaks.
 bool isControl(QChar c)
 {
-    // Contact text is mostly ASCII, whose controls are known without a table lookup.
-    const char16_t code = c.unicode();
-    if (code < 0x80)
-        return code < 0x20 || code == 0x7F;
-    return c.category() == QChar::Other_Control;
+    return c.unicode() < 0x20 || isPageControl(c);
 }
 
 // A carriage return is escaped too: on a terminal it moves back over what the line showed.
@@ -23,11 +20,6 @@ bool isMessageControl(QChar c)
 }
 
 } // namespace
-
-bool isPageControl(QChar c)
-{
-    return isControl(c) && c != u'\t' && c != u'\n' && c != u'\r';
-}
 
 QString withoutPageControls(const QString &text)
 {
