@@ -189,6 +189,42 @@ std::optional<MultiValue> ABPerson::multiValueForProperty(ABProperty property) c
     return values;
 }
 
+void ABPerson::forEachEntry(
+    ABProperty property,
+    const std::function<void(const QString &label, const QVariant &value)> &visit) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.property != property)
+            continue;
+        // A standard label is handed over in place, not copied: threads writing cards side
+        // by side would otherwise take turns counting references to the same text.
+        if (entry.standardLabel >= 0)
+            visit(standardLabels()[std::size_t(entry.standardLabel)], entryValue(entry));
+        else
+            visit(text(entry.label), entryValue(entry));
+    }
+}
+
+bool ABPerson::hasEntries(ABProperty property) const
+{
+    return std::ranges::any_of(
+        m_entries, [property](const Entry &entry) { return entry.property == property; });
+}
+
+std::optional<qsizetype> ABPerson::primaryEntryIndex(ABProperty property) const
+{
+    std::optional<qsizetype> primary;
+    qsizetype index = 0;
+    for (const Entry &entry : m_entries) {
+        if (entry.property != property)
+            continue;
+        if (entry.primary)
+            primary = index; // the last one marked wins, as in a MultiValue
+        ++index;
+    }
+    return primary;
+}
+
 void ABPerson::setText(ABProperty property, QStringView text)
 {
     const Slot slot = slotOf(property);

@@ -15,6 +15,7 @@
 #include <QVariant>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +34,16 @@ public:
     [[nodiscard]] std::optional<QString> stringForProperty(ABProperty property) const;
     /// The entries of a multi-value property, or none.
     [[nodiscard]] std::optional<MultiValue> multiValueForProperty(ABProperty property) const;
+    /// Visits the entries of a multi-value property in stored order with their labels and
+    /// values, as multiValueForProperty gives them, without making the whole list.
+    void forEachEntry(
+        ABProperty property,
+        const std::function<void(const QString &label, const QVariant &value)> &visit) const;
+    /// Whether a multi-value property has any entry.
+    [[nodiscard]] bool hasEntries(ABProperty property) const;
+    /// The index of the primary entry of a multi-value property (as its MultiValue
+    /// has it), or none.
+    [[nodiscard]] std::optional<qsizetype> primaryEntryIndex(ABProperty property) const;
     /// Sets (or, with an invalid value, removes) a property. A value of another kind than
     /// the property holds (see abproperties.h) is converted where Qt can, else removes it.
     void setValue(const QVariant &value, ABProperty property);

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <algorithm>
 #include <vector>
@@ -30,16 +31,40 @@ QLocale collationLocale()
     return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
 }
 
-QString namePart(const ABPerson &person, QChar code)
+QString withoutPrefixes(QString text, const QStringList &prefixes)
+{
+    for (const QString &prefix : prefixes)
+        text = QEV_NSStringAdditionsSubset::deprefixCaseInsensitive(text, prefix);
+    return text;
+}
+
+ABProperty namePartProperty(QChar code)
 {
     switch (code.unicode()) {
     case u'l':
-        return withoutStripPrefixes(person.valueForProperty(kABLastNameProperty).toString());
+        return kABLastNameProperty;
     case u'f':
-        return withoutStripPrefixes(person.valueForProperty(kABFirstNameProperty).toString());
+        return kABFirstNameProperty;
     default:
-        return withoutStripPrefixes(person.valueForProperty(kABOrganizationProperty).toString());
+        return kABOrganizationProperty;
     }
+}
+
+bool isOrderCode(QStringView orderCode)
+{
+    return orderCode == u"lfc" || orderCode == u"flc" || orderCode == u"clf" || orderCode == u"cfl";
+}
+
+// The prefixes are the caller's, so that threads making keys side by side read no shared
+// cache.
+QString sortKeyText(const ABPerson &person, QStringView orderCode, const QStringList &prefixes)
+{
+    QString key;
+    for (const QChar code : orderCode) {
+        key += withoutPrefixes(person.stringForProperty(namePartProperty(code)).value_or(QString()),
+                               prefixes);
+    }
+    return key;
 }
 
 } // namespace
@@ -73,9 +98,7 @@ const QStringList &stripPrefixes()
 
 QString withoutStripPrefixes(QString text)
 {
-    for (const QString &prefix : stripPrefixes())
-        text = QEV_NSStringAdditionsSubset::deprefixCaseInsensitive(text, prefix);
-    return text;
+    return withoutPrefixes(std::move(text), stripPrefixes());
 }
 
 ComparisonResult stringSort(const QString &first, const QString &second)
@@ -111,10 +134,9 @@ ComparisonResult numericSortImpl(const QVariantMap &first, const QVariantMap &se
 
 std::optional<QString> abSortKey(const ABPerson &person, QStringView orderCode)
 {
-    if (orderCode != u"lfc" && orderCode != u"flc" && orderCode != u"clf" && orderCode != u"cfl")
+    if (!isOrderCode(orderCode))
         return std::nullopt;
-    return namePart(person, orderCode[0]) + namePart(person, orderCode[1])
-        + namePart(person, orderCode[2]);
+    return sortKeyText(person, orderCode, stripPrefixes());
 }
 
 ComparisonResult abSort(const ABPerson &first, const ABPerson &second, QStringView orderCode)
@@ -128,18 +150,22 @@ ComparisonResult abSort(const ABPerson &first, const ABPerson &second, QStringVi
 
 void sortPeople(QList<const ABPerson *> &people, QStringView orderCode)
 {
-    if (!abSortKey(ABPerson(QString()), orderCode))
+    if (!isOrderCode(orderCode))
         return; // every pair compares as the same: any order is sorted
     const QCollator &collator = nameCollator();
+    // The collator sets itself up on first use, and the prefixes are read once here; after
+    // that, making keys only reads both, so threads can share them.
+    (void)collator.sortKey(QString());
+    const QStringList &prefixes = stripPrefixes();
     struct Keyed
     {
         QCollatorSortKey key;
         const ABPerson *person;
     };
-    std::vector<Keyed> keyed;
-    keyed.reserve(std::size_t(people.size()));
-    for (const ABPerson *person : std::as_const(people))
-        keyed.push_back({collator.sortKey(*abSortKey(*person, orderCode)), person});
+    std::vector<Keyed> keyed
+        = QtConcurrent::blockingMapped<std::vector<Keyed>>(people, [&](const ABPerson *person) {
+              return Keyed{collator.sortKey(sortKeyText(*person, orderCode, prefixes)), person};
+          });
     std::stable_sort(keyed.begin(), keyed.end(),
                      [](const Keyed &a, const Keyed &b) { return a.key.compare(b.key) < 0; });
     for (qsizetype i = 0; i < people.size(); ++i)

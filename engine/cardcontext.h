@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the writers of a card read besides the contact: the settings snapshot, the user's
 // date formats and the address book that lays out addresses. A generation and the preview
-// each make one and hand it down.
+// each make one and hand it down; its caches make a context fit for one thread at a time.
 #pragma once
 
+#include "engine/datetexts.h"
 #include "engine/entrylabels.h"
 
 #include <QTimeZone>
@@ -22,4 +23,6 @@ struct CardContext
     QTimeZone timeZone = QTimeZone::systemTimeZone();
     /// The labels shown so far; a cache, so writers that only read the context fill it.
     mutable EntryLabels labels{};
+    /// The texts of the dates shown so far; a cache as well.
+    mutable DateTexts dates{};
 };

@@ -76,14 +76,13 @@ std::optional<QString> jobText(const ABPerson &person)
 ContactCardWriter::ContactCardWriter(const CardContext &context, Bundle bundle,
                                      const QString &imagesFolder)
     : m_context(context)
-    , m_bundle(std::move(bundle))
     , m_pictures(imagesFolder)
-    , m_pictureJobs(m_pictures)
+    , m_generics(std::move(bundle), m_pictures)
 {}
 
 void ContactCardWriter::parseContact(const ABPerson &person, QString &page, PictureSaving pictures)
 {
-    const QString name = cleanValue(makeNameFromPerson(person, m_context.settings).displayName);
+    const QString name = cleanValue(makeDisplayName(person));
     page += u"\t<div class=\"card\" id=\"addressbook:" + person.uniqueId() + u"\">\n";
     appendPictureColumn(person, name, page, pictures);
     appendNameColumn(person, name, page);
@@ -91,17 +90,9 @@ void ContactCardWriter::parseContact(const ABPerson &person, QString &page, Pict
     page += u"\t</div>\n";
 }
 
-bool ContactCardWriter::preparePicture(const ABPerson &person)
+void ContactCardWriter::handOverGenericPictures(std::function<void(const QString &fileName)> use)
 {
-    if (!m_context.settings.includeImage)
-        return true;
-    const std::optional<QByteArray> bytes = person.imageData();
-    if (!bytes)
-        return true;
-    if (m_pictureJobs.full())
-        return false;
-    m_pictureJobs.start(person, *bytes, PictureFiles::contactFileName(person.uniqueId()));
-    return true;
+    m_handOverGeneric = std::move(use);
 }
 
 void ContactCardWriter::appendPictureColumn(const ABPerson &person, const QString &name,
@@ -126,9 +117,7 @@ std::optional<QString> ContactCardWriter::pictureReference(const ABPerson &perso
     const QString fileName = PictureFiles::contactFileName(person.uniqueId());
     if (pictures == PictureSaving::ReferenceOnly)
         return u"images/"_s + fileName;
-    const std::optional<PictureResult> prepared = m_pictureJobs.take(person);
-    const PictureResult result
-        = prepared ? *prepared : m_pictures.writeContactPicture(*bytes, fileName);
+    const PictureResult result = m_pictures.writeContactPicture(*bytes, fileName);
     if (!result.failure.isEmpty())
         systemLog(u"%1: %2"_s.arg(person.uniqueId(), result.failure));
     switch (result.shown) {
@@ -149,16 +138,11 @@ std::optional<QString> ContactCardWriter::genericPictureReference(const ABPerson
         return std::nullopt;
     const bool company = isCompany(person);
     const QString fileName = company ? u"genericCompany.png"_s : u"genericPerson.png"_s;
-    bool &written = company ? m_wroteGenericCompanyJPG : m_wroteGenericPersonJPG;
-    if (!written && pictures == PictureSaving::Save) {
-        const QString resource = m_bundle.resourcesPath() + u"/images/"_s + fileName;
-        // The card still points at the picture, as a page whose folder is fixed later
-        // would need it; the failure is logged, not hidden.
-        if (const Expected<void> saved = m_pictures.writeGenericPicture(resource, fileName); !saved)
-            systemLog(u"%1: %2"_s.arg(fileName, saved.error()));
-    }
-    written = true;
-    return u"images/"_s + fileName;
+    if (m_handOverGeneric)
+        m_handOverGeneric(fileName);
+    else
+        m_generics.use(fileName, pictures == PictureSaving::Save);
+    return GenericPictures::reference(fileName);
 }
 
 void ContactCardWriter::appendNameColumn(const ABPerson &person, const QString &name,
@@ -185,7 +169,9 @@ void ContactCardWriter::appendDataColumn(const ABPerson &person, const QString &
 {
     page += u"\t\t<div class=\"datacolumn\">\n";
     bool isFirstDataGroup = true;
-    for (const int id : m_context.settings.dataOrder.value_or(QList<int>())) {
+    static const QList<int> noOrder;
+    const std::optional<QList<int>> &dataOrder = m_context.settings.dataOrder;
+    for (const int id : dataOrder ? *dataOrder : noOrder) {
         const std::optional<DataKind> kind = dataKindFromId(id);
         if (kind && isIncluded(*kind, m_context.settings))
             isFirstDataGroup = writerFor(*kind)(person, name, page, isFirstDataGroup, m_context);

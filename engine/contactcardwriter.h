@@ -7,18 +7,19 @@
 //   ContactCardWriter cards(context, bundle, imagesFolder);
 //   for (const ABPerson *person : people) cards.parseContact(*person, page, true);
 //
-// A generation calls preparePicture() for the cards ahead of the one it writes, so that
-// their pictures are written on other threads meanwhile; the page stays the same.
+// A writer is used by one thread at a time; a generation gives each of its worker threads
+// one (CardJobs), and their generic pictures are handed back to the page's thread.
 #pragma once
 
 #include "engine/cardcontext.h"
+#include "engine/genericpictures.h"
 #include "engine/picturefiles.h"
-#include "engine/picturejobs.h"
 #include "util/bundle.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class ABPerson;
@@ -34,10 +35,9 @@ public:
 
     /// Appends the card of person to page.
     void parseContact(const ABPerson &person, QString &page, PictureSaving pictures);
-    /// Starts writing person's picture on the thread pool when its card, written later
-    /// with saving on, will save one. False when too many pictures are in flight: call
-    /// again after the next card.
-    [[nodiscard]] bool preparePicture(const ABPerson &person);
+    /// From now on a card that shows a generic picture hands its file name to use instead
+    /// of writing it; the caller writes it (GenericPictures) where the card's turn comes.
+    void handOverGenericPictures(std::function<void(const QString &fileName)> use);
 
 private:
     [[nodiscard]] std::optional<QString> pictureReference(const ABPerson &person,
@@ -50,9 +50,7 @@ private:
     void appendDataColumn(const ABPerson &person, const QString &name, QString &page) const;
 
     CardContext m_context;
-    Bundle m_bundle;
     PictureFiles m_pictures;
-    PictureJobs m_pictureJobs;
-    bool m_wroteGenericPersonJPG = false;
-    bool m_wroteGenericCompanyJPG = false;
+    GenericPictures m_generics;
+    std::function<void(const QString &fileName)> m_handOverGeneric;
 };

@@ -11,10 +11,60 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Gathers the items of a list's entries, primary entry first, until one cannot be read.
+class ItemList
+{
+public:
+    ItemList(EntryLabels &labels, const EntryItemMaker &makeItem, std::optional<qsizetype> primary)
+        : m_labels(labels)
+        , m_makeItem(makeItem)
+        , m_primary(primary)
+    {}
+
+    void add(const QString &label, const QVariant &value)
+    {
+        if (m_failure)
+            return;
+        EntryItem item = m_makeItem(value, m_labels.shown(label));
+        if (!item)
+            m_failure = u"entry %1: %2"_s.arg(m_index).arg(item.error());
+        else if (item->has_value() && m_primary == m_index)
+            m_items.prepend(std::move(**item));
+        else if (item->has_value())
+            m_items.append(std::move(**item));
+        ++m_index;
+    }
+
+    // None, after logging, when an entry could not be read.
+    std::optional<QStringList> result(const QString &owner)
+    {
+        if (!m_failure)
+            return std::move(m_items);
+        logDataGroupFailure(owner, *m_failure);
+        return std::nullopt;
+    }
+
+private:
+    EntryLabels &m_labels;
+    const EntryItemMaker &m_makeItem;
+    std::optional<qsizetype> m_primary;
+    QStringList m_items;
+    qsizetype m_index = 0;
+    std::optional<QString> m_failure;
+};
+
+} // namespace
+
 std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
                                       EntryLabels &labels, const EntryItemMaker &makeItem)
 {
-    return entryItems(person.valueForProperty(property), person.uniqueId(), labels, makeItem);
+    ItemList items(labels, makeItem, person.primaryEntryIndex(property));
+    person.forEachEntry(property, [&items](const QString &label, const QVariant &value) {
+        items.add(label, value);
+    });
+    return items.result(person.uniqueId());
 }
 
 std::optional<QStringList> entryItems(const QVariant &stored, const QString &owner,
@@ -27,24 +77,10 @@ std::optional<QStringList> entryItems(const QVariant &stored, const QString &own
         return std::nullopt;
     }
     const auto entries = stored.value<MultiValue>();
-    const std::optional<qsizetype> primary
-        = entries.indexForIdentifier(entries.primaryIdentifier());
-    QStringList items;
-    for (qsizetype i = 0; i < entries.count(); ++i) {
-        const EntryItem item
-            = makeItem(entries.valueAtIndex(i), labels.shown(entries.labelAtIndex(i)));
-        if (!item) {
-            logDataGroupFailure(owner, u"entry %1: %2"_s.arg(i).arg(item.error()));
-            return std::nullopt;
-        }
-        if (!item->has_value())
-            continue;
-        if (primary == i)
-            items.prepend(**item);
-        else
-            items.append(**item);
-    }
-    return items;
+    ItemList items(labels, makeItem, entries.indexForIdentifier(entries.primaryIdentifier()));
+    for (qsizetype i = 0; i < entries.count(); ++i)
+        items.add(entries.labelAtIndex(i), entries.valueAtIndex(i));
+    return items.result(owner);
 }
 
 Expected<QString> textValue(const QVariant &value)
@@ -71,8 +107,11 @@ bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniq
 QString kindItem(DataKind kind, const ExportSettings &settings, const QString &label,
                  const QString &value, const QString &linkValue)
 {
-    return makeDataItem(dataKindInfo(kind).itemClass.toString(), label,
-                        settings.scheme(kind).value_or(QString()), value, linkValue);
+    // The scheme is read in place: the settings are shared by the threads writing cards.
+    static const QString noScheme;
+    const std::optional<QString> &scheme = settings.scheme(kind);
+    return makeDataItem(dataKindInfo(kind).itemClass, label, scheme ? *scheme : noScheme, value,
+                        linkValue);
 }
 
 bool appendKindGroup(DataKind kind, QString &card, const QString &uniqueId,

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 using QEV_NSStringAdditionsSubset::snr;
@@ -40,16 +41,22 @@ bool hasOwnSchemeAndAuthority(QStringView value)
 bool opensScript(QStringView target)
 {
     static const QStringList scriptSchemes{u"javascript"_s, u"vbscript"_s, u"data"_s};
-    QString scheme;
+    constexpr qsizetype longestKept = 10;
+    std::array<QChar, longestKept> scheme{};
+    qsizetype length = 0;
     for (const QChar c : target) {
-        if (c == u':')
-            return scriptSchemes.contains(scheme, Qt::CaseInsensitive);
+        if (c == u':') {
+            const QStringView kept(scheme.data(), length);
+            return std::ranges::any_of(scriptSchemes, [kept](const QString &script) {
+                return kept.compare(script, Qt::CaseInsensitive) == 0;
+            });
+        }
         if (c.isSpace() || c.category() == QChar::Other_Control
             || c.category() == QChar::Other_Format)
             continue;
-        scheme += c;
-        if (scheme.size() > 10)
+        if (length == longestKept)
             return false;
+        scheme[std::size_t(length++)] = c;
     }
     return false;
 }
@@ -66,8 +73,15 @@ QString joinedTarget(const QString &scheme, const QString &linkValue)
 // The attribute's own characters cannot come from contact text: a quote would end it early,
 // and a character reference ("&#106;") is decoded before the browser reads the scheme. The
 // brackets are written as references too, as in element text; the browser reads them back.
+bool isHrefSpecial(QChar c)
+{
+    return c == u'"' || c == u'&' || c == u'<' || c == u'>' || isPageControl(c);
+}
+
 QString hrefForm(const QString &target)
 {
+    if (std::none_of(target.begin(), target.end(), isHrefSpecial))
+        return target;
     QString href;
     href.reserve(target.size() + 8);
     for (const QChar c : target) {
@@ -129,14 +143,22 @@ std::optional<QString> linkTarget(const QString &scheme, const QString &linkValu
     return hrefForm(target);
 }
 
-QString makeDataItem(const QString &cssClass, const QString &label, const QString &scheme,
+QString makeDataItem(QStringView cssClass, const QString &label, const QString &scheme,
                      const QString &value, const QString &linkValue, const QString &valueSuffix)
 {
     const QString shown = cleanValue(value);
     const std::optional<QString> target
         = scheme.isEmpty() ? std::nullopt : linkTarget(scheme, linkValue);
-    const QString valuePart = target ? u"<a href=\"%1\">%2</a>"_s.arg(*target, shown) : shown;
-    return u"\t\t\t\t<div class=\"%1\"><span class=\"label\">%2</span><span "
-           "class=\"value\">%3%4</span></div>\n"_s.arg(cssClass, cleanValue(label), valuePart,
-                                                       cleanValue(valueSuffix));
+    // Put together piece by piece: every piece is placed once, whatever text it holds.
+    QString item;
+    item.reserve(96 + cssClass.size() + label.size() + 2 * shown.size()
+                 + (target ? target->size() : 0) + valueSuffix.size());
+    item += u"\t\t\t\t<div class=\"" + cssClass + u"\"><span class=\"label\">" + cleanValue(label)
+        + u"</span><span class=\"value\">";
+    if (target)
+        item += u"<a href=\"" + *target + u"\">" + shown + u"</a>";
+    else
+        item += shown;
+    item += cleanValue(valueSuffix) + u"</span></div>\n";
+    return item;
 }

@@ -34,6 +34,6 @@
 /// One data item: a div of cssClass with the cleaned label and the cleaned value, the value
 /// linked to linkTarget(scheme, linkValue) unless the scheme is empty or there is no target,
 /// and followed by the cleaned valueSuffix outside the link (" (AIM)").
-[[nodiscard]] QString makeDataItem(const QString &cssClass, const QString &label,
+[[nodiscard]] QString makeDataItem(QStringView cssClass, const QString &label,
                                    const QString &scheme, const QString &value,
                                    const QString &linkValue, const QString &valueSuffix = {});

@@ -37,7 +37,7 @@ std::optional<QStringList> serviceItems(const ABPerson &person, const MessagingS
                                         const CardContext &context)
 {
     const ExportSettings &settings = context.settings;
-    const QString itemClass = dataKindInfo(DataKind::InstantMessaging).itemClass.toString();
+    const QStringView itemClass = dataKindInfo(DataKind::InstantMessaging).itemClass;
     const QString scheme = settings.scheme(service.service).value_or(QString());
     const QString suffix = u" ("_s + service.title + u')';
     return entryItems(person, propertyFor(service.service), context.labels,
@@ -58,7 +58,8 @@ bool addInstantMessages(const ABPerson &person, const QString &, QString &card,
 {
     QStringList items;
     for (const MessagingServiceInfo &service : messagingServices()) {
-        if (context.settings.include(service.service))
+        if (context.settings.include(service.service)
+            && person.hasEntries(propertyFor(service.service)))
             items += serviceItems(person, service, context).value_or(QStringList());
     }
     return appendDataGroup(card, dataKindInfo(DataKind::InstantMessaging).groupClass.toString(),

@@ -3,6 +3,8 @@
 
 #include "engine/namerecord.h"
 
+#include <QtConcurrent/QtConcurrentMap>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -30,8 +32,14 @@ QList<LetterSection> fileIntoSections(const QList<const ABPerson *> &people,
     QList<LetterSection> sections;
     LetterSection numbers{u"0-9"_s, {}};
     LetterSection others{u"*"_s, {}};
-    for (const ABPerson *person : people) {
-        const QString initial = makeNameFromPerson(*person, settings).initial;
+    // Working out a name takes a while; the initials are worked out on every core.
+    const QStringList initials
+        = QtConcurrent::blockingMapped<QStringList>(people, [&settings](const ABPerson *person) {
+              return makeNameFromPerson(*person, settings).initial;
+          });
+    for (qsizetype i = 0; i < people.size(); ++i) {
+        const ABPerson *person = people.at(i);
+        const QString &initial = initials.at(i);
         if (allLetters().contains(initial)) {
             const auto section
                 = std::find_if(sections.begin(), sections.end(),

@@ -18,25 +18,46 @@ QString join(const QString &first, const QString &second, const QString &separat
     return first + second;
 }
 
-} // namespace
+struct NameParts
+{
+    QString givenPart;  // title, first and middle name
+    QString familyPart; // last name and suffix
+    QString organization;
+};
 
-NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings)
+NameParts namePartsOf(const ABPerson &person)
 {
     const auto text = [&](ABProperty property) {
         return person.stringForProperty(property).value_or(QString());
     };
-    const QString organization = text(kABOrganizationProperty);
-
     const QString titleAndFirst = join(text(kABTitleProperty), text(kABFirstNameProperty), u" "_s);
-    const QString givenPart = join(titleAndFirst, text(kABMiddleNameProperty), u" "_s);
-    const QString familyPart = join(text(kABLastNameProperty), text(kABSuffixProperty), u", "_s);
-    const QString fullName = join(givenPart, familyPart, u" "_s);
+    return {join(titleAndFirst, text(kABMiddleNameProperty), u" "_s),
+            join(text(kABLastNameProperty), text(kABSuffixProperty), u", "_s),
+            text(kABOrganizationProperty)};
+}
 
+QString displayNameOf(const NameParts &parts)
+{
+    const QString fullName = join(parts.givenPart, parts.familyPart, u" "_s);
+    return fullName.isEmpty() ? parts.organization : fullName;
+}
+
+} // namespace
+
+NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings)
+{
+    const NameParts parts = namePartsOf(person);
     NameRecord record;
-    record.displayName = fullName.isEmpty() ? organization : fullName;
-    record.sortName = settings.sortByLast ? familyPart + givenPart : givenPart + familyPart;
+    record.displayName = displayNameOf(parts);
+    record.sortName = settings.sortByLast ? parts.familyPart + parts.givenPart
+                                          : parts.givenPart + parts.familyPart;
     if (record.sortName.isEmpty())
-        record.sortName = withoutStripPrefixes(organization);
+        record.sortName = withoutStripPrefixes(parts.organization);
     record.initial = stripDiacritical(firstCharacter(record.sortName)).toUpper();
     return record;
+}
+
+QString makeDisplayName(const ABPerson &person)
+{
+    return displayNameOf(namePartsOf(person));
 }

@@ -21,3 +21,5 @@ struct NameRecord
 };
 
 [[nodiscard]] NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings);
+/// makeNameFromPerson's displayName alone, which a card needs, without the sorting parts.
+[[nodiscard]] QString makeDisplayName(const ABPerson &person);

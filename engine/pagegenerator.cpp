@@ -2,7 +2,9 @@
 #include "engine/pagegenerator.h"
 
 #include "addressbook/groupselection.h"
+#include "engine/cardjobs.h"
 #include "engine/contactcardwriter.h"
+#include "engine/genericpictures.h"
 #include "engine/lettersections.h"
 #include "engine/pagefile.h"
 #include "engine/pagestream.h"
@@ -55,27 +57,38 @@ QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
     return people;
 }
 
-// The anchors and cards of every section. Pictures of the cards ahead are written on other
-// threads while this one writes cards; the page is the same as when written one by one.
-void appendSections(const std::function<void(QStringView)> &page,
-                    const QList<LetterSection> &sections, ContactCardWriter &cards,
-                    PictureSaving pictures, const GenerationProgress &progress)
+// What the card's worker left for the page's thread, in the order it happened there.
+void finishCard(const WrittenCard &card, GenericPictures &generics, PictureSaving pictures)
 {
-    const QList<const ABPerson *> inOrder = inPageOrder(sections);
-    qsizetype ahead = 0;
+    const bool generic = !card.genericPicture.isEmpty();
+    const qsizetype split = generic ? card.genericAt : card.log.size();
+    for (const QString &line : card.log.first(split))
+        systemLog(line);
+    if (generic)
+        generics.use(card.genericPicture, pictures == PictureSaving::Save);
+    for (const QString &line : card.log.sliced(split))
+        systemLog(line);
+}
+
+// The anchors and cards of every section. The cards are written on the thread pool ahead of
+// the one this thread hands to the page; the page is the same as when written one by one.
+void appendSections(const std::function<void(QByteArrayView)> &page,
+                    const QList<LetterSection> &sections, CardJobs &cards,
+                    GenericPictures &generics, PictureSaving pictures,
+                    const GenerationProgress &progress)
+{
     qsizetype written = 0;
-    QString text;
+    qsizetype total = 0;
+    for (const LetterSection &section : sections)
+        total += section.members.size();
     for (const LetterSection &section : sections) {
-        page(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title));
-        for (const ABPerson *person : section.members) {
-            while (pictures == PictureSaving::Save && ahead < inOrder.size()
-                   && cards.preparePicture(*inOrder.at(ahead)))
-                ++ahead;
+        page(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8());
+        for (qsizetype i = 0; i < section.members.size(); ++i) {
             if (progress)
-                progress(static_cast<double>(written) / static_cast<double>(inOrder.size()));
-            text.resize(0); // keeps the room the last card took
-            cards.parseContact(*person, text, pictures);
-            page(text);
+                progress(static_cast<double>(written) / static_cast<double>(total));
+            const WrittenCard card = cards.take();
+            finishCard(card, generics, pictures);
+            page(card.text);
             ++written;
         }
     }
@@ -116,7 +129,7 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
 
     GenerationReport report;
     PageStream page(target.absoluteFilePath());
-    writePageText([&page](QStringView text) { page.append(text); }, imagesFolder, pictures,
+    writePageText([&page](QByteArrayView text) { page.appendUtf8(text); }, imagesFolder, pictures,
                   progress, report.contactCount);
     if (const Expected<void> written = page.commit(); !written)
         return Unexpected(written.error());
@@ -141,10 +154,10 @@ QList<const ABPerson *> PageGenerator::chosenPeople()
 QByteArray PageGenerator::pageText(const QString &imagesFolder, PictureSaving pictures,
                                    const GenerationProgress &progress, qsizetype &contactCount)
 {
-    QString text;
-    writePageText([&text](QStringView piece) { text += piece; }, imagesFolder, pictures, progress,
-                  contactCount);
-    return text.toUtf8();
+    QByteArray text;
+    writePageText([&text](QByteArrayView piece) { text += piece; }, imagesFolder, pictures,
+                  progress, contactCount);
+    return text;
 }
 
 void PageGenerator::writePageText(const PageSink &page, const QString &imagesFolder,
@@ -162,11 +175,12 @@ void PageGenerator::writePageText(const PageSink &page, const QString &imagesFol
     // The index goes into the head only: the cards hold contact text, which must never be
     // able to place markup.
     const QString head = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
-    page(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)));
+    page(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8());
     const CardContext context{m_settings, m_store, m_addressBook};
-    ContactCardWriter cards(context, m_bundle, imagesFolder);
-    appendSections(page, sections, cards, pictures, progress);
-    page(u"</body>\n</html>\n");
+    CardJobs cards(context, m_bundle, imagesFolder, pictures, inPageOrder(sections));
+    GenericPictures generics(m_bundle, PictureFiles(imagesFolder));
+    appendSections(page, sections, cards, generics, pictures, progress);
+    page("</body>\n</html>\n");
 }
 
 bool PageGenerator::makeTargetFolder(const QString &path)

@@ -11,6 +11,7 @@
 #include "util/bundle.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 
@@ -66,8 +67,8 @@ public:
                                       const GenerationProgress &progress, qsizetype &contactCount);
 
 private:
-    /// Where the page's text goes, piece by piece, in page order.
-    using PageSink = std::function<void(QStringView)>;
+    /// Where the page's text goes, piece by piece as UTF-8, in page order.
+    using PageSink = std::function<void(QByteArrayView)>;
 
     [[nodiscard]] QList<const ABPerson *> chosenPeople();
     void writePageText(const PageSink &page, const QString &imagesFolder, PictureSaving pictures,

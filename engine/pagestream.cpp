@@ -62,6 +62,15 @@ void PageStream::append(QStringView text)
         handOver();
 }
 
+void PageStream::appendUtf8(QByteArrayView text)
+{
+    if (m_error)
+        return;
+    m_block.append(text);
+    if (m_block.size() >= blockSize)
+        handOver();
+}
+
 Expected<void> PageStream::commit()
 {
     handOver();

@@ -16,6 +16,7 @@
 #include "util/expected.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QFile>
 #include <QFuture>
 #include <QSaveFile>
@@ -34,6 +35,8 @@ public:
     PageStream &operator=(const PageStream &) = delete;
 
     void append(QStringView text);
+    /// Appends text already encoded as UTF-8.
+    void appendUtf8(QByteArrayView text);
     /// Writes what is left and puts the page in place; on failure says "<path>: <reason>"
     /// for the first thing that failed, and when the page on disk was left incomplete.
     [[nodiscard]] Expected<void> commit();

@@ -4,7 +4,6 @@
 
 #include "addressbook/abperson.h"
 #include "addressbook/contactdate.h"
-#include "engine/contactdatetext.h"
 #include "engine/datagroupframe.h"
 #include "engine/htmltext.h"
 #include "engine/phoneformatting.h"
@@ -52,8 +51,8 @@ EntryItem dateItem(const QVariant &value, const QString &label, const CardContex
     if (value.metaType() != QMetaType::fromType<ContactDate>())
         return Unexpected(
             u"a %1 where a date belongs"_s.arg(QString::fromLatin1(value.typeName())));
-    const QString text
-        = longDateString(value.value<ContactDate>(), context.dateFormats, context.timeZone);
+    const QString &text
+        = context.dates.longText(value.value<ContactDate>(), context.dateFormats, context.timeZone);
     if (text.isEmpty())
         return std::nullopt;
     return kindItem(DataKind::Dates, context.settings, label, text, addPercentEscapes(text));

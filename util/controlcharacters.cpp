@@ -7,9 +7,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Every control character: those a page leaves out, and tab and the line breaks.
 bool isControl(QChar c)
 {
-    return c.category() == QChar::Other_Control;
+    return c.unicode() < 0x20 || isPageControl(c);
 }
 
 // A carriage return is escaped too: on a terminal it moves back over what the line showed.
@@ -19,11 +20,6 @@ bool isMessageControl(QChar c)
 }
 
 } // namespace
-
-bool isPageControl(QChar c)
-{
-    return isControl(c) && c != u'\t' && c != u'\n' && c != u'\r';
-}
 
 QString withoutPageControls(const QString &text)
 {

@@ -9,9 +9,16 @@
 
 #include <QString>
 
-/// True for a control character (U+0000 to U+001F, U+007F to U+009F) other than tab, line
-/// feed and carriage return.
-[[nodiscard]] bool isPageControl(QChar c);
+/// True for a control character (U+0000 to U+001F, U+007F to U+009F: Unicode's controls,
+/// a set fixed for good) other than tab, line feed and carriage return. Inline, as the page's
+/// text is checked character by character.
+[[nodiscard]] inline bool isPageControl(QChar c)
+{
+    const char16_t code = c.unicode();
+    if (code < 0x20)
+        return code != u'\t' && code != u'\n' && code != u'\r';
+    return code >= 0x7F && code <= 0x9F;
+}
 
 /// The text without the characters that isPageControl names.
 [[nodiscard]] QString withoutPageControls(const QString &text);

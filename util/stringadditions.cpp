@@ -12,6 +12,11 @@ using namespace Qt::StringLiterals;
 namespace QEV_NSStringAdditionsSubset {
 namespace {
 
+bool isAscii(QChar c)
+{
+    return c.unicode() < 0x80;
+}
+
 // The words that title case keeps in lower case, each with the single spaces that must
 // stand around it for the lowering to apply.
 const QStringList &smallWords()
@@ -92,6 +97,15 @@ bool hasCaseInsensitivePrefix(const QString &receiver, const QString &prefix)
 {
     if (prefix.isEmpty())
         return false;
+    // Where both are ASCII as far as the prefix goes, lowering is letter by letter and keeps
+    // the length, so comparing without case needs no lowered copies.
+    const auto isAscii = [](QChar c) {
+        return c.unicode() < 0x80;
+    };
+    const QStringView head = QStringView(receiver).first(std::min(receiver.size(), prefix.size()));
+    if (std::all_of(head.begin(), head.end(), isAscii)
+        && std::all_of(prefix.begin(), prefix.end(), isAscii))
+        return head.size() == prefix.size() && head.compare(prefix, Qt::CaseInsensitive) == 0;
     return receiver.toLower().startsWith(prefix.toLower());
 }
 
@@ -254,19 +268,24 @@ QString addPercentEscapes(const QString &receiver)
     if (receiver.isEmpty())
         return receiver;
     static constexpr char hexDigits[] = "0123456789ABCDEF";
-    QString output;
-    const QByteArray utf8 = receiver.toUtf8();
-    output.reserve(utf8.size() * 3);
-    for (const char byte : utf8) {
+    // ASCII text is its own UTF-8: its bytes are read without encoding a copy.
+    const bool ascii = std::all_of(receiver.begin(), receiver.end(), isAscii);
+    const QByteArray utf8 = ascii ? QByteArray() : receiver.toUtf8();
+    const qsizetype bytes = ascii ? receiver.size() : utf8.size();
+    QString output(bytes * 3, Qt::Uninitialized);
+    QChar *out = output.data();
+    for (qsizetype i = 0; i < bytes; ++i) {
+        const char byte = ascii ? char(receiver.at(i).unicode()) : utf8.at(i);
         if (isUnreservedForLinks(byte)) {
-            output += QLatin1Char(byte);
+            *out++ = QLatin1Char(byte);
             continue;
         }
         const auto value = static_cast<unsigned char>(byte);
-        output += u'%';
-        output += QLatin1Char(hexDigits[value >> 4]);
-        output += QLatin1Char(hexDigits[value & 0x0F]);
+        *out++ = u'%';
+        *out++ = QLatin1Char(hexDigits[value >> 4]);
+        *out++ = QLatin1Char(hexDigits[value & 0x0F]);
     }
+    output.truncate(out - output.constData());
     return output;
 }
 

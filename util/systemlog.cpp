@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/systemlog.h"
 
+#include "util/collectedlog.h"
 #include "util/controlcharacters.h"
 
 #include <QByteArray>
@@ -18,6 +19,10 @@ SystemLogCapture::Sink capturedSink;
 
 void systemLog(const QString &line)
 {
+    if (QStringList *collected = CollectedLog::current()) {
+        collected->append(line);
+        return;
+    }
     {
         const std::lock_guard lock(sinkMutex);
         if (capturedSink) {

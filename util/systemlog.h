@@ -7,7 +7,8 @@
 
 #include <functional>
 
-/// Logs one line ("Generated Vorlin for 12 contacts in 0.5 seconds.").
+/// Logs one line ("Generated Vorlin for 12 contacts in 0.5 seconds."); on a thread with a
+/// CollectedLog, into its list.
 void systemLog(const QString &line);
 
 /// While alive, every line logged goes to sink instead of syslog and standard error.

@@ -45,6 +45,7 @@ TEST_P(NameFromPerson, joinsTheNameFields)
     ExportSettings settings;
     settings.sortByLast = GetParam().sortByLast;
     EXPECT_EQ(makeNameFromPerson(person(GetParam().properties), settings), GetParam().expected);
+    EXPECT_EQ(makeDisplayName(person(GetParam().properties)), GetParam().expected.displayName);
 }
 
 const std::vector<std::pair<ABProperty, QVariant>> fullName{

@@ -152,6 +152,7 @@ INSTANTIATE_TEST_SUITE_P(
                     TransformRow{"percentAndNumberSign", u"100% #1"_s, u"100%25%20%231"_s},
                     TransformRow{"controlCharacters", u"a\nb\t"_s, u"a%0Ab%09"_s},
                     TransformRow{"twoByteUtf8", u"é"_s, u"%C3%A9"_s},
+                    TransformRow{"asciiAroundUtf8", u"aé b"_s, u"a%C3%A9%20b"_s},
                     TransformRow{"fourByteUtf8", u"😀"_s, u"%F0%9F%98%80"_s},
                     TransformRow{"empty", QString(), QString()}),
     RowName());
@@ -264,7 +265,8 @@ INSTANTIATE_TEST_SUITE_P(
                     PrefixRow{"longerPrefix", u"Dr"_s, u"Dr. "_s, false, u"Dr"_s},
                     PrefixRow{"emptyReceiver", QString(), u"x"_s, false, QString()},
                     PrefixRow{"wholeText", u"THE"_s, u"the"_s, true, QString()},
-                    PrefixRow{"nonAscii", u"ÉCOLE"_s, u"éc"_s, true, u"OLE"_s}),
+                    PrefixRow{"nonAscii", u"ÉCOLE"_s, u"éc"_s, true, u"OLE"_s},
+                    PrefixRow{"asciiPrefixBeforeAccent", u"Ärzte"_s, u"ar"_s, false, u"Ärzte"_s}),
     RowName());
 
 struct ContainsRow : NamedRow
