@@ -3,6 +3,7 @@
 #include "addressbook/contactdate.h"
 #include "addressbook/labeltable.h"
 #include "addressbook/vcard/vcarddialect.h"
+#include "addressbook/vcard/vcardidentifiers.h"
 #include "addressbook/vcard/vcardvalue.h"
 
 #include <QHash>
@@ -25,7 +26,7 @@ class ContactBuilder final
 public:
     ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics);
 
-    VCardContact build(VCardIdentifiers &identifiers);
+    VCardContact build(VCardCardKeys &keys);
 
 private:
     struct Entries
@@ -516,35 +517,35 @@ void ContactBuilder::finishPerson()
     m_person->squeeze();
 }
 
-VCardContact ContactBuilder::build(VCardIdentifiers &identifiers)
+VCardContact ContactBuilder::build(VCardCardKeys &keys)
 {
     readCardWide();
     if (!m_group) {
-        m_person.emplace(identifiers.personId(m_uid, m_card.text));
+        m_person.emplace(QString());
         m_person->reserve(qsizetype(m_card.properties.size()), m_card.text.size());
     }
     for (const VCardProperty &property : m_card.properties)
         read(property);
 
     const QString reference = VCardIdentifiers::reference(m_uid);
+    QString key = keys.key(m_uid, m_card.text);
     if (m_group) {
-        VCardGroupCard group{identifiers.groupId(m_uid, m_card.text), std::nullopt,
-                             std::move(m_members)};
+        VCardGroupCard group{std::nullopt, std::move(m_members)};
         const QString name = m_formattedName.isEmpty()
             ? m_texts[std::size_t(kABLastNameProperty)].toString()
             : m_formattedName.toString();
         if (!name.isEmpty())
             group.name = name;
-        return {m_card.line, reference, std::move(group)};
+        return {m_card.line, std::move(key), reference, std::move(group)};
     }
     finishPerson();
-    return {m_card.line, reference, VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
+    return {m_card.line, std::move(key), reference,
+            VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
 }
 
 } // namespace
 
-VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics,
-                         VCardIdentifiers &identifiers)
+VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics, VCardCardKeys &keys)
 {
-    return ContactBuilder(card, diagnostics).build(identifiers);
+    return ContactBuilder(card, diagnostics).build(keys);
 }

@@ -6,8 +6,8 @@
 #pragma once
 
 #include "addressbook/abperson.h"
+#include "addressbook/vcard/vcardcardkeys.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
-#include "addressbook/vcard/vcardidentifiers.h"
 #include "addressbook/vcard/vcardreader.h"
 
 #include <QList>
@@ -32,7 +32,6 @@ struct VCardPersonCard
 
 struct VCardGroupCard
 {
-    QString groupId;
     std::optional<QString> name;
     QList<VCardMemberReference> members;
 };
@@ -40,10 +39,11 @@ struct VCardGroupCard
 struct VCardContact
 {
     qsizetype line = 0;
+    QString key;       // as VCardCardKeys gives it; the person's identifier is not set yet
     QString reference; // the UID as MEMBER lines refer to it
     std::variant<VCardPersonCard, VCardGroupCard> card;
 };
 
 /// Maps one card. Problems with single values are reported; the card is always read.
 [[nodiscard]] VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics,
-                                       VCardIdentifiers &identifiers);
+                                       VCardCardKeys &keys);

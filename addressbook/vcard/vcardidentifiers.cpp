@@ -15,14 +15,9 @@ bool isSafe(QChar c)
         || c == u'.' || c == u'_' || c == u'-';
 }
 
-QString shortHex(const QByteArray &digest)
-{
-    return QString::fromLatin1(digest.toHex().left(16));
-}
-
 QString hashOf(QByteArrayView bytes)
 {
-    return shortHex(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
+    return VCardIdentifiers::shortHash(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
 }
 
 QStringView withoutUrnPrefix(QStringView uid)
@@ -38,6 +33,11 @@ QString VCardIdentifiers::reference(QStringView uid)
     return withoutUrnPrefix(uid).toString().toLower();
 }
 
+QString VCardIdentifiers::shortHash(const QByteArray &digest)
+{
+    return QString::fromLatin1(digest.toHex().left(16));
+}
+
 QString VCardIdentifiers::keyForUid(QStringView uid)
 {
     const QStringView bare = withoutUrnPrefix(uid);
@@ -51,38 +51,6 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
     if (key.size() > kMaxKeyLength)
         key = key.left(kMaxKeyLength - 17) + u'-' + hashOf(bare.toUtf8());
     return key;
-}
-
-// Nested cards come first, so those inside this card are the last spans recorded.
-QString VCardIdentifiers::key(QStringView uid, QByteArrayView cardText)
-{
-    const Span card{quintptr(cardText.data()), quintptr(cardText.data() + cardText.size())};
-    auto nested = m_outerCards.cend();
-    while (nested != m_outerCards.cbegin() && std::prev(nested)->begin >= card.begin
-           && std::prev(nested)->end <= card.end)
-        --nested;
-    QString key = keyForUid(uid);
-    if (key.isEmpty())
-        key = ownTextHash(cardText, nested);
-    m_outerCards.erase(nested, m_outerCards.cend());
-    m_outerCards.push_back(card);
-    return key;
-}
-
-QString VCardIdentifiers::ownTextHash(QByteArrayView cardText,
-                                      std::vector<Span>::const_iterator nested) const
-{
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    // The spans are addresses inside cardText; as offsets they need no cast back to pointers.
-    const auto base = reinterpret_cast<quintptr>(cardText.data());
-    qsizetype from = 0;
-    for (; nested != m_outerCards.cend(); ++nested) {
-        const auto begin = static_cast<qsizetype>(nested->begin - base);
-        hash.addData(cardText.sliced(from, begin - from));
-        from = static_cast<qsizetype>(nested->end - base);
-    }
-    hash.addData(cardText.sliced(from));
-    return shortHex(hash.result());
 }
 
 QString VCardIdentifiers::claim(Keys &keys, const QString &key, QStringView suffix)
@@ -104,12 +72,12 @@ QString VCardIdentifiers::claim(Keys &keys, const QString &key, QStringView suff
     return identifier;
 }
 
-QString VCardIdentifiers::personId(QStringView uid, QByteArrayView cardText)
+QString VCardIdentifiers::personId(const QString &key)
 {
-    return claim(m_personKeys, key(uid, cardText), u":ABPerson");
+    return claim(m_personKeys, key, u":ABPerson");
 }
 
-QString VCardIdentifiers::groupId(QStringView uid, QByteArrayView cardText)
+QString VCardIdentifiers::groupId(const QString &key)
 {
-    return claim(m_groupKeys, key(uid, cardText), u":ABGroup");
+    return claim(m_groupKeys, key, u":ABGroup");
 }

@@ -449,6 +449,7 @@ std::optional<VCardCard> VCardReader::next()
         if (!line) {
             if (m_open.empty())
                 return std::nullopt;
+            m_endedInsideCard = true;
             return finishCard(false, m_data.size());
         }
         if (line->text.isEmpty())

@@ -104,6 +104,10 @@ public:
     /// The first line of text found outside any card, or 0. Such text is skipped; whether
     /// it is worth a message depends on whether the data held any card at all.
     [[nodiscard]] qsizetype firstStrayLine() const { return m_firstStrayLine; }
+    /// How many lines (as the data breaks them, before any joining) were read so far.
+    [[nodiscard]] qsizetype lineCount() const { return m_lineNumber; }
+    /// Whether a card was still open where the data ended (it was returned all the same).
+    [[nodiscard]] bool endedInsideCard() const { return m_endedInsideCard; }
 
 private:
     struct Line
@@ -134,6 +138,7 @@ private:
     qsizetype m_pos = 0;
     qsizetype m_lineNumber = 0;
     qsizetype m_firstStrayLine = 0;
+    bool m_endedInsideCard = false;
     std::vector<VCardCard> m_open; // innermost last
     std::vector<VCardProperty> m_spareProperties;
 };

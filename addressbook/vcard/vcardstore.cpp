@@ -6,6 +6,7 @@
 #include "addressbook/vcard/vcardfile.h"
 #include "addressbook/vcard/vcardfolder.h"
 #include "addressbook/vcard/vcardidentifiers.h"
+#include "addressbook/vcard/vcardrangereads.h"
 #include "addressbook/vcard/vcardreader.h"
 
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <QSet>
 #include <QStringDecoder>
 
+#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -49,6 +51,10 @@ Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics)
 class StoreBuilder final
 {
 public:
+    explicit StoreBuilder(const VCardReadOptions &options)
+        : m_options(options)
+    {}
+
     void readPath(const QString &path);
     void readData(QByteArrayView data, const QString &origin, VCardFile *file = nullptr);
     ContactStoreRead finish();
@@ -67,12 +73,16 @@ private:
     };
 
     void readFile(const QString &path, bool named);
-    void add(VCardContact contact, std::size_t origin);
-    void addPersonCard(VCardPersonCard card, const QString &reference);
-    void addGroupCard(VCardGroupCard card, const QString &reference, std::size_t origin);
+    qsizetype takeRanges(VCardRangeReads &ranges, std::size_t origin,
+                         const std::function<void(qsizetype)> &done);
+    void add(VCardContact contact, std::size_t origin, qsizetype lineOffset);
+    void addPersonCard(VCardPersonCard card, const QString &key, const QString &reference);
+    void addGroupCard(VCardGroupCard card, const QString &key, const QString &reference,
+                      std::size_t origin, qsizetype lineOffset);
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
+    VCardReadOptions m_options;
     std::unique_ptr<MemoryContactStore> m_store = std::make_unique<MemoryContactStore>();
     VCardIdentifiers m_identifiers;
     std::vector<VCardDiagnostics> m_diagnostics; // one per origin, in reading order
@@ -115,33 +125,52 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
 {
     const std::size_t index = m_diagnostics.size();
     m_diagnostics.emplace_back(origin);
-    VCardDiagnostics &diagnostics = m_diagnostics.back();
-    m_identifiers.startData();
-    const Utf8Text text = asUtf8(data, diagnostics);
-    VCardReader reader(text.view, diagnostics);
-    qsizetype cards = 0;
-    while (std::optional<VCardCard> card = reader.next()) {
-        ++cards;
-        add(readContact(*card, diagnostics, m_identifiers), index);
-        reader.recycle(std::move(*card));
+    const Utf8Text text = asUtf8(data, m_diagnostics.back());
+    VCardRangeReads ranges(text.view, origin, m_options);
+    const qsizetype cards = takeRanges(ranges, index, [&](qsizetype consumed) {
         if (file && text.converted.isNull())
-            file->releaseUpTo(text.view.data() - data.data() + reader.consumed());
-    }
+            file->releaseUpTo(text.view.data() - data.data() + consumed);
+    });
     if (cards == 0 && !text.view.trimmed().isEmpty())
-        diagnostics.report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
-    else if (reader.firstStrayLine() > 0)
-        diagnostics.report(reader.firstStrayLine(), u"text outside a card ignored"_s);
+        m_diagnostics[index].report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
 }
 
-void StoreBuilder::add(VCardContact contact, std::size_t origin)
+// Takes the ranges in in text order, their lines counted on from those before them; done
+// learns how far the text is read. Returns how many cards there were.
+qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
+                                   const std::function<void(qsizetype)> &done)
+{
+    VCardDiagnostics &diagnostics = m_diagnostics[origin];
+    qsizetype lines = 0;
+    qsizetype cards = 0;
+    qsizetype strayLine = 0;
+    while (std::optional<VCardRangeRead> range = ranges.next()) {
+        diagnostics.append(range->diagnostics, lines);
+        if (strayLine == 0 && range->firstStrayLine > 0)
+            strayLine = lines + range->firstStrayLine;
+        cards += qsizetype(range->contacts.size());
+        for (VCardContact &contact : range->contacts)
+            add(std::move(contact), origin, lines);
+        lines += range->lineCount;
+        range.reset(); // what the contacts left behind, before more of the text is let go
+        done(ranges.consumed());
+    }
+    if (cards > 0 && strayLine > 0)
+        diagnostics.report(strayLine, u"text outside a card ignored"_s);
+    return cards;
+}
+
+void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
 {
     if (auto *group = std::get_if<VCardGroupCard>(&contact.card))
-        return addGroupCard(std::move(*group), contact.reference, origin);
-    addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.reference);
+        return addGroupCard(std::move(*group), contact.key, contact.reference, origin, lineOffset);
+    addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.key,
+                  contact.reference);
 }
 
-void StoreBuilder::addPersonCard(VCardPersonCard card, const QString &reference)
+void StoreBuilder::addPersonCard(VCardPersonCard card, const QString &key, const QString &reference)
 {
+    card.person.setUniqueId(m_identifiers.personId(key));
     ABPerson &person = m_store->addPerson(std::move(card.person));
     if (!reference.isEmpty() && !m_byReference.contains(reference))
         m_byReference.insert(reference, {&person, nullptr});
@@ -151,8 +180,12 @@ void StoreBuilder::addPersonCard(VCardPersonCard card, const QString &reference)
 
 // A group card takes over the group that categories of the same name made before it, so
 // the two are one group; a second card of that name is a group of its own.
-void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &reference, std::size_t origin)
+// Its members are looked up once every card is read, by then on lines of the whole text.
+void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &key, const QString &reference,
+                                std::size_t origin, qsizetype lineOffset)
 {
+    for (VCardMemberReference &member : card.members)
+        member.line += lineOffset;
     Group *group = nullptr;
     if (card.name) {
         Group *named = m_groupByName.value(*card.name);
@@ -160,7 +193,7 @@ void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &reference, s
             group = named;
     }
     if (!group) {
-        group = &m_store->addGroup(card.groupId, card.name);
+        group = &m_store->addGroup(m_identifiers.groupId(key), card.name);
         if (card.name && !m_groupByName.contains(*card.name))
             m_groupByName.insert(*card.name, group);
     }
@@ -174,7 +207,8 @@ Group &StoreBuilder::categoryGroup(const QString &name)
 {
     Group *&group = m_groupByName[name];
     if (!group)
-        group = &m_store->addGroup(m_identifiers.groupId(name, name.toUtf8()), name);
+        group = &m_store->addGroup(m_identifiers.groupId(VCardCardKeys().key(name, name.toUtf8())),
+                                   name);
     return *group;
 }
 
@@ -213,9 +247,9 @@ ContactStoreRead StoreBuilder::finish()
 
 } // namespace
 
-ContactStoreRead readVCardStore(const QString &path)
+ContactStoreRead readVCardStore(const QString &path, const VCardReadOptions &options)
 {
-    StoreBuilder builder;
+    StoreBuilder builder(options);
     if (!QFileInfo::exists(path)) {
         ContactStoreRead read = builder.finish();
         read.pathError = u"%1: no such file or folder"_s.arg(path);
@@ -226,16 +260,18 @@ ContactStoreRead readVCardStore(const QString &path)
     return builder.finish();
 }
 
-ContactStoreRead readVCardData(const QByteArray &data, const QString &origin)
+ContactStoreRead readVCardData(const QByteArray &data, const QString &origin,
+                               const VCardReadOptions &options)
 {
-    StoreBuilder builder;
+    StoreBuilder builder(options);
     builder.readData(data, origin);
     return builder.finish();
 }
 
-ContactStoreRead readVCardSources(const QList<VCardSource> &sources)
+ContactStoreRead readVCardSources(const QList<VCardSource> &sources,
+                                  const VCardReadOptions &options)
 {
-    StoreBuilder builder;
+    StoreBuilder builder(options);
     for (const VCardSource &source : sources)
         builder.readData(source.data, source.origin);
     return builder.finish();
@@ -244,7 +280,7 @@ ContactStoreRead readVCardSources(const QList<VCardSource> &sources)
 VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin)
 {
     VCardDiagnostics diagnostics(origin);
-    VCardIdentifiers identifiers;
+    VCardCardKeys keys;
     const Utf8Text text = asUtf8(data, diagnostics);
     VCardReader reader(text.view, diagnostics);
     std::optional<ABPerson> person;
@@ -252,9 +288,11 @@ VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &orig
         const std::optional<VCardCard> card = reader.next();
         if (!card)
             break;
-        VCardContact contact = readContact(*card, diagnostics, identifiers);
-        if (auto *found = std::get_if<VCardPersonCard>(&contact.card))
+        VCardContact contact = readContact(*card, diagnostics, keys);
+        if (auto *found = std::get_if<VCardPersonCard>(&contact.card)) {
             person = std::move(found->person);
+            person->setUniqueId(VCardIdentifiers().personId(contact.key));
+        }
     }
     if (person)
         return {std::move(*person), diagnostics.lines()};
