@@ -205,7 +205,13 @@ void ABPerson::setTextUtf8(ABProperty property, QByteArrayView text)
 
 void ABPerson::append(Entry entry, const QString &label)
 {
-    const auto standard = std::find(standardLabels().begin(), standardLabels().end(), label);
+    // Readers pass the standard labels themselves, which are found by where their text is
+    // before any text is compared.
+    auto standard = std::find_if(
+        standardLabels().begin(), standardLabels().end(),
+        [&label](const QString &known) { return known.constData() == label.constData(); });
+    if (standard == standardLabels().end())
+        standard = std::find(standardLabels().begin(), standardLabels().end(), label);
     if (standard != standardLabels().end())
         entry.standardLabel = qint16(standard - standardLabels().begin());
     else

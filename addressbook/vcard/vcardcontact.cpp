@@ -34,7 +34,8 @@ private:
         int bestPreference = kNotPreferred;
         qsizetype primary = -1;
         qsizetype count = 0;
-        QHash<QString, qsizetype> handles; // case-folded handle -> its index, to keep each once
+        // Case-folded handles with their index, to keep each once; a card has one or two.
+        QVarLengthArray<std::pair<QString, qsizetype>, 2> handles;
     };
 
     void readCardWide();
@@ -89,7 +90,8 @@ private:
         int preference = kNotPreferred;
     };
     QList<DeliveryLabel> m_deliveryLabels;
-    QSet<QString> m_addressLabels; // of the structured addresses, which win over a LABEL
+    // Of the structured addresses, which win over a LABEL; a card has a few.
+    QVarLengthArray<QString, 4> m_addressLabels;
 };
 
 ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics)
@@ -182,11 +184,13 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
         return;
     Entries &entries = m_entries[std::size_t(property)];
     const QString key = handle.toCaseFolded();
-    if (const auto known = entries.handles.constFind(key); known != entries.handles.cend()) {
-        track(property, *known, preference(source));
+    const auto known = std::find_if(entries.handles.cbegin(), entries.handles.cend(),
+                                    [&key](const auto &entry) { return entry.first == key; });
+    if (known != entries.handles.cend()) {
+        track(property, known->second, preference(source));
         return;
     }
-    entries.handles.insert(key, entries.count);
+    entries.handles.append({key, entries.count});
     m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8());
     added(property, preference(source));
 }
@@ -252,7 +256,7 @@ void ContactBuilder::readAddress(const VCardProperty &property)
     if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
         return;
     const QString kind = label(property, placeLabel(property));
-    m_addressLabels.insert(kind);
+    m_addressLabels.append(kind);
     m_person->addAddressUtf8(kind, fields);
     added(kABAddressProperty, preference(property));
 }
@@ -363,7 +367,8 @@ void ContactBuilder::readListMember(const VCardProperty &property)
             != VCardIdentifiers::reference(m_uid))
         return;
     const QString written = QString::fromUtf8(uid->trimmed());
-    m_members.append({VCardIdentifiers::reference(written), written, property.line});
+    m_members.append(
+        {VCardHashedText(VCardIdentifiers::reference(written)), written, property.line});
 }
 
 // A value that is one text (a phone number, an address, a name), with a scheme it may be
@@ -416,7 +421,8 @@ void ContactBuilder::read(const VCardProperty &property)
         return;
     case Field::Member: {
         const QString written = plainText(property).toString();
-        m_members.append({VCardIdentifiers::reference(written), written, property.line});
+        m_members.append(
+            {VCardHashedText(VCardIdentifiers::reference(written)), written, property.line});
         return;
     }
     case Field::Categories: {
@@ -527,8 +533,8 @@ VCardContact ContactBuilder::build(VCardCardKeys &keys)
     for (const VCardProperty &property : m_card.properties)
         read(property);
 
-    const QString reference = VCardIdentifiers::reference(m_uid);
-    QString key = keys.key(m_uid, m_card.text);
+    VCardHashedText reference(VCardIdentifiers::reference(m_uid));
+    const QString key = keys.key(m_uid, m_card.text);
     if (m_group) {
         VCardGroupCard group{std::nullopt, std::move(m_members)};
         const QString name = m_formattedName.isEmpty()
@@ -536,10 +542,11 @@ VCardContact ContactBuilder::build(VCardCardKeys &keys)
             : m_formattedName.toString();
         if (!name.isEmpty())
             group.name = name;
-        return {m_card.line, std::move(key), reference, std::move(group)};
+        return {m_card.line, VCardIdentifiers::wantedGroupId(key), std::move(reference),
+                std::move(group)};
     }
     finishPerson();
-    return {m_card.line, std::move(key), reference,
+    return {m_card.line, VCardIdentifiers::wantedPersonId(key), std::move(reference),
             VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
 }
 

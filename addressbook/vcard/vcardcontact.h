@@ -8,6 +8,7 @@
 #include "addressbook/abperson.h"
 #include "addressbook/vcard/vcardcardkeys.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardhashedtext.h"
 #include "addressbook/vcard/vcardreader.h"
 
 #include <QList>
@@ -19,8 +20,8 @@
 
 struct VCardMemberReference
 {
-    QString reference; // as VCardIdentifiers::reference gives it
-    QString written;   // as the card wrote it, for messages
+    VCardHashedText reference; // as VCardIdentifiers::reference gives it
+    QString written;           // as the card wrote it, for messages
     qsizetype line = 0;
 };
 
@@ -39,8 +40,8 @@ struct VCardGroupCard
 struct VCardContact
 {
     qsizetype line = 0;
-    QString key;       // as VCardCardKeys gives it; the person's identifier is not set yet
-    QString reference; // the UID as MEMBER lines refer to it
+    VCardHashedText wantedId;  // VCardIdentifiers makes it unique; the person has none yet
+    VCardHashedText reference; // the UID as MEMBER lines refer to it
     std::variant<VCardPersonCard, VCardGroupCard> card;
 };
 

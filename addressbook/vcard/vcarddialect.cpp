@@ -131,6 +131,47 @@ std::optional<DateFields> dateFields(QByteArrayView text)
     return fields;
 }
 
+// The types that decide a label, found in one pass over the parameters: a phone line asks
+// for up to eight of them.
+using Types = unsigned;
+enum : Types {
+    kHome = 1,
+    kWork = 2,
+    kFax = 4,
+    kIPhone = 8,
+    kCell = 16,
+    kMain = 32,
+    kPager = 64,
+    kPref = 128
+};
+
+constexpr std::array<std::pair<std::string_view, Types>, 9> kTypeNames{{
+    {"HOME", kHome},
+    {"WORK", kWork},
+    {"FAX", kFax},
+    {"IPHONE", kIPhone},
+    {"CELL", kCell},
+    {"MOBILE", kCell},
+    {"MAIN", kMain},
+    {"PAGER", kPager},
+    {"PREF", kPref},
+}};
+
+Types typesOf(const VCardProperty &property)
+{
+    Types types = 0;
+    for (const VCardParameter &parameter : property.parameters) {
+        if (!equalsIgnoringCase(parameter.name, "TYPE"))
+            continue;
+        const QByteArrayView value = parameter.value.trimmed();
+        for (const auto &[name, type] : kTypeNames) {
+            if (equalsIgnoringCase(value, QByteArrayView(name.data(), qsizetype(name.size()))))
+                types |= type;
+        }
+    }
+    return types;
+}
+
 } // namespace
 
 std::span<const FieldName> fieldNames()
@@ -173,34 +214,36 @@ bool isYearAndMonth(QByteArrayView text)
 
 QString phoneLabel(const VCardProperty &property)
 {
-    const bool home = property.hasType("HOME");
-    const bool work = property.hasType("WORK");
-    if (property.hasType("FAX"))
+    const Types types = typesOf(property);
+    const bool home = types & kHome;
+    const bool work = types & kWork;
+    if (types & kFax)
         return home ? kABPhoneHomeFAXLabel : work ? kABPhoneWorkFAXLabel : kABPhoneOtherFAXLabel;
     // Phones write their own number as CELL and IPHONE together; the more exact one wins.
-    if (property.hasType("IPHONE"))
+    if (types & kIPhone)
         return kABPhoneIPhoneLabel;
-    if (property.hasType("CELL") || property.hasType("MOBILE"))
+    if (types & kCell)
         return kABPhoneMobileLabel;
-    if (property.hasType("MAIN"))
+    if (types & kMain)
         return kABPhoneMainLabel;
-    if (property.hasType("PAGER"))
+    if (types & kPager)
         return kABPhonePagerLabel;
     return home ? kABHomeLabel : work ? kABWorkLabel : kABOtherLabel;
 }
 
 QString placeLabel(const VCardProperty &property)
 {
-    if (property.hasType("HOME"))
+    const Types types = typesOf(property);
+    if (types & kHome)
         return kABHomeLabel;
-    if (property.hasType("WORK"))
+    if (types & kWork)
         return kABWorkLabel;
     return kABOtherLabel;
 }
 
 int preference(const VCardProperty &property)
 {
-    if (property.hasType("PREF"))
+    if (typesOf(property) & kPref)
         return 1;
     const std::optional<QByteArrayView> pref = property.parameter("PREF");
     if (!pref)

@@ -20,6 +20,9 @@ QString hashOf(QByteArrayView bytes)
     return VCardIdentifiers::shortHash(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
 }
 
+constexpr QStringView kPersonSuffix = u":ABPerson";
+constexpr QStringView kGroupSuffix = u":ABGroup";
+
 QStringView withoutUrnPrefix(QStringView uid)
 {
     const QStringView trimmed = uid.trimmed();
@@ -53,31 +56,39 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
     return key;
 }
 
-QString VCardIdentifiers::claim(Keys &keys, const QString &key, QStringView suffix)
+// The set holds the whole identifiers, which the persons share, so it costs no text of its
+// own.
+QString VCardIdentifiers::claim(Keys &keys, const VCardHashedText &wanted, QStringView suffix)
 {
-    // The set holds the whole identifiers, which the persons share, so it costs no text of
-    // its own.
-    QString identifier = key + suffix;
-    if (keys.taken.contains(identifier)) {
-        // Counting on from the last number given to this key keeps a file of many cards
-        // with one UID from costing the square of their number.
-        int &next = keys.nextNumber[key];
-        for (next = std::max(next, 2);; ++next) {
-            identifier = key + u'-' + QString::number(next) + suffix;
-            if (!keys.taken.contains(identifier))
-                break;
-        }
+    if (keys.taken.insert(wanted).second)
+        return wanted.text;
+    // Counting on from the last number given to this key keeps a file of many cards with one
+    // UID from costing the square of their number.
+    const QString key = wanted.text.chopped(suffix.size());
+    int &next = keys.nextNumber[key];
+    for (next = std::max(next, 2);; ++next) {
+        VCardHashedText identifier(key + u'-' + QString::number(next) + suffix);
+        if (keys.taken.insert(identifier).second)
+            return identifier.text;
     }
-    keys.taken.insert(identifier);
-    return identifier;
 }
 
-QString VCardIdentifiers::personId(const QString &key)
+VCardHashedText VCardIdentifiers::wantedPersonId(const QString &key)
 {
-    return claim(m_personKeys, key, u":ABPerson");
+    return VCardHashedText(key + kPersonSuffix);
 }
 
-QString VCardIdentifiers::groupId(const QString &key)
+VCardHashedText VCardIdentifiers::wantedGroupId(const QString &key)
 {
-    return claim(m_groupKeys, key, u":ABGroup");
+    return VCardHashedText(key + kGroupSuffix);
+}
+
+QString VCardIdentifiers::personId(const VCardHashedText &wanted)
+{
+    return claim(m_personKeys, wanted, kPersonSuffix);
+}
+
+QString VCardIdentifiers::groupId(const VCardHashedText &wanted)
+{
+    return claim(m_groupKeys, wanted, kGroupSuffix);
 }

@@ -5,15 +5,18 @@
 // always a safe file name (the engine names picture files after it), or a hash of the text
 // of a card without a UID. A key seen before gets "-2", "-3" ... in reading order.
 //
-//   VCardIdentifiers identifiers;
-//   person.setUniqueId(identifiers.personId(keys.key(uid, card.text)));
+//   const VCardHashedText wanted = VCardIdentifiers::wantedPersonId(keys.key(uid, card.text));
+//   person.setUniqueId(identifiers.personId(wanted)); // in reading order
 #pragma once
+
+#include "addressbook/vcard/vcardhashedtext.h"
 
 #include <QByteArray>
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QStringView>
+
+#include <unordered_set>
 
 class VCardIdentifiers final
 {
@@ -30,18 +33,23 @@ public:
     /// The form a digest takes in keys: its first 16 hex digits.
     [[nodiscard]] static QString shortHash(const QByteArray &digest);
 
-    /// Both take the key of every card in reading order.
-    [[nodiscard]] QString personId(const QString &key);
-    [[nodiscard]] QString groupId(const QString &key);
+    /// The identifier a card of that key gets unless it is taken, worked out (and hashed)
+    /// wherever the card is read.
+    [[nodiscard]] static VCardHashedText wantedPersonId(const QString &key);
+    [[nodiscard]] static VCardHashedText wantedGroupId(const QString &key);
+
+    /// Both take the wanted identifiers of every card in reading order.
+    [[nodiscard]] QString personId(const VCardHashedText &wanted);
+    [[nodiscard]] QString groupId(const VCardHashedText &wanted);
 
 private:
     struct Keys
     {
-        QSet<QString> taken;
+        std::unordered_set<VCardHashedText, VCardHashedText::Hasher> taken;
         QHash<QString, int> nextNumber;
     };
 
-    static QString claim(Keys &keys, const QString &key, QStringView suffix);
+    static QString claim(Keys &keys, const VCardHashedText &wanted, QStringView suffix);
 
     Keys m_personKeys;
     Keys m_groupKeys;

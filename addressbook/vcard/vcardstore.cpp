@@ -15,6 +15,7 @@
 #include <QStringDecoder>
 
 #include <functional>
+#include <unordered_map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -76,9 +77,10 @@ private:
     qsizetype takeRanges(VCardRangeReads &ranges, std::size_t origin,
                          const std::function<void(qsizetype)> &done);
     void add(VCardContact contact, std::size_t origin, qsizetype lineOffset);
-    void addPersonCard(VCardPersonCard card, const QString &key, const QString &reference);
-    void addGroupCard(VCardGroupCard card, const QString &key, const QString &reference,
-                      std::size_t origin, qsizetype lineOffset);
+    void addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
+                       VCardHashedText reference);
+    void addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
+                      VCardHashedText reference, std::size_t origin, qsizetype lineOffset);
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
@@ -86,7 +88,7 @@ private:
     std::unique_ptr<MemoryContactStore> m_store = std::make_unique<MemoryContactStore>();
     VCardIdentifiers m_identifiers;
     std::vector<VCardDiagnostics> m_diagnostics; // one per origin, in reading order
-    QHash<QString, Target> m_byReference;
+    std::unordered_map<VCardHashedText, Target, VCardHashedText::Hasher> m_byReference;
     QHash<QString, Group *> m_groupByName;
     QSet<const Group *> m_cardGroups;
     std::vector<PendingGroup> m_pending;
@@ -163,17 +165,19 @@ qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
 void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
 {
     if (auto *group = std::get_if<VCardGroupCard>(&contact.card))
-        return addGroupCard(std::move(*group), contact.key, contact.reference, origin, lineOffset);
-    addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.key,
-                  contact.reference);
+        return addGroupCard(std::move(*group), contact.wantedId, std::move(contact.reference),
+                            origin, lineOffset);
+    addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.wantedId,
+                  std::move(contact.reference));
 }
 
-void StoreBuilder::addPersonCard(VCardPersonCard card, const QString &key, const QString &reference)
+void StoreBuilder::addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
+                                 VCardHashedText reference)
 {
-    card.person.setUniqueId(m_identifiers.personId(key));
+    card.person.setUniqueId(m_identifiers.personId(wantedId));
     ABPerson &person = m_store->addPerson(std::move(card.person));
-    if (!reference.isEmpty() && !m_byReference.contains(reference))
-        m_byReference.insert(reference, {&person, nullptr});
+    if (!reference.text.isEmpty())
+        m_byReference.try_emplace(std::move(reference), Target{&person, nullptr});
     for (const QString &name : std::as_const(card.categories))
         m_store->addMember(categoryGroup(name), person);
 }
@@ -181,8 +185,8 @@ void StoreBuilder::addPersonCard(VCardPersonCard card, const QString &key, const
 // A group card takes over the group that categories of the same name made before it, so
 // the two are one group; a second card of that name is a group of its own.
 // Its members are looked up once every card is read, by then on lines of the whole text.
-void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &key, const QString &reference,
-                                std::size_t origin, qsizetype lineOffset)
+void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
+                                VCardHashedText reference, std::size_t origin, qsizetype lineOffset)
 {
     for (VCardMemberReference &member : card.members)
         member.line += lineOffset;
@@ -193,13 +197,13 @@ void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &key, const Q
             group = named;
     }
     if (!group) {
-        group = &m_store->addGroup(m_identifiers.groupId(key), card.name);
+        group = &m_store->addGroup(m_identifiers.groupId(wantedId), card.name);
         if (card.name && !m_groupByName.contains(*card.name))
             m_groupByName.insert(*card.name, group);
     }
     m_cardGroups.insert(group);
-    if (!reference.isEmpty() && !m_byReference.contains(reference))
-        m_byReference.insert(reference, {nullptr, group});
+    if (!reference.text.isEmpty())
+        m_byReference.try_emplace(std::move(reference), Target{nullptr, group});
     m_pending.push_back({group, std::move(card.members), origin});
 }
 
@@ -207,7 +211,8 @@ Group &StoreBuilder::categoryGroup(const QString &name)
 {
     Group *&group = m_groupByName[name];
     if (!group)
-        group = &m_store->addGroup(m_identifiers.groupId(VCardCardKeys().key(name, name.toUtf8())),
+        group = &m_store->addGroup(m_identifiers.groupId(VCardIdentifiers::wantedGroupId(
+                                       VCardCardKeys().key(name, name.toUtf8()))),
                                    name);
     return *group;
 }
@@ -216,7 +221,8 @@ void StoreBuilder::resolve(const PendingGroup &pending)
 {
     VCardDiagnostics &diagnostics = m_diagnostics[pending.origin];
     for (const VCardMemberReference &member : pending.members) {
-        const Target target = m_byReference.value(member.reference);
+        const auto found = m_byReference.find(member.reference);
+        const Target target = found == m_byReference.end() ? Target() : found->second;
         if (target.person) {
             m_store->addMember(*pending.group, *target.person);
         } else if (!target.group) {
@@ -291,7 +297,7 @@ VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &orig
         VCardContact contact = readContact(*card, diagnostics, keys);
         if (auto *found = std::get_if<VCardPersonCard>(&contact.card)) {
             person = std::move(found->person);
-            person->setUniqueId(VCardIdentifiers().personId(contact.key));
+            person->setUniqueId(VCardIdentifiers().personId(contact.wantedId));
         }
     }
     if (person)
