@@ -74,6 +74,18 @@ static_assert(std::ranges::all_of(names, [](const FieldName &entry) {
     return entry.name.size() <= kLongestName;
 }));
 
+// For each first letter, the range of the sorted names that start with it.
+constexpr auto kNamesByFirstLetter = [] {
+    std::array<std::pair<std::size_t, std::size_t>, 256> ranges{};
+    for (std::size_t i = names.size(); i-- > 0;) {
+        auto &range = ranges[uchar(names[i].name.front())];
+        range.first = i;
+        if (range.second == 0)
+            range.second = i + 1;
+    }
+    return ranges;
+}();
+
 struct DateFields
 {
     int year = ContactDate::kNoYear;
@@ -163,7 +175,9 @@ Types typesOf(const VCardProperty &property)
     for (const VCardParameter &parameter : property.parameters) {
         if (!equalsIgnoringCase(parameter.name, "TYPE"))
             continue;
-        const QByteArrayView value = parameter.value.trimmed();
+        QByteArrayView value = parameter.value;
+        if (value.size() > 6) // longer than any of them: only blanks around one could make it
+            value = value.trimmed();
         for (const auto &[name, type] : kTypeNames) {
             if (equalsIgnoringCase(value, QByteArrayView(name.data(), qsizetype(name.size()))))
                 types |= type;
@@ -181,18 +195,19 @@ std::span<const FieldName> fieldNames()
 
 Field fieldOf(QByteArrayView name)
 {
-    std::array<char, kLongestName + 1> upper{};
-    if (name.size() >= qsizetype(upper.size()))
+    if (name.isEmpty() || name.size() > qsizetype(kLongestName))
         return Field::Unknown; // longer than any name we read
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        upper[std::size_t(i)] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    // Every line of a card is looked up here: only the names of its first letter, and of
+    // its length, are compared.
+    const char first = name[0] >= 'a' && name[0] <= 'z' ? char(name[0] - 'a' + 'A') : name[0];
+    const auto [from, to] = kNamesByFirstLetter[uchar(first)];
+    for (std::size_t i = from; i < to; ++i) {
+        const std::string_view known = names[i].name;
+        if (qsizetype(known.size()) == name.size()
+            && equalsIgnoringCase(name, QByteArrayView(known.data(), name.size())))
+            return names[i].field;
     }
-    const std::string_view key(upper.data(), std::size_t(name.size()));
-    const auto it = std::lower_bound(
-        names.begin(), names.end(), key,
-        [](const FieldName &entry, std::string_view wanted) { return entry.name < wanted; });
-    return it != names.end() && it->name == key ? it->field : Field::Unknown;
+    return Field::Unknown;
 }
 
 std::optional<ContactDate> parseDate(QByteArrayView text, std::optional<int> omittedYear)

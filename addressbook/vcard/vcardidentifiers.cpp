@@ -33,7 +33,16 @@ QStringView withoutUrnPrefix(QStringView uid)
 
 QString VCardIdentifiers::reference(QStringView uid)
 {
-    return withoutUrnPrefix(uid).toString().toLower();
+    QString reference = withoutUrnPrefix(uid).toString();
+    // UIDs are nearly always ASCII, which needs no case tables.
+    if (!std::all_of(reference.cbegin(), reference.cend(),
+                     [](QChar c) { return c.unicode() < 0x80; }))
+        return std::move(reference).toLower();
+    for (QChar &c : reference) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return reference;
 }
 
 QString VCardIdentifiers::shortHash(const QByteArray &digest)
@@ -91,4 +100,9 @@ QString VCardIdentifiers::personId(const VCardHashedText &wanted)
 QString VCardIdentifiers::groupId(const VCardHashedText &wanted)
 {
     return claim(m_groupKeys, wanted, kGroupSuffix);
+}
+
+void VCardIdentifiers::reservePersons(qsizetype count)
+{
+    m_personKeys.taken.reserve(m_personKeys.taken.size() + std::size_t(count));
 }

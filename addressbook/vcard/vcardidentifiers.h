@@ -38,6 +38,8 @@ public:
     [[nodiscard]] static VCardHashedText wantedPersonId(const QString &key);
     [[nodiscard]] static VCardHashedText wantedGroupId(const QString &key);
 
+    /// Makes room for that many more persons.
+    void reservePersons(qsizetype count);
     /// Both take the wanted identifiers of every card in reading order.
     [[nodiscard]] QString personId(const VCardHashedText &wanted);
     [[nodiscard]] QString groupId(const VCardHashedText &wanted);

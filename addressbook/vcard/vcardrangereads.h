@@ -36,6 +36,8 @@ public:
 
     /// The read of the next range, or none after the last.
     [[nodiscard]] std::optional<VCardRangeRead> next();
+    /// How many ranges the text was cut into.
+    [[nodiscard]] qsizetype rangeCount() const { return m_ranges.size(); }
     /// How many bytes from the start of the text the ranges returned so far cover.
     [[nodiscard]] qsizetype consumed() const { return m_consumed; }
 

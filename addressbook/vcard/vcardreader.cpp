@@ -204,12 +204,20 @@ Boundary boundaryOf(QByteArrayView line)
 
 enum class Transfer { None, QuotedPrintable, Base64 };
 
-// Quoted-printable wins where a line names both.
+// Quoted-printable wins where a line names both. One pass, since every line asks.
 Transfer transferOf(const VCardProperty &property)
 {
-    if (property.isQuotedPrintable())
-        return Transfer::QuotedPrintable;
-    return property.isBase64() ? Transfer::Base64 : Transfer::None;
+    Transfer transfer = Transfer::None;
+    for (const VCardParameter &parameter : property.parameters) {
+        if (!equalsIgnoringCase(parameter.name, "ENCODING"))
+            continue;
+        const QByteArrayView value = parameter.value.trimmed();
+        if (equalsIgnoringCase(value, "QUOTED-PRINTABLE"))
+            return Transfer::QuotedPrintable;
+        if (equalsIgnoringCase(value, "B") || equalsIgnoringCase(value, "BASE64"))
+            transfer = Transfer::Base64;
+    }
+    return transfer;
 }
 
 // Whether a value ends in a backslash that escapes nothing ("a\\" ends in an escaped one).

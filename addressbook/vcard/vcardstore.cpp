@@ -76,6 +76,7 @@ private:
     void readFile(const QString &path, bool named);
     qsizetype takeRanges(VCardRangeReads &ranges, std::size_t origin,
                          const std::function<void(qsizetype)> &done);
+    void expect(qsizetype cards);
     void add(VCardContact contact, std::size_t origin, qsizetype lineOffset);
     void addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
                        VCardHashedText reference);
@@ -146,7 +147,10 @@ qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
     qsizetype lines = 0;
     qsizetype cards = 0;
     qsizetype strayLine = 0;
+    bool first = true;
     while (std::optional<VCardRangeRead> range = ranges.next()) {
+        if (std::exchange(first, false))
+            expect(qsizetype(range->contacts.size()) * ranges.rangeCount());
         diagnostics.append(range->diagnostics, lines);
         if (strayLine == 0 && range->firstStrayLine > 0)
             strayLine = lines + range->firstStrayLine;
@@ -160,6 +164,14 @@ qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
     if (cards > 0 && strayLine > 0)
         diagnostics.report(strayLine, u"text outside a card ignored"_s);
     return cards;
+}
+
+// The ranges are of about one size, so the first tells how many cards the text holds: the
+// tables that take them all are then filled without growing again and again.
+void StoreBuilder::expect(qsizetype cards)
+{
+    m_identifiers.reservePersons(cards);
+    m_byReference.reserve(m_byReference.size() + std::size_t(cards));
 }
 
 void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
