@@ -3,7 +3,7 @@
 // hash identifiers and references, and the one thread that puts the store together in order
 // only looks them up.
 //
-//   std::unordered_set<VCardHashedText, VCardHashedText::Hasher> taken;
+//   QSet<VCardHashedText> taken;
 //   taken.insert(VCardHashedText(u"ann:ABPerson"_s));
 #pragma once
 
@@ -12,11 +12,6 @@
 
 struct VCardHashedText
 {
-    struct Hasher
-    {
-        std::size_t operator()(const VCardHashedText &text) const { return text.hash; }
-    };
-
     VCardHashedText() = default;
     explicit VCardHashedText(QString value)
         : text(std::move(value))
@@ -31,3 +26,9 @@ struct VCardHashedText
     QString text;
     std::size_t hash = qHash(QString(), QHashSeed::globalSeed());
 };
+
+/// The hash made with the text; QHash's seed is in it already.
+inline std::size_t qHash(const VCardHashedText &text, std::size_t /*seed*/ = 0)
+{
+    return text.hash;
+}

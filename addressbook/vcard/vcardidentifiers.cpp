@@ -69,16 +69,20 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
 // own.
 QString VCardIdentifiers::claim(Keys &keys, const VCardHashedText &wanted, QStringView suffix)
 {
-    if (keys.taken.insert(wanted).second)
+    if (!keys.taken.contains(wanted)) {
+        keys.taken.insert(wanted);
         return wanted.text;
+    }
     // Counting on from the last number given to this key keeps a file of many cards with one
     // UID from costing the square of their number.
     const QString key = wanted.text.chopped(suffix.size());
     int &next = keys.nextNumber[key];
     for (next = std::max(next, 2);; ++next) {
-        VCardHashedText identifier(key + u'-' + QString::number(next) + suffix);
-        if (keys.taken.insert(identifier).second)
+        const VCardHashedText identifier(key + u'-' + QString::number(next) + suffix);
+        if (!keys.taken.contains(identifier)) {
+            keys.taken.insert(identifier);
             return identifier.text;
+        }
     }
 }
 
@@ -104,5 +108,5 @@ QString VCardIdentifiers::groupId(const VCardHashedText &wanted)
 
 void VCardIdentifiers::reservePersons(qsizetype count)
 {
-    m_personKeys.taken.reserve(m_personKeys.taken.size() + std::size_t(count));
+    m_personKeys.taken.reserve(m_personKeys.taken.size() + count);
 }

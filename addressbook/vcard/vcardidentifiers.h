@@ -13,10 +13,9 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QStringView>
-
-#include <unordered_set>
 
 class VCardIdentifiers final
 {
@@ -47,7 +46,7 @@ public:
 private:
     struct Keys
     {
-        std::unordered_set<VCardHashedText, VCardHashedText::Hasher> taken;
+        QSet<VCardHashedText> taken;
         QHash<QString, int> nextNumber;
     };
 

@@ -15,7 +15,6 @@
 #include <QStringDecoder>
 
 #include <functional>
-#include <unordered_map>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -82,6 +81,7 @@ private:
                        VCardHashedText reference);
     void addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
                       VCardHashedText reference, std::size_t origin, qsizetype lineOffset);
+    void addReference(VCardHashedText reference, Target target);
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
@@ -89,7 +89,7 @@ private:
     std::unique_ptr<MemoryContactStore> m_store = std::make_unique<MemoryContactStore>();
     VCardIdentifiers m_identifiers;
     std::vector<VCardDiagnostics> m_diagnostics; // one per origin, in reading order
-    std::unordered_map<VCardHashedText, Target, VCardHashedText::Hasher> m_byReference;
+    QHash<VCardHashedText, Target> m_byReference;
     QHash<QString, Group *> m_groupByName;
     QSet<const Group *> m_cardGroups;
     std::vector<PendingGroup> m_pending;
@@ -171,7 +171,7 @@ qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
 void StoreBuilder::expect(qsizetype cards)
 {
     m_identifiers.reservePersons(cards);
-    m_byReference.reserve(m_byReference.size() + std::size_t(cards));
+    m_byReference.reserve(m_byReference.size() + cards);
 }
 
 void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
@@ -188,8 +188,7 @@ void StoreBuilder::addPersonCard(VCardPersonCard card, const VCardHashedText &wa
 {
     card.person.setUniqueId(m_identifiers.personId(wantedId));
     ABPerson &person = m_store->addPerson(std::move(card.person));
-    if (!reference.text.isEmpty())
-        m_byReference.try_emplace(std::move(reference), Target{&person, nullptr});
+    addReference(std::move(reference), {&person, nullptr});
     for (const QString &name : std::as_const(card.categories))
         m_store->addMember(categoryGroup(name), person);
 }
@@ -214,9 +213,15 @@ void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &want
             m_groupByName.insert(*card.name, group);
     }
     m_cardGroups.insert(group);
-    if (!reference.text.isEmpty())
-        m_byReference.try_emplace(std::move(reference), Target{nullptr, group});
+    addReference(std::move(reference), {nullptr, group});
     m_pending.push_back({group, std::move(card.members), origin});
+}
+
+// The first card of a UID is the one its references mean.
+void StoreBuilder::addReference(VCardHashedText reference, Target target)
+{
+    if (!reference.text.isEmpty() && !m_byReference.contains(reference))
+        m_byReference.insert(std::move(reference), target);
 }
 
 Group &StoreBuilder::categoryGroup(const QString &name)
@@ -233,8 +238,7 @@ void StoreBuilder::resolve(const PendingGroup &pending)
 {
     VCardDiagnostics &diagnostics = m_diagnostics[pending.origin];
     for (const VCardMemberReference &member : pending.members) {
-        const auto found = m_byReference.find(member.reference);
-        const Target target = found == m_byReference.end() ? Target() : found->second;
+        const Target target = m_byReference.value(member.reference);
         if (target.person) {
             m_store->addMember(*pending.group, *target.person);
         } else if (!target.group) {
