@@ -40,7 +40,10 @@ private:
 
     void readCardWide();
     void read(const VCardProperty &property);
-    Utf8 text(const VCardProperty &property) { return VCardValue::text(property, m_diagnostics); }
+    Utf8 text(const VCardProperty &property)
+    {
+        return VCardValue::text(property, m_diagnostics, m_card.validUtf8);
+    }
     // The whole value as text: escapes resolved, blanks at the ends gone.
     Utf8 plainText(const VCardProperty &property) { return VCardValue::plain(text(property)); }
     QString label(const VCardProperty &property, const QString &fallback) const;

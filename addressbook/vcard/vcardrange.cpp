@@ -33,11 +33,11 @@ QList<QByteArrayView> splitAtCards(QByteArrayView text, qsizetype minBytes)
     return ranges;
 }
 
-VCardRangeRead readVCardRange(QByteArrayView range, const QString &origin)
+VCardRangeRead readVCardRange(QByteArrayView range, const QString &origin, bool validUtf8)
 {
     VCardRangeRead read{{}, VCardDiagnostics(origin)};
     VCardCardKeys keys;
-    VCardReader reader(range, read.diagnostics);
+    VCardReader reader(range, read.diagnostics, validUtf8);
     while (std::optional<VCardCard> card = reader.next()) {
         read.contacts.push_back(readContact(*card, read.diagnostics, keys));
         reader.recycle(std::move(*card));

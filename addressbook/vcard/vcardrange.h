@@ -29,5 +29,7 @@ struct VCardRangeRead
 /// Ranges of at least minBytes (the last one may be shorter), each but the first starting
 /// at a line that is "BEGIN:VCARD"; together they are the whole text.
 [[nodiscard]] QList<QByteArrayView> splitAtCards(QByteArrayView text, qsizetype minBytes);
-/// Reads the cards of one range; origin names it in the diagnostics.
-[[nodiscard]] VCardRangeRead readVCardRange(QByteArrayView range, const QString &origin);
+/// Reads the cards of one range; origin names it in the diagnostics. validUtf8: the range
+/// is known to be valid UTF-8.
+[[nodiscard]] VCardRangeRead readVCardRange(QByteArrayView range, const QString &origin,
+                                            bool validUtf8);

@@ -5,10 +5,11 @@
 
 #include <algorithm>
 
-VCardRangeReads::VCardRangeReads(QByteArrayView text, QString origin,
+VCardRangeReads::VCardRangeReads(QByteArrayView text, QString origin, bool validUtf8,
                                  const VCardReadOptions &options)
     : m_text(text)
     , m_origin(std::move(origin))
+    , m_validUtf8(validUtf8)
     , m_ranges(splitAtCards(text, std::max<qsizetype>(options.rangeBytes, 1)))
     // Two ranges a thread keep every thread busy while the caller takes one in, and keep
     // the contacts read ahead few.
@@ -28,7 +29,7 @@ void VCardRangeReads::startMore()
 {
     while (m_started < m_ranges.size() && qsizetype(m_running.size()) < m_inFlight) {
         m_running.push_back(
-            QtConcurrent::run(&m_pool, readVCardRange, m_ranges[m_started], m_origin));
+            QtConcurrent::run(&m_pool, readVCardRange, m_ranges[m_started], m_origin, m_validUtf8));
         ++m_started;
     }
 }
@@ -38,8 +39,8 @@ std::optional<VCardRangeRead> VCardRangeReads::next()
     if (m_returned == m_ranges.size())
         return std::nullopt;
     const QByteArrayView range = m_ranges[m_returned++];
-    VCardRangeRead read
-        = m_running.empty() ? readVCardRange(range, m_origin) : m_running.front().takeResult();
+    VCardRangeRead read = m_running.empty() ? readVCardRange(range, m_origin, m_validUtf8)
+                                            : m_running.front().takeResult();
     if (!m_running.empty())
         m_running.pop_front();
     if (read.endedInsideCard && m_returned < m_ranges.size()) {
@@ -59,5 +60,5 @@ VCardRangeRead VCardRangeReads::readRestFrom(QByteArrayView range)
     m_running.clear();
     m_returned = m_ranges.size();
     const qsizetype start = range.data() - m_text.data();
-    return readVCardRange(m_text.sliced(start), m_origin);
+    return readVCardRange(m_text.sliced(start), m_origin, m_validUtf8);
 }

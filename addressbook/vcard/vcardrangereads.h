@@ -5,7 +5,7 @@
 // cut off, which then holds the cards after it), the rest of the text is read as one range
 // instead. A text shorter than two ranges is read on the calling thread.
 //
-//   VCardRangeReads reads(text, u"book.vcf"_s, {});
+//   VCardRangeReads reads(text, u"book.vcf"_s, false, {});
 //   while (std::optional<VCardRangeRead> range = reads.next()) take(*range);
 #pragma once
 
@@ -29,7 +29,9 @@ struct VCardReadOptions
 class VCardRangeReads final
 {
 public:
-    VCardRangeReads(QByteArrayView text, QString origin, const VCardReadOptions &options);
+    /// validUtf8: the text is known to be valid UTF-8.
+    VCardRangeReads(QByteArrayView text, QString origin, bool validUtf8,
+                    const VCardReadOptions &options);
     VCardRangeReads(const VCardRangeReads &) = delete;
     VCardRangeReads &operator=(const VCardRangeReads &) = delete;
     ~VCardRangeReads();
@@ -47,6 +49,7 @@ private:
 
     QByteArrayView m_text;
     QString m_origin;
+    bool m_validUtf8;
     QList<QByteArrayView> m_ranges;
     qsizetype m_returned = 0; // ranges handed back
     qsizetype m_started = 0;  // ranges given to the pool

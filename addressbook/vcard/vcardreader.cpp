@@ -274,9 +274,10 @@ bool VCardProperty::isBase64() const
     return hasParameter("ENCODING", "B") || hasParameter("ENCODING", "BASE64");
 }
 
-VCardReader::VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics)
+VCardReader::VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics, bool validUtf8)
     : m_data(data)
     , m_diagnostics(diagnostics)
+    , m_validUtf8(validUtf8)
 {}
 
 void VCardReader::recycle(VCardCard &&card)
@@ -491,6 +492,7 @@ void VCardReader::openCard(const Line &line)
     card.properties.clear();
     card.properties.reserve(32);
     card.line = line.number;
+    card.validUtf8 = m_validUtf8;
     card.text = m_data.sliced(line.start, 0);
     m_open.push_back(std::move(card));
 }

@@ -8,6 +8,7 @@
 #include "addressbook/vcard/vcardidentifiers.h"
 #include "addressbook/vcard/vcardrangereads.h"
 #include "addressbook/vcard/vcardreader.h"
+#include "addressbook/vcard/vcardvalue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -27,12 +28,15 @@ struct Utf8Text
 {
     QByteArrayView view;
     QByteArray converted;
+    bool valid = false; // checked and found valid UTF-8 as a whole
 };
 
 Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics)
 {
     if (data.startsWith("\xEF\xBB\xBF"))
         return {data.sliced(3), {}};
+    if (VCardValue::isValidUtf8(data))
+        return {data, {}, true};
     const bool littleEndian = data.startsWith("\xFF\xFE");
     Utf8Text text;
     if (littleEndian || data.startsWith("\xFE\xFF")) {
@@ -129,7 +133,7 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
     const std::size_t index = m_diagnostics.size();
     m_diagnostics.emplace_back(origin);
     const Utf8Text text = asUtf8(data, m_diagnostics.back());
-    VCardRangeReads ranges(text.view, origin, m_options);
+    VCardRangeReads ranges(text.view, origin, text.valid, m_options);
     const qsizetype cards = takeRanges(ranges, index, [&](qsizetype consumed) {
         if (file && text.converted.isNull())
             file->releaseUpTo(text.view.data() - data.data() + consumed);

@@ -160,11 +160,14 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
-Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics)
+Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics, bool validUtf8)
 {
     const QByteArrayView charset = property.parameter("CHARSET").value_or(QByteArrayView());
-    Utf8 bytes = property.isQuotedPrintable() ? Utf8(decodeQuotedPrintable(property.value))
-                                              : Utf8(property.value);
+    const bool quotedPrintable = property.isQuotedPrintable();
+    if (validUtf8 && !quotedPrintable && (charset.isEmpty() || isUtf8(charset)))
+        return Utf8(property.value);
+    Utf8 bytes
+        = quotedPrintable ? Utf8(decodeQuotedPrintable(property.value)) : Utf8(property.value);
     return decodeCharset(std::move(bytes), charset, property.line, diagnostics);
 }
 
