@@ -4,6 +4,8 @@
 #include <QStringDecoder>
 #include <QtEndian>
 
+#include <bit>
+
 using namespace Qt::StringLiterals;
 
 namespace VCardValue {
@@ -121,10 +123,15 @@ bool isValidUtf8(QByteArrayView bytes)
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const uchar *const end = p + bytes.size();
     while (p < end) {
-        // Most text is ASCII: eight bytes without a high bit are passed at once.
-        if (end - p >= 8 && (qFromUnaligned<quint64>(p) & 0x8080808080808080) == 0) {
-            p += 8;
-            continue;
+        // Most text is ASCII: eight bytes at a time are passed up to the first with its
+        // high bit set.
+        if (end - p >= 8) {
+            const quint64 high = qFromLittleEndian<quint64>(p) & 0x8080808080808080;
+            if (high == 0) {
+                p += 8;
+                continue;
+            }
+            p += std::countr_zero(high) / 8; // the first byte is the lowest
         }
         if (*p < 0x80) {
             ++p;
