@@ -54,12 +54,13 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
 {
     const QStringView bare = withoutUrnPrefix(uid);
     QString key(bare.size(), u'_');
+    QChar *out = key.data(); // once: indexing a QString to write checks its sharing each time
     for (qsizetype i = 0; i < bare.size(); ++i) {
         if (isSafe(bare[i]))
-            key[i] = bare[i];
+            out[i] = bare[i];
     }
-    for (qsizetype i = 0; i < key.size() && key[i] == u'.'; ++i)
-        key[i] = u'_';
+    for (qsizetype i = 0; i < key.size() && out[i] == u'.'; ++i)
+        out[i] = u'_';
     if (key.size() > kMaxKeyLength)
         key = key.left(kMaxKeyLength - 17) + u'-' + hashOf(bare.toUtf8());
     return key;
