@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
+#include <QtConcurrent/QtConcurrentMap>
 
 #include <functional>
 #include <vector>
@@ -31,11 +32,24 @@ struct Utf8Text
     bool valid = false; // checked and found valid UTF-8 as a whole
 };
 
-Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics)
+// A large text is checked in pieces side by side. Each piece but the first starts with a
+// card, after a line break, so the pieces are valid UTF-8 each exactly when the whole is.
+bool isValidUtf8(QByteArrayView data, const VCardReadOptions &options)
+{
+    const int threads = std::max(options.threads, 1);
+    const QList<QByteArrayView> pieces
+        = splitAtCards(data, std::max(options.rangeBytes, data.size() / threads));
+    if (threads == 1 || pieces.size() == 1)
+        return VCardValue::isValidUtf8(data);
+    return !QtConcurrent::blockingMapped(pieces, VCardValue::isValidUtf8).contains(false);
+}
+
+Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics,
+                const VCardReadOptions &options = {1})
 {
     if (data.startsWith("\xEF\xBB\xBF"))
         return {data.sliced(3), {}};
-    if (VCardValue::isValidUtf8(data))
+    if (isValidUtf8(data, options))
         return {data, {}, true};
     const bool littleEndian = data.startsWith("\xFF\xFE");
     Utf8Text text;
@@ -132,7 +146,7 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
 {
     const std::size_t index = m_diagnostics.size();
     m_diagnostics.emplace_back(origin);
-    const Utf8Text text = asUtf8(data, m_diagnostics.back());
+    const Utf8Text text = asUtf8(data, m_diagnostics.back(), m_options);
     VCardRangeReads ranges(text.view, origin, text.valid, m_options);
     const qsizetype cards = takeRanges(ranges, index, [&](qsizetype consumed) {
         if (file && text.converted.isNull())
