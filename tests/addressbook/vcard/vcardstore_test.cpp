@@ -627,5 +627,9 @@ INSTANTIATE_TEST_SUITE_P(
                      + card("UID:a\nN:Last")},
         SplitRow{"lineEndsOfOneCR",
                  QByteArray(card("N:A") + card("N:B") + card("N:C")).replace("\r\n", "\r")},
-        SplitRow{"problemsPastTheLimit", QByteArray(card("BDAY:never")).repeated(70)}),
+        SplitRow{"problemsPastTheLimit", QByteArray(card("BDAY:never")).repeated(70)},
+        // One card not in UTF-8 makes the whole text be read as a legacy one.
+        SplitRow{"notUtf8InOneCard",
+                 card("N:Lee") + card("N:M\xFCller\nNOTE;QUOTED-PRINTABLE:caf=C3=A9")
+                     + card("N:Vik")}),
     RowName());
