@@ -109,6 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "TEL;TYPE=\"voice,home\":tel:+1-555\nTEL;TYPE=iPhone:6",
                    kABPhoneProperty,
                    u"work fax: 1 / mobile: 2 / pager: 3 / main: 4 / home: +1-555 / iPhone: 6"_s},
+        DialectRow{"typesInAnyCaseAndWithBlanks",
+                   "TEL;TYPE= cell :1\nTEL;type=Fax;type=Home:2\nTEL;TYPE=CELLULAR:3",
+                   kABPhoneProperty, u"mobile: 1 / home fax: 2 / other: 3"_s},
         DialectRow{"iPhoneWrittenWithCell", "TEL;TYPE=IPHONE;TYPE=CELL:1\nTEL;TYPE=CELL,IPHONE:2",
                    kABPhoneProperty, u"iPhone: 1 / iPhone: 2"_s},
         DialectRow{"birthdayWithoutYear", "BDAY:--0412", kABBirthdayProperty, u"--04-12"_s},
@@ -587,6 +590,42 @@ QStringList everything(const ContactStoreRead &read)
     }
     return lines + read.diagnostics;
 }
+
+struct CutRow : NamedRow
+{
+    QByteArray text;
+    qsizetype minBytes;
+    QList<qsizetype> starts; // of the ranges
+};
+
+class CutAtCards : public testing::TestWithParam<CutRow>
+{};
+
+TEST_P(CutAtCards, cutsOnlyBeforeACardAndKeepsEveryByte)
+{
+    const QList<QByteArrayView> ranges = splitAtCards(GetParam().text, GetParam().minBytes);
+    QList<qsizetype> starts;
+    QByteArray joined;
+    for (const QByteArrayView range : ranges) {
+        starts.append(range.data() - GetParam().text.constData());
+        joined += range;
+    }
+    EXPECT_EQ(starts, GetParam().starts);
+    EXPECT_EQ(joined, GetParam().text);
+}
+
+const QByteArray kTwoCards = "BEGIN:VCARD\nN:A\nEND:VCARD\nBEGIN:VCARD\nN:B\nEND:VCARD\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, CutAtCards,
+    testing::Values(
+        CutRow{"atEveryCard", kTwoCards, 1, {0, 26}},
+        CutRow{"notBeforeTheLeastSize", kTwoCards, 27, {0}},
+        CutRow{"afterACarriageReturn", QByteArray(kTwoCards).replace('\n', '\r'), 1, {0, 26}},
+        CutRow{"notInsideALine", "BEGIN:VCARD\nNOTE:BEGIN:VCARD\nEND:VCARD\n", 1, {0}},
+        CutRow{"notAtAFoldedLine", "BEGIN:VCARD\nNOTE:a\n BEGIN:VCARD\nEND:VCARD\n", 1, {0}},
+        CutRow{"empty", "", 1, {0}}),
+    RowName());
 
 struct SplitRow : NamedRow
 {
