@@ -96,10 +96,10 @@ private:
     void expect(qsizetype cards);
     void add(VCardContact contact, std::size_t origin, qsizetype lineOffset);
     void addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
-                       VCardHashedText reference);
+                       const VCardHashedText &reference);
     void addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
-                      VCardHashedText reference, std::size_t origin, qsizetype lineOffset);
-    void addReference(VCardHashedText reference, Target target);
+                      const VCardHashedText &reference, std::size_t origin, qsizetype lineOffset);
+    void addReference(const VCardHashedText &reference, Target target);
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
@@ -195,18 +195,18 @@ void StoreBuilder::expect(qsizetype cards)
 void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
 {
     if (auto *group = std::get_if<VCardGroupCard>(&contact.card))
-        return addGroupCard(std::move(*group), contact.wantedId, std::move(contact.reference),
-                            origin, lineOffset);
+        return addGroupCard(std::move(*group), contact.wantedId, contact.reference, origin,
+                            lineOffset);
     addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.wantedId,
-                  std::move(contact.reference));
+                  contact.reference);
 }
 
 void StoreBuilder::addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
-                                 VCardHashedText reference)
+                                 const VCardHashedText &reference)
 {
     card.person.setUniqueId(m_identifiers.personId(wantedId));
     ABPerson &person = m_store->addPerson(std::move(card.person));
-    addReference(std::move(reference), {&person, nullptr});
+    addReference(reference, {&person, nullptr});
     for (const QString &name : std::as_const(card.categories))
         m_store->addMember(categoryGroup(name), person);
 }
@@ -215,7 +215,8 @@ void StoreBuilder::addPersonCard(VCardPersonCard card, const VCardHashedText &wa
 // the two are one group; a second card of that name is a group of its own.
 // Its members are looked up once every card is read, by then on lines of the whole text.
 void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
-                                VCardHashedText reference, std::size_t origin, qsizetype lineOffset)
+                                const VCardHashedText &reference, std::size_t origin,
+                                qsizetype lineOffset)
 {
     for (VCardMemberReference &member : card.members)
         member.line += lineOffset;
@@ -231,15 +232,15 @@ void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &want
             m_groupByName.insert(*card.name, group);
     }
     m_cardGroups.insert(group);
-    addReference(std::move(reference), {nullptr, group});
+    addReference(reference, {nullptr, group});
     m_pending.push_back({group, std::move(card.members), origin});
 }
 
 // The first card of a UID is the one its references mean.
-void StoreBuilder::addReference(VCardHashedText reference, Target target)
+void StoreBuilder::addReference(const VCardHashedText &reference, Target target)
 {
     if (!reference.text.isEmpty() && !m_byReference.contains(reference))
-        m_byReference.insert(std::move(reference), target);
+        m_byReference.insert(reference, target);
 }
 
 Group &StoreBuilder::categoryGroup(const QString &name)
