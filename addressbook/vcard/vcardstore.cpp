@@ -156,7 +156,7 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
         m_diagnostics[index].report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
 }
 
-// Takes the ranges in in text order, their lines counted on from those before them; done
+// Takes in the ranges in text order, their lines counted on from those before them; done
 // learns how far the text is read. Returns how many cards there were.
 qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
                                    const std::function<void(qsizetype)> &done)
