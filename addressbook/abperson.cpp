@@ -4,6 +4,7 @@
 #include <QStringEncoder>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 using namespace Qt::StringLiterals;
@@ -104,7 +105,11 @@ ABPerson::Span ABPerson::storeUtf8(QByteArrayView text)
     const qsizetype start = m_texts.size();
     if (start + text.size() > std::numeric_limits<qint32>::max())
         return {};
-    m_texts.append(text);
+    // Resized and copied rather than appended: a reader appends every value of a card here,
+    // into room it reserved, and the general append costs more than the copy.
+    m_texts.resize(start + text.size());
+    if (!text.isEmpty())
+        std::memcpy(m_texts.data() + start, text.data(), std::size_t(text.size()));
     return {quint32(start), quint32(text.size())};
 }
 
@@ -241,7 +246,13 @@ void ABPerson::setTextUtf8(ABProperty property, QByteArrayView text)
 
 void ABPerson::append(Entry entry, const QString &label)
 {
-    const auto standard = std::find(standardLabels().begin(), standardLabels().end(), label);
+    // Readers pass the standard labels themselves, which are found by where their text is
+    // before any text is compared.
+    auto standard = std::find_if(
+        standardLabels().begin(), standardLabels().end(),
+        [&label](const QString &known) { return known.constData() == label.constData(); });
+    if (standard == standardLabels().end())
+        standard = std::find(standardLabels().begin(), standardLabels().end(), label);
     if (standard != standardLabels().end())
         entry.standardLabel = qint16(standard - standardLabels().begin());
     else

@@ -27,6 +27,8 @@ public:
     /// "<key>:ABPerson"; the key (the text before the first ':') is a safe file name, unique
     /// within the store.
     [[nodiscard]] QString uniqueId() const { return m_uniqueId; }
+    /// For a reader that fills a person before the store decides its identifier.
+    void setUniqueId(QString uniqueId) { m_uniqueId = std::move(uniqueId); }
 
     /// The value, or an invalid QVariant when the person has none.
     [[nodiscard]] QVariant valueForProperty(ABProperty property) const;

@@ -18,12 +18,13 @@ QString translated(const QString &text)
 QString wordsOf(QStringView camelCase)
 {
     QString words;
+    words.reserve(camelCase.size() + 4);
     for (qsizetype i = 0; i < camelCase.size(); ++i) {
         if (i > 0 && camelCase[i].isUpper() && camelCase[i - 1].isLower())
             words.append(u' ');
-        words.append(camelCase[i]);
+        words.append(camelCase[i].toLower());
     }
-    return words.toLower();
+    return words;
 }
 
 } // namespace

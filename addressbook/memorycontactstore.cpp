@@ -45,9 +45,15 @@ QList<const Group *> MemoryContactStore::parentGroups(const ABPerson &person) co
 
 ABPerson &MemoryContactStore::addPerson(ABPerson person)
 {
-    m_people.push_back(std::make_unique<ABPerson>(std::move(person)));
-    m_peopleList.append(m_people.back().get());
-    return *m_people.back();
+    if (m_people.empty() || m_people.back().size() == m_people.back().capacity()) {
+        // A small first block for the many small stores. Never grown past its room, so
+        // nobody in it is ever moved.
+        const std::size_t room = m_people.empty() ? 16 : kPeoplePerBlock;
+        m_people.emplace_back().reserve(room);
+    }
+    ABPerson &added = m_people.back().emplace_back(std::move(person));
+    m_peopleList.append(&added);
+    return added;
 }
 
 Group &MemoryContactStore::addGroup(QString uniqueId, std::optional<QString> name)

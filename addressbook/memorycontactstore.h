@@ -44,7 +44,10 @@ private:
     /// Whether inner is outer or nested in it at any depth.
     [[nodiscard]] bool contains(const Group &outer, const Group &inner) const;
 
-    std::vector<std::unique_ptr<ABPerson>> m_people;
+    // In blocks rather than one allocation each: a large address book holds many people,
+    // and each must stay where it is.
+    static constexpr std::size_t kPeoplePerBlock = 1024;
+    std::vector<std::vector<ABPerson>> m_people;
     std::vector<std::unique_ptr<Group>> m_groups;
     QList<const ABPerson *> m_peopleList;
     QList<const Group *> m_groupList;

@@ -3,6 +3,7 @@
 #include "addressbook/contactdate.h"
 #include "addressbook/labeltable.h"
 #include "addressbook/vcard/vcarddialect.h"
+#include "addressbook/vcard/vcardidentifiers.h"
 #include "addressbook/vcard/vcardvalue.h"
 
 #include <QHash>
@@ -25,7 +26,7 @@ class ContactBuilder final
 public:
     ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics);
 
-    VCardContact build(VCardIdentifiers &identifiers);
+    VCardContact build(VCardCardKeys &keys);
 
 private:
     struct Entries
@@ -33,12 +34,16 @@ private:
         int bestPreference = kNotPreferred;
         qsizetype primary = -1;
         qsizetype count = 0;
-        QHash<QString, qsizetype> handles; // case-folded handle -> its index, to keep each once
+        // Case-folded handles with their index, to keep each once; a card has one or two.
+        QVarLengthArray<std::pair<QString, qsizetype>, 2> handles;
     };
 
     void readCardWide();
     void read(const VCardProperty &property);
-    Utf8 text(const VCardProperty &property) { return VCardValue::text(property, m_diagnostics); }
+    Utf8 text(const VCardProperty &property)
+    {
+        return VCardValue::text(property, m_diagnostics, m_card.validUtf8);
+    }
     // The whole value as text: escapes resolved, blanks at the ends gone.
     Utf8 plainText(const VCardProperty &property) { return VCardValue::plain(text(property)); }
     QString label(const VCardProperty &property, const QString &fallback) const;
@@ -88,7 +93,8 @@ private:
         int preference = kNotPreferred;
     };
     QList<DeliveryLabel> m_deliveryLabels;
-    QSet<QString> m_addressLabels; // of the structured addresses, which win over a LABEL
+    // Of the structured addresses, which win over a LABEL; a card has a few.
+    QVarLengthArray<QString, 4> m_addressLabels;
 };
 
 ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics)
@@ -181,11 +187,13 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
         return;
     Entries &entries = m_entries[std::size_t(property)];
     const QString key = handle.toCaseFolded();
-    if (const auto known = entries.handles.constFind(key); known != entries.handles.cend()) {
-        track(property, *known, preference(source));
+    const auto known = std::find_if(entries.handles.cbegin(), entries.handles.cend(),
+                                    [&key](const auto &entry) { return entry.first == key; });
+    if (known != entries.handles.cend()) {
+        track(property, known->second, preference(source));
         return;
     }
-    entries.handles.insert(key, entries.count);
+    entries.handles.append({key, entries.count});
     m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8());
     added(property, preference(source));
 }
@@ -251,7 +259,7 @@ void ContactBuilder::readAddress(const VCardProperty &property)
     if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
         return;
     const QString kind = label(property, placeLabel(property));
-    m_addressLabels.insert(kind);
+    m_addressLabels.append(kind);
     m_person->addAddressUtf8(kind, fields);
     added(kABAddressProperty, preference(property));
 }
@@ -362,7 +370,8 @@ void ContactBuilder::readListMember(const VCardProperty &property)
             != VCardIdentifiers::reference(m_uid))
         return;
     const QString written = QString::fromUtf8(uid->trimmed());
-    m_members.append({VCardIdentifiers::reference(written), written, property.line});
+    m_members.append(
+        {VCardHashedText(VCardIdentifiers::reference(written)), written, property.line});
 }
 
 // A value that is one text (a phone number, an address, a name), with a scheme it may be
@@ -415,7 +424,8 @@ void ContactBuilder::read(const VCardProperty &property)
         return;
     case Field::Member: {
         const QString written = plainText(property).toString();
-        m_members.append({VCardIdentifiers::reference(written), written, property.line});
+        m_members.append(
+            {VCardHashedText(VCardIdentifiers::reference(written)), written, property.line});
         return;
     }
     case Field::Categories: {
@@ -516,35 +526,36 @@ void ContactBuilder::finishPerson()
     m_person->squeeze();
 }
 
-VCardContact ContactBuilder::build(VCardIdentifiers &identifiers)
+VCardContact ContactBuilder::build(VCardCardKeys &keys)
 {
     readCardWide();
     if (!m_group) {
-        m_person.emplace(identifiers.personId(m_uid, m_card.text));
+        m_person.emplace(QString());
         m_person->reserve(qsizetype(m_card.properties.size()), m_card.text.size());
     }
     for (const VCardProperty &property : m_card.properties)
         read(property);
 
-    const QString reference = VCardIdentifiers::reference(m_uid);
+    VCardHashedText reference(VCardIdentifiers::reference(m_uid));
+    const QString key = keys.key(m_uid, m_card.text);
     if (m_group) {
-        VCardGroupCard group{identifiers.groupId(m_uid, m_card.text), std::nullopt,
-                             std::move(m_members)};
+        VCardGroupCard group{std::nullopt, std::move(m_members)};
         const QString name = m_formattedName.isEmpty()
             ? m_texts[std::size_t(kABLastNameProperty)].toString()
             : m_formattedName.toString();
         if (!name.isEmpty())
             group.name = name;
-        return {m_card.line, reference, std::move(group)};
+        return {m_card.line, VCardIdentifiers::wantedGroupId(key), std::move(reference),
+                std::move(group)};
     }
     finishPerson();
-    return {m_card.line, reference, VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
+    return {m_card.line, VCardIdentifiers::wantedPersonId(key), std::move(reference),
+            VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
 }
 
 } // namespace
 
-VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics,
-                         VCardIdentifiers &identifiers)
+VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics, VCardCardKeys &keys)
 {
-    return ContactBuilder(card, diagnostics).build(identifiers);
+    return ContactBuilder(card, diagnostics).build(keys);
 }

@@ -6,8 +6,9 @@
 #pragma once
 
 #include "addressbook/abperson.h"
+#include "addressbook/vcard/vcardcardkeys.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
-#include "addressbook/vcard/vcardidentifiers.h"
+#include "addressbook/vcard/vcardhashedtext.h"
 #include "addressbook/vcard/vcardreader.h"
 
 #include <QList>
@@ -19,8 +20,8 @@
 
 struct VCardMemberReference
 {
-    QString reference; // as VCardIdentifiers::reference gives it
-    QString written;   // as the card wrote it, for messages
+    VCardHashedText reference; // as VCardIdentifiers::reference gives it
+    QString written;           // as the card wrote it, for messages
     qsizetype line = 0;
 };
 
@@ -32,7 +33,6 @@ struct VCardPersonCard
 
 struct VCardGroupCard
 {
-    QString groupId;
     std::optional<QString> name;
     QList<VCardMemberReference> members;
 };
@@ -40,10 +40,11 @@ struct VCardGroupCard
 struct VCardContact
 {
     qsizetype line = 0;
-    QString reference; // the UID as MEMBER lines refer to it
+    VCardHashedText wantedId;  // VCardIdentifiers makes it unique; the person has none yet
+    VCardHashedText reference; // the UID as MEMBER lines refer to it
     std::variant<VCardPersonCard, VCardGroupCard> card;
 };
 
 /// Maps one card. Problems with single values are reported; the card is always read.
 [[nodiscard]] VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics,
-                                       VCardIdentifiers &identifiers);
+                                       VCardCardKeys &keys);

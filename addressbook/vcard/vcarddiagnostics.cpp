@@ -10,25 +10,39 @@ VCardDiagnostics::VCardDiagnostics(QString origin, int limit)
 
 void VCardDiagnostics::report(qsizetype line, const QString &problem)
 {
-    add(u"%1:%2: %3"_s.arg(m_origin).arg(line).arg(problem));
+    add({line, problem});
 }
 
 void VCardDiagnostics::report(const QString &problem)
 {
-    add(u"%1: %2"_s.arg(m_origin, problem));
+    add({kWholeOrigin, problem});
 }
 
-void VCardDiagnostics::add(QString line)
+void VCardDiagnostics::append(const VCardDiagnostics &part, qsizetype lineOffset)
 {
-    if (m_lines.size() < m_limit)
-        m_lines.append(std::move(line));
+    for (const Problem &problem : part.m_problems)
+        add({problem.line == kWholeOrigin ? kWholeOrigin : problem.line + lineOffset,
+             problem.text});
+    m_leftOut += part.m_leftOut;
+}
+
+void VCardDiagnostics::add(Problem problem)
+{
+    if (m_problems.size() < m_limit)
+        m_problems.append(std::move(problem));
     else
         ++m_leftOut;
 }
 
 QStringList VCardDiagnostics::lines() const
 {
-    QStringList lines = m_lines;
+    QStringList lines;
+    lines.reserve(m_problems.size() + 1);
+    for (const Problem &problem : m_problems) {
+        lines.append(problem.line == kWholeOrigin
+                         ? u"%1: %2"_s.arg(m_origin, problem.text)
+                         : u"%1:%2: %3"_s.arg(m_origin).arg(problem.line).arg(problem.text));
+    }
     if (m_leftOut > 0)
         lines.append(u"%1: %2 more problems not listed"_s.arg(m_origin).arg(m_leftOut));
     return lines;

@@ -74,6 +74,18 @@ static_assert(std::ranges::all_of(names, [](const FieldName &entry) {
     return entry.name.size() <= kLongestName;
 }));
 
+// For each first letter, the range of the sorted names that start with it.
+constexpr auto kNamesByFirstLetter = [] {
+    std::array<std::pair<std::size_t, std::size_t>, 256> ranges{};
+    for (std::size_t i = names.size(); i-- > 0;) {
+        auto &range = ranges[uchar(names[i].name.front())];
+        range.first = i;
+        if (range.second == 0)
+            range.second = i + 1;
+    }
+    return ranges;
+}();
+
 struct DateFields
 {
     int year = ContactDate::kNoYear;
@@ -131,6 +143,62 @@ std::optional<DateFields> dateFields(QByteArrayView text)
     return fields;
 }
 
+// The types that decide a label, found in one pass over the parameters: a phone line asks
+// for up to eight of them.
+using Types = unsigned;
+enum : Types {
+    kHome = 1,
+    kWork = 2,
+    kFax = 4,
+    kIPhone = 8,
+    kCell = 16,
+    kMain = 32,
+    kPager = 64,
+    kPref = 128
+};
+
+// A type of up to seven bytes, upper-cased, as one word with its length in the top byte:
+// comparing words is cheaper than comparing texts, and every phone line compares several.
+// 0 for a text longer than that, which is none of the types.
+constexpr quint64 typeWord(QByteArrayView value)
+{
+    if (value.size() > 7)
+        return 0;
+    quint64 word = quint64(value.size()) << 56;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const char c = value[i];
+        word |= quint64(uchar(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c)) << (8 * i);
+    }
+    return word;
+}
+
+constexpr std::array<std::pair<quint64, Types>, 9> kTypeWords{{
+    {typeWord("HOME"), kHome},
+    {typeWord("WORK"), kWork},
+    {typeWord("FAX"), kFax},
+    {typeWord("IPHONE"), kIPhone},
+    {typeWord("CELL"), kCell},
+    {typeWord("MOBILE"), kCell},
+    {typeWord("MAIN"), kMain},
+    {typeWord("PAGER"), kPager},
+    {typeWord("PREF"), kPref},
+}};
+
+Types typesOf(const VCardProperty &property)
+{
+    Types types = 0;
+    for (const VCardParameter &parameter : property.parameters) {
+        if (!equalsIgnoringCase(parameter.name, "TYPE"))
+            continue;
+        const quint64 word = typeWord(parameter.value.trimmed());
+        for (const auto &[known, type] : kTypeWords) {
+            if (word == known)
+                types |= type;
+        }
+    }
+    return types;
+}
+
 } // namespace
 
 std::span<const FieldName> fieldNames()
@@ -140,18 +208,19 @@ std::span<const FieldName> fieldNames()
 
 Field fieldOf(QByteArrayView name)
 {
-    std::array<char, kLongestName + 1> upper{};
-    if (name.size() >= qsizetype(upper.size()))
+    if (name.isEmpty() || name.size() > qsizetype(kLongestName))
         return Field::Unknown; // longer than any name we read
-    for (qsizetype i = 0; i < name.size(); ++i) {
-        const char c = name[i];
-        upper[std::size_t(i)] = c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+    // Every line of a card is looked up here: only the names of its first letter, and of
+    // its length, are compared.
+    const char first = name[0] >= 'a' && name[0] <= 'z' ? char(name[0] - 'a' + 'A') : name[0];
+    const auto [from, to] = kNamesByFirstLetter[uchar(first)];
+    for (std::size_t i = from; i < to; ++i) {
+        const std::string_view known = names[i].name;
+        if (qsizetype(known.size()) == name.size()
+            && equalsIgnoringCase(name, QByteArrayView(known.data(), name.size())))
+            return names[i].field;
     }
-    const std::string_view key(upper.data(), std::size_t(name.size()));
-    const auto it = std::lower_bound(
-        names.begin(), names.end(), key,
-        [](const FieldName &entry, std::string_view wanted) { return entry.name < wanted; });
-    return it != names.end() && it->name == key ? it->field : Field::Unknown;
+    return Field::Unknown;
 }
 
 std::optional<ContactDate> parseDate(QByteArrayView text, std::optional<int> omittedYear)
@@ -173,34 +242,36 @@ bool isYearAndMonth(QByteArrayView text)
 
 QString phoneLabel(const VCardProperty &property)
 {
-    const bool home = property.hasType("HOME");
-    const bool work = property.hasType("WORK");
-    if (property.hasType("FAX"))
+    const Types types = typesOf(property);
+    const bool home = types & kHome;
+    const bool work = types & kWork;
+    if (types & kFax)
         return home ? kABPhoneHomeFAXLabel : work ? kABPhoneWorkFAXLabel : kABPhoneOtherFAXLabel;
     // Phones write their own number as CELL and IPHONE together; the more exact one wins.
-    if (property.hasType("IPHONE"))
+    if (types & kIPhone)
         return kABPhoneIPhoneLabel;
-    if (property.hasType("CELL") || property.hasType("MOBILE"))
+    if (types & kCell)
         return kABPhoneMobileLabel;
-    if (property.hasType("MAIN"))
+    if (types & kMain)
         return kABPhoneMainLabel;
-    if (property.hasType("PAGER"))
+    if (types & kPager)
         return kABPhonePagerLabel;
     return home ? kABHomeLabel : work ? kABWorkLabel : kABOtherLabel;
 }
 
 QString placeLabel(const VCardProperty &property)
 {
-    if (property.hasType("HOME"))
+    const Types types = typesOf(property);
+    if (types & kHome)
         return kABHomeLabel;
-    if (property.hasType("WORK"))
+    if (types & kWork)
         return kABWorkLabel;
     return kABOtherLabel;
 }
 
 int preference(const VCardProperty &property)
 {
-    if (property.hasType("PREF"))
+    if (typesOf(property) & kPref)
         return 1;
     const std::optional<QByteArrayView> pref = property.parameter("PREF");
     if (!pref)

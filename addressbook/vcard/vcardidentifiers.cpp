@@ -15,15 +15,13 @@ bool isSafe(QChar c)
         || c == u'.' || c == u'_' || c == u'-';
 }
 
-QString shortHex(const QByteArray &digest)
-{
-    return QString::fromLatin1(digest.toHex().left(16));
-}
-
 QString hashOf(QByteArrayView bytes)
 {
-    return shortHex(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
+    return VCardIdentifiers::shortHash(QCryptographicHash::hash(bytes, QCryptographicHash::Sha1));
 }
+
+constexpr QStringView kPersonSuffix = u":ABPerson";
+constexpr QStringView kGroupSuffix = u":ABGroup";
 
 QStringView withoutUrnPrefix(QStringView uid)
 {
@@ -35,81 +33,81 @@ QStringView withoutUrnPrefix(QStringView uid)
 
 QString VCardIdentifiers::reference(QStringView uid)
 {
-    return withoutUrnPrefix(uid).toString().toLower();
+    QString reference = withoutUrnPrefix(uid).toString();
+    // UIDs are nearly always ASCII, which needs no case tables.
+    if (!std::all_of(reference.cbegin(), reference.cend(),
+                     [](QChar c) { return c.unicode() < 0x80; }))
+        return std::move(reference).toLower();
+    for (QChar &c : reference) {
+        if (c >= u'A' && c <= u'Z')
+            c = QChar(c.unicode() + (u'a' - u'A'));
+    }
+    return reference;
+}
+
+QString VCardIdentifiers::shortHash(const QByteArray &digest)
+{
+    return QString::fromLatin1(digest.toHex().left(16));
 }
 
 QString VCardIdentifiers::keyForUid(QStringView uid)
 {
     const QStringView bare = withoutUrnPrefix(uid);
     QString key(bare.size(), u'_');
+    QChar *out = key.data(); // once: indexing a QString to write checks its sharing each time
     for (qsizetype i = 0; i < bare.size(); ++i) {
         if (isSafe(bare[i]))
-            key[i] = bare[i];
+            out[i] = bare[i];
     }
-    for (qsizetype i = 0; i < key.size() && key[i] == u'.'; ++i)
-        key[i] = u'_';
+    for (qsizetype i = 0; i < key.size() && out[i] == u'.'; ++i)
+        out[i] = u'_';
     if (key.size() > kMaxKeyLength)
         key = key.left(kMaxKeyLength - 17) + u'-' + hashOf(bare.toUtf8());
     return key;
 }
 
-// Nested cards come first, so those inside this card are the last spans recorded.
-QString VCardIdentifiers::key(QStringView uid, QByteArrayView cardText)
+// The set holds the whole identifiers, which the persons share, so it costs no text of its
+// own.
+QString VCardIdentifiers::claim(Keys &keys, const VCardHashedText &wanted, QStringView suffix)
 {
-    const Span card{quintptr(cardText.data()), quintptr(cardText.data() + cardText.size())};
-    auto nested = m_outerCards.cend();
-    while (nested != m_outerCards.cbegin() && std::prev(nested)->begin >= card.begin
-           && std::prev(nested)->end <= card.end)
-        --nested;
-    QString key = keyForUid(uid);
-    if (key.isEmpty())
-        key = ownTextHash(cardText, nested);
-    m_outerCards.erase(nested, m_outerCards.cend());
-    m_outerCards.push_back(card);
-    return key;
-}
-
-QString VCardIdentifiers::ownTextHash(QByteArrayView cardText,
-                                      std::vector<Span>::const_iterator nested) const
-{
-    QCryptographicHash hash(QCryptographicHash::Sha1);
-    // The spans are addresses inside cardText; as offsets they need no cast back to pointers.
-    const auto base = reinterpret_cast<quintptr>(cardText.data());
-    qsizetype from = 0;
-    for (; nested != m_outerCards.cend(); ++nested) {
-        const auto begin = static_cast<qsizetype>(nested->begin - base);
-        hash.addData(cardText.sliced(from, begin - from));
-        from = static_cast<qsizetype>(nested->end - base);
+    if (!keys.taken.contains(wanted)) {
+        keys.taken.insert(wanted);
+        return wanted.text;
     }
-    hash.addData(cardText.sliced(from));
-    return shortHex(hash.result());
-}
-
-QString VCardIdentifiers::claim(Keys &keys, const QString &key, QStringView suffix)
-{
-    // The set holds the whole identifiers, which the persons share, so it costs no text of
-    // its own.
-    QString identifier = key + suffix;
-    if (keys.taken.contains(identifier)) {
-        // Counting on from the last number given to this key keeps a file of many cards
-        // with one UID from costing the square of their number.
-        int &next = keys.nextNumber[key];
-        for (next = std::max(next, 2);; ++next) {
-            identifier = key + u'-' + QString::number(next) + suffix;
-            if (!keys.taken.contains(identifier))
-                break;
+    // Counting on from the last number given to this key keeps a file of many cards with one
+    // UID from costing the square of their number.
+    const QString key = wanted.text.chopped(suffix.size());
+    int &next = keys.nextNumber[key];
+    for (next = std::max(next, 2);; ++next) {
+        const VCardHashedText identifier(key + u'-' + QString::number(next) + suffix);
+        if (!keys.taken.contains(identifier)) {
+            keys.taken.insert(identifier);
+            return identifier.text;
         }
     }
-    keys.taken.insert(identifier);
-    return identifier;
 }
 
-QString VCardIdentifiers::personId(QStringView uid, QByteArrayView cardText)
+VCardHashedText VCardIdentifiers::wantedPersonId(const QString &key)
 {
-    return claim(m_personKeys, key(uid, cardText), u":ABPerson");
+    return VCardHashedText(key + kPersonSuffix);
 }
 
-QString VCardIdentifiers::groupId(QStringView uid, QByteArrayView cardText)
+VCardHashedText VCardIdentifiers::wantedGroupId(const QString &key)
 {
-    return claim(m_groupKeys, key(uid, cardText), u":ABGroup");
+    return VCardHashedText(key + kGroupSuffix);
+}
+
+QString VCardIdentifiers::personId(const VCardHashedText &wanted)
+{
+    return claim(m_personKeys, wanted, kPersonSuffix);
+}
+
+QString VCardIdentifiers::groupId(const VCardHashedText &wanted)
+{
+    return claim(m_groupKeys, wanted, kGroupSuffix);
+}
+
+void VCardIdentifiers::reservePersons(qsizetype count)
+{
+    m_personKeys.taken.reserve(m_personKeys.taken.size() + count);
 }

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Identifiers for the cards of one store. A person's is "<key>:ABPerson", a group's
-// "<key>:ABGroup"; the key is the card's UID without a leading "urn:uuid:", with every
-// character outside [A-Za-z0-9._-] replaced by "_" and no leading dot, so it is always a
-// safe file name (the engine names picture files after it). A card without a UID gets a key
-// made from a hash of its own text (without the text of cards nested in it, so that a deep
-// nest costs no more than its size); a key seen before gets "-2", "-3" ... in reading order.
+// "<key>:ABGroup"; the key (VCardCardKeys) is the card's UID without a leading "urn:uuid:",
+// with every character outside [A-Za-z0-9._-] replaced by "_" and no leading dot, so it is
+// always a safe file name (the engine names picture files after it), or a hash of the text
+// of a card without a UID. A key seen before gets "-2", "-3" ... in reading order.
+//
+//   const VCardHashedText wanted = VCardIdentifiers::wantedPersonId(keys.key(uid, card.text));
+//   person.setUniqueId(identifiers.personId(wanted)); // in reading order
 #pragma once
 
-#include <QByteArrayView>
+#include "addressbook/vcard/vcardhashedtext.h"
+
+#include <QByteArray>
 #include <QHash>
 #include <QSet>
 #include <QString>
 #include <QStringView>
-
-#include <vector>
 
 class VCardIdentifiers final
 {
@@ -27,34 +29,29 @@ public:
     [[nodiscard]] static QString reference(QStringView uid);
     /// The file-name-safe form of a UID; empty for an empty UID.
     [[nodiscard]] static QString keyForUid(QStringView uid);
+    /// The form a digest takes in keys: its first 16 hex digits.
+    [[nodiscard]] static QString shortHash(const QByteArray &digest);
 
-    /// Both take every card of one data in reading order (a nested card before the card
-    /// around it), with its text from BEGIN to END.
-    [[nodiscard]] QString personId(QStringView uid, QByteArrayView cardText);
-    [[nodiscard]] QString groupId(QStringView uid, QByteArrayView cardText);
-    /// Before the cards of another data (a file): the cards read so far cannot lie inside
-    /// its cards.
-    void startData() { m_outerCards.clear(); }
+    /// The identifier a card of that key gets unless it is taken, worked out (and hashed)
+    /// wherever the card is read.
+    [[nodiscard]] static VCardHashedText wantedPersonId(const QString &key);
+    [[nodiscard]] static VCardHashedText wantedGroupId(const QString &key);
+
+    /// Makes room for that many more persons.
+    void reservePersons(qsizetype count);
+    /// Both take the wanted identifiers of every card in reading order.
+    [[nodiscard]] QString personId(const VCardHashedText &wanted);
+    [[nodiscard]] QString groupId(const VCardHashedText &wanted);
 
 private:
     struct Keys
     {
-        QSet<QString> taken;
+        QSet<VCardHashedText> taken;
         QHash<QString, int> nextNumber;
     };
 
-    struct Span
-    {
-        quintptr begin;
-        quintptr end;
-    };
-
-    static QString claim(Keys &keys, const QString &key, QStringView suffix);
-    QString key(QStringView uid, QByteArrayView cardText);
-    QString ownTextHash(QByteArrayView cardText, std::vector<Span>::const_iterator nested) const;
+    static QString claim(Keys &keys, const VCardHashedText &wanted, QStringView suffix);
 
     Keys m_personKeys;
     Keys m_groupKeys;
-    // The cards of the current data that no card read since contains, in reading order.
-    std::vector<Span> m_outerCards;
 };

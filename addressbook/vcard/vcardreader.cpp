@@ -204,12 +204,20 @@ Boundary boundaryOf(QByteArrayView line)
 
 enum class Transfer { None, QuotedPrintable, Base64 };
 
-// Quoted-printable wins where a line names both.
+// Quoted-printable wins where a line names both. One pass, since every line asks.
 Transfer transferOf(const VCardProperty &property)
 {
-    if (property.isQuotedPrintable())
-        return Transfer::QuotedPrintable;
-    return property.isBase64() ? Transfer::Base64 : Transfer::None;
+    Transfer transfer = Transfer::None;
+    for (const VCardParameter &parameter : property.parameters) {
+        if (!equalsIgnoringCase(parameter.name, "ENCODING"))
+            continue;
+        const QByteArrayView value = parameter.value.trimmed();
+        if (equalsIgnoringCase(value, "QUOTED-PRINTABLE"))
+            return Transfer::QuotedPrintable;
+        if (equalsIgnoringCase(value, "B") || equalsIgnoringCase(value, "BASE64"))
+            transfer = Transfer::Base64;
+    }
+    return transfer;
 }
 
 // Whether a value ends in a backslash that escapes nothing ("a\\" ends in an escaped one).
@@ -266,9 +274,10 @@ bool VCardProperty::isBase64() const
     return hasParameter("ENCODING", "B") || hasParameter("ENCODING", "BASE64");
 }
 
-VCardReader::VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics)
+VCardReader::VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics, bool validUtf8)
     : m_data(data)
     , m_diagnostics(diagnostics)
+    , m_validUtf8(validUtf8)
 {}
 
 void VCardReader::recycle(VCardCard &&card)
@@ -449,6 +458,7 @@ std::optional<VCardCard> VCardReader::next()
         if (!line) {
             if (m_open.empty())
                 return std::nullopt;
+            m_endedInsideCard = true;
             return finishCard(false, m_data.size());
         }
         if (line->text.isEmpty())
@@ -482,6 +492,7 @@ void VCardReader::openCard(const Line &line)
     card.properties.clear();
     card.properties.reserve(32);
     card.line = line.number;
+    card.validUtf8 = m_validUtf8;
     card.text = m_data.sliced(line.start, 0);
     m_open.push_back(std::move(card));
 }

@@ -78,6 +78,7 @@ struct VCardCard
     QByteArrayView text;    // the card's bytes, BEGIN to END
     bool complete = false;  // false when the data ended before END:VCARD
     bool version21 = false; // VERSION:2.1 read: folds keep their blank, '\' continues a line
+    bool validUtf8 = false; // the whole text is known to be valid UTF-8
     std::vector<VCardProperty> properties;
     std::vector<QByteArray> joinedLines; // owns what views of joined lines point into
 };
@@ -90,8 +91,9 @@ public:
     static constexpr qsizetype kMaxLineLength = 32 * 1024 * 1024;
     static constexpr QByteArrayView kByteOrderMark = "\xEF\xBB\xBF";
 
-    /// data must outlive the reader and the cards it returns.
-    VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics);
+    /// data must outlive the reader and the cards it returns. validUtf8 says that data is
+    /// known to be valid UTF-8, so that its values (but quoted-printable ones) are too.
+    VCardReader(QByteArrayView data, VCardDiagnostics &diagnostics, bool validUtf8 = false);
 
     /// The next card: complete ones in the order their END:VCARD comes (a card nested in
     /// another comes before it), then, at the end of the data, those left open.
@@ -104,6 +106,10 @@ public:
     /// The first line of text found outside any card, or 0. Such text is skipped; whether
     /// it is worth a message depends on whether the data held any card at all.
     [[nodiscard]] qsizetype firstStrayLine() const { return m_firstStrayLine; }
+    /// How many lines (as the data breaks them, before any joining) were read so far.
+    [[nodiscard]] qsizetype lineCount() const { return m_lineNumber; }
+    /// Whether a card was still open where the data ended (it was returned all the same).
+    [[nodiscard]] bool endedInsideCard() const { return m_endedInsideCard; }
 
 private:
     struct Line
@@ -131,9 +137,11 @@ private:
 
     QByteArrayView m_data;
     VCardDiagnostics &m_diagnostics;
+    bool m_validUtf8;
     qsizetype m_pos = 0;
     qsizetype m_lineNumber = 0;
     qsizetype m_firstStrayLine = 0;
+    bool m_endedInsideCard = false;
     std::vector<VCardCard> m_open; // innermost last
     std::vector<VCardProperty> m_spareProperties;
 };

@@ -6,13 +6,17 @@
 #include "addressbook/vcard/vcardfile.h"
 #include "addressbook/vcard/vcardfolder.h"
 #include "addressbook/vcard/vcardidentifiers.h"
+#include "addressbook/vcard/vcardrangereads.h"
 #include "addressbook/vcard/vcardreader.h"
+#include "addressbook/vcard/vcardvalue.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
 #include <QStringDecoder>
+#include <QtConcurrent/QtConcurrentMap>
 
+#include <functional>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -25,12 +29,28 @@ struct Utf8Text
 {
     QByteArrayView view;
     QByteArray converted;
+    bool valid = false; // checked and found valid UTF-8 as a whole
 };
 
-Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics)
+// A large text is checked in pieces side by side. Each piece but the first starts with a
+// card, after a line break, so the pieces are valid UTF-8 each exactly when the whole is.
+bool isValidUtf8(QByteArrayView data, const VCardReadOptions &options)
+{
+    const int threads = std::max(options.threads, 1);
+    const QList<QByteArrayView> pieces
+        = splitAtCards(data, std::max(options.rangeBytes, data.size() / threads));
+    if (threads == 1 || pieces.size() == 1)
+        return VCardValue::isValidUtf8(data);
+    return !QtConcurrent::blockingMapped(pieces, VCardValue::isValidUtf8).contains(false);
+}
+
+Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics,
+                const VCardReadOptions &options = {1})
 {
     if (data.startsWith("\xEF\xBB\xBF"))
         return {data.sliced(3), {}};
+    if (isValidUtf8(data, options))
+        return {data, {}, true};
     const bool littleEndian = data.startsWith("\xFF\xFE");
     Utf8Text text;
     if (littleEndian || data.startsWith("\xFE\xFF")) {
@@ -49,6 +69,10 @@ Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics)
 class StoreBuilder final
 {
 public:
+    explicit StoreBuilder(const VCardReadOptions &options)
+        : m_options(options)
+    {}
+
     void readPath(const QString &path);
     void readData(QByteArrayView data, const QString &origin, VCardFile *file = nullptr);
     ContactStoreRead finish();
@@ -67,16 +91,23 @@ private:
     };
 
     void readFile(const QString &path, bool named);
-    void add(VCardContact contact, std::size_t origin);
-    void addPersonCard(VCardPersonCard card, const QString &reference);
-    void addGroupCard(VCardGroupCard card, const QString &reference, std::size_t origin);
+    qsizetype takeRanges(VCardRangeReads &ranges, std::size_t origin,
+                         const std::function<void(qsizetype)> &done);
+    void expect(qsizetype cards);
+    void add(VCardContact contact, std::size_t origin, qsizetype lineOffset);
+    void addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
+                       const VCardHashedText &reference);
+    void addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
+                      const VCardHashedText &reference, std::size_t origin, qsizetype lineOffset);
+    void addReference(const VCardHashedText &reference, Target target);
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
+    VCardReadOptions m_options;
     std::unique_ptr<MemoryContactStore> m_store = std::make_unique<MemoryContactStore>();
     VCardIdentifiers m_identifiers;
     std::vector<VCardDiagnostics> m_diagnostics; // one per origin, in reading order
-    QHash<QString, Target> m_byReference;
+    QHash<VCardHashedText, Target> m_byReference;
     QHash<QString, Group *> m_groupByName;
     QSet<const Group *> m_cardGroups;
     std::vector<PendingGroup> m_pending;
@@ -115,44 +146,80 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
 {
     const std::size_t index = m_diagnostics.size();
     m_diagnostics.emplace_back(origin);
-    VCardDiagnostics &diagnostics = m_diagnostics.back();
-    m_identifiers.startData();
-    const Utf8Text text = asUtf8(data, diagnostics);
-    VCardReader reader(text.view, diagnostics);
-    qsizetype cards = 0;
-    while (std::optional<VCardCard> card = reader.next()) {
-        ++cards;
-        add(readContact(*card, diagnostics, m_identifiers), index);
-        reader.recycle(std::move(*card));
+    const Utf8Text text = asUtf8(data, m_diagnostics.back(), m_options);
+    VCardRangeReads ranges(text.view, origin, text.valid, m_options);
+    const qsizetype cards = takeRanges(ranges, index, [&](qsizetype consumed) {
         if (file && text.converted.isNull())
-            file->releaseUpTo(text.view.data() - data.data() + reader.consumed());
-    }
+            file->releaseUpTo(text.view.data() - data.data() + consumed);
+    });
     if (cards == 0 && !text.view.trimmed().isEmpty())
-        diagnostics.report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
-    else if (reader.firstStrayLine() > 0)
-        diagnostics.report(reader.firstStrayLine(), u"text outside a card ignored"_s);
+        m_diagnostics[index].report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
 }
 
-void StoreBuilder::add(VCardContact contact, std::size_t origin)
+// Takes in the ranges in text order, their lines counted on from those before them; done
+// learns how far the text is read. Returns how many cards there were.
+qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
+                                   const std::function<void(qsizetype)> &done)
+{
+    VCardDiagnostics &diagnostics = m_diagnostics[origin];
+    qsizetype lines = 0;
+    qsizetype cards = 0;
+    qsizetype strayLine = 0;
+    bool first = true;
+    while (std::optional<VCardRangeRead> range = ranges.next()) {
+        if (std::exchange(first, false))
+            expect(qsizetype(range->contacts.size()) * ranges.rangeCount());
+        diagnostics.append(range->diagnostics, lines);
+        if (strayLine == 0 && range->firstStrayLine > 0)
+            strayLine = lines + range->firstStrayLine;
+        cards += qsizetype(range->contacts.size());
+        for (VCardContact &contact : range->contacts)
+            add(std::move(contact), origin, lines);
+        lines += range->lineCount;
+        range.reset(); // what the contacts left behind, before more of the text is let go
+        done(ranges.consumed());
+    }
+    if (cards > 0 && strayLine > 0)
+        diagnostics.report(strayLine, u"text outside a card ignored"_s);
+    return cards;
+}
+
+// The ranges are of about one size, so the first tells how many cards the text holds: the
+// tables that take them all are then filled without growing again and again.
+void StoreBuilder::expect(qsizetype cards)
+{
+    m_identifiers.reservePersons(cards);
+    m_byReference.reserve(m_byReference.size() + cards);
+}
+
+void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
 {
     if (auto *group = std::get_if<VCardGroupCard>(&contact.card))
-        return addGroupCard(std::move(*group), contact.reference, origin);
-    addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.reference);
+        return addGroupCard(std::move(*group), contact.wantedId, contact.reference, origin,
+                            lineOffset);
+    addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.wantedId,
+                  contact.reference);
 }
 
-void StoreBuilder::addPersonCard(VCardPersonCard card, const QString &reference)
+void StoreBuilder::addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
+                                 const VCardHashedText &reference)
 {
+    card.person.setUniqueId(m_identifiers.personId(wantedId));
     ABPerson &person = m_store->addPerson(std::move(card.person));
-    if (!reference.isEmpty() && !m_byReference.contains(reference))
-        m_byReference.insert(reference, {&person, nullptr});
+    addReference(reference, {&person, nullptr});
     for (const QString &name : std::as_const(card.categories))
         m_store->addMember(categoryGroup(name), person);
 }
 
 // A group card takes over the group that categories of the same name made before it, so
 // the two are one group; a second card of that name is a group of its own.
-void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &reference, std::size_t origin)
+// Its members are looked up once every card is read, by then on lines of the whole text.
+void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
+                                const VCardHashedText &reference, std::size_t origin,
+                                qsizetype lineOffset)
 {
+    for (VCardMemberReference &member : card.members)
+        member.line += lineOffset;
     Group *group = nullptr;
     if (card.name) {
         Group *named = m_groupByName.value(*card.name);
@@ -160,21 +227,29 @@ void StoreBuilder::addGroupCard(VCardGroupCard card, const QString &reference, s
             group = named;
     }
     if (!group) {
-        group = &m_store->addGroup(card.groupId, card.name);
+        group = &m_store->addGroup(m_identifiers.groupId(wantedId), card.name);
         if (card.name && !m_groupByName.contains(*card.name))
             m_groupByName.insert(*card.name, group);
     }
     m_cardGroups.insert(group);
-    if (!reference.isEmpty() && !m_byReference.contains(reference))
-        m_byReference.insert(reference, {nullptr, group});
+    addReference(reference, {nullptr, group});
     m_pending.push_back({group, std::move(card.members), origin});
+}
+
+// The first card of a UID is the one its references mean.
+void StoreBuilder::addReference(const VCardHashedText &reference, Target target)
+{
+    if (!reference.text.isEmpty() && !m_byReference.contains(reference))
+        m_byReference.insert(reference, target);
 }
 
 Group &StoreBuilder::categoryGroup(const QString &name)
 {
     Group *&group = m_groupByName[name];
     if (!group)
-        group = &m_store->addGroup(m_identifiers.groupId(name, name.toUtf8()), name);
+        group = &m_store->addGroup(m_identifiers.groupId(VCardIdentifiers::wantedGroupId(
+                                       VCardCardKeys().key(name, name.toUtf8()))),
+                                   name);
     return *group;
 }
 
@@ -213,9 +288,9 @@ ContactStoreRead StoreBuilder::finish()
 
 } // namespace
 
-ContactStoreRead readVCardStore(const QString &path)
+ContactStoreRead readVCardStore(const QString &path, const VCardReadOptions &options)
 {
-    StoreBuilder builder;
+    StoreBuilder builder(options);
     if (!QFileInfo::exists(path)) {
         ContactStoreRead read = builder.finish();
         read.pathError = u"%1: no such file or folder"_s.arg(path);
@@ -226,16 +301,18 @@ ContactStoreRead readVCardStore(const QString &path)
     return builder.finish();
 }
 
-ContactStoreRead readVCardData(const QByteArray &data, const QString &origin)
+ContactStoreRead readVCardData(const QByteArray &data, const QString &origin,
+                               const VCardReadOptions &options)
 {
-    StoreBuilder builder;
+    StoreBuilder builder(options);
     builder.readData(data, origin);
     return builder.finish();
 }
 
-ContactStoreRead readVCardSources(const QList<VCardSource> &sources)
+ContactStoreRead readVCardSources(const QList<VCardSource> &sources,
+                                  const VCardReadOptions &options)
 {
-    StoreBuilder builder;
+    StoreBuilder builder(options);
     for (const VCardSource &source : sources)
         builder.readData(source.data, source.origin);
     return builder.finish();
@@ -244,7 +321,7 @@ ContactStoreRead readVCardSources(const QList<VCardSource> &sources)
 VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin)
 {
     VCardDiagnostics diagnostics(origin);
-    VCardIdentifiers identifiers;
+    VCardCardKeys keys;
     const Utf8Text text = asUtf8(data, diagnostics);
     VCardReader reader(text.view, diagnostics);
     std::optional<ABPerson> person;
@@ -252,9 +329,11 @@ VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &orig
         const std::optional<VCardCard> card = reader.next();
         if (!card)
             break;
-        VCardContact contact = readContact(*card, diagnostics, identifiers);
-        if (auto *found = std::get_if<VCardPersonCard>(&contact.card))
+        VCardContact contact = readContact(*card, diagnostics, keys);
+        if (auto *found = std::get_if<VCardPersonCard>(&contact.card)) {
             person = std::move(found->person);
+            person->setUniqueId(VCardIdentifiers().personId(contact.wantedId));
+        }
     }
     if (person)
         return {std::move(*person), diagnostics.lines()};

@@ -16,6 +16,7 @@
 
 #include "addressbook/abperson.h"
 #include "addressbook/memorycontactstore.h"
+#include "addressbook/vcard/vcardrangereads.h"
 
 #include <QByteArray>
 #include <QList>
@@ -44,10 +45,13 @@ struct ContactStoreRead
     QString pathError;
 };
 
-/// Reads a .vcf file, or the vCard files below a folder.
-[[nodiscard]] ContactStoreRead readVCardStore(const QString &path);
+/// Reads a .vcf file, or the vCard files below a folder. The options say how many threads
+/// read a large text; the result is the same however many there are.
+[[nodiscard]] ContactStoreRead readVCardStore(const QString &path,
+                                              const VCardReadOptions &options = {});
 /// Reads the bytes of one file; origin names it in the diagnostics.
-[[nodiscard]] ContactStoreRead readVCardData(const QByteArray &data, const QString &origin);
+[[nodiscard]] ContactStoreRead readVCardData(const QByteArray &data, const QString &origin,
+                                             const VCardReadOptions &options = {});
 /// One text of cards and the name its diagnostics give it.
 struct VCardSource
 {
@@ -55,7 +59,8 @@ struct VCardSource
     QString origin;
 };
 /// Reads several texts into one store, so that groups in one refer to cards in another.
-[[nodiscard]] ContactStoreRead readVCardSources(const QList<VCardSource> &sources);
+[[nodiscard]] ContactStoreRead readVCardSources(const QList<VCardSource> &sources,
+                                                const VCardReadOptions &options = {});
 /// The first person card of data; origin names it in the diagnostics.
 [[nodiscard]] VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin);
 /// A person on its own (the preview's sample) from the first card of data: UTF-8, or UTF-16 /

@@ -2,6 +2,9 @@
 #include "addressbook/vcard/vcardvalue.h"
 
 #include <QStringDecoder>
+#include <QtEndian>
+
+#include <bit>
 
 using namespace Qt::StringLiterals;
 
@@ -120,6 +123,16 @@ bool isValidUtf8(QByteArrayView bytes)
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const uchar *const end = p + bytes.size();
     while (p < end) {
+        // Most text is ASCII: eight bytes at a time are passed up to the first with its
+        // high bit set.
+        if (end - p >= 8) {
+            const quint64 high = qFromLittleEndian<quint64>(p) & 0x8080808080808080;
+            if (high == 0) {
+                p += 8;
+                continue;
+            }
+            p += std::countr_zero(high) / 8; // the first byte is the lowest
+        }
         if (*p < 0x80) {
             ++p;
             continue;
@@ -154,11 +167,14 @@ bool isValidUtf8(QByteArrayView bytes)
     return true;
 }
 
-Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics)
+Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics, bool validUtf8)
 {
     const QByteArrayView charset = property.parameter("CHARSET").value_or(QByteArrayView());
-    Utf8 bytes = property.isQuotedPrintable() ? Utf8(decodeQuotedPrintable(property.value))
-                                              : Utf8(property.value);
+    const bool quotedPrintable = property.isQuotedPrintable();
+    if (validUtf8 && !quotedPrintable && (charset.isEmpty() || isUtf8(charset)))
+        return Utf8(property.value);
+    Utf8 bytes
+        = quotedPrintable ? Utf8(decodeQuotedPrintable(property.value)) : Utf8(property.value);
     return decodeCharset(std::move(bytes), charset, property.line, diagnostics);
 }
 
@@ -205,16 +221,19 @@ Utf8 unescape(QByteArrayView text)
 {
     if (!text.contains('\\'))
         return Utf8(text);
-    QByteArray plain;
-    plain.reserve(text.size());
+    // Written through a pointer: a value is never longer unescaped, and appending byte by
+    // byte costs a check each.
+    QByteArray plain(text.size(), Qt::Uninitialized);
+    char *out = plain.data();
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != '\\' || i + 1 == text.size()) {
-            plain.append(text[i]);
+            *out++ = text[i];
             continue;
         }
         const char next = text[++i];
-        plain.append(next == 'n' || next == 'N' ? '\n' : next);
+        *out++ = next == 'n' || next == 'N' ? '\n' : next;
     }
+    plain.truncate(out - plain.constData());
     return Utf8(std::move(plain));
 }
 

@@ -61,8 +61,10 @@ using Parts = QVarLengthArray<QByteArrayView, 8>;
 
 /// The text of a property in UTF-8: quoted-printable undone, then read in its CHARSET
 /// (UTF-8 when it names none). Bytes that are not valid in that set are read as
-/// Windows-1252, with one diagnostic. Escapes are left in place.
-[[nodiscard]] Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics);
+/// Windows-1252, with one diagnostic. Escapes are left in place. validUtf8 says the value
+/// is known to be valid UTF-8 as written (it lies in a text that is), which spares the check.
+[[nodiscard]] Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics,
+                        bool validUtf8 = false);
 
 /// The parts of text between unescaped separators, escapes left in place.
 [[nodiscard]] Parts split(QByteArrayView text, char separator);

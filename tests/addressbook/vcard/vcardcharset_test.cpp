@@ -2,6 +2,7 @@
 // Address books written in a local code page without saying so: the set is recognised, the
 // names come out whole, and one message per file says which set was assumed.
 #include "addressbook/vcard/vcardstore.h"
+#include "addressbook/vcard/vcardvalue.h"
 
 #include "qtprinters.h"
 #include "rowname.h"
@@ -206,5 +207,39 @@ TEST(VCardStore, guessesTheUndeclaredLinesBesideOnesThatNameTheirSet)
               greekContacts()[0].family);
     EXPECT_EQ(read.diagnostics.size(), 1) << read.diagnostics.join(u'\n').toStdString();
 }
+
+struct Utf8Row : NamedRow
+{
+    QByteArray bytes;
+    bool valid;
+};
+
+class Utf8Check : public testing::TestWithParam<Utf8Row>
+{};
+
+// ASCII is passed eight bytes at a time, up to the first byte that is not; the sequence must
+// be judged alike wherever it falls in such a step.
+TEST_P(Utf8Check, judgesASequenceWhereverItFalls)
+{
+    for (qsizetype before = 0; before < 17; ++before) {
+        const QByteArray text = QByteArray(before, 'a') + GetParam().bytes + QByteArray(9, 'z');
+        EXPECT_EQ(VCardValue::isValidUtf8(text), GetParam().valid) << before;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardValue, Utf8Check,
+    testing::Values(Utf8Row{"twoBytes", "\xC3\xA9", true},
+                    Utf8Row{"threeBytes", "\xE2\x82\xAC", true},
+                    Utf8Row{"fourBytes", "\xF0\x9F\x98\x80", true},
+                    Utf8Row{"severalInARow", "\xC3\xA9\xC3\xA9\xE2\x82\xAC\xC3\xA9", true},
+                    Utf8Row{"latin1", "M\xFCller", false}, Utf8Row{"cutShort", "\xE2\x82z", false},
+                    Utf8Row{"overlongSlash", "\xC0\xAF", false},
+                    Utf8Row{"surrogate", "\xED\xA0\x80", false},
+                    Utf8Row{"lateInvalidAfterValid",
+                            "\xC3\xA9"
+                            "ghijklmn\xFF",
+                            false}),
+    RowName());
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "addressbook/group.h"
 #include "addressbook/groupselection.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardrange.h"
 #include "addressbook/vcard/vcardreader.h"
 #include "addressbook/vcard/vcardstore.h"
 
@@ -108,6 +109,9 @@ INSTANTIATE_TEST_SUITE_P(
                    "TEL;TYPE=\"voice,home\":tel:+1-555\nTEL;TYPE=iPhone:6",
                    kABPhoneProperty,
                    u"work fax: 1 / mobile: 2 / pager: 3 / main: 4 / home: +1-555 / iPhone: 6"_s},
+        DialectRow{"typesInAnyCaseAndWithBlanks",
+                   "TEL;TYPE= cell :1\nTEL;type=Fax;type=Home:2\nTEL;TYPE=CELLULAR:3",
+                   kABPhoneProperty, u"mobile: 1 / home fax: 2 / other: 3"_s},
         DialectRow{"iPhoneWrittenWithCell", "TEL;TYPE=IPHONE;TYPE=CELL:1\nTEL;TYPE=CELL,IPHONE:2",
                    kABPhoneProperty, u"iPhone: 1 / iPhone: 2"_s},
         DialectRow{"birthdayWithoutYear", "BDAY:--0412", kABBirthdayProperty, u"--04-12"_s},
@@ -561,3 +565,110 @@ TEST(VCardStore, readsTheServersContactListsAcrossSources)
     EXPECT_EQ(read.diagnostics,
               QStringList{u"lists:10: member \"gone\" is no card of the address book; ignored"_s});
 }
+
+// Everything a read gives, as lines: each person with every property, each group with its
+// members and subgroups, then the messages.
+QStringList everything(const ContactStoreRead &read)
+{
+    QStringList lines;
+    for (const ABPerson *person : read.store->people()) {
+        lines.append(person->uniqueId());
+        for (int i = 0; i < kABPropertyCount; ++i) {
+            const QVariant value = person->valueForProperty(static_cast<ABProperty>(i));
+            if (value.isValid())
+                lines.append(u"  %1 = %2"_s.arg(i).arg(describe(value)));
+        }
+        lines.append(u"  picture "_s
+                     + QString::fromLatin1(person->imageData().value_or("").toHex()));
+    }
+    for (const Group *group : read.store->groups()) {
+        lines.append(group->uniqueId() + u' ' + group->name().value_or(u"-"_s));
+        for (const ABPerson *member : group->members())
+            lines.append(u"  member "_s + member->uniqueId());
+        for (const Group *subgroup : group->subgroups())
+            lines.append(u"  subgroup "_s + subgroup->uniqueId());
+    }
+    return lines + read.diagnostics;
+}
+
+struct CutRow : NamedRow
+{
+    QByteArray text;
+    qsizetype minBytes;
+    QList<qsizetype> starts; // of the ranges
+};
+
+class CutAtCards : public testing::TestWithParam<CutRow>
+{};
+
+TEST_P(CutAtCards, cutsOnlyBeforeACardAndKeepsEveryByte)
+{
+    const QList<QByteArrayView> ranges = splitAtCards(GetParam().text, GetParam().minBytes);
+    QList<qsizetype> starts;
+    QByteArray joined;
+    for (const QByteArrayView range : ranges) {
+        starts.append(range.data() - GetParam().text.constData());
+        joined += range;
+    }
+    EXPECT_EQ(starts, GetParam().starts);
+    EXPECT_EQ(joined, GetParam().text);
+}
+
+const QByteArray kTwoCards = "BEGIN:VCARD\nN:A\nEND:VCARD\nBEGIN:VCARD\nN:B\nEND:VCARD\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, CutAtCards,
+    testing::Values(
+        CutRow{"atEveryCard", kTwoCards, 1, {0, 26}},
+        CutRow{"notBeforeTheLeastSize", kTwoCards, 27, {0}},
+        CutRow{"afterACarriageReturn", QByteArray(kTwoCards).replace('\n', '\r'), 1, {0, 26}},
+        CutRow{"notInsideALine", "BEGIN:VCARD\nNOTE:BEGIN:VCARD\nEND:VCARD\n", 1, {0}},
+        CutRow{"notAtAFoldedLine", "BEGIN:VCARD\nNOTE:a\n BEGIN:VCARD\nEND:VCARD\n", 1, {0}},
+        CutRow{"empty", "", 1, {0}}),
+    RowName());
+
+struct SplitRow : NamedRow
+{
+    QByteArray data;
+};
+
+class SplitRead : public testing::TestWithParam<SplitRow>
+{};
+
+// Every card its own range, read three at a time: the result must not tell.
+TEST_P(SplitRead, givesWhatOneThreadGives)
+{
+    const QByteArray &data = GetParam().data;
+    ASSERT_GT(splitAtCards(data, 1).size(), 2);
+    const ContactStoreRead alone = readVCardData(data, u"t.vcf"_s, {1});
+    const ContactStoreRead split = readVCardData(data, u"t.vcf"_s, {3, 1});
+    EXPECT_EQ(everything(split), everything(alone));
+    EXPECT_FALSE(alone.store->people().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, SplitRead,
+    testing::Values(
+        SplitRow{"mixed",
+                 "stray text\r\n" + card("UID:a\nN:Lee;Ann\nCATEGORIES:Club,Family\nBDAY:never")
+                     + card("UID:A\nN:Lee;Ann\nTEL;TYPE=CELL:1\nbad line")
+                     + card("N:Ode;Cleo\nCATEGORIES:Club") + card("N:Ode;Cleo\nCATEGORIES:Club")
+                     + "BEGIN:VCARD\nVERSION:2.1\nN:Parent\nAGENT:\nBEGIN:VCARD\nN:Agent\n"
+                       "CATEGORIES:Spies\nEND:VCARD\nTEL:1\nEND:VCARD\n"
+                     + card("KIND:group\nFN:Club\nUID:club\nMEMBER:urn:uuid:a\n"
+                            "MEMBER:urn:uuid:nobody\nMEMBER:urn:uuid:club",
+                            "4.0")
+                     + card("KIND:group\nFN:Club\nMEMBER:urn:uuid:club", "4.0")
+                     + "END:VCARD\r\nmore stray text\r\n" + card("UID:a\nN:Vik;Dan")},
+        // The card left open holds every card after it, so the ranges after it are read again.
+        SplitRow{"cardLeftOpen",
+                 card("UID:a\nN:Lee") + "BEGIN:VCARD\nN:Open\nUID:open\n" + card("N:Inner")
+                     + card("UID:a\nN:Last")},
+        SplitRow{"lineEndsOfOneCR",
+                 QByteArray(card("N:A") + card("N:B") + card("N:C")).replace("\r\n", "\r")},
+        SplitRow{"problemsPastTheLimit", QByteArray(card("BDAY:never")).repeated(70)},
+        // One card not in UTF-8 makes the whole text be read as a legacy one.
+        SplitRow{"notUtf8InOneCard",
+                 card("N:Lee") + card("N:M\xFCller\nNOTE;QUOTED-PRINTABLE:caf=C3=A9")
+                     + card("N:Vik")}),
+    RowName());
