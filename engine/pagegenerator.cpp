@@ -12,6 +12,7 @@
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
+#include "util/dateformatsnapshot.h"
 #include "util/stringadditions.h"
 #include "util/systemlog.h"
 
@@ -176,7 +177,9 @@ void PageGenerator::writePageText(const PageSink &page, const QString &imagesFol
     // able to place markup.
     const QString head = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
     page(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8());
-    const CardContext context{m_settings, m_store, m_addressBook};
+    // The cards are written on other threads: they read the date formats as they are now.
+    const DateFormatSnapshot dateFormats(m_store);
+    const CardContext context{m_settings, dateFormats, m_addressBook};
     CardJobs cards(context, m_bundle, imagesFolder, pictures, inPageOrder(sections));
     GenericPictures generics(m_bundle, PictureFiles(imagesFolder));
     appendSections(page, sections, cards, generics, pictures, progress);
