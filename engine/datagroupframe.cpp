@@ -72,8 +72,8 @@ DataGroupInCard::DataGroupInCard(QString &card, QStringView groupClass, const QS
     , m_isFirstDataGroup(isFirstDataGroup)
 {
     const QStringView divClass = isFirstDataGroup ? u"datagroup_first" : u"datagroup";
-    m_card.append(u"\t\t\t<div class=\"").append(divClass).append(u"\" id=\"");
-    m_card.append(groupClass).append(u'-').append(uniqueId).append(u"\">\n");
+    m_card += u"\t\t\t<div class=\"" + divClass + u"\" id=\"" + groupClass + u'-' + uniqueId
+        + u"\">\n";
     m_itemsStart = m_card.size();
 }
 

@@ -157,11 +157,12 @@ void appendDataItem(QString &out, QStringView cssClass, const QString &label, co
     const QString shown = cleanValue(value);
     const std::optional<QString> target
         = scheme.isEmpty() ? std::nullopt : linkTarget(scheme, linkValue);
-    out.append(u"\t\t\t\t<div class=\"").append(cssClass).append(u"\"><span class=\"label\">");
-    out.append(cleanValue(label)).append(u"</span><span class=\"value\">");
+    // Each piece is placed once, with one check for room per line of code.
+    out += u"\t\t\t\t<div class=\"" + cssClass + u"\"><span class=\"label\">" + cleanValue(label)
+        + u"</span><span class=\"value\">";
     if (target)
-        out.append(u"<a href=\"").append(*target).append(u"\">").append(shown).append(u"</a>");
+        out += u"<a href=\"" + *target + u"\">" + shown + u"</a>";
     else
-        out.append(shown);
-    out.append(cleanValue(valueSuffix)).append(u"</span></div>\n");
+        out += shown;
+    out += cleanValue(valueSuffix) + u"</span></div>\n";
 }
