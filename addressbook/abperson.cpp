@@ -210,6 +210,28 @@ void ABPerson::forEachEntry(
     }
 }
 
+void ABPerson::forEachAddress(
+    const std::function<void(const QString &label, const ABAddressFields &address)> &visit) const
+{
+    for (const Entry &entry : m_entries) {
+        if (entry.property != kABAddressProperty)
+            continue;
+        const QString fields = text(entry.value);
+        ABAddressFields address;
+        std::size_t i = 0;
+        for (const QStringView part : qTokenize(fields, kFieldSeparator)) {
+            if (i == address.size())
+                break;
+            address[i++] = part;
+        }
+        // A standard label is handed over in place, as in forEachEntry.
+        const QString custom = entry.standardLabel >= 0 ? QString() : text(entry.label);
+        visit(entry.standardLabel >= 0 ? standardLabels()[std::size_t(entry.standardLabel)]
+                                       : custom,
+              address);
+    }
+}
+
 bool ABPerson::hasEntries(ABProperty property) const
 {
     return std::ranges::any_of(

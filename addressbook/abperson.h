@@ -41,6 +41,10 @@ public:
     void forEachEntry(
         ABProperty property,
         const std::function<void(const QString &label, const QVariant &value)> &visit) const;
+    /// Visits the addresses in stored order with their labels and values, without a map for
+    /// each; the views last for the visit only.
+    void forEachAddress(const std::function<void(const QString &label,
+                                                 const ABAddressFields &address)> &visit) const;
     /// Whether a multi-value property has any entry.
     [[nodiscard]] bool hasEntries(ABProperty property) const;
     /// The index of the primary entry of a multi-value property (as its MultiValue

@@ -92,6 +92,8 @@ inline const QString kABAddressStateKey = QStringLiteral("state");
 inline const QString kABAddressZIPKey = QStringLiteral("zip");
 inline const QString kABAddressCountryKey = QStringLiteral("country");
 inline const QString kABAddressCountryCodeKey = QStringLiteral("countryCode"); // "de", "us"
+/// An address record's values in the order of its keys above; an empty view is a key not set.
+using ABAddressFields = std::array<QStringView, kABAddressFieldCount>;
 
 // Labels of multi-value entries. They are lower-case English texts; a label that a card
 // spells itself (a custom label) is kept as written. ABLocalizedPropertyOrLabel shows them.

@@ -5,6 +5,7 @@
 
 #include <QLocale>
 #include <QStringList>
+#include <QStringTokenizer>
 
 #include <algorithm>
 
@@ -19,17 +20,19 @@ QString nameKey(QStringView name)
     return key.simplified();
 }
 
-QString field(const QVariantMap &address, QChar code)
+enum FieldIndex : std::uint8_t { Street, City, State, ZIP, Country, CountryCode };
+
+QStringView field(const ABAddressFields &address, QChar code)
 {
     switch (code.unicode()) {
     case u'A':
-        return address.value(kABAddressStreetKey).toString();
+        return address[Street].trimmed();
     case u'C':
-        return address.value(kABAddressCityKey).toString();
+        return address[City].trimmed();
     case u'S':
-        return address.value(kABAddressStateKey).toString();
+        return address[State].trimmed();
     case u'Z':
-        return address.value(kABAddressZIPKey).toString();
+        return address[ZIP].trimmed();
     default:
         return {}; // name, organization, district, sorting code: not in a record
     }
@@ -44,39 +47,43 @@ bool writtenWithoutBlanks(QChar c)
         || script == QChar::Script_Katakana;
 }
 
-QString joinedParts(const QString &before, const QString &after)
+void appendJoined(QString &before, QStringView after)
 {
-    if (writtenWithoutBlanks(before.back()) && writtenWithoutBlanks(after.front()))
-        return before + after;
-    return before + u' ' + after;
+    if (!(writtenWithoutBlanks(before.back()) && writtenWithoutBlanks(after.front())))
+        before += u' ';
+    before += after;
 }
 
 // One line of a layout. Text between fields is kept only between two fields that both have
 // a value, so an empty field takes its separator with it; text before the first field
 // ("SINGAPORE ", the postal mark) goes with that field. Fields with nothing between them
 // are joined as their script writes them.
-QString renderLine(QStringView line, const QVariantMap &address)
+QString renderLine(QStringView line, const ABAddressFields &address)
 {
     QString rendered;
-    QString pending;
+    QStringView pending;
     bool wroteField = false;
     bool dropNextText = false;
     for (qsizetype i = 0; i < line.size(); ++i) {
         if (line[i] != u'%' || i + 1 == line.size()) {
+            // Text between fields is one run of the layout, so it is kept as a view into it.
             if (!dropNextText)
-                pending.append(line[i]);
+                pending = pending.isEmpty() ? line.sliced(i, 1)
+                                            : QStringView(pending.begin(), pending.size() + 1);
             continue;
         }
-        const QString value = field(address, line[++i]).trimmed();
+        const QStringView value = field(address, line[++i]);
         if (value.isEmpty()) {
             if (!wroteField)
-                pending.clear();
+                pending = {};
             dropNextText = wroteField;
             continue;
         }
-        rendered = wroteField && pending.isEmpty() ? joinedParts(rendered, value)
-                                                   : rendered + pending + value;
-        pending.clear();
+        if (wroteField && pending.isEmpty())
+            appendJoined(rendered, value);
+        else
+            rendered.append(pending).append(value);
+        pending = {};
         wroteField = true;
         dropNextText = false;
     }
@@ -166,28 +173,49 @@ QString AddressFormatter::format(const QVariantMap &address) const
 
 QString AddressFormatter::format(const QVariantMap &address, const QString &defaultCountry) const
 {
-    const QString country = address.value(kABAddressCountryKey).toString().trimmed();
-    QString code = countryCode(address.value(kABAddressCountryCodeKey).toString());
-    if (code.isEmpty())
-        code = countryCode(country);
+    const std::array<QString, kABAddressFieldCount> values{
+        address.value(kABAddressStreetKey).toString(),
+        address.value(kABAddressCityKey).toString(),
+        address.value(kABAddressStateKey).toString(),
+        address.value(kABAddressZIPKey).toString(),
+        address.value(kABAddressCountryKey).toString(),
+        address.value(kABAddressCountryCodeKey).toString()};
+    ABAddressFields fields;
+    std::ranges::copy(values, fields.begin());
+    return format(fields, defaultCountry);
+}
+
+QString AddressFormatter::format(const ABAddressFields &address,
+                                 const QString &defaultCountry) const
+{
+    const QStringView country = address[Country].trimmed();
+    QString code
+        = address[CountryCode].isEmpty() ? QString() : countryCode(address[CountryCode].toString());
+    if (code.isEmpty() && !country.isEmpty())
+        code = countryCode(country.toString());
     if (code.isEmpty())
         code = defaultCountry;
 
     const QStringView countryLayout = layout(code);
-    QStringList lines;
-    for (const QStringView line : countryLayout.split(u"%n")) {
+    QString text;
+    const auto addLine = [&text](QStringView line) {
+        if (!text.isEmpty())
+            text += u'\n';
+        text += line;
+    };
+    for (const QStringView line : qTokenize(countryLayout, u"%n")) {
         const QString rendered = renderLine(line, address);
         if (!rendered.isEmpty())
-            lines.append(rendered);
+            addLine(rendered);
     }
     // A part the country does not write is still the user's: it gets a line of its own.
     for (const char16_t part : {u'C', u'S', u'Z'}) {
-        const QString value = field(address, part).trimmed();
+        const QStringView value = field(address, part);
         const char16_t marker[] = {u'%', part};
         if (!value.isEmpty() && !countryLayout.contains(QStringView(marker, 2)))
-            lines.append(value);
+            addLine(value);
     }
     if (!country.isEmpty())
-        lines.append(country);
-    return lines.join(u'\n');
+        addLine(country);
+    return text;
 }

@@ -11,6 +11,8 @@
 //   // "1 Main St\nSpringfield IL 62701"
 #pragma once
 
+#include "addressbook/abproperties.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -29,6 +31,9 @@ public:
     /// the record has one, is the last line.
     [[nodiscard]] QString format(const QVariantMap &address) const;
     [[nodiscard]] QString format(const QVariantMap &address, const QString &defaultCountry) const;
+    /// The same for a record given as its values, which a person keeps without a map.
+    [[nodiscard]] QString format(const ABAddressFields &address,
+                                 const QString &defaultCountry) const;
 
     /// The upper-case ISO 3166 code of a country name in English or in the country's own
     /// language ("Deutschland", "United States of America"), or of a code; empty when

@@ -10,6 +10,11 @@ QString ContactStore::formattedAddressFromDictionary(const QVariantMap &address)
     return AddressFormatter::shared().format(address);
 }
 
+QString ContactStore::formattedAddress(const ABAddressFields &address) const
+{
+    return AddressFormatter::shared().format(address, AddressFormatter::localeCountry());
+}
+
 namespace {
 
 std::unique_ptr<ContactStore> &installedStore()

@@ -7,6 +7,8 @@
 //   for (const ABPerson *person : sharedAddressBook().people()) ...
 #pragma once
 
+#include "addressbook/abproperties.h"
+
 #include <QList>
 #include <QString>
 #include <QVariantMap>
@@ -35,6 +37,8 @@ public:
     /// The address record laid out in lines separated by "\n", by the layout of its country
     /// (its country code, else its country name, else the user's locale).
     [[nodiscard]] QString formattedAddressFromDictionary(const QVariantMap &address) const;
+    /// The same for a record given as its values.
+    [[nodiscard]] QString formattedAddress(const ABAddressFields &address) const;
 };
 
 /// The store installed last, the same object on every call until the next install; an empty

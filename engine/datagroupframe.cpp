@@ -6,81 +6,140 @@
 #include "engine/htmltext.h"
 #include "settings/datakind.h"
 #include "settings/exportsettings.h"
-#include "util/stringadditions.h"
 #include "util/systemlog.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Gathers the items of a list's entries, primary entry first, until one cannot be read.
-class ItemList
+// Writes the items of a list's entries into the card, primary entry first, until one cannot
+// be read; then takes them all out again.
+class EntryItems
 {
 public:
-    ItemList(EntryLabels &labels, const EntryItemMaker &makeItem, std::optional<qsizetype> primary)
-        : m_labels(labels)
-        , m_makeItem(makeItem)
+    EntryItems(DataGroupInCard &group, std::optional<qsizetype> primary)
+        : m_group(group)
+        , m_start(group.card().size())
         , m_primary(primary)
     {}
 
-    void add(const QString &label, const QVariant &value)
+    // write(card) writes one entry's item, or nothing, or fails.
+    template<typename Write>
+    void add(Write &&write)
     {
         if (m_failure)
             return;
-        EntryItem item = m_makeItem(value, m_labels.shown(label));
-        if (!item)
-            m_failure = u"entry %1: %2"_s.arg(m_index).arg(item.error());
-        else if (item->has_value() && m_primary == m_index)
-            m_items.prepend(std::move(**item));
-        else if (item->has_value())
-            m_items.append(std::move(**item));
+        const qsizetype before = m_group.card().size();
+        if (const Expected<void> written = write(m_group.card()); !written)
+            m_failure = u"entry %1: %2"_s.arg(m_index).arg(written.error());
+        else if (m_primary == m_index)
+            moveToStart(before);
         ++m_index;
     }
 
-    // None, after logging, when an entry could not be read.
-    std::optional<QStringList> result(const QString &owner)
+    // False, after logging, when an entry could not be read.
+    bool finish(const QString &owner)
     {
         if (!m_failure)
-            return std::move(m_items);
+            return true;
+        m_group.card().truncate(m_start);
         logDataGroupFailure(owner, *m_failure);
-        return std::nullopt;
+        return false;
     }
 
 private:
-    EntryLabels &m_labels;
-    const EntryItemMaker &m_makeItem;
+    void moveToStart(qsizetype from)
+    {
+        QString &card = m_group.card();
+        std::rotate(card.begin() + m_start, card.begin() + from, card.end());
+    }
+
+    DataGroupInCard &m_group;
+    qsizetype m_start;
     std::optional<qsizetype> m_primary;
-    QStringList m_items;
     qsizetype m_index = 0;
     std::optional<QString> m_failure;
 };
 
 } // namespace
 
-std::optional<QStringList> entryItems(const ABPerson &person, ABProperty property,
-                                      EntryLabels &labels, const EntryItemMaker &makeItem)
+DataGroupInCard::DataGroupInCard(QString &card, QStringView groupClass, const QString &uniqueId,
+                                 bool isFirstDataGroup)
+    : m_card(card)
+    , m_start(card.size())
+    , m_isFirstDataGroup(isFirstDataGroup)
 {
-    ItemList items(labels, makeItem, person.primaryEntryIndex(property));
-    person.forEachEntry(property, [&items](const QString &label, const QVariant &value) {
-        items.add(label, value);
-    });
-    return items.result(person.uniqueId());
+    const QStringView divClass = isFirstDataGroup ? u"datagroup_first" : u"datagroup";
+    m_card += u"\t\t\t<div class=\"" + divClass + u"\" id=\"" + groupClass + u'-' + uniqueId
+        + u"\">\n";
+    m_itemsStart = m_card.size();
 }
 
-std::optional<QStringList> entryItems(const QVariant &stored, const QString &owner,
-                                      EntryLabels &labels, const EntryItemMaker &makeItem)
+bool DataGroupInCard::writeEntries(const ABPerson &person, ABProperty property, EntryLabels &labels,
+                                   const EntryItemWriter &writeItem)
+{
+    EntryItems items(*this, person.primaryEntryIndex(property));
+    person.forEachEntry(property, [&](const QString &label, const QVariant &value) {
+        items.add([&](QString &card) { return writeItem(card, value, labels.shown(label)); });
+    });
+    return items.finish(person.uniqueId());
+}
+
+bool DataGroupInCard::writeEntries(const QVariant &stored, const QString &owner,
+                                   EntryLabels &labels, const EntryItemWriter &writeItem)
 {
     if (!stored.isValid())
-        return QStringList();
+        return true;
     if (stored.metaType() != QMetaType::fromType<MultiValue>()) {
         logDataGroupFailure(owner, u"a list property holds a single value"_s);
-        return std::nullopt;
+        return false;
     }
     const auto entries = stored.value<MultiValue>();
-    ItemList items(labels, makeItem, entries.indexForIdentifier(entries.primaryIdentifier()));
-    for (qsizetype i = 0; i < entries.count(); ++i)
-        items.add(entries.labelAtIndex(i), entries.valueAtIndex(i));
-    return items.result(owner);
+    EntryItems items(*this, entries.indexForIdentifier(entries.primaryIdentifier()));
+    for (qsizetype i = 0; i < entries.count(); ++i) {
+        items.add([&](QString &card) {
+            return writeItem(card, entries.valueAtIndex(i), labels.shown(entries.labelAtIndex(i)));
+        });
+    }
+    return items.finish(owner);
+}
+
+void DataGroupInCard::writeAddresses(const ABPerson &person, EntryLabels &labels,
+                                     const AddressItemWriter &writeItem)
+{
+    EntryItems items(*this, person.primaryEntryIndex(kABAddressProperty));
+    person.forEachAddress([&](const QString &label, const ABAddressFields &address) {
+        items.add([&](QString &card) {
+            writeItem(card, address, labels.shown(label));
+            return Expected<void>();
+        });
+    });
+    (void)items.finish(person.uniqueId()); // an address is always read
+}
+
+void DataGroupInCard::moveToFront(qsizetype from)
+{
+    std::rotate(m_card.begin() + m_itemsStart, m_card.begin() + from, m_card.end());
+}
+
+void DataGroupInCard::abandon()
+{
+    m_card.truncate(m_start);
+    m_abandoned = true;
+}
+
+bool DataGroupInCard::close()
+{
+    if (m_abandoned)
+        return m_isFirstDataGroup;
+    if (m_card.size() == m_itemsStart) {
+        m_card.truncate(m_start);
+        return m_isFirstDataGroup;
+    }
+    m_card += u"\t\t\t</div>\n";
+    return false;
 }
 
 Expected<QString> textValue(const QVariant &value)
@@ -90,35 +149,14 @@ Expected<QString> textValue(const QVariant &value)
     return value.toString();
 }
 
-bool appendDataGroup(QString &card, const QString &idPrefix, const QString &uniqueId,
-                     const QStringList &items, bool isFirstDataGroup)
-{
-    if (items.isEmpty())
-        return isFirstDataGroup;
-    const QStringView groupClass = isFirstDataGroup ? u"datagroup_first" : u"datagroup";
-    card += u"\t\t\t<div class=\"" + groupClass + u"\" id=\"" + idPrefix + u'-' + uniqueId
-        + u"\">\n";
-    for (const QString &item : items)
-        card += item;
-    card += u"\t\t\t</div>\n";
-    return false;
-}
-
-QString kindItem(DataKind kind, const ExportSettings &settings, const QString &label,
-                 const QString &value, const QString &linkValue)
+void appendKindItem(QString &card, DataKind kind, const ExportSettings &settings,
+                    const QString &label, const QString &value, const QString &linkValue)
 {
     // The scheme is read in place: the settings are shared by the threads writing cards.
     static const QString noScheme;
     const std::optional<QString> &scheme = settings.scheme(kind);
-    return makeDataItem(dataKindInfo(kind).itemClass, label, scheme ? *scheme : noScheme, value,
-                        linkValue);
-}
-
-bool appendKindGroup(DataKind kind, QString &card, const QString &uniqueId,
-                     const QStringList &items, bool isFirstDataGroup)
-{
-    return appendDataGroup(card, dataKindInfo(kind).groupClass.toString(), uniqueId, items,
-                           isFirstDataGroup);
+    appendDataItem(card, dataKindInfo(kind).itemClass, label, scheme ? *scheme : noScheme, value,
+                   linkValue);
 }
 
 void logDataGroupFailure(const QString &what, const QString &why)

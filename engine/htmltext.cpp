@@ -146,19 +146,23 @@ std::optional<QString> linkTarget(const QString &scheme, const QString &linkValu
 QString makeDataItem(QStringView cssClass, const QString &label, const QString &scheme,
                      const QString &value, const QString &linkValue, const QString &valueSuffix)
 {
+    QString item;
+    appendDataItem(item, cssClass, label, scheme, value, linkValue, valueSuffix);
+    return item;
+}
+
+void appendDataItem(QString &out, QStringView cssClass, const QString &label, const QString &scheme,
+                    const QString &value, const QString &linkValue, const QString &valueSuffix)
+{
     const QString shown = cleanValue(value);
     const std::optional<QString> target
         = scheme.isEmpty() ? std::nullopt : linkTarget(scheme, linkValue);
-    // Put together piece by piece: every piece is placed once, whatever text it holds.
-    QString item;
-    item.reserve(96 + cssClass.size() + label.size() + 2 * shown.size()
-                 + (target ? target->size() : 0) + valueSuffix.size());
-    item += u"\t\t\t\t<div class=\"" + cssClass + u"\"><span class=\"label\">" + cleanValue(label)
+    // Each piece is placed once, with one check for room per line of code.
+    out += u"\t\t\t\t<div class=\"" + cssClass + u"\"><span class=\"label\">" + cleanValue(label)
         + u"</span><span class=\"value\">";
     if (target)
-        item += u"<a href=\"" + *target + u"\">" + shown + u"</a>";
+        out += u"<a href=\"" + *target + u"\">" + shown + u"</a>";
     else
-        item += shown;
-    item += cleanValue(valueSuffix) + u"</span></div>\n";
-    return item;
+        out += shown;
+    out += cleanValue(valueSuffix) + u"</span></div>\n";
 }

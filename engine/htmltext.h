@@ -37,3 +37,7 @@
 [[nodiscard]] QString makeDataItem(QStringView cssClass, const QString &label,
                                    const QString &scheme, const QString &value,
                                    const QString &linkValue, const QString &valueSuffix = {});
+/// The same item appended to out, as a card is written.
+void appendDataItem(QString &out, QStringView cssClass, const QString &label, const QString &scheme,
+                    const QString &value, const QString &linkValue,
+                    const QString &valueSuffix = {});

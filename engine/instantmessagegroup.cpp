@@ -32,23 +32,24 @@ ABProperty propertyFor(MessagingService service)
     return kABAIMInstantProperty;
 }
 
-// None when the service's data cannot be read: only that service is left out.
-std::optional<QStringList> serviceItems(const ABPerson &person, const MessagingServiceInfo &service,
-                                        const CardContext &context)
+// Only that service is left out when its data cannot be read.
+void writeServiceItems(DataGroupInCard &group, const ABPerson &person,
+                       const MessagingServiceInfo &service, const CardContext &context)
 {
     const ExportSettings &settings = context.settings;
     const QStringView itemClass = dataKindInfo(DataKind::InstantMessaging).itemClass;
     const QString scheme = settings.scheme(service.service).value_or(QString());
     const QString suffix = u" ("_s + service.title + u')';
-    return entryItems(person, propertyFor(service.service), context.labels,
-                      [&](const QVariant &value, const QString &label) -> EntryItem {
-                          const Expected<QString> address = textValue(value);
-                          if (!address)
-                              return Unexpected(address.error());
-                          if (address->isEmpty())
-                              return std::nullopt;
-                          return makeDataItem(itemClass, label, scheme, *address, *address, suffix);
-                      });
+    group.writeEntries(
+        person, propertyFor(service.service), context.labels,
+        [&](QString &card, const QVariant &value, const QString &label) -> Expected<void> {
+            const Expected<QString> address = textValue(value);
+            if (!address)
+                return Unexpected(address.error());
+            if (!address->isEmpty())
+                appendDataItem(card, itemClass, label, scheme, *address, *address, suffix);
+            return {};
+        });
 }
 
 } // namespace
@@ -56,12 +57,12 @@ std::optional<QStringList> serviceItems(const ABPerson &person, const MessagingS
 bool addInstantMessages(const ABPerson &person, const QString &, QString &card,
                         bool isFirstDataGroup, const CardContext &context)
 {
-    QStringList items;
+    DataGroupInCard group(card, dataKindInfo(DataKind::InstantMessaging).groupClass,
+                          person.uniqueId(), isFirstDataGroup);
     for (const MessagingServiceInfo &service : messagingServices()) {
         if (context.settings.include(service.service)
             && person.hasEntries(propertyFor(service.service)))
-            items += serviceItems(person, service, context).value_or(QStringList());
+            writeServiceItems(group, person, service, context);
     }
-    return appendDataGroup(card, dataKindInfo(DataKind::InstantMessaging).groupClass.toString(),
-                           person.uniqueId(), items, isFirstDataGroup);
+    return group.close();
 }

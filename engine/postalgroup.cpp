@@ -15,15 +15,14 @@ namespace {
 
 // The address in lines, without line breaks at its ends or direction marks, and with a
 // comma between city and state where the layout writes them side by side.
-QString addressText(const QVariantMap &address, const ContactStore &addressBook)
+QString addressText(const ABAddressFields &address, const ContactStore &addressBook)
 {
-    const QString city = address.value(kABAddressCityKey).toString();
-    const QString state = address.value(kABAddressStateKey).toString();
-    QString text
-        = trimFromBoth(addressBook.formattedAddressFromDictionary(address), {u"\n"_s, u"\r"_s});
-    text = snrBatch(text, {u"\u200E"_s, u"\u200F"_s}, {QString(), QString()});
+    const QString city = address[1].toString();
+    const QString state = address[2].toString();
+    QString text = trimFromBoth(addressBook.formattedAddress(address), {u"\n"_s, u"\r"_s});
+    text.remove(u'\u200E').remove(u'\u200F');
     if (!city.isEmpty() && !state.isEmpty())
-        text = snr(text, city + u' ' + state, city + u", "_s + state);
+        text.replace(city + u' ' + state, city + u", "_s + state);
     return text;
 }
 
@@ -32,19 +31,14 @@ QString addressText(const QVariantMap &address, const ContactStore &addressBook)
 bool addPostals(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
                 const CardContext &context)
 {
-    const std::optional<QStringList> items
-        = entryItems(person, kABAddressProperty, context.labels,
-                     [&](const QVariant &value, const QString &label) -> EntryItem {
-                         if (value.typeId() != QMetaType::QVariantMap)
-                             return Unexpected(u"a %1 where an address belongs"_s.arg(
-                                 QString::fromLatin1(value.typeName())));
-                         const QString text = addressText(value.toMap(), context.addressBook);
-                         if (text.isEmpty())
-                             return std::nullopt;
-                         return kindItem(DataKind::Postal, context.settings, label, text,
-                                         addPercentEscapes(text));
-                     });
-    if (!items)
-        return isFirstDataGroup;
-    return appendKindGroup(DataKind::Postal, card, person.uniqueId(), *items, isFirstDataGroup);
+    DataGroupInCard group(card, dataKindInfo(DataKind::Postal).groupClass, person.uniqueId(),
+                          isFirstDataGroup);
+    group.writeAddresses(person, context.labels,
+                         [&](QString &out, const ABAddressFields &address, const QString &label) {
+                             const QString text = addressText(address, context.addressBook);
+                             if (!text.isEmpty())
+                                 appendKindItem(out, DataKind::Postal, context.settings, label,
+                                                text, addPercentEscapes(text));
+                         });
+    return group.close();
 }

@@ -17,25 +17,24 @@ using namespace QEV_NSStringAdditionsSubset;
 
 namespace {
 
-// The frame for a list of texts: each non-empty text becomes an item through makeItem.
+// The frame for a list of texts: each non-empty text becomes an item through writeItem.
 bool writeTextGroup(
     const ABPerson &person, ABProperty property, DataKind kind, QString &card,
     bool isFirstDataGroup, const CardContext &context,
-    const std::function<QString(const QString &text, const QString &label)> &makeItem)
+    const std::function<void(QString &card, const QString &text, const QString &label)> &writeItem)
 {
-    const std::optional<QStringList> items
-        = entryItems(person, property, context.labels,
-                     [&](const QVariant &value, const QString &label) -> EntryItem {
-                         const Expected<QString> text = textValue(value);
-                         if (!text)
-                             return Unexpected(text.error());
-                         if (text->isEmpty())
-                             return std::nullopt;
-                         return makeItem(*text, label);
-                     });
-    if (!items)
-        return isFirstDataGroup;
-    return appendKindGroup(kind, card, person.uniqueId(), *items, isFirstDataGroup);
+    DataGroupInCard group(card, dataKindInfo(kind).groupClass, person.uniqueId(), isFirstDataGroup);
+    group.writeEntries(
+        person, property, context.labels,
+        [&](QString &out, const QVariant &value, const QString &label) -> Expected<void> {
+            const Expected<QString> text = textValue(value);
+            if (!text)
+                return Unexpected(text.error());
+            if (!text->isEmpty())
+                writeItem(out, *text, label);
+            return {};
+        });
+    return group.close();
 }
 
 // The recipient's name and the address, as a mail client reads them from the link.
@@ -46,16 +45,18 @@ QString emailLinkValue(const QString &address, const QString &cleanedName)
     return addPercentEscapes(cleanedName) + u"%20%3C"_s + address + u"%3E"_s;
 }
 
-EntryItem dateItem(const QVariant &value, const QString &label, const CardContext &context)
+Expected<void> writeDateItem(QString &card, const QVariant &value, const QString &label,
+                             const CardContext &context)
 {
     if (value.metaType() != QMetaType::fromType<ContactDate>())
         return Unexpected(
             u"a %1 where a date belongs"_s.arg(QString::fromLatin1(value.typeName())));
     const QString &text
         = context.dates.longText(value.value<ContactDate>(), context.dateFormats, context.timeZone);
-    if (text.isEmpty())
-        return std::nullopt;
-    return kindItem(DataKind::Dates, context.settings, label, text, addPercentEscapes(text));
+    if (!text.isEmpty())
+        appendKindItem(card, DataKind::Dates, context.settings, label, text,
+                       addPercentEscapes(text));
+    return {};
 }
 
 } // namespace
@@ -65,11 +66,11 @@ bool addPhones(const ABPerson &person, const QString &, QString &card, bool isFi
 {
     const ExportSettings &settings = context.settings;
     return writeTextGroup(person, kABPhoneProperty, DataKind::Phone, card, isFirstDataGroup,
-                          context, [&](const QString &number, const QString &label) {
+                          context, [&](QString &out, const QString &number, const QString &label) {
                               const QString formatted
                                   = formatPhoneNumber(number, settings.gPhoneNumberFormats);
-                              return kindItem(DataKind::Phone, settings, label, formatted,
-                                              addPercentEscapes(formatted));
+                              appendKindItem(out, DataKind::Phone, settings, label, formatted,
+                                             addPercentEscapes(formatted));
                           });
 }
 
@@ -77,9 +78,9 @@ bool addEmail(const ABPerson &person, const QString &cleanedName, QString &card,
               bool isFirstDataGroup, const CardContext &context)
 {
     return writeTextGroup(person, kABEmailProperty, DataKind::Email, card, isFirstDataGroup,
-                          context, [&](const QString &address, const QString &label) {
-                              return kindItem(DataKind::Email, context.settings, label, address,
-                                              emailLinkValue(address, cleanedName));
+                          context, [&](QString &out, const QString &address, const QString &label) {
+                              appendKindItem(out, DataKind::Email, context.settings, label, address,
+                                             emailLinkValue(address, cleanedName));
                           });
 }
 
@@ -87,8 +88,9 @@ bool addWeb(const ABPerson &person, const QString &, QString &card, bool isFirst
             const CardContext &context)
 {
     return writeTextGroup(person, kABURLsProperty, DataKind::Web, card, isFirstDataGroup, context,
-                          [&](const QString &page, const QString &label) {
-                              return kindItem(DataKind::Web, context.settings, label, page, page);
+                          [&](QString &out, const QString &page, const QString &label) {
+                              appendKindItem(out, DataKind::Web, context.settings, label, page,
+                                             page);
                           });
 }
 
@@ -97,32 +99,40 @@ bool addRelatedNames(const ABPerson &person, const QString &, QString &card, boo
 {
     return writeTextGroup(person, kABRelatedNamesProperty, DataKind::RelatedNames, card,
                           isFirstDataGroup, context,
-                          [&](const QString &name, const QString &label) {
-                              return kindItem(DataKind::RelatedNames, context.settings, label, name,
-                                              addPercentEscapes(name));
+                          [&](QString &out, const QString &name, const QString &label) {
+                              appendKindItem(out, DataKind::RelatedNames, context.settings, label,
+                                             name, addPercentEscapes(name));
                           });
 }
 
+// The birthday comes first, before the primary date; when either cannot be read the group
+// is left out.
 bool addDates(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
               const CardContext &context)
 {
-    std::optional<QStringList> items = entryItems(person, kABOtherDatesProperty, context.labels,
-                                                  [&](const QVariant &value, const QString &label) {
-                                                      return dateItem(value, label, context);
-                                                  });
-    if (!items)
-        return isFirstDataGroup;
+    DataGroupInCard group(card, dataKindInfo(DataKind::Dates).groupClass, person.uniqueId(),
+                          isFirstDataGroup);
+    const bool read
+        = group.writeEntries(person, kABOtherDatesProperty, context.labels,
+                             [&](QString &out, const QVariant &value, const QString &label) {
+                                 return writeDateItem(out, value, label, context);
+                             });
+    if (!read) {
+        group.abandon();
+        return group.close();
+    }
     const QVariant birthday = person.valueForProperty(kABBirthdayProperty);
     if (birthday.isValid()) {
-        const EntryItem item = dateItem(birthday, uiText("Birthday"), context);
-        if (!item) {
-            logDataGroupFailure(person.uniqueId(), u"birthday: %1"_s.arg(item.error()));
-            return isFirstDataGroup;
+        const qsizetype birthdayStart = card.size();
+        const Expected<void> written = writeDateItem(card, birthday, uiText("Birthday"), context);
+        if (!written) {
+            logDataGroupFailure(person.uniqueId(), u"birthday: %1"_s.arg(written.error()));
+            group.abandon();
+            return group.close();
         }
-        if (item->has_value())
-            items->prepend(**item);
+        group.moveToFront(birthdayStart);
     }
-    return appendKindGroup(DataKind::Dates, card, person.uniqueId(), *items, isFirstDataGroup);
+    return group.close();
 }
 
 bool addNote(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
@@ -132,7 +142,9 @@ bool addNote(const ABPerson &person, const QString &, QString &card, bool isFirs
                                       {u"\n"_s, u"\r"_s});
     if (note.isEmpty())
         return isFirstDataGroup;
-    const QString item
-        = kindItem(DataKind::Note, context.settings, uiText("Note"), note, addPercentEscapes(note));
-    return appendKindGroup(DataKind::Note, card, person.uniqueId(), {item}, isFirstDataGroup);
+    DataGroupInCard group(card, dataKindInfo(DataKind::Note).groupClass, person.uniqueId(),
+                          isFirstDataGroup);
+    appendKindItem(card, DataKind::Note, context.settings, uiText("Note"), note,
+                   addPercentEscapes(note));
+    return group.close();
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "addressbook/abperson.h"
 #include "addressbook/abproperties.h"
 #include "addressbook/addressformatter.h"
 #include "addressbook/addresslayouts.h"
@@ -158,6 +159,40 @@ TEST(LabelTable, namesProperties)
 {
     EXPECT_EQ(ABLocalizedPropertyOrLabel(kABEmailProperty), u"e-mail"_s);
     EXPECT_EQ(ABLocalizedPropertyOrLabel(kABYahooInstantProperty), u"Yahoo!"_s);
+}
+
+// A person keeps an address as its values, not as a map; laid out from them, it must read
+// exactly as the same record laid out from its map, whatever is missing or untrimmed.
+TEST(AddressFormatter, laysOutAPersonsValuesAsTheirMap)
+{
+    const std::array<QByteArray, kABAddressFieldCount> rows[] = {
+        {"1 Main St", "Springfield", "IL", "62701", "", "us"},
+        {"Hauptstr. 5", "Berlin", "", "10115", "Deutschland", ""},
+        {"", "", "", "", "Japan", ""},
+        {"1-1 Chiyoda", "\xe5\x8d\x83\xe4\xbb\xa3\xe7\x94\xb0", "\xe6\x9d\xb1\xe4\xba\xac",
+         "100-0001", "", "JP"},
+        {" 10 Downing St ", " London ", "", " SW1A 2AA ", " UK ", ""},
+        {"Line 1\nLine 2", "", "Ontario", "", "", "ca"},
+        {"", "", "", "", "", ""},
+        {"Rue 1", "Paris", "", "75001", "Atlantis", ""},
+    };
+    for (const auto &row : rows) {
+        ABPerson person(u"p:ABPerson"_s);
+        std::array<QByteArrayView, kABAddressFieldCount> fields;
+        std::ranges::copy(row, fields.begin());
+        person.addAddressUtf8(kABHomeLabel, fields);
+        const QVariantMap map
+            = person.multiValueForProperty(kABAddressProperty)->valueAtIndex(0).toMap();
+        int visits = 0;
+        person.forEachAddress([&](const QString &label, const ABAddressFields &address) {
+            ++visits;
+            EXPECT_EQ(label, kABHomeLabel);
+            EXPECT_EQ(AddressFormatter::shared().format(address, u"FR"_s),
+                      AddressFormatter::shared().format(map, u"FR"_s))
+                << row[0].toStdString() << " / " << row[4].toStdString();
+        });
+        EXPECT_EQ(visits, 1);
+    }
 }
 
 } // namespace

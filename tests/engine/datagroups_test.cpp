@@ -110,17 +110,24 @@ TEST(Frame, unreadableEntryDropsTheWholeListAndSaysWhy)
 {
     QStringList log;
     const SystemLogCapture capture([&](const QString &line) { log.append(line); });
-    const auto textItem = [](const QVariant &value, const QString &) -> EntryItem {
+    const auto textItem
+        = [](QString &card, const QVariant &value, const QString &) -> Expected<void> {
         const Expected<QString> text = textValue(value);
         if (!text)
             return Unexpected(text.error());
-        return std::optional<QString>(*text);
+        card += *text;
+        return {};
     };
     EntryLabels labels;
-    EXPECT_FALSE(entryItems(listValue({{u"1"_s, u"home"_s}, {QVariantMap{}, u"work"_s}}),
-                            u"ann:ABPerson"_s, labels, textItem));
-    EXPECT_FALSE(entryItems(QVariant(u"not a list"_s), u"ann:ABPerson"_s, labels, textItem));
-    EXPECT_EQ(entryItems(QVariant(), u"ann:ABPerson"_s, labels, textItem), QStringList());
+    QString card = u"before"_s;
+    DataGroupInCard group(card, u"phone"_s, u"ann:ABPerson"_s, true);
+    EXPECT_FALSE(group.writeEntries(listValue({{u"1"_s, u"home"_s}, {QVariantMap{}, u"work"_s}}),
+                                    u"ann:ABPerson"_s, labels, textItem));
+    EXPECT_FALSE(
+        group.writeEntries(QVariant(u"not a list"_s), u"ann:ABPerson"_s, labels, textItem));
+    EXPECT_TRUE(group.writeEntries(QVariant(), u"ann:ABPerson"_s, labels, textItem));
+    EXPECT_TRUE(group.close());
+    EXPECT_EQ(card, u"before"_s);
     ASSERT_EQ(log.size(), 2);
     EXPECT_TRUE(
         log.first().startsWith(u"ann:ABPerson: entry 1: a QVariantMap where text belongs"_s))
