@@ -87,25 +87,6 @@ bool DataGroupInCard::writeEntries(const ABPerson &person, ABProperty property, 
     return items.finish(person.uniqueId());
 }
 
-bool DataGroupInCard::writeEntries(const QVariant &stored, const QString &owner,
-                                   EntryLabels &labels, const EntryItemWriter &writeItem)
-{
-    if (!stored.isValid())
-        return true;
-    if (stored.metaType() != QMetaType::fromType<MultiValue>()) {
-        logDataGroupFailure(owner, u"a list property holds a single value"_s);
-        return false;
-    }
-    const auto entries = stored.value<MultiValue>();
-    EntryItems items(*this, entries.indexForIdentifier(entries.primaryIdentifier()));
-    for (qsizetype i = 0; i < entries.count(); ++i) {
-        items.add([&](QString &card) {
-            return writeItem(card, entries.valueAtIndex(i), labels.shown(entries.labelAtIndex(i)));
-        });
-    }
-    return items.finish(owner);
-}
-
 void DataGroupInCard::writeAddresses(const ABPerson &person, EntryLabels &labels,
                                      const AddressItemWriter &writeItem)
 {

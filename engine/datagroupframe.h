@@ -44,10 +44,6 @@ public:
     /// result is false. A missing property gives no items.
     bool writeEntries(const ABPerson &person, ABProperty property, EntryLabels &labels,
                       const EntryItemWriter &writeItem);
-    /// The same for a stored value (a MultiValue, or invalid when there is none); owner
-    /// names the contact in the log.
-    bool writeEntries(const QVariant &stored, const QString &owner, EntryLabels &labels,
-                      const EntryItemWriter &writeItem);
     /// Writes the items of the person's addresses, primary address first.
     void writeAddresses(const ABPerson &person, EntryLabels &labels,
                         const AddressItemWriter &writeItem);
