@@ -24,7 +24,7 @@ using VCardValue::Utf8;
 class ContactBuilder final
 {
 public:
-    ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics);
+    ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics, ABPerson &scratch);
 
     VCardContact build(VCardCardKeys &keys);
 
@@ -70,7 +70,8 @@ private:
 
     const VCardCard &m_card;
     VCardDiagnostics &m_diagnostics;
-    std::optional<ABPerson> m_person;
+    ABPerson &m_scratch;
+    ABPerson *m_person = nullptr; // the scratch person, once the card is known to be one
     std::array<Utf8, kABPropertyCount> m_texts; // empty: not set
     std::array<Entries, kABPropertyCount> m_entries;
     QVarLengthArray<std::pair<QByteArrayView, QString>, 8> m_itemLabels;
@@ -97,9 +98,11 @@ private:
     QVarLengthArray<QString, 4> m_addressLabels;
 };
 
-ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics)
+ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics,
+                               ABPerson &scratch)
     : m_card(card)
     , m_diagnostics(diagnostics)
+    , m_scratch(scratch)
 {}
 
 // What the other lines of a card depend on: item labels and countries, whether it is a
@@ -523,16 +526,13 @@ void ContactBuilder::finishPerson()
     if (m_birthday.isValid())
         m_person->setValue(QVariant::fromValue(m_birthday), kABBirthdayProperty);
     m_person->setImageData(m_photo.isEmpty() ? m_cardPicture : m_photo);
-    m_person->squeeze();
 }
 
 VCardContact ContactBuilder::build(VCardCardKeys &keys)
 {
     readCardWide();
-    if (!m_group) {
-        m_person.emplace(QString());
-        m_person->reserve(qsizetype(m_card.properties.size()), m_card.text.size());
-    }
+    if (!m_group)
+        m_person = &m_scratch;
     for (const VCardProperty &property : m_card.properties)
         read(property);
 
@@ -550,12 +550,14 @@ VCardContact ContactBuilder::build(VCardCardKeys &keys)
     }
     finishPerson();
     return {m_card.line, VCardIdentifiers::wantedPersonId(key), std::move(reference),
-            VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
+            VCardPersonCard{m_person->takeFilled(), std::move(m_categories)}};
 }
 
 } // namespace
 
 VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics, VCardCardKeys &keys)
 {
-    return ContactBuilder(card, diagnostics).build(keys);
+    // One person per thread is filled card after card, so its room is allocated once.
+    thread_local ABPerson scratch{QString()};
+    return ContactBuilder(card, diagnostics, scratch).build(keys);
 }
