@@ -34,8 +34,12 @@ private:
         int bestPreference = kNotPreferred;
         qsizetype primary = -1;
         qsizetype count = 0;
-        // Case-folded handles with their index, to keep each once; a card has one or two.
-        QVarLengthArray<std::pair<QString, qsizetype>, 2> handles;
+    };
+    struct Handle
+    {
+        ABProperty property;
+        QString key; // case-folded
+        qsizetype index;
     };
 
     void readCardWide();
@@ -74,6 +78,9 @@ private:
     ABPerson *m_person = nullptr; // the scratch person, once the card is known to be one
     std::array<Utf8, kABPropertyCount> m_texts; // empty: not set
     std::array<Entries, kABPropertyCount> m_entries;
+    // The handles added, to keep each once; a card has a few, so they are not kept per
+    // property, which would make every card build and free a list for each.
+    QVarLengthArray<Handle, 4> m_handles;
     QVarLengthArray<std::pair<QByteArrayView, QString>, 8> m_itemLabels;
     QVarLengthArray<std::pair<QByteArrayView, QByteArray>, 4> m_itemCountries;
     QString m_uid;
@@ -190,13 +197,14 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
         return;
     Entries &entries = m_entries[std::size_t(property)];
     const QString key = handle.toCaseFolded();
-    const auto known = std::find_if(entries.handles.cbegin(), entries.handles.cend(),
-                                    [&key](const auto &entry) { return entry.first == key; });
-    if (known != entries.handles.cend()) {
-        track(property, known->second, preference(source));
+    const auto known = std::find_if(m_handles.cbegin(), m_handles.cend(), [&](const Handle &entry) {
+        return entry.property == property && entry.key == key;
+    });
+    if (known != m_handles.cend()) {
+        track(property, known->index, preference(source));
         return;
     }
-    entries.handles.append({key, entries.count});
+    m_handles.append({property, key, entries.count});
     m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8());
     added(property, preference(source));
 }
