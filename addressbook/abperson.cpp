@@ -356,21 +356,19 @@ void ABPerson::clearEntries(ABProperty property)
     std::erase_if(m_entries, [property](const Entry &entry) { return entry.property == property; });
 }
 
-void ABPerson::reserve(qsizetype entries, qsizetype textBytes)
+ABPerson ABPerson::takeFilled()
 {
-    m_entries.reserve(std::size_t(entries));
-    m_texts.reserve(textBytes);
-}
-
-// Fresh exact copies rather than shrinking in place: the room given back then is one whole
-// block, which the next person's reserve() takes again, instead of a sliver between kept
-// values.
-void ABPerson::squeeze()
-{
-    if (m_texts.capacity() > m_texts.size())
-        m_texts = QByteArray(m_texts.constData(), m_texts.size());
-    if (m_entries.capacity() > m_entries.size())
-        std::vector<Entry>(m_entries.begin(), m_entries.end()).swap(m_entries);
+    ABPerson filled(std::exchange(m_uniqueId, QString()));
+    if (!m_texts.isEmpty())
+        filled.m_texts = QByteArray(m_texts.constData(), m_texts.size());
+    filled.m_entries.assign(m_entries.begin(), m_entries.end());
+    filled.m_textSpans = std::exchange(m_textSpans, {});
+    filled.m_imageData = std::exchange(m_imageData, QByteArray());
+    filled.m_birthday = std::exchange(m_birthday, ContactDate());
+    filled.m_flags = std::exchange(m_flags, std::nullopt);
+    m_texts.resize(0); // keeps its room for the next person
+    m_entries.clear();
+    return filled;
 }
 
 void ABPerson::setValue(const QVariant &value, ABProperty property)

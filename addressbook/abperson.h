@@ -76,10 +76,10 @@ public:
                         const std::array<QByteArrayView, kABAddressFieldCount> &fields);
     /// Makes the entry at index (counted among the entries of property) its primary one.
     void setPrimary(ABProperty property, qsizetype index);
-    /// Makes room for that many entries and bytes of text, so filling a person does not
-    /// move its values again and again; squeeze() gives back what was not used.
-    void reserve(qsizetype entries, qsizetype textBytes);
-    void squeeze();
+    /// Moves what was filled in into a person holding only the room it uses, and leaves
+    /// this one empty with its room kept: a reader filling one person card after card then
+    /// allocates once per buffer and card, not once to reserve and again to squeeze.
+    [[nodiscard]] ABPerson takeFilled();
 
 private:
     // Texts are kept as UTF-8 in one buffer per person, and multi-value entries as small

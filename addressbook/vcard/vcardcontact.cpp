@@ -24,7 +24,7 @@ using VCardValue::Utf8;
 class ContactBuilder final
 {
 public:
-    ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics);
+    ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics, ABPerson &scratch);
 
     VCardContact build(VCardCardKeys &keys);
 
@@ -34,8 +34,12 @@ private:
         int bestPreference = kNotPreferred;
         qsizetype primary = -1;
         qsizetype count = 0;
-        // Case-folded handles with their index, to keep each once; a card has one or two.
-        QVarLengthArray<std::pair<QString, qsizetype>, 2> handles;
+    };
+    struct Handle
+    {
+        ABProperty property;
+        QString key; // case-folded
+        qsizetype index;
     };
 
     void readCardWide();
@@ -70,9 +74,13 @@ private:
 
     const VCardCard &m_card;
     VCardDiagnostics &m_diagnostics;
-    std::optional<ABPerson> m_person;
+    ABPerson &m_scratch;
+    ABPerson *m_person = nullptr; // the scratch person, once the card is known to be one
     std::array<Utf8, kABPropertyCount> m_texts; // empty: not set
     std::array<Entries, kABPropertyCount> m_entries;
+    // The handles added, to keep each once; a card has a few, so they are not kept per
+    // property, which would make every card build and free a list for each.
+    QVarLengthArray<Handle, 4> m_handles;
     QVarLengthArray<std::pair<QByteArrayView, QString>, 8> m_itemLabels;
     QVarLengthArray<std::pair<QByteArrayView, QByteArray>, 4> m_itemCountries;
     QString m_uid;
@@ -97,9 +105,11 @@ private:
     QVarLengthArray<QString, 4> m_addressLabels;
 };
 
-ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics)
+ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics,
+                               ABPerson &scratch)
     : m_card(card)
     , m_diagnostics(diagnostics)
+    , m_scratch(scratch)
 {}
 
 // What the other lines of a card depend on: item labels and countries, whether it is a
@@ -187,13 +197,14 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
         return;
     Entries &entries = m_entries[std::size_t(property)];
     const QString key = handle.toCaseFolded();
-    const auto known = std::find_if(entries.handles.cbegin(), entries.handles.cend(),
-                                    [&key](const auto &entry) { return entry.first == key; });
-    if (known != entries.handles.cend()) {
-        track(property, known->second, preference(source));
+    const auto known = std::find_if(m_handles.cbegin(), m_handles.cend(), [&](const Handle &entry) {
+        return entry.property == property && entry.key == key;
+    });
+    if (known != m_handles.cend()) {
+        track(property, known->index, preference(source));
         return;
     }
-    entries.handles.append({key, entries.count});
+    m_handles.append({property, key, entries.count});
     m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8());
     added(property, preference(source));
 }
@@ -523,16 +534,13 @@ void ContactBuilder::finishPerson()
     if (m_birthday.isValid())
         m_person->setValue(QVariant::fromValue(m_birthday), kABBirthdayProperty);
     m_person->setImageData(m_photo.isEmpty() ? m_cardPicture : m_photo);
-    m_person->squeeze();
 }
 
 VCardContact ContactBuilder::build(VCardCardKeys &keys)
 {
     readCardWide();
-    if (!m_group) {
-        m_person.emplace(QString());
-        m_person->reserve(qsizetype(m_card.properties.size()), m_card.text.size());
-    }
+    if (!m_group)
+        m_person = &m_scratch;
     for (const VCardProperty &property : m_card.properties)
         read(property);
 
@@ -550,12 +558,14 @@ VCardContact ContactBuilder::build(VCardCardKeys &keys)
     }
     finishPerson();
     return {m_card.line, VCardIdentifiers::wantedPersonId(key), std::move(reference),
-            VCardPersonCard{std::move(*m_person), std::move(m_categories)}};
+            VCardPersonCard{m_person->takeFilled(), std::move(m_categories)}};
 }
 
 } // namespace
 
 VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics, VCardCardKeys &keys)
 {
-    return ContactBuilder(card, diagnostics).build(keys);
+    // One person per thread is filled card after card, so its room is allocated once.
+    thread_local ABPerson scratch{QString()};
+    return ContactBuilder(card, diagnostics, scratch).build(keys);
 }

@@ -100,6 +100,7 @@ private:
     void addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
                       const VCardHashedText &reference, std::size_t origin, qsizetype lineOffset);
     void addReference(const VCardHashedText &reference, Target target);
+    void indexReferences();
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
@@ -107,6 +108,9 @@ private:
     std::unique_ptr<MemoryContactStore> m_store = std::make_unique<MemoryContactStore>();
     VCardIdentifiers m_identifiers;
     std::vector<VCardDiagnostics> m_diagnostics; // one per origin, in reading order
+    // Every card's reference in reading order; made into a table only when a group card
+    // has members to look up, which most address books have none of.
+    std::vector<std::pair<VCardHashedText, Target>> m_references;
     QHash<VCardHashedText, Target> m_byReference;
     QHash<QString, Group *> m_groupByName;
     QSet<const Group *> m_cardGroups;
@@ -189,7 +193,7 @@ qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
 void StoreBuilder::expect(qsizetype cards)
 {
     m_identifiers.reservePersons(cards);
-    m_byReference.reserve(m_byReference.size() + cards);
+    m_references.reserve(m_references.size() + std::size_t(cards));
 }
 
 void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
@@ -236,11 +240,20 @@ void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &want
     m_pending.push_back({group, std::move(card.members), origin});
 }
 
-// The first card of a UID is the one its references mean.
 void StoreBuilder::addReference(const VCardHashedText &reference, Target target)
 {
-    if (!reference.text.isEmpty() && !m_byReference.contains(reference))
-        m_byReference.insert(reference, target);
+    if (!reference.text.isEmpty())
+        m_references.emplace_back(reference, target);
+}
+
+// The first card of a UID is the one its references mean.
+void StoreBuilder::indexReferences()
+{
+    m_byReference.reserve(qsizetype(m_references.size()));
+    for (const auto &[reference, target] : m_references) {
+        if (!m_byReference.contains(reference))
+            m_byReference.insert(reference, target);
+    }
 }
 
 Group &StoreBuilder::categoryGroup(const QString &name)
@@ -275,6 +288,8 @@ void StoreBuilder::resolve(const PendingGroup &pending)
 
 ContactStoreRead StoreBuilder::finish()
 {
+    if (!m_pending.empty())
+        indexReferences();
     for (const PendingGroup &pending : m_pending)
         resolve(pending);
     ContactStoreRead read;

@@ -480,6 +480,21 @@ TEST(VCardStore, ticksTheMembersOfEveryGroupCardOfOneName)
         peopleFromSelectedGroups(*read.store, {{u"Ungrouped Contacts"_s, true}}, true).isEmpty());
 }
 
+// The member is looked up once every card is read: of two cards with its UID, the first,
+// before or after the group card, is the one meant.
+TEST(VCardStore, takesTheFirstCardOfAUidAsTheMember)
+{
+    for (const bool groupFirst : {false, true}) {
+        const QByteArray group = card("KIND:group\nFN:Team\nMEMBER:urn:uuid:a", "4.0");
+        const QByteArray people = card("N:Lee\nUID:A") + card("N:Ode\nUID:a");
+        const ContactStoreRead read
+            = readVCardData(groupFirst ? group + people : people + group, u"t.vcf"_s);
+        const Group *team = groupFromName(*read.store, u"Team"_s);
+        ASSERT_TRUE(team);
+        EXPECT_EQ(lastNames(team->members()), QStringList{u"Lee"_s}) << groupFirst;
+    }
+}
+
 TEST(VCardStore, readsEveryVCardFileBelowAFolder)
 {
     const ContactStoreRead read
