@@ -37,9 +37,9 @@ private:
     };
     struct Handle
     {
-        ABProperty property;
+        ABProperty property = kABFirstNameProperty;
         QString key; // case-folded
-        qsizetype index;
+        qsizetype index = 0;
     };
 
     void readCardWide();
