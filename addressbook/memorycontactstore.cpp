@@ -63,13 +63,21 @@ Group &MemoryContactStore::addGroup(QString uniqueId, std::optional<QString> nam
     return *m_groups.back();
 }
 
+// Most persons are in a group or two, and their short list is the quickest to search; the
+// pairs of a person in many go into m_held, so that each group still costs constant time.
 void MemoryContactStore::addMember(Group &group, const ABPerson &person)
 {
+    QList<const Group *> &parents = m_parents[&person];
     const auto held = std::pair<const Group *, const void *>(&group, &person);
-    if (m_held.contains(held))
+    if (parents.size() < kFewGroups ? parents.contains(&group) : m_held.contains(held))
         return;
-    m_held.insert(held);
-    m_parents[&person].append(&group);
+    parents.append(&group);
+    if (parents.size() == kFewGroups) {
+        for (const Group *parent : std::as_const(parents))
+            m_held.insert({parent, &person});
+    } else if (parents.size() > kFewGroups) {
+        m_held.insert(held);
+    }
     group.addMember(&person);
 }
 

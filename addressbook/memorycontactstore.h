@@ -53,7 +53,9 @@ private:
     QList<const Group *> m_groupList;
     QHash<const ABPerson *, QList<const Group *>> m_parents;
     // What each group holds directly, so that adding once stays constant time however many
-    // groups hold one person or one group holds.
+    // groups hold one person or one group holds: every subgroup, and the persons in at least
+    // kFewGroups groups.
+    static constexpr qsizetype kFewGroups = 8;
     QSet<std::pair<const Group *, const void *>> m_held;
     QHash<const Group *, QList<const Group *>> m_groupParents;
 };

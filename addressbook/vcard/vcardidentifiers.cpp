@@ -66,24 +66,31 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
     return key;
 }
 
-// The set holds the whole identifiers, which the persons share, so it costs no text of its
+// The list holds the whole identifiers, which the persons share, so it costs no text of its
 // own.
+bool VCardIdentifiers::take(Keys &keys, const VCardHashedText &identifier)
+{
+    const auto same = [&](quint32 at) {
+        return keys.taken[at] == identifier.text;
+    };
+    if (keys.index.insert(identifier.hash, quint32(keys.taken.size()), same))
+        return false;
+    keys.taken.push_back(identifier.text);
+    return true;
+}
+
 QString VCardIdentifiers::claim(Keys &keys, const VCardHashedText &wanted, QStringView suffix)
 {
-    if (!keys.taken.contains(wanted)) {
-        keys.taken.insert(wanted);
+    if (take(keys, wanted))
         return wanted.text;
-    }
     // Counting on from the last number given to this key keeps a file of many cards with one
     // UID from costing the square of their number.
     const QString key = wanted.text.chopped(suffix.size());
     int &next = keys.nextNumber[key];
     for (next = std::max(next, 2);; ++next) {
         const VCardHashedText identifier(key + u'-' + QString::number(next) + suffix);
-        if (!keys.taken.contains(identifier)) {
-            keys.taken.insert(identifier);
+        if (take(keys, identifier))
             return identifier.text;
-        }
     }
 }
 
@@ -109,5 +116,12 @@ QString VCardIdentifiers::groupId(const VCardHashedText &wanted)
 
 void VCardIdentifiers::reservePersons(qsizetype count)
 {
-    m_personKeys.taken.reserve(m_personKeys.taken.size() + count);
+    const std::size_t total = m_personKeys.taken.size() + std::size_t(count);
+    m_personKeys.taken.reserve(total);
+    m_personKeys.index.reserve(qsizetype(total));
+}
+
+void VCardIdentifiers::prefetchPerson(const VCardHashedText &wanted) const
+{
+    m_personKeys.index.prefetch(wanted.hash);
 }

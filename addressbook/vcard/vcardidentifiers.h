@@ -10,12 +10,14 @@
 #pragma once
 
 #include "addressbook/vcard/vcardhashedtext.h"
+#include "addressbook/vcard/vcardtextindex.h"
 
 #include <QByteArray>
 #include <QHash>
-#include <QSet>
 #include <QString>
 #include <QStringView>
+
+#include <vector>
 
 class VCardIdentifiers final
 {
@@ -39,6 +41,8 @@ public:
 
     /// Makes room for that many more persons.
     void reservePersons(qsizetype count);
+    /// Has what personId(wanted) looks at fetched into the cache ahead of the call.
+    void prefetchPerson(const VCardHashedText &wanted) const;
     /// Both take the wanted identifiers of every card in reading order.
     [[nodiscard]] QString personId(const VCardHashedText &wanted);
     [[nodiscard]] QString groupId(const VCardHashedText &wanted);
@@ -46,11 +50,13 @@ public:
 private:
     struct Keys
     {
-        QSet<VCardHashedText> taken;
+        std::vector<QString> taken; // in the order given
+        VCardTextIndex index;       // of taken
         QHash<QString, int> nextNumber;
     };
 
     static QString claim(Keys &keys, const VCardHashedText &wanted, QStringView suffix);
+    static bool take(Keys &keys, const VCardHashedText &identifier);
 
     Keys m_personKeys;
     Keys m_groupKeys;

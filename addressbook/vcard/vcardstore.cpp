@@ -8,6 +8,7 @@
 #include "addressbook/vcard/vcardidentifiers.h"
 #include "addressbook/vcard/vcardrangereads.h"
 #include "addressbook/vcard/vcardreader.h"
+#include "addressbook/vcard/vcardtextindex.h"
 #include "addressbook/vcard/vcardvalue.h"
 
 #include <QDir>
@@ -94,13 +95,16 @@ private:
     qsizetype takeRanges(VCardRangeReads &ranges, std::size_t origin,
                          const std::function<void(qsizetype)> &done);
     void expect(qsizetype cards);
+    void addAll(std::vector<VCardContact> &contacts, std::size_t origin, qsizetype lineOffset);
     void add(VCardContact contact, std::size_t origin, qsizetype lineOffset);
     void addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
-                       const VCardHashedText &reference);
+                       VCardHashedText reference);
     void addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
-                      const VCardHashedText &reference, std::size_t origin, qsizetype lineOffset);
-    void addReference(const VCardHashedText &reference, Target target);
+                      VCardHashedText reference, std::size_t origin, qsizetype lineOffset);
+    void addReference(VCardHashedText reference, Target target);
     void indexReferences();
+    [[nodiscard]] Target referenced(const VCardHashedText &reference) const;
+    [[nodiscard]] auto sameReference(const VCardHashedText &reference) const;
     Group &categoryGroup(const QString &name);
     void resolve(const PendingGroup &pending);
 
@@ -111,7 +115,7 @@ private:
     // Every card's reference in reading order; made into a table only when a group card
     // has members to look up, which most address books have none of.
     std::vector<std::pair<VCardHashedText, Target>> m_references;
-    QHash<VCardHashedText, Target> m_byReference;
+    VCardTextIndex m_referenceIndex; // the first of each text in m_references
     QHash<QString, Group *> m_groupByName;
     QSet<const Group *> m_cardGroups;
     std::vector<PendingGroup> m_pending;
@@ -177,8 +181,7 @@ qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
         if (strayLine == 0 && range->firstStrayLine > 0)
             strayLine = lines + range->firstStrayLine;
         cards += qsizetype(range->contacts.size());
-        for (VCardContact &contact : range->contacts)
-            add(std::move(contact), origin, lines);
+        addAll(range->contacts, origin, lines);
         lines += range->lineCount;
         range.reset(); // what the contacts left behind, before more of the text is let go
         done(ranges.consumed());
@@ -196,21 +199,34 @@ void StoreBuilder::expect(qsizetype cards)
     m_references.reserve(m_references.size() + std::size_t(cards));
 }
 
+// The identifier table is looked up at random; fetching a few cards ahead has the lookup
+// ready when the card's turn comes.
+void StoreBuilder::addAll(std::vector<VCardContact> &contacts, std::size_t origin,
+                          qsizetype lineOffset)
+{
+    constexpr std::size_t kAhead = 8;
+    for (std::size_t i = 0; i < contacts.size(); ++i) {
+        if (i + kAhead < contacts.size())
+            m_identifiers.prefetchPerson(contacts[i + kAhead].wantedId);
+        add(std::move(contacts[i]), origin, lineOffset);
+    }
+}
+
 void StoreBuilder::add(VCardContact contact, std::size_t origin, qsizetype lineOffset)
 {
     if (auto *group = std::get_if<VCardGroupCard>(&contact.card))
-        return addGroupCard(std::move(*group), contact.wantedId, contact.reference, origin,
-                            lineOffset);
+        return addGroupCard(std::move(*group), contact.wantedId, std::move(contact.reference),
+                            origin, lineOffset);
     addPersonCard(std::get<VCardPersonCard>(std::move(contact.card)), contact.wantedId,
-                  contact.reference);
+                  std::move(contact.reference));
 }
 
 void StoreBuilder::addPersonCard(VCardPersonCard card, const VCardHashedText &wantedId,
-                                 const VCardHashedText &reference)
+                                 VCardHashedText reference)
 {
     card.person.setUniqueId(m_identifiers.personId(wantedId));
     ABPerson &person = m_store->addPerson(std::move(card.person));
-    addReference(reference, {&person, nullptr});
+    addReference(std::move(reference), {&person, nullptr});
     for (const QString &name : std::as_const(card.categories))
         m_store->addMember(categoryGroup(name), person);
 }
@@ -219,8 +235,7 @@ void StoreBuilder::addPersonCard(VCardPersonCard card, const VCardHashedText &wa
 // the two are one group; a second card of that name is a group of its own.
 // Its members are looked up once every card is read, by then on lines of the whole text.
 void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &wantedId,
-                                const VCardHashedText &reference, std::size_t origin,
-                                qsizetype lineOffset)
+                                VCardHashedText reference, std::size_t origin, qsizetype lineOffset)
 {
     for (VCardMemberReference &member : card.members)
         member.line += lineOffset;
@@ -236,24 +251,42 @@ void StoreBuilder::addGroupCard(VCardGroupCard card, const VCardHashedText &want
             m_groupByName.insert(*card.name, group);
     }
     m_cardGroups.insert(group);
-    addReference(reference, {nullptr, group});
+    addReference(std::move(reference), {nullptr, group});
     m_pending.push_back({group, std::move(card.members), origin});
 }
 
-void StoreBuilder::addReference(const VCardHashedText &reference, Target target)
+void StoreBuilder::addReference(VCardHashedText reference, Target target)
 {
     if (!reference.text.isEmpty())
-        m_references.emplace_back(reference, target);
+        m_references.emplace_back(std::move(reference), target);
 }
 
-// The first card of a UID is the one its references mean.
+auto StoreBuilder::sameReference(const VCardHashedText &reference) const
+{
+    return [this, &reference](quint32 at) {
+        return m_references[at].first.text == reference.text;
+    };
+}
+
+// The first card of a UID is the one its references mean. The table is filled in one go,
+// each slot fetched a few references ahead of its turn.
 void StoreBuilder::indexReferences()
 {
-    m_byReference.reserve(qsizetype(m_references.size()));
-    for (const auto &[reference, target] : m_references) {
-        if (!m_byReference.contains(reference))
-            m_byReference.insert(reference, target);
+    constexpr std::size_t kAhead = 8;
+    m_referenceIndex.reserve(qsizetype(m_references.size()));
+    for (std::size_t i = 0; i < m_references.size(); ++i) {
+        if (i + kAhead < m_references.size())
+            m_referenceIndex.prefetch(m_references[i + kAhead].first.hash);
+        const VCardHashedText &reference = m_references[i].first;
+        m_referenceIndex.insert(reference.hash, quint32(i), sameReference(reference));
     }
+}
+
+StoreBuilder::Target StoreBuilder::referenced(const VCardHashedText &reference) const
+{
+    const std::optional<quint32> at
+        = m_referenceIndex.find(reference.hash, sameReference(reference));
+    return at ? m_references[*at].second : Target();
 }
 
 Group &StoreBuilder::categoryGroup(const QString &name)
@@ -270,7 +303,7 @@ void StoreBuilder::resolve(const PendingGroup &pending)
 {
     VCardDiagnostics &diagnostics = m_diagnostics[pending.origin];
     for (const VCardMemberReference &member : pending.members) {
-        const Target target = m_byReference.value(member.reference);
+        const Target target = referenced(member.reference);
         if (target.person) {
             m_store->addMember(*pending.group, *target.person);
         } else if (!target.group) {

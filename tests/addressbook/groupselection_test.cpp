@@ -124,6 +124,21 @@ TEST_F(GroupSelection, holdsAMemberOrSubgroupAddedTwiceOnce)
     EXPECT_EQ(store.parentGroups(ann), (QList<const Group *>{&outer, &inner}));
 }
 
+// A person in few groups and one in many are kept apart differently; both hold each once.
+TEST_F(GroupSelection, holdsAPersonInManyGroupsOnceInEach)
+{
+    const ABPerson &ann = person(u"Ann"_s, u"A"_s);
+    QList<Group *> groups;
+    for (int i = 0; i < 20; ++i) {
+        groups.append(&group(QString::number(i), {&ann}));
+        for (Group *before : std::as_const(groups))
+            store.addMember(*before, ann);
+    }
+    EXPECT_EQ(store.parentGroups(ann), QList<const Group *>(groups.cbegin(), groups.cend()));
+    for (const Group *group : std::as_const(groups))
+        EXPECT_EQ(group->members(), QList<const ABPerson *>{&ann}) << group->name()->toStdString();
+}
+
 TEST_F(GroupSelection, refusesADeepLoopInWhicheverOrderTheNestingIsBuilt)
 {
     Group &a = group(u"A"_s);
