@@ -23,6 +23,35 @@ using namespace VCardDialect;
 
 using VCardValue::Utf8;
 
+// Whether a field makes entries, whose labels and preference its TYPE parameters give: only
+// their lines are looked through for types.
+bool labelsEntry(Field field)
+{
+    switch (field) {
+    case Field::Phone:
+    case Field::Email:
+    case Field::Url:
+    case Field::Address:
+    case Field::DeliveryLabel:
+    case Field::OtherDate:
+    case Field::Anniversary:
+    case Field::Related:
+    case Field::RelatedName:
+    case Field::Spouse:
+    case Field::Manager:
+    case Field::Assistant:
+    case Field::Messaging:
+    case Field::Aim:
+    case Field::Icq:
+    case Field::Jabber:
+    case Field::Msn:
+    case Field::Yahoo:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // One builder reads card after card on its thread and is made ready for the next card by
 // clearing what the last one set, so a card neither builds nor frees its tables.
 class ContactBuilder final
@@ -430,7 +459,7 @@ void ContactBuilder::readPlainEntry(const VCardProperty &property, ABProperty ta
 
 void ContactBuilder::read(const VCardProperty &property, Field field)
 {
-    m_types = typesOf(property);
+    m_types = labelsEntry(field) ? typesOf(property) : 0;
     switch (field) {
     case Field::Unknown:
     case Field::Uid:
