@@ -351,6 +351,12 @@ void ABPerson::setPrimary(ABProperty property, qsizetype index)
     }
 }
 
+void ABPerson::markPrimary(qsizetype position)
+{
+    if (position >= 0 && std::size_t(position) < m_entries.size())
+        m_entries[std::size_t(position)].primary = true;
+}
+
 void ABPerson::clearEntries(ABProperty property)
 {
     std::erase_if(m_entries, [property](const Entry &entry) { return entry.property == property; });

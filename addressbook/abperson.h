@@ -76,6 +76,10 @@ public:
                         const std::array<QByteArrayView, kABAddressFieldCount> &fields);
     /// Makes the entry at index (counted among the entries of property) its primary one.
     void setPrimary(ABProperty property, qsizetype index);
+    /// Marks the entry at position (counted among all entries, in the order they were added)
+    /// as primary, leaving the others as they are: a reader marks one per property, without
+    /// a pass over the entries for each.
+    void markPrimary(qsizetype position);
     /// Moves what was filled in into a person holding only the room it uses, and leaves
     /// this one empty with its room kept: a reader filling one person card after card then
     /// allocates once per buffer and card, not once to reserve and again to squeeze.

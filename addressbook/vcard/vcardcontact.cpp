@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -21,39 +23,68 @@ using namespace VCardDialect;
 
 using VCardValue::Utf8;
 
+// Whether a field makes entries, whose labels and preference its TYPE parameters give: only
+// their lines are looked through for types.
+bool labelsEntry(Field field)
+{
+    switch (field) {
+    case Field::Phone:
+    case Field::Email:
+    case Field::Url:
+    case Field::Address:
+    case Field::DeliveryLabel:
+    case Field::OtherDate:
+    case Field::Anniversary:
+    case Field::Related:
+    case Field::RelatedName:
+    case Field::Spouse:
+    case Field::Manager:
+    case Field::Assistant:
+    case Field::Messaging:
+    case Field::Aim:
+    case Field::Icq:
+    case Field::Jabber:
+    case Field::Msn:
+    case Field::Yahoo:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One builder reads card after card on its thread and is made ready for the next card by
+// clearing what the last one set, so a card neither builds nor frees its tables.
 class ContactBuilder final
 {
 public:
-    ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics, ABPerson &scratch);
-
-    VCardContact build(VCardCardKeys &keys);
+    VCardContact build(const VCardCard &card, VCardDiagnostics &diagnostics, VCardCardKeys &keys);
 
 private:
     struct Entries
     {
         int bestPreference = kNotPreferred;
-        qsizetype primary = -1;
-        qsizetype count = 0;
+        qsizetype primary = -1; // counted among all the person's entries
     };
     struct Handle
     {
         ABProperty property = kABFirstNameProperty;
-        QString key; // case-folded
-        qsizetype index = 0;
+        QString key;            // case-folded
+        qsizetype position = 0; // counted among all the person's entries
     };
 
+    void startCard(const VCardCard &card, VCardDiagnostics &diagnostics);
     void readCardWide();
-    void read(const VCardProperty &property);
+    void read(const VCardProperty &property, Field field);
     Utf8 text(const VCardProperty &property)
     {
-        return VCardValue::text(property, m_diagnostics, m_card.validUtf8);
+        return VCardValue::text(property, *m_diagnostics, m_card->validUtf8);
     }
     // The whole value as text: escapes resolved, blanks at the ends gone.
     Utf8 plainText(const VCardProperty &property) { return VCardValue::plain(text(property)); }
     QString label(const VCardProperty &property, const QString &fallback) const;
     [[nodiscard]] bool pointsIntoCard(QByteArrayView bytes) const;
     void setText(ABProperty property, Utf8 value);
-    void track(ABProperty property, qsizetype index, int preference);
+    void track(ABProperty property, qsizetype position, int preference);
     void added(ABProperty property, int preference);
     void add(ABProperty property, QByteArrayView value, const QString &label, int preference);
     void addHandle(ABProperty property, const QString &handle, const VCardProperty &source);
@@ -72,12 +103,18 @@ private:
     void completeNames();
     void finishPerson();
 
-    const VCardCard &m_card;
-    VCardDiagnostics &m_diagnostics;
-    ABPerson &m_scratch;
+    const VCardCard *m_card = nullptr;
+    VCardDiagnostics *m_diagnostics = nullptr;
+    // Filled card after card, so its room is allocated once.
+    ABPerson m_scratch{QString()};
     ABPerson *m_person = nullptr; // the scratch person, once the card is known to be one
+    std::vector<Field> m_fields;  // of the card's properties, looked up once
+    Types m_types = 0;            // of the property being read
     std::array<Utf8, kABPropertyCount> m_texts; // empty: not set
+    quint32 m_textsSet = 0;                     // a bit for each text set, to clear them
+    static_assert(kABPropertyCount <= 32);
     std::array<Entries, kABPropertyCount> m_entries;
+    qsizetype m_entryCount = 0;
     // The handles added, to keep each once; a card has a few, so they are not kept per
     // property, which would make every card build and free a list for each.
     QVarLengthArray<Handle, 4> m_handles;
@@ -105,29 +142,51 @@ private:
     QVarLengthArray<QString, 4> m_addressLabels;
 };
 
-ContactBuilder::ContactBuilder(const VCardCard &card, VCardDiagnostics &diagnostics,
-                               ABPerson &scratch)
-    : m_card(card)
-    , m_diagnostics(diagnostics)
-    , m_scratch(scratch)
-{}
+void ContactBuilder::startCard(const VCardCard &card, VCardDiagnostics &diagnostics)
+{
+    m_card = &card;
+    m_diagnostics = &diagnostics;
+    m_person = nullptr;
+    for (quint32 set = std::exchange(m_textsSet, 0); set != 0; set &= set - 1)
+        m_texts[std::size_t(std::countr_zero(set))] = Utf8();
+    m_entries.fill({});
+    m_entryCount = 0;
+    m_handles.clear();
+    m_itemLabels.clear();
+    m_itemCountries.clear();
+    m_uid.clear();
+    m_formattedName = Utf8();
+    m_notes.clear();
+    m_hasNote = false;
+    m_birthday = ContactDate();
+    m_photo.clear();
+    m_cardPicture.clear();
+    m_company = false;
+    m_group = false;
+    m_members.clear();
+    m_categories.clear();
+    m_deliveryLabels.clear();
+    m_addressLabels.clear();
+}
 
 // What the other lines of a card depend on: item labels and countries, whether it is a
 // group, and its UID (which names the person).
 void ContactBuilder::readCardWide()
 {
-    for (const VCardProperty &property : m_card.properties) {
-        if (property.is("UID")) {
+    m_fields.clear();
+    for (const VCardProperty &property : m_card->properties) {
+        const Field field = m_fields.emplace_back(fieldOf(property.name));
+        if (field == Field::Uid) {
             m_uid = plainText(property).toString();
-        } else if (property.is("KIND") || property.is("X-ADDRESSBOOKSERVER-KIND")) {
+        } else if (field == Field::Kind || field == Field::GroupKind) {
             m_group = m_group || equalsIgnoringCase(property.value.trimmed(), "group");
-        } else if (property.is("X-EVOLUTION-LIST")) {
+        } else if (field == Field::ListKind) {
             m_group = m_group || equalsIgnoringCase(property.value.trimmed(), "true");
         } else if (property.group.isEmpty()) {
             continue;
-        } else if (property.is("X-ABLABEL")) {
+        } else if (field == Field::ItemLabel) {
             m_itemLabels.append({property.group, normalizedLabel(plainText(property).toString())});
-        } else if (property.is("X-ABADR")) {
+        } else if (field == Field::ItemCountry) {
             m_itemCountries.append(
                 {property.group, plainText(property).view().toByteArray().toLower()});
         }
@@ -151,8 +210,8 @@ bool ContactBuilder::pointsIntoCard(QByteArrayView bytes) const
     const auto within = [&bytes](QByteArrayView whole) {
         return bytes.data() >= whole.data() && bytes.data() <= whole.data() + whole.size();
     };
-    return within(m_card.text)
-        || std::any_of(m_card.joinedLines.begin(), m_card.joinedLines.end(), within);
+    return within(m_card->text)
+        || std::any_of(m_card->joinedLines.begin(), m_card->joinedLines.end(), within);
 }
 
 // Kept until the person is complete: a value that points into a decoded text that is gone
@@ -164,21 +223,22 @@ void ContactBuilder::setText(ABProperty property, Utf8 value)
     if (!value.ownsBytes() && !pointsIntoCard(value.view()))
         value = Utf8(value.view().toByteArray());
     m_texts[std::size_t(property)] = std::move(value);
+    m_textsSet |= 1U << unsigned(property);
 }
 
-void ContactBuilder::track(ABProperty property, qsizetype index, int preference)
+void ContactBuilder::track(ABProperty property, qsizetype position, int preference)
 {
     Entries &entries = m_entries[std::size_t(property)];
     if (preference < entries.bestPreference) {
         entries.bestPreference = preference;
-        entries.primary = index;
+        entries.primary = position;
     }
 }
 
-// The entry just appended to property, with the index it got there.
+// The entry just appended to property, at the end of the person's entries.
 void ContactBuilder::added(ABProperty property, int preference)
 {
-    track(property, m_entries[std::size_t(property)].count++, preference);
+    track(property, m_entryCount++, preference);
 }
 
 void ContactBuilder::add(ABProperty property, QByteArrayView value, const QString &label,
@@ -195,18 +255,17 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
 {
     if (handle.isEmpty() || !m_person)
         return;
-    Entries &entries = m_entries[std::size_t(property)];
     const QString key = handle.toCaseFolded();
     const auto known = std::find_if(m_handles.cbegin(), m_handles.cend(), [&](const Handle &entry) {
         return entry.property == property && entry.key == key;
     });
     if (known != m_handles.cend()) {
-        track(property, known->index, preference(source));
+        track(property, known->position, preference(source, m_types));
         return;
     }
-    m_handles.append({property, key, entries.count});
-    m_person->addTextEntryUtf8(property, label(source, placeLabel(source)), handle.toUtf8());
-    added(property, preference(source));
+    m_handles.append({property, key, m_entryCount});
+    m_person->addTextEntryUtf8(property, label(source, placeLabel(m_types)), handle.toUtf8());
+    added(property, preference(source, m_types));
 }
 
 void ContactBuilder::readName(const VCardProperty &property)
@@ -269,10 +328,10 @@ void ContactBuilder::readAddress(const VCardProperty &property)
     }
     if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
         return;
-    const QString kind = label(property, placeLabel(property));
+    const QString kind = label(property, placeLabel(m_types));
     m_addressLabels.append(kind);
     m_person->addAddressUtf8(kind, fields);
-    added(kABAddressProperty, preference(property));
+    added(kABAddressProperty, preference(property, m_types));
 }
 
 // A delivery label (vCard 3.0 LABEL) is the address as it goes on an envelope. It is kept
@@ -283,8 +342,8 @@ void ContactBuilder::readDeliveryLabel(const VCardProperty &property)
     QByteArray lines = VCardValue::plain(text(property)).view().toByteArray();
     lines.replace("\r\n", "\n").replace('\r', '\n');
     if (m_person && !lines.trimmed().isEmpty())
-        m_deliveryLabels.append(
-            {label(property, placeLabel(property)), std::move(lines), preference(property)});
+        m_deliveryLabels.append({label(property, placeLabel(m_types)), std::move(lines),
+                                 preference(property, m_types)});
 }
 
 // Its lines stand as they are, as the street's, so no country layout moves or drops one.
@@ -308,7 +367,7 @@ void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
     const std::optional<ContactDate> date = parseDate(value.view(), omittedYear);
     if (!date) {
         const QString shown = value.toString().left(40);
-        m_diagnostics.report(
+        m_diagnostics->report(
             property.line,
             isYearAndMonth(value.view())
                 ? u"\"%1\" gives a year and month but no day; left out"_s.arg(shown)
@@ -321,7 +380,7 @@ void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
     } else if (m_person
                && m_person->addEntry(target, label(property, fallback),
                                      QVariant::fromValue(*date))) {
-        added(target, preference(property));
+        added(target, preference(property, m_types));
     }
 }
 
@@ -341,7 +400,8 @@ void ContactBuilder::readRelated(const VCardProperty &property)
             break;
         }
     }
-    add(kABRelatedNamesProperty, value.view(), label(property, fallback), preference(property));
+    add(kABRelatedNamesProperty, value.view(), label(property, fallback),
+        preference(property, m_types));
 }
 
 void ContactBuilder::readMessaging(const VCardProperty &property)
@@ -360,7 +420,7 @@ void ContactBuilder::readPicture(const VCardProperty &property, QByteArray &targ
 {
     if (!target.isEmpty() || !m_person)
         return;
-    if (std::optional<QByteArray> bytes = VCardValue::inlineData(property, m_diagnostics))
+    if (std::optional<QByteArray> bytes = VCardValue::inlineData(property, *m_diagnostics))
         target = std::move(*bytes);
 }
 
@@ -394,16 +454,20 @@ void ContactBuilder::readPlainEntry(const VCardProperty &property, ABProperty ta
     QByteArrayView view = value.view();
     if (!scheme.isEmpty() && startsWithIgnoringCase(view, scheme))
         view = view.sliced(scheme.size()).trimmed();
-    add(target, view, label(property, fallback), preference(property));
+    add(target, view, label(property, fallback), preference(property, m_types));
 }
 
-void ContactBuilder::read(const VCardProperty &property)
+void ContactBuilder::read(const VCardProperty &property, Field field)
 {
-    switch (fieldOf(property.name)) {
+    m_types = labelsEntry(field) ? typesOf(property) : 0;
+    switch (field) {
     case Field::Unknown:
     case Field::Uid:
     case Field::GroupKind:
-        return; // the last two are read with the card as a whole
+    case Field::ListKind:
+    case Field::ItemLabel:
+    case Field::ItemCountry:
+        return; // all but the first are read with the card as a whole
     case Field::FormattedName:
         m_formattedName = plainText(property);
         return;
@@ -447,17 +511,17 @@ void ContactBuilder::read(const VCardProperty &property)
         return;
     }
     case Field::Phone:
-        return readPlainEntry(property, kABPhoneProperty, phoneLabel(property), "tel:");
+        return readPlainEntry(property, kABPhoneProperty, phoneLabel(m_types), "tel:");
     case Field::Email:
         if (m_group)
             return readListMember(property);
-        return readPlainEntry(property, kABEmailProperty, placeLabel(property), "mailto:");
+        return readPlainEntry(property, kABEmailProperty, placeLabel(m_types), "mailto:");
     case Field::ListMember:
         return readListMember(property);
     case Field::Url:
         return readPlainEntry(property, kABURLsProperty,
                               property.hasType("HOME") || property.hasType("WORK")
-                                  ? placeLabel(property)
+                                  ? placeLabel(m_types)
                                   : kABHomePageLabel);
     case Field::Address:
         return readAddress(property);
@@ -522,12 +586,13 @@ void ContactBuilder::finishPerson()
     addDeliveryLabels();
     if (m_hasNote)
         setText(kABNoteProperty, Utf8(std::move(m_notes)));
-    for (int i = 0; i < kABPropertyCount; ++i) {
-        const auto property = static_cast<ABProperty>(i);
-        if (!m_texts[std::size_t(i)].isEmpty())
-            m_person->setTextUtf8(property, m_texts[std::size_t(i)].view());
-        if (m_entries[std::size_t(i)].primary >= 0)
-            m_person->setPrimary(property, m_entries[std::size_t(i)].primary);
+    for (quint32 set = m_textsSet; set != 0; set &= set - 1) {
+        const int i = std::countr_zero(set);
+        m_person->setTextUtf8(static_cast<ABProperty>(i), m_texts[std::size_t(i)].view());
+    }
+    for (const Entries &entries : m_entries) {
+        if (entries.primary >= 0)
+            m_person->markPrimary(entries.primary);
     }
     if (m_company)
         m_person->setValue(kABShowAsCompany, kABPersonFlags);
@@ -536,16 +601,18 @@ void ContactBuilder::finishPerson()
     m_person->setImageData(m_photo.isEmpty() ? m_cardPicture : m_photo);
 }
 
-VCardContact ContactBuilder::build(VCardCardKeys &keys)
+VCardContact ContactBuilder::build(const VCardCard &card, VCardDiagnostics &diagnostics,
+                                   VCardCardKeys &keys)
 {
+    startCard(card, diagnostics);
     readCardWide();
     if (!m_group)
         m_person = &m_scratch;
-    for (const VCardProperty &property : m_card.properties)
-        read(property);
+    for (std::size_t i = 0; i < m_fields.size(); ++i)
+        read(m_card->properties[i], m_fields[i]);
 
     VCardHashedText reference(VCardIdentifiers::reference(m_uid));
-    const QString key = keys.key(m_uid, m_card.text);
+    const QString key = keys.key(m_uid, m_card->text);
     if (m_group) {
         VCardGroupCard group{std::nullopt, std::move(m_members)};
         const QString name = m_formattedName.isEmpty()
@@ -553,11 +620,11 @@ VCardContact ContactBuilder::build(VCardCardKeys &keys)
             : m_formattedName.toString();
         if (!name.isEmpty())
             group.name = name;
-        return {m_card.line, VCardIdentifiers::wantedGroupId(key), std::move(reference),
+        return {m_card->line, VCardIdentifiers::wantedGroupId(key), std::move(reference),
                 std::move(group)};
     }
     finishPerson();
-    return {m_card.line, VCardIdentifiers::wantedPersonId(key), std::move(reference),
+    return {m_card->line, VCardIdentifiers::wantedPersonId(key), std::move(reference),
             VCardPersonCard{m_person->takeFilled(), std::move(m_categories)}};
 }
 
@@ -565,7 +632,6 @@ VCardContact ContactBuilder::build(VCardCardKeys &keys)
 
 VCardContact readContact(const VCardCard &card, VCardDiagnostics &diagnostics, VCardCardKeys &keys)
 {
-    // One person per thread is filled card after card, so its room is allocated once.
-    thread_local ABPerson scratch{QString()};
-    return ContactBuilder(card, diagnostics, scratch).build(keys);
+    thread_local ContactBuilder builder;
+    return builder.build(card, diagnostics, keys);
 }

@@ -34,7 +34,9 @@ constexpr std::array names{
     FieldName{"TITLE", Field::Title},
     FieldName{"UID", Field::Uid},
     FieldName{"URL", Field::Url},
+    FieldName{"X-ABADR", Field::ItemCountry},
     FieldName{"X-ABDATE", Field::OtherDate},
+    FieldName{"X-ABLABEL", Field::ItemLabel},
     FieldName{"X-ABRELATEDNAMES", Field::RelatedName},
     FieldName{"X-ABSHOWAS", Field::ShowAs},
     FieldName{"X-ADDRESSBOOKSERVER-KIND", Field::GroupKind},
@@ -45,7 +47,7 @@ constexpr std::array names{
     FieldName{"X-EVOLUTION-ANNIVERSARY", Field::Anniversary},
     FieldName{"X-EVOLUTION-ASSISTANT", Field::Assistant},
     FieldName{"X-EVOLUTION-CONTACT-LIST-INFO", Field::ListMember},
-    FieldName{"X-EVOLUTION-LIST", Field::GroupKind},
+    FieldName{"X-EVOLUTION-LIST", Field::ListKind},
     FieldName{"X-EVOLUTION-MANAGER", Field::Manager},
     FieldName{"X-EVOLUTION-SPOUSE", Field::Spouse},
     FieldName{"X-GOOGLE-TALK", Field::Jabber},
@@ -145,7 +147,6 @@ std::optional<DateFields> dateFields(QByteArrayView text)
 
 // The types that decide a label, found in one pass over the parameters: a phone line asks
 // for up to eight of them.
-using Types = unsigned;
 enum : Types {
     kHome = 1,
     kWork = 2,
@@ -184,6 +185,8 @@ constexpr std::array<std::pair<quint64, Types>, 9> kTypeWords{{
     {typeWord("PREF"), kPref},
 }};
 
+} // namespace
+
 Types typesOf(const VCardProperty &property)
 {
     Types types = 0;
@@ -198,8 +201,6 @@ Types typesOf(const VCardProperty &property)
     }
     return types;
 }
-
-} // namespace
 
 std::span<const FieldName> fieldNames()
 {
@@ -240,9 +241,8 @@ bool isYearAndMonth(QByteArrayView text)
         && fields->month <= 12;
 }
 
-QString phoneLabel(const VCardProperty &property)
+QString phoneLabel(Types types)
 {
-    const Types types = typesOf(property);
     const bool home = types & kHome;
     const bool work = types & kWork;
     if (types & kFax)
@@ -259,9 +259,8 @@ QString phoneLabel(const VCardProperty &property)
     return home ? kABHomeLabel : work ? kABWorkLabel : kABOtherLabel;
 }
 
-QString placeLabel(const VCardProperty &property)
+QString placeLabel(Types types)
 {
-    const Types types = typesOf(property);
     if (types & kHome)
         return kABHomeLabel;
     if (types & kWork)
@@ -269,9 +268,9 @@ QString placeLabel(const VCardProperty &property)
     return kABOtherLabel;
 }
 
-int preference(const VCardProperty &property)
+int preference(const VCardProperty &property, Types types)
 {
-    if (typesOf(property) & kPref)
+    if (types & kPref)
         return 1;
     const std::optional<QByteArrayView> pref = property.parameter("PREF");
     if (!pref)

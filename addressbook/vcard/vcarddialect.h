@@ -32,6 +32,9 @@ enum class Field : std::uint8_t {
     Email,
     FormattedName,
     GroupKind,
+    ListKind,
+    ItemLabel,
+    ItemCountry,
     Kind,
     ListMember,
     DeliveryLabel,
@@ -79,15 +82,20 @@ struct FieldName
 /// Whether text is a year and a month without a day ("1985-04"), which no date holds.
 [[nodiscard]] bool isYearAndMonth(QByteArrayView text);
 
+/// The TYPE parameters of a property that its label and preference depend on, as bits;
+/// found in one pass, so that a line is looked at once for both.
+using Types = unsigned;
+[[nodiscard]] Types typesOf(const VCardProperty &property);
+
 /// The label of a phone number from its TYPE parameters.
-[[nodiscard]] QString phoneLabel(const VCardProperty &property);
+[[nodiscard]] QString phoneLabel(Types types);
 /// home, work or other, from the TYPE parameters.
-[[nodiscard]] QString placeLabel(const VCardProperty &property);
+[[nodiscard]] QString placeLabel(Types types);
 
 inline constexpr int kNotPreferred = INT_MAX;
 /// The rank of a preferred entry: TYPE=pref (and a bare vCard 2.1 PREF) rank as PREF=1;
-/// kNotPreferred when the entry is not preferred.
-[[nodiscard]] int preference(const VCardProperty &property);
+/// kNotPreferred when the entry is not preferred. types: typesOf(property).
+[[nodiscard]] int preference(const VCardProperty &property, Types types);
 
 /// The scheme of a URI ("aim" of "aim:ann"), or nothing when value is no URI.
 [[nodiscard]] std::optional<QByteArrayView> schemeOf(QByteArrayView value);

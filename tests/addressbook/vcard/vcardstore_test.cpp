@@ -100,6 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
         DialectRow{"xYahoo", "IMPP:ymsgr:sendIM?yan", kABYahooInstantProperty, u"other: yan"_s},
         DialectRow{"typePrefMarksThePrimaryEntry", "TEL:1\nTEL;TYPE=pref:2", kABPhoneProperty,
                    u"other: 1 / *other: 2"_s},
+        DialectRow{"primaryAmongEntriesOfOtherProperties",
+                   "EMAIL:a@x\nTEL:1\nEMAIL;TYPE=pref:b@x\nTEL;TYPE=pref:2\nTEL:3",
+                   kABPhoneProperty, u"other: 1 / *other: 2 / other: 3"_s},
+        DialectRow{"preferredSecondWritingOfAHandleAmongOthers",
+                   "X-AIM:ann\nTEL:1\nX-AIM:bo\nIMPP;TYPE=pref:aim:ann", kABAIMInstantProperty,
+                   u"*other: ann / other: bo"_s},
         DialectRow{"lowestPrefMarksThePrimaryEntry", "EMAIL;PREF=2:a@x\nEMAIL;PREF=1:b@x",
                    kABEmailProperty, u"other: a@x / *other: b@x"_s},
         DialectRow{"bareVersion21Parameters", "TEL;WORK;VOICE;PREF:1\nTEL;HOME;FAX:2",
@@ -176,6 +182,55 @@ INSTANTIATE_TEST_SUITE_P(
                    kABAddressProperty, u"home: street=PO Box 7\nApt 2\n1 Main St"_s},
         DialectRow{"lowerCaseNames", "n:doe;john\nemail;type=work:j@example.com", kABEmailProperty,
                    u"work: j@example.com"_s}),
+    RowName());
+
+// Every property, the picture and the groups of a person, one line each.
+QStringList describeWhole(const ContactStoreRead &read, const ABPerson &person)
+{
+    QStringList lines;
+    for (int i = 0; i < kABPropertyCount; ++i)
+        lines.append(describe(person.valueForProperty(static_cast<ABProperty>(i))));
+    lines.append(QString::fromLatin1(person.imageData().value_or(QByteArray()).toHex()));
+    for (const Group *group : read.store->parentGroups(person))
+        lines.append(group->uniqueId());
+    return lines;
+}
+
+// A card that anything the card before it left behind would change: an item label or
+// country, a handle already seen, an address label that hides a delivery label, a
+// primary entry.
+const char *const kProbeCard = "N:B\nitem1.TEL:1\nitem1.ADR:;;Street;;;;\nX-AIM:ann\n"
+                               "LABEL;TYPE=home:Box\nTEL:2\nEMAIL:b@x";
+
+struct CarryOverRow : NamedRow
+{
+    const char *before;
+};
+
+class CarryOver : public testing::TestWithParam<CarryOverRow>
+{};
+
+TEST_P(CarryOver, nothingOfACardReachesTheNext)
+{
+    const ContactStoreRead alone = readVCardData(card(kProbeCard), u"t.vcf"_s);
+    const ContactStoreRead after
+        = readVCardData(card(GetParam().before) + card(kProbeCard), u"t.vcf"_s);
+    ASSERT_FALSE(after.store->people().isEmpty());
+    EXPECT_EQ(describeWhole(after, *after.store->people().constLast()),
+              describeWhole(alone, onlyPerson(alone)));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, CarryOver,
+    testing::Values(
+        CarryOverRow{"person",
+                     "N:A;Ann;M;Dr;Jr\nORG:O;D\nTITLE:T\nNOTE:n\nBDAY:2000-01-02\n"
+                     "X-ABShowAs:COMPANY\nCATEGORIES:c\nitem1.X-ABLabel:Cabin\n"
+                     "item1.X-ABADR:de\nX-AIM:ann\nADR;TYPE=home:;;S;;;;\nLABEL;TYPE=work:W\n"
+                     "TEL;TYPE=pref:9\nEMAIL;PREF=1:a@x\nX-ABDATE;TYPE=pref:2001-02-03\n"
+                     "PHOTO;ENCODING=b:iVBORw0KGgo=\nUID:u1"},
+        CarryOverRow{"formattedNameOnly", "FN:Ann A\nKIND:org"},
+        CarryOverRow{"group", "KIND:group\nFN:G\nN:G\nMEMBER:urn:uuid:u9\nUID:u8"}),
     RowName());
 
 struct PictureRow : NamedRow
@@ -301,6 +356,31 @@ INSTANTIATE_TEST_SUITE_P(
         IgnoredRow{"blanksBeforeTheFirstBegin", "  " + card("N:A") + card("N:B")},
         IgnoredRow{"blanksBeforeALaterBegin", card("N:A") + "\t " + card("N:B")},
         IgnoredRow{"blanksBeforeEnd", "BEGIN:VCARD\r\nN:A\r\n  END:VCARD\r\n" + card("N:B")}),
+    RowName());
+
+struct GroupMarkRow : NamedRow
+{
+    const char *body;
+    bool group;
+};
+
+class GroupMark : public testing::TestWithParam<GroupMarkRow>
+{};
+
+// Each exporter marks a group card with its own value, which marks nothing in another's line.
+TEST_P(GroupMark, makesAGroupOnlyWithItsOwnValue)
+{
+    const ContactStoreRead read = readVCardData(card(GetParam().body), u"t.vcf"_s);
+    EXPECT_EQ(read.store->people().isEmpty(), GetParam().group);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, GroupMark,
+    testing::Values(GroupMarkRow{"kind", "FN:G\nKIND:group", true},
+                    GroupMarkRow{"serverKind", "FN:G\nX-ADDRESSBOOKSERVER-KIND:Group", true},
+                    GroupMarkRow{"serverKindTrue", "FN:G\nX-ADDRESSBOOKSERVER-KIND:true", false},
+                    GroupMarkRow{"evolutionList", "FN:G\nX-EVOLUTION-LIST:TRUE", true},
+                    GroupMarkRow{"evolutionListGroup", "FN:G\nX-EVOLUTION-LIST:group", false}),
     RowName());
 
 TEST(VCardStore, readsNestedAgentCardsAsCardsOfTheirOwn)
