@@ -309,7 +309,9 @@ Utf8 plain(Utf8 &&text)
 
 Utf8 plain(QByteArrayView text)
 {
-    return unescape(trimmedBlanks(text)).trimmed();
+    Utf8 unescaped = unescape(trimmedBlanks(text));
+    // Only an escaped blank or tab ("\ ") can be left at the start, and only a copy holds one.
+    return unescaped.ownsBytes() ? std::move(unescaped).trimmed() : std::move(unescaped);
 }
 
 Utf8 unescape(QByteArrayView text)

@@ -275,4 +275,31 @@ TEST(VCardValue, judgesEveryCutOfAMixedTextAsQtDoes)
     }
 }
 
+struct PlainRow : NamedRow
+{
+    QByteArray raw;
+    QByteArray plain;
+};
+
+class PlainText : public testing::TestWithParam<PlainRow>
+{};
+
+// Blanks at the ends go, before escapes are resolved and after (an escaped one at the start);
+// a value with no escape stays in the text.
+TEST_P(PlainText, resolvesEscapesAndTrims)
+{
+    const QByteArray &raw = GetParam().raw;
+    const VCardValue::Utf8 plain = VCardValue::plain(QByteArrayView(raw));
+    EXPECT_EQ(plain.view().toByteArray(), GetParam().plain);
+    EXPECT_EQ(plain.ownsBytes(), raw.contains('\\'));
+}
+
+INSTANTIATE_TEST_SUITE_P(VCardValue, PlainText,
+                         testing::Values(PlainRow{"blanks", " \tSmith ", "Smith"},
+                                         PlainRow{"backslashBeforeEndBlanks", "Smith\\  ",
+                                                  "Smith\\"},
+                                         PlainRow{"escapedBlankAtStart", "\\ Smith", "Smith"},
+                                         PlainRow{"escapeInside", " a\\,b\\nc ", "a,b\nc"}),
+                         RowName());
+
 } // namespace
