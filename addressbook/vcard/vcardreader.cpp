@@ -240,11 +240,6 @@ bool endsInSoftBreak(QByteArrayView line)
 
 } // namespace
 
-bool VCardProperty::is(QByteArrayView upperName) const
-{
-    return equalsIgnoringCase(name, upperName);
-}
-
 std::optional<QByteArrayView> VCardProperty::parameter(QByteArrayView upperName) const
 {
     for (const VCardParameter &parameter : parameters) {

@@ -61,8 +61,12 @@ struct VCardProperty
     QByteArrayView value; // raw: still encoded and escaped
     QVarLengthArray<VCardParameter, 6> parameters;
 
-    /// Whether the name is upperName, ignoring case.
-    [[nodiscard]] bool is(QByteArrayView upperName) const;
+    /// Whether the name is upperName, ignoring case. Inline: a card asks it of every
+    /// property for several names, and most differ in length.
+    [[nodiscard]] bool is(QByteArrayView upperName) const
+    {
+        return equalsIgnoringCase(name, upperName);
+    }
     /// The first value of a parameter, by name ignoring case.
     [[nodiscard]] std::optional<QByteArrayView> parameter(QByteArrayView upperName) const;
     /// Whether a parameter has that value, both ignoring case.

@@ -217,29 +217,89 @@ struct Utf8Row : NamedRow
 class Utf8Check : public testing::TestWithParam<Utf8Row>
 {};
 
-// ASCII is passed eight bytes at a time, up to the first byte that is not; the sequence must
-// be judged alike wherever it falls in such a step.
+// Text is checked in blocks of 16 bytes and the rest bytewise, eight ASCII bytes at a
+// time: the sequence must be judged alike wherever it falls, across a block's end too, and
+// at the very end of the text.
 TEST_P(Utf8Check, judgesASequenceWhereverItFalls)
 {
-    for (qsizetype before = 0; before < 17; ++before) {
-        const QByteArray text = QByteArray(before, 'a') + GetParam().bytes + QByteArray(9, 'z');
-        EXPECT_EQ(VCardValue::isValidUtf8(text), GetParam().valid) << before;
+    for (qsizetype before = 0; before < 34; ++before) {
+        const QByteArray text = QByteArray(before, 'a') + GetParam().bytes;
+        EXPECT_EQ(VCardValue::isValidUtf8(QByteArray(text + QByteArray(9, 'z'))), GetParam().valid)
+            << before;
+        EXPECT_EQ(VCardValue::isValidUtf8(text), GetParam().valid) << before << " at the end";
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(
     VCardValue, Utf8Check,
-    testing::Values(Utf8Row{"twoBytes", "\xC3\xA9", true},
-                    Utf8Row{"threeBytes", "\xE2\x82\xAC", true},
-                    Utf8Row{"fourBytes", "\xF0\x9F\x98\x80", true},
-                    Utf8Row{"severalInARow", "\xC3\xA9\xC3\xA9\xE2\x82\xAC\xC3\xA9", true},
-                    Utf8Row{"latin1", "M\xFCller", false}, Utf8Row{"cutShort", "\xE2\x82z", false},
-                    Utf8Row{"overlongSlash", "\xC0\xAF", false},
-                    Utf8Row{"surrogate", "\xED\xA0\x80", false},
-                    Utf8Row{"lateInvalidAfterValid",
-                            "\xC3\xA9"
-                            "ghijklmn\xFF",
-                            false}),
+    testing::Values(
+        Utf8Row{"twoBytes", "\xC3\xA9", true}, Utf8Row{"threeBytes", "\xE2\x82\xAC", true},
+        Utf8Row{"fourBytes", "\xF0\x9F\x98\x80", true},
+        Utf8Row{"severalInARow", "\xC3\xA9\xC3\xA9\xE2\x82\xAC\xC3\xA9", true},
+        Utf8Row{"latin1", "M\xFCller", false}, Utf8Row{"cutShort", "\xE2\x82z", false},
+        Utf8Row{"overlongSlash", "\xC0\xAF", false}, Utf8Row{"surrogate", "\xED\xA0\x80", false},
+        Utf8Row{"lateInvalidAfterValid",
+                "\xC3\xA9"
+                "ghijklmn\xFF",
+                false},
+        // The edges of each length and of the ranges a lead byte narrows.
+        Utf8Row{"lastOfTwoBytes", "\xDF\xBF", true}, Utf8Row{"overlongTwoBytes", "\xC1\xBF", false},
+        Utf8Row{"firstOfThreeBytes", "\xE0\xA0\x80", true},
+        Utf8Row{"overlongThreeBytes", "\xE0\x9F\xBF", false},
+        Utf8Row{"beforeSurrogates", "\xED\x9F\xBF", true},
+        Utf8Row{"lastSurrogate", "\xED\xBF\xBF", false},
+        Utf8Row{"afterSurrogates", "\xEE\x80\x80", true},
+        Utf8Row{"firstOfFourBytes", "\xF0\x90\x80\x80", true},
+        Utf8Row{"overlongFourBytes", "\xF0\x8F\xBF\xBF", false},
+        Utf8Row{"lastCodePoint", "\xF4\x8F\xBF\xBF", true},
+        Utf8Row{"pastLastCodePoint", "\xF4\x90\x80\x80", false},
+        Utf8Row{"leadPastF4", "\xF5\x80\x80\x80", false},
+        Utf8Row{"loneContinuation", "\x80", false},
+        Utf8Row{"continuationTooMany", "\xC3\xA9\xA9", false},
+        Utf8Row{"leadCutByLead", "\xC3\xC3\xA9", false},
+        Utf8Row{"fourBytesCutShort", "\xF0\x9F\x98", false}),
     RowName());
+
+// Every piece of a mixed text, cut anywhere (inside characters too), against Qt's decoder:
+// text is valid exactly when it comes back unchanged from a round trip.
+TEST(VCardValue, judgesEveryCutOfAMixedTextAsQtDoes)
+{
+    const QByteArray text
+        = u"Ekström — 27º A Coruña, €1.234,56 😀 Œuvre № 42 «Ébauche» ok"_s.toUtf8();
+    for (qsizetype from = 0; from < text.size(); ++from) {
+        for (qsizetype to = from; to <= text.size(); ++to) {
+            const QByteArray cut = text.sliced(from, to - from);
+            EXPECT_EQ(VCardValue::isValidUtf8(cut), QString::fromUtf8(cut).toUtf8() == cut)
+                << from << ".." << to;
+        }
+    }
+}
+
+struct PlainRow : NamedRow
+{
+    QByteArray raw;
+    QByteArray plain;
+};
+
+class PlainText : public testing::TestWithParam<PlainRow>
+{};
+
+// Blanks at the ends go, before escapes are resolved and after (an escaped one at the start);
+// a value with no escape stays in the text.
+TEST_P(PlainText, resolvesEscapesAndTrims)
+{
+    const QByteArray &raw = GetParam().raw;
+    const VCardValue::Utf8 plain = VCardValue::plain(QByteArrayView(raw));
+    EXPECT_EQ(plain.view().toByteArray(), GetParam().plain);
+    EXPECT_EQ(plain.ownsBytes(), raw.contains('\\'));
+}
+
+INSTANTIATE_TEST_SUITE_P(VCardValue, PlainText,
+                         testing::Values(PlainRow{"blanks", " \tSmith ", "Smith"},
+                                         PlainRow{"backslashBeforeEndBlanks", "Smith\\  ",
+                                                  "Smith\\"},
+                                         PlainRow{"escapedBlankAtStart", "\\ Smith", "Smith"},
+                                         PlainRow{"escapeInside", " a\\,b\\nc ", "a,b\nc"}),
+                         RowName());
 
 } // namespace
