@@ -25,8 +25,14 @@ constexpr QStringView kGroupSuffix = u":ABGroup";
 
 QStringView withoutUrnPrefix(QStringView uid)
 {
+    constexpr QStringView prefix = u"urn:uuid:";
     const QStringView trimmed = uid.trimmed();
-    return trimmed.startsWith(u"urn:uuid:", Qt::CaseInsensitive) ? trimmed.sliced(9) : trimmed;
+    // The case-blind comparison is made only where the first letter may begin the prefix:
+    // made for every card, it cost more than the rest of the identifier.
+    if (trimmed.size() < prefix.size() || (trimmed[0] != u'u' && trimmed[0] != u'U'))
+        return trimmed;
+    return trimmed.startsWith(prefix, Qt::CaseInsensitive) ? trimmed.sliced(prefix.size())
+                                                           : trimmed;
 }
 
 } // namespace
