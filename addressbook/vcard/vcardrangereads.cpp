@@ -12,12 +12,13 @@ VCardRangeReads::VCardRangeReads(QByteArrayView text, QString origin, bool valid
     , m_validUtf8(validUtf8)
     , m_ranges(splitAtCards(text, std::max<qsizetype>(options.rangeBytes, 1)))
     // Two ranges a thread keep every thread busy while the caller takes one in, and keep
-    // the contacts read ahead few.
-    , m_inFlight(m_ranges.size() > 1 ? 2 * qsizetype(std::max(options.threads, 1)) - 1 : 0)
+    // the contacts read ahead few. With one thread the caller reads every range itself and
+    // none is read ahead.
+    , m_inFlight(m_ranges.size() > 1 && options.threads > 1 ? 2 * qsizetype(options.threads) - 1
+                                                            : 0)
 {
     m_pool.setMaxThreadCount(std::max(options.threads, 1));
-    if (options.threads > 1)
-        startMore();
+    startMore();
 }
 
 VCardRangeReads::~VCardRangeReads()

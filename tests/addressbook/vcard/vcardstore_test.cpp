@@ -2,6 +2,7 @@
 #include "addressbook/group.h"
 #include "addressbook/groupselection.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
+#include "addressbook/vcard/vcardfile.h"
 #include "addressbook/vcard/vcardrange.h"
 #include "addressbook/vcard/vcardreader.h"
 #include "addressbook/vcard/vcardstore.h"
@@ -11,7 +12,9 @@
 #include "rowname.h"
 
 #include <QCryptographicHash>
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -730,7 +733,8 @@ struct SplitRow : NamedRow
 class SplitRead : public testing::TestWithParam<SplitRow>
 {};
 
-// Every card its own range, read three at a time: the result must not tell.
+// Every card its own range, read three at a time or one after another: the result must not
+// tell.
 TEST_P(SplitRead, givesWhatOneThreadGives)
 {
     const QByteArray &data = GetParam().data;
@@ -738,6 +742,8 @@ TEST_P(SplitRead, givesWhatOneThreadGives)
     const ContactStoreRead alone = readVCardData(data, u"t.vcf"_s, {1});
     const ContactStoreRead split = readVCardData(data, u"t.vcf"_s, {3, 1});
     EXPECT_EQ(everything(split), everything(alone));
+    const ContactStoreRead oneThreadSplit = readVCardData(data, u"t.vcf"_s, {1, 1});
+    EXPECT_EQ(everything(oneThreadSplit), everything(alone));
     EXPECT_FALSE(alone.store->people().isEmpty());
 }
 
@@ -767,3 +773,25 @@ INSTANTIATE_TEST_SUITE_P(
                  card("N:Lee") + card("N:M\xFCller\nNOTE;QUOTED-PRINTABLE:caf=C3=A9")
                      + card("N:Vik")}),
     RowName());
+
+// A file larger than what is handed back to the system at a time: the text before is let go
+// while the rest is read, which must change nothing, groups at the end included.
+TEST(VCardStoreFile, readsALargeFileAsItsBytes)
+{
+    const QByteArray note(4000, 'n');
+    QByteArray data;
+    for (int i = 0; data.size() <= VCardFile::kReleaseStep + (qsizetype{1} << 20); ++i)
+        data += card(
+            QByteArray("UID:p" + QByteArray::number(i) + "\nN:Lee;Ann\nNOTE:" + note).constData());
+    data += card("KIND:group\nFN:Team\nMEMBER:urn:uuid:p0\nMEMBER:urn:uuid:gone", "4.0");
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(u"large.vcf"_s);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_EQ(file.write(data), data.size());
+    file.close();
+    const ContactStoreRead fromFile = readVCardStore(path, {2, qsizetype{1} << 20});
+    const ContactStoreRead fromBytes = readVCardData(data, path, {1});
+    EXPECT_EQ(everything(fromFile), everything(fromBytes));
+    EXPECT_EQ(fromFile.diagnostics.size(), 1);
+}
