@@ -85,12 +85,35 @@ Expected<VCardFile> VCardFile::open(const QString &path)
         return Unexpected(tooLarge());
     if (status.st_size == 0)
         return readFrom(fd.get(), 0); // files of the system's own folders claim no size
-    void *map = ::mmap(nullptr, size_t(status.st_size), PROT_READ, MAP_PRIVATE, fd.get(), 0);
-    if (map == MAP_FAILED)
-        return readFrom(fd.get(), status.st_size);
+    return readIntoPages(fd.get(), status.st_size);
+}
+
+// The file is read into memory of its own rather than mapped: touching a mapped file page by
+// page costs more than reading it whole into huge pages, through which every later pass over
+// the text then runs faster too; and a file cut short while it is read cannot fault.
+Expected<VCardFile> VCardFile::readIntoPages(int descriptor, qint64 size)
+{
+    void *pages
+        = ::mmap(nullptr, size_t(size), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (pages == MAP_FAILED)
+        return readFrom(descriptor, size);
+    ::madvise(pages, size_t(size), MADV_HUGEPAGE);
     VCardFile file;
-    file.m_map = map;
-    file.m_bytes = QByteArrayView(static_cast<const char *>(map), qsizetype(status.st_size));
+    file.m_map = pages;
+    file.m_mapSize = size_t(size);
+    auto *bytes = static_cast<char *>(pages);
+    qint64 filled = 0;
+    while (filled < size) {
+        const ssize_t got = ::read(descriptor, bytes + filled, size_t(size - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return Unexpected(cannotRead());
+        if (got == 0)
+            break; // cut short since it was looked at: what is there is read
+        filled += got;
+    }
+    file.m_bytes = QByteArrayView(bytes, qsizetype(filled));
     return file;
 }
 
@@ -122,6 +145,7 @@ Expected<VCardFile> VCardFile::readFrom(int descriptor, qint64 size)
 
 VCardFile::VCardFile(VCardFile &&other) noexcept
     : m_map(std::exchange(other.m_map, nullptr))
+    , m_mapSize(std::exchange(other.m_mapSize, 0))
     , m_copy(std::move(other.m_copy))
     , m_bytes(std::exchange(other.m_bytes, {}))
     , m_released(other.m_released)
@@ -130,7 +154,7 @@ VCardFile::VCardFile(VCardFile &&other) noexcept
 VCardFile::~VCardFile()
 {
     if (m_map)
-        ::munmap(m_map, size_t(m_bytes.size()));
+        ::munmap(m_map, m_mapSize);
 }
 
 void VCardFile::releaseUpTo(qsizetype offset)

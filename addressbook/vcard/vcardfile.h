@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bytes of one address-book file, mapped into memory in one piece rather than copied.
+// The bytes of one address-book file, read in one piece into pages of their own (huge pages
+// where the system gives them on request), which are handed back as the reading goes on.
 // Only a regular file is read: a named pipe would block for ever and a device (/dev/zero)
 // never ends. What one file may hold is bounded too, far above any real address book (a
 // hundred thousand contacts without pictures make about 100 MB).
@@ -32,17 +33,19 @@ public:
     ~VCardFile();
 
     [[nodiscard]] QByteArrayView bytes() const { return m_bytes; }
-    /// Gives the mapped pages before offset back to the system once they are many, so that a
-    /// large file does not stay in memory beside the contacts made from it. Pages read again
-    /// are read again from the file.
+    /// Gives the pages before offset back to the system once they are many, so that a large
+    /// file does not stay in memory beside the contacts made from it. The bytes before offset
+    /// must not be looked at again: they are gone.
     void releaseUpTo(qsizetype offset);
 
 private:
     VCardFile() = default;
+    static Expected<VCardFile> readIntoPages(int descriptor, qint64 size);
     static Expected<VCardFile> readFrom(int descriptor, qint64 size);
 
-    void *m_map = nullptr;
-    QByteArray m_copy; // where the file cannot be mapped
+    void *m_map = nullptr; // pages of its own the file is read into
+    std::size_t m_mapSize = 0;
+    QByteArray m_copy; // where no such pages could be had
     QByteArrayView m_bytes;
     qsizetype m_released = 0;
 };
