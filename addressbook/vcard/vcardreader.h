@@ -61,8 +61,7 @@ struct VCardProperty
     QByteArrayView value; // raw: still encoded and escaped
     QVarLengthArray<VCardParameter, 6> parameters;
 
-    /// Whether the name is upperName, ignoring case. Inline: a card asks it of every
-    /// property for several names, and most differ in length.
+    /// Whether the name is upperName, ignoring case.
     [[nodiscard]] bool is(QByteArrayView upperName) const
     {
         return equalsIgnoringCase(name, upperName);
