@@ -68,7 +68,7 @@ QString cannotRead()
 // Looked at before it is opened, since opening some devices does something; looked at again
 // once open, in case it was replaced in between. Non-blocking, so that a named pipe put in
 // its place returns at once.
-Expected<VCardFile> VCardFile::open(const QString &path)
+Expected<VCardFile> VCardFile::open(const QString &path, const VCardFileReading &reading)
 {
     const QByteArray name = QFile::encodeName(path);
     struct stat status = {};
@@ -85,13 +85,14 @@ Expected<VCardFile> VCardFile::open(const QString &path)
         return Unexpected(tooLarge());
     if (status.st_size == 0)
         return readFrom(fd.get(), 0); // files of the system's own folders claim no size
-    return readIntoPages(fd.get(), status.st_size);
+    return readIntoPages(fd.get(), status.st_size, reading);
 }
 
 // The file is read into memory of its own rather than mapped: touching a mapped file page by
 // page costs more than reading it whole into huge pages, through which every later pass over
 // the text then runs faster too; and a file cut short while it is read cannot fault.
-Expected<VCardFile> VCardFile::readIntoPages(int descriptor, qint64 size)
+Expected<VCardFile> VCardFile::readIntoPages(int descriptor, qint64 size,
+                                             const VCardFileReading &reading)
 {
     void *pages
         = ::mmap(nullptr, size_t(size), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
@@ -101,19 +102,14 @@ Expected<VCardFile> VCardFile::readIntoPages(int descriptor, qint64 size)
     VCardFile file;
     file.m_map = pages;
     file.m_mapSize = size_t(size);
-    auto *bytes = static_cast<char *>(pages);
-    qint64 filled = 0;
-    while (filled < size) {
-        const ssize_t got = ::read(descriptor, bytes + filled, size_t(size - filled));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return Unexpected(cannotRead());
-        if (got == 0)
-            break; // cut short since it was looked at: what is there is read
-        filled += got;
+    const VCardCheckedRead read
+        = VCardCheckedRead::read(descriptor, static_cast<char *>(pages), size, reading);
+    if (read.error != 0) {
+        errno = read.error;
+        return Unexpected(cannotRead());
     }
-    file.m_bytes = QByteArrayView(bytes, qsizetype(filled));
+    file.m_bytes = QByteArrayView(static_cast<char *>(pages), qsizetype(read.size));
+    file.m_validUtf8 = read.validUtf8;
     return file;
 }
 
@@ -148,6 +144,7 @@ VCardFile::VCardFile(VCardFile &&other) noexcept
     , m_mapSize(std::exchange(other.m_mapSize, 0))
     , m_copy(std::move(other.m_copy))
     , m_bytes(std::exchange(other.m_bytes, {}))
+    , m_validUtf8(other.m_validUtf8)
     , m_released(other.m_released)
 {}
 

@@ -45,12 +45,13 @@ bool isValidUtf8(QByteArrayView data, const VCardReadOptions &options)
     return !QtConcurrent::blockingMapped(pieces, VCardValue::isValidUtf8).contains(false);
 }
 
+// knownValid: whether data is valid UTF-8, where that was found out as it was read.
 Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics,
-                const VCardReadOptions &options = {1})
+                const VCardReadOptions &options = {1}, std::optional<bool> knownValid = {})
 {
     if (data.startsWith("\xEF\xBB\xBF"))
         return {data.sliced(3), {}};
-    if (isValidUtf8(data, options))
+    if (knownValid ? *knownValid : isValidUtf8(data, options))
         return {data, {}, true};
     const bool littleEndian = data.startsWith("\xFF\xFE");
     Utf8Text text;
@@ -139,7 +140,7 @@ void StoreBuilder::readPath(const QString &path)
 // problem among others.
 void StoreBuilder::readFile(const QString &path, bool named)
 {
-    Expected<VCardFile> file = VCardFile::open(path);
+    Expected<VCardFile> file = VCardFile::open(path, {m_options.threads});
     if (!file) {
         m_diagnostics.emplace_back(path);
         m_diagnostics.back().report(file.error());
@@ -154,7 +155,8 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
 {
     const std::size_t index = m_diagnostics.size();
     m_diagnostics.emplace_back(origin);
-    const Utf8Text text = asUtf8(data, m_diagnostics.back(), m_options);
+    const Utf8Text text
+        = asUtf8(data, m_diagnostics.back(), m_options, file ? file->isValidUtf8() : std::nullopt);
     VCardRangeReads ranges(text.view, origin, text.valid, m_options);
     const qsizetype cards = takeRanges(ranges, index, [&](qsizetype consumed) {
         if (file && text.converted.isNull())
