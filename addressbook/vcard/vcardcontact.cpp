@@ -612,7 +612,7 @@ VCardContact ContactBuilder::build(const VCardCard &card, VCardDiagnostics &diag
         read(m_card->properties[i], m_fields[i]);
 
     VCardHashedText reference(VCardIdentifiers::reference(m_uid));
-    const QString key = keys.key(m_uid, m_card->text);
+    QString key = keys.key(m_uid, m_card->text);
     if (m_group) {
         VCardGroupCard group{std::nullopt, std::move(m_members)};
         const QString name = m_formattedName.isEmpty()
@@ -620,11 +620,11 @@ VCardContact ContactBuilder::build(const VCardCard &card, VCardDiagnostics &diag
             : m_formattedName.toString();
         if (!name.isEmpty())
             group.name = name;
-        return {m_card->line, VCardIdentifiers::wantedGroupId(key), std::move(reference),
+        return {m_card->line, VCardIdentifiers::wantedGroupId(std::move(key)), std::move(reference),
                 std::move(group)};
     }
     finishPerson();
-    return {m_card->line, VCardIdentifiers::wantedPersonId(key), std::move(reference),
+    return {m_card->line, VCardIdentifiers::wantedPersonId(std::move(key)), std::move(reference),
             VCardPersonCard{m_person->takeFilled(), std::move(m_categories)}};
 }
 

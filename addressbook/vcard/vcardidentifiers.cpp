@@ -39,16 +39,17 @@ QStringView withoutUrnPrefix(QStringView uid)
 
 QString VCardIdentifiers::reference(QStringView uid)
 {
-    QString reference = withoutUrnPrefix(uid).toString();
-    // UIDs are nearly always ASCII, which needs no case tables.
-    if (!std::all_of(reference.cbegin(), reference.cend(),
-                     [](QChar c) { return c.unicode() < 0x80; }))
-        return std::move(reference).toLower();
-    for (QChar &c : reference) {
-        if (c >= u'A' && c <= u'Z')
-            c = QChar(c.unicode() + (u'a' - u'A'));
+    const QStringView bare = withoutUrnPrefix(uid);
+    QString reference(bare.size(), Qt::Uninitialized);
+    QChar *out = reference.data();
+    bool ascii = true;
+    for (qsizetype i = 0; i < bare.size(); ++i) {
+        const char16_t c = bare[i].unicode();
+        ascii = ascii && c < 0x80;
+        out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
     }
-    return reference;
+    // UIDs are nearly always ASCII, which needs no case tables.
+    return ascii ? reference : std::move(reference).toLower();
 }
 
 QString VCardIdentifiers::shortHash(const QByteArray &digest)
@@ -59,7 +60,9 @@ QString VCardIdentifiers::shortHash(const QByteArray &digest)
 QString VCardIdentifiers::keyForUid(QStringView uid)
 {
     const QStringView bare = withoutUrnPrefix(uid);
-    QString key(bare.size(), u'_');
+    QString key;
+    key.reserve(bare.size() + kPersonSuffix.size()); // the wanted identifier needs no copy
+    key.resize(bare.size(), u'_');
     QChar *out = key.data(); // once: indexing a QString to write checks its sharing each time
     for (qsizetype i = 0; i < bare.size(); ++i) {
         if (isSafe(bare[i]))
@@ -100,14 +103,16 @@ QString VCardIdentifiers::claim(Keys &keys, const VCardHashedText &wanted, QStri
     }
 }
 
-VCardHashedText VCardIdentifiers::wantedPersonId(const QString &key)
+VCardHashedText VCardIdentifiers::wantedPersonId(QString key)
 {
-    return VCardHashedText(key + kPersonSuffix);
+    key += kPersonSuffix;
+    return VCardHashedText(std::move(key));
 }
 
-VCardHashedText VCardIdentifiers::wantedGroupId(const QString &key)
+VCardHashedText VCardIdentifiers::wantedGroupId(QString key)
 {
-    return VCardHashedText(key + kGroupSuffix);
+    key += kGroupSuffix;
+    return VCardHashedText(std::move(key));
 }
 
 QString VCardIdentifiers::personId(const VCardHashedText &wanted)

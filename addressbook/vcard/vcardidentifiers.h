@@ -36,8 +36,8 @@ public:
 
     /// The identifier a card of that key gets unless it is taken, worked out (and hashed)
     /// wherever the card is read.
-    [[nodiscard]] static VCardHashedText wantedPersonId(const QString &key);
-    [[nodiscard]] static VCardHashedText wantedGroupId(const QString &key);
+    [[nodiscard]] static VCardHashedText wantedPersonId(QString key);
+    [[nodiscard]] static VCardHashedText wantedGroupId(QString key);
 
     /// Makes room for that many more persons.
     void reservePersons(qsizetype count);
