@@ -82,6 +82,7 @@ private:
     // The whole value as text: escapes resolved, blanks at the ends gone.
     Utf8 plainText(const VCardProperty &property) { return VCardValue::plain(text(property)); }
     QString label(const VCardProperty &property, const QString &fallback) const;
+    QString itemLabel(QByteArrayView written);
     [[nodiscard]] bool pointsIntoCard(QByteArrayView bytes) const;
     void setText(ABProperty property, Utf8 value);
     void track(ABProperty property, qsizetype position, int preference);
@@ -119,6 +120,9 @@ private:
     // property, which would make every card build and free a list for each.
     QVarLengthArray<Handle, 4> m_handles;
     QVarLengthArray<std::pair<QByteArrayView, QString>, 8> m_itemLabels;
+    // Item labels as written and as shown, kept from card to card.
+    static constexpr qsizetype kKnownLabels = 16;
+    QVarLengthArray<std::pair<QByteArray, QString>, kKnownLabels> m_knownLabels;
     QVarLengthArray<std::pair<QByteArrayView, QByteArray>, 4> m_itemCountries;
     QString m_uid;
     Utf8 m_formattedName;
@@ -185,7 +189,7 @@ void ContactBuilder::readCardWide()
         } else if (property.group.isEmpty()) {
             continue;
         } else if (field == Field::ItemLabel) {
-            m_itemLabels.append({property.group, normalizedLabel(plainText(property).toString())});
+            m_itemLabels.append({property.group, itemLabel(plainText(property).view())});
         } else if (field == Field::ItemCountry) {
             m_itemCountries.append(
                 {property.group, plainText(property).view().toByteArray().toLower()});
@@ -203,6 +207,21 @@ QString ContactBuilder::label(const VCardProperty &property, const QString &fall
             return label;
     }
     return fallback;
+}
+
+// The same few labels ("_$!<Other>!$_") recur on card after card, so each is made readable
+// once; a card of many labels of its own only ever replaces the last one kept.
+QString ContactBuilder::itemLabel(QByteArrayView written)
+{
+    for (const auto &[bytes, shown] : m_knownLabels) {
+        if (bytes == written)
+            return shown;
+    }
+    QString shown = normalizedLabel(QString::fromUtf8(written));
+    if (m_knownLabels.size() == kKnownLabels)
+        m_knownLabels.removeLast();
+    m_knownLabels.append({written.toByteArray(), shown});
+    return shown;
 }
 
 bool ContactBuilder::pointsIntoCard(QByteArrayView bytes) const

@@ -386,6 +386,29 @@ INSTANTIATE_TEST_SUITE_P(
                     GroupMarkRow{"evolutionListGroup", "FN:G\nX-EVOLUTION-LIST:group", false}),
     RowName());
 
+// Item labels are remembered from card to card, a few at a time: with more of them than are
+// kept, and again in another order, every phone still shows its own.
+TEST(VCardStore, givesEveryItemItsOwnLabelAmongMany)
+{
+    constexpr int count = 20;
+    QByteArray text;
+    for (const bool reversed : {false, true}) {
+        QByteArray body = "N:Lee";
+        for (int i = 0; i < count; ++i) {
+            const QByteArray k = QByteArray::number(reversed ? count - 1 - i : i);
+            body += "\nitem" + k + ".TEL:" + k + "\nitem" + k + ".X-ABLabel:L" + k;
+        }
+        text += card(body.constData());
+    }
+    const ContactStoreRead read = readVCardData(text, u"t.vcf"_s, {1});
+    ASSERT_EQ(read.store->people().size(), 2);
+    for (const ABPerson *person : read.store->people()) {
+        const QString phones = describe(person->valueForProperty(kABPhoneProperty));
+        for (int i = 0; i < count; ++i)
+            EXPECT_TRUE(phones.contains(u"L%1: %1"_s.arg(i))) << phones.toStdString();
+    }
+}
+
 TEST(VCardStore, readsNestedAgentCardsAsCardsOfTheirOwn)
 {
     const QByteArray data = "BEGIN:VCARD\nVERSION:2.1\nN:Parent\nAGENT:\nBEGIN:VCARD\n"
