@@ -13,7 +13,7 @@
 namespace VCardDialect {
 namespace {
 
-// Sorted by name, so a lookup is a binary search without allocating.
+// Sorted by name, which keeps the list easy to read and lets a name listed twice be caught.
 constexpr std::array names{
     FieldName{"ADR", Field::Address},
     FieldName{"ANNIVERSARY", Field::Anniversary},
@@ -65,8 +65,6 @@ constexpr std::array names{
     FieldName{"X-YAHOO", Field::Yahoo},
 };
 
-// A lookup is a binary search, so the table must stay sorted; and a name must fit the
-// upper-case buffer of fieldOf.
 constexpr std::size_t kLongestName = 31;
 static_assert(std::ranges::is_sorted(names, {}, &FieldName::name),
               "the property names must stay sorted");
@@ -76,16 +74,31 @@ static_assert(std::ranges::all_of(names, [](const FieldName &entry) {
     return entry.name.size() <= kLongestName;
 }));
 
-// For each first letter, the range of the sorted names that start with it.
-constexpr auto kNamesByFirstLetter = [] {
-    std::array<std::pair<std::size_t, std::size_t>, 256> ranges{};
-    for (std::size_t i = names.size(); i-- > 0;) {
-        auto &range = ranges[uchar(names[i].name.front())];
-        range.first = i;
-        if (range.second == 0)
-            range.second = i + 1;
+static_assert(std::ranges::all_of(names, [](const FieldName &entry) {
+    return entry.name.back() >= 'A' && entry.name.back() <= 'Z';
+}));
+
+// Every line of a card is looked up, so the names are put in buckets by their length and
+// last letter, which leaves at most two names to compare. A third name in a bucket stops
+// the build here; the room is then to be made larger.
+constexpr std::size_t kBucketRoom = 2;
+constexpr quint8 kNoName = 0xFF;
+using NameBucket = std::array<quint8, kBucketRoom>;
+constexpr auto kNamesByLengthAndLastLetter = [] {
+    std::array<std::array<NameBucket, 26>, kLongestName + 1> buckets{};
+    for (auto &byLetter : buckets) {
+        for (NameBucket &bucket : byLetter)
+            bucket.fill(kNoName);
     }
-    return ranges;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string_view name = names[i].name;
+        NameBucket &bucket = buckets[name.size()][std::size_t(name.back() - 'A')];
+        const auto free = std::ranges::find(bucket, kNoName);
+        if (free == bucket.end())
+            throw "more names of one length and last letter than a bucket holds";
+        *free = quint8(i);
+    }
+    return buckets;
 }();
 
 struct DateFields
@@ -106,16 +119,16 @@ bool allDigits(QByteArrayView text)
 // one digit. None for any other text.
 std::optional<DateFields> dateFields(QByteArrayView text)
 {
-    QByteArrayView date = text.trimmed();
-    if (const qsizetype time = date.indexOf('T'); time >= 0)
+    QByteArrayView date = trimmedText(text);
+    if (const qsizetype time = indexOfByte(date, 'T'); time >= 0)
         date = date.first(time);
     const bool noYear = date.startsWith("--");
     if (noYear)
         date = date.sliced(2);
     QVarLengthArray<QByteArrayView, 4> parts;
-    if (date.contains('-')) {
-        for (qsizetype dash = date.indexOf('-'); dash >= 0 && parts.size() < 3;
-             dash = date.indexOf('-')) {
+    if (indexOfByte(date, '-') >= 0) {
+        for (qsizetype dash = indexOfByte(date, '-'); dash >= 0 && parts.size() < 3;
+             dash = indexOfByte(date, '-')) {
             parts.append(date.first(dash));
             date = date.sliced(dash + 1);
         }
@@ -193,7 +206,7 @@ Types typesOf(const VCardProperty &property)
     for (const VCardParameter &parameter : property.parameters) {
         if (!equalsIgnoringCase(parameter.name, "TYPE"))
             continue;
-        const quint64 word = typeWord(parameter.value.trimmed());
+        const quint64 word = typeWord(trimmedText(parameter.value));
         for (const auto &[known, type] : kTypeWords) {
             if (word == known)
                 types |= type;
@@ -211,14 +224,13 @@ Field fieldOf(QByteArrayView name)
 {
     if (name.isEmpty() || name.size() > qsizetype(kLongestName))
         return Field::Unknown; // longer than any name we read
-    // Every line of a card is looked up here: only the names of its first letter, and of
-    // its length, are compared.
-    const char first = name[0] >= 'a' && name[0] <= 'z' ? char(name[0] - 'a' + 'A') : name[0];
-    const auto [from, to] = kNamesByFirstLetter[uchar(first)];
-    for (std::size_t i = from; i < to; ++i) {
-        const std::string_view known = names[i].name;
-        if (qsizetype(known.size()) == name.size()
-            && equalsIgnoringCase(name, QByteArrayView(known.data(), name.size())))
+    const char last
+        = name.back() >= 'a' && name.back() <= 'z' ? char(name.back() - 'a' + 'A') : name.back();
+    if (last < 'A' || last > 'Z')
+        return Field::Unknown;
+    for (const quint8 i :
+         kNamesByLengthAndLastLetter[std::size_t(name.size())][std::size_t(last - 'A')]) {
+        if (i != kNoName && equalsIgnoringCase(name, QByteArrayView(names[i].name)))
             return names[i].field;
     }
     return Field::Unknown;

@@ -70,11 +70,6 @@ char upper(char c)
     return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
 }
 
-QByteArrayView trimmed(QByteArrayView text)
-{
-    return text.trimmed();
-}
-
 // A bare vCard 2.1 parameter is a type, unless it names an encoding.
 QByteArrayView bareParameterName(QByteArrayView value)
 {
@@ -109,7 +104,7 @@ qsizetype parseParameterValues(QByteArrayView line, qsizetype i, QByteArrayView 
         // A quoted list ("voice,home") is as much a list as an unquoted one.
         QByteArrayView values = line.sliced(start, end - start);
         for (qsizetype from = 0;;) {
-            const qsizetype comma = values.indexOf(',', from);
+            const qsizetype comma = indexOfByte(values, ',', from);
             parameters.append(
                 {name, values.sliced(from, (comma < 0 ? values.size() : comma) - from)});
             if (comma < 0)
@@ -142,7 +137,7 @@ bool parseProperty(QByteArrayView line, VCardProperty &property)
         const qsizetype start = ++i;
         while (i < n && !kParameterNameEnds[uchar(line[i])])
             ++i;
-        const QByteArrayView name = trimmed(line.sliced(start, i - start));
+        const QByteArrayView name = trimmedText(line.sliced(start, i - start));
         if (i < n && line[i] == '=') {
             i = parseParameterValues(line, i + 1, name, property.parameters);
             if (i < 0)
@@ -197,7 +192,7 @@ Boundary boundaryOf(QByteArrayView line)
         return Boundary::None;
     const qsizetype colon = skipSpaces(line, first + keyword.size());
     if (colon == line.size() || line[colon] != ':'
-        || !equalsIgnoringCase(line.sliced(colon + 1).trimmed(), "VCARD"))
+        || !equalsIgnoringCase(trimmedText(line.sliced(colon + 1)), "VCARD"))
         return Boundary::None;
     return c == 'B' ? Boundary::Begin : Boundary::End;
 }
@@ -211,7 +206,7 @@ Transfer transferOf(const VCardProperty &property)
     for (const VCardParameter &parameter : property.parameters) {
         if (!equalsIgnoringCase(parameter.name, "ENCODING"))
             continue;
-        const QByteArrayView value = parameter.value.trimmed();
+        const QByteArrayView value = trimmedText(parameter.value);
         if (equalsIgnoringCase(value, "QUOTED-PRINTABLE"))
             return Transfer::QuotedPrintable;
         if (equalsIgnoringCase(value, "B") || equalsIgnoringCase(value, "BASE64"))
@@ -253,7 +248,7 @@ bool VCardProperty::hasParameter(QByteArrayView upperName, QByteArrayView wanted
 {
     for (const VCardParameter &parameter : parameters) {
         if (equalsIgnoringCase(parameter.name, upperName)
-            && equalsIgnoringCase(trimmed(parameter.value), wanted))
+            && equalsIgnoringCase(trimmedText(parameter.value), wanted))
             return true;
     }
     return false;

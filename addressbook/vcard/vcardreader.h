@@ -15,6 +15,8 @@
 #include <QByteArrayView>
 #include <QVarLengthArray>
 
+#include <cstring>
+
 #include <optional>
 #include <vector>
 
@@ -40,6 +42,28 @@
 [[nodiscard]] inline bool startsWithIgnoringCase(QByteArrayView text, QByteArrayView prefix)
 {
     return text.size() >= prefix.size() && equalsIgnoringCase(text.first(prefix.size()), prefix);
+}
+
+/// Where byte first stands in text at or after from, or -1. QByteArrayView::indexOf takes a
+/// general search for one byte, which costs more than the short values it looks through.
+[[nodiscard]] inline qsizetype indexOfByte(QByteArrayView text, char byte, qsizetype from = 0)
+{
+    if (from >= text.size())
+        return -1;
+    const void *found = std::memchr(text.data() + from, byte, std::size_t(text.size() - from));
+    return found ? static_cast<const char *>(found) - text.data() : -1;
+}
+
+/// text without the white space at its ends, as QByteArrayView::trimmed; the usual text with
+/// none there is handed back without a call.
+[[nodiscard]] inline QByteArrayView trimmedText(QByteArrayView text)
+{
+    const auto isSpace = [](char c) {
+        return c == ' ' || (c >= '\t' && c <= '\r');
+    };
+    if (text.isEmpty() || (!isSpace(text.front()) && !isSpace(text.back())))
+        return text;
+    return text.trimmed();
 }
 
 /// One parameter value: "TYPE=home,work" gives two, a vCard 2.1 bare "HOME" gives

@@ -316,7 +316,7 @@ Utf8 plain(QByteArrayView text)
 
 Utf8 unescape(QByteArrayView text)
 {
-    if (!text.contains('\\'))
+    if (indexOfByte(text, '\\') < 0)
         return Utf8(text);
     // Written through a pointer: a value is never longer unescaped, and appending byte by
     // byte costs a check each.
