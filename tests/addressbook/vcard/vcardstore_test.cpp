@@ -459,7 +459,7 @@ TEST(VCardStore, acceptsEveryKindOfLineEnd)
 TEST(VCardStore, findsTheLineEndWhereverItFalls)
 {
     for (const QByteArray &end : {QByteArray("\n"), QByteArray("\r")}) {
-        for (qsizetype length = 1; length < 20; ++length) {
+        for (qsizetype length = 1; length < 40; ++length) {
             const QByteArray note(length, 'x');
             const QByteArray data = "BEGIN:VCARD" + end + "NOTE:" + note + end + "END:VCARD";
             const ContactStoreRead read = readVCardData(data, u"t.vcf"_s);
