@@ -5,10 +5,12 @@
 
 #include <QDate>
 #include <QVarLengthArray>
+#include <QtEndian>
 
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cstring>
 
 namespace VCardDialect {
 namespace {
@@ -186,6 +188,19 @@ constexpr quint64 typeWord(QByteArrayView value)
     return word;
 }
 
+// What typeWord gives for the known types, eight bytes at once: clearing the bit of case in
+// every byte upper-cases the letters and turns no other byte into a letter, and the known
+// types are letters alone.
+quint64 foldedTypeWord(QByteArrayView value)
+{
+    if (value.size() > 7)
+        return 0;
+    quint64 bytes = 0;
+    std::memcpy(&bytes, value.data(), std::size_t(value.size()));
+    constexpr quint64 caseBits = 0x0020202020202020;
+    return (qFromLittleEndian(bytes) & ~caseBits) | quint64(value.size()) << 56;
+}
+
 constexpr std::array<std::pair<quint64, Types>, 9> kTypeWords{{
     {typeWord("HOME"), kHome},
     {typeWord("WORK"), kWork},
@@ -206,7 +221,7 @@ Types typesOf(const VCardProperty &property)
     for (const VCardParameter &parameter : property.parameters) {
         if (!equalsIgnoringCase(parameter.name, "TYPE"))
             continue;
-        const quint64 word = typeWord(trimmedText(parameter.value));
+        const quint64 word = foldedTypeWord(trimmedText(parameter.value));
         for (const auto &[known, type] : kTypeWords) {
             if (word == known)
                 types |= type;

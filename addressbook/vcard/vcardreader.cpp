@@ -33,6 +33,12 @@ constexpr std::array<bool, 256> kParameterNameEnds = [] {
     return table;
 }();
 
+constexpr std::array<bool, 256> kParameterValueEnds = [] {
+    std::array<bool, 256> table{};
+    table[','] = table[';'] = table[':'] = true;
+    return table;
+}();
+
 bool isNameChar(char c)
 {
     return kNameChars[uchar(c)];
@@ -102,29 +108,26 @@ qsizetype parseParameterValues(QByteArrayView line, qsizetype i, QByteArrayView 
 {
     const qsizetype n = line.size();
     for (;;) {
-        qsizetype start = i;
-        qsizetype end = i;
         if (i < n && line[i] == '"') {
-            const qsizetype close = line.indexOf('"', i + 1);
+            const qsizetype close = indexOfByte(line, '"', i + 1);
             if (close < 0)
                 return -1;
-            start = i + 1;
-            end = close;
+            // A quoted list ("voice,home") is as much a list as an unquoted one.
+            const QByteArrayView values = line.sliced(i + 1, close - i - 1);
+            for (qsizetype from = 0;;) {
+                const qsizetype comma = indexOfByte(values, ',', from);
+                parameters.append(
+                    {name, values.sliced(from, (comma < 0 ? values.size() : comma) - from)});
+                if (comma < 0)
+                    break;
+                from = comma + 1;
+            }
             i = close + 1;
         } else {
-            while (i < n && line[i] != ',' && line[i] != ';' && line[i] != ':')
+            const qsizetype start = i;
+            while (i < n && !kParameterValueEnds[uchar(line[i])])
                 ++i;
-            end = i;
-        }
-        // A quoted list ("voice,home") is as much a list as an unquoted one.
-        QByteArrayView values = line.sliced(start, end - start);
-        for (qsizetype from = 0;;) {
-            const qsizetype comma = indexOfByte(values, ',', from);
-            parameters.append(
-                {name, values.sliced(from, (comma < 0 ? values.size() : comma) - from)});
-            if (comma < 0)
-                break;
-            from = comma + 1;
+            parameters.append({name, line.sliced(start, i - start)});
         }
         if (i < n && line[i] == ',') {
             ++i;

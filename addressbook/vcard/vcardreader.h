@@ -28,11 +28,12 @@
 {
     if (a.size() != b.size())
         return false;
-    const auto upper = [](char c) {
-        return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-    };
     for (qsizetype i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
+        if (a[i] == b[i])
+            continue;
+        // Two bytes of one letter differ in the bit of case alone.
+        const char lower = char(a[i] | 0x20);
+        if ((a[i] ^ b[i]) != 0x20 || lower < 'a' || lower > 'z')
             return false;
     }
     return true;

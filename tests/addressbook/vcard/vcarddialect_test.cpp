@@ -128,3 +128,47 @@ TEST(IgnoringCase, startsWith)
 }
 
 } // namespace
+
+namespace {
+
+// TYPE values are matched eight bytes at a time with the bit of case cleared; only the
+// letters of a known type, in any case, may match, never a byte that merely folds onto one.
+struct TypeRow : NamedRow
+{
+    QByteArray written;
+    QByteArray known; // empty: no known type
+};
+
+class TypeWords : public testing::TestWithParam<TypeRow>
+{};
+
+VCardDialect::Types typesWritten(const QByteArray &value)
+{
+    VCardProperty property;
+    property.parameters.append({"type", value});
+    return VCardDialect::typesOf(property);
+}
+
+TEST_P(TypeWords, matchOnlyAKnownTypeInAnyCase)
+{
+    const TypeRow &row = GetParam();
+    EXPECT_EQ(typesWritten(row.written), row.known.isEmpty() ? 0 : typesWritten(row.known));
+    if (!row.known.isEmpty())
+        EXPECT_NE(typesWritten(row.known), 0U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardDialect, TypeWords,
+    testing::Values(TypeRow{"lowerCase", "cell", "CELL"}, TypeRow{"mixedCase", "iPhone", "IPHONE"},
+                    TypeRow{"alias", "Mobile", "CELL"}, TypeRow{"blanksAround", " fax\t", "FAX"},
+                    TypeRow{"longer", "faxes", ""}, TypeRow{"nulAfter", QByteArray("fax\0", 4), ""},
+                    TypeRow{"spaceInside", "fa x", ""},
+                    TypeRow{"controlBytes", "\x03\x05\x0c\x0c", ""},
+                    TypeRow{"nonAscii",
+                            "\xC3\x87"
+                            "ELL",
+                            ""},
+                    TypeRow{"tooLongToBeAny", "preferred", ""}),
+    RowName());
+
+} // namespace
