@@ -4,15 +4,26 @@
 #include <QCryptographicHash>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-bool isSafe(QChar c)
+// The characters a key keeps; every other becomes "_". A table, since every character of
+// every UID is looked up.
+constexpr std::array<bool, 128> kSafe = [] {
+    std::array<bool, 128> safe{};
+    for (char16_t c = 0; c < 128; ++c) {
+        safe[c] = (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')
+            || c == u'.' || c == u'_' || c == u'-';
+    }
+    return safe;
+}();
+
+bool isSafe(char16_t c)
 {
-    return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9')
-        || c == u'.' || c == u'_' || c == u'-';
+    return c < kSafe.size() && kSafe[c];
 }
 
 QString hashOf(QByteArrayView bytes)
@@ -42,14 +53,14 @@ QString VCardIdentifiers::reference(QStringView uid)
     const QStringView bare = withoutUrnPrefix(uid);
     QString reference(bare.size(), Qt::Uninitialized);
     QChar *out = reference.data();
-    bool ascii = true;
+    char16_t bits = 0; // of every character, to tell ASCII at the end
     for (qsizetype i = 0; i < bare.size(); ++i) {
         const char16_t c = bare[i].unicode();
-        ascii = ascii && c < 0x80;
-        out[i] = QChar(c >= u'A' && c <= u'Z' ? char16_t(c + (u'a' - u'A')) : c);
+        bits |= c;
+        out[i] = QChar(char16_t(c + (char16_t(c - u'A') < 26 ? u'a' - u'A' : 0)));
     }
     // UIDs are nearly always ASCII, which needs no case tables.
-    return ascii ? reference : std::move(reference).toLower();
+    return bits < 0x80 ? reference : std::move(reference).toLower();
 }
 
 QString VCardIdentifiers::shortHash(const QByteArray &digest)
@@ -62,11 +73,11 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
     const QStringView bare = withoutUrnPrefix(uid);
     QString key;
     key.reserve(bare.size() + kPersonSuffix.size()); // the wanted identifier needs no copy
-    key.resize(bare.size(), u'_');
+    key.resize(bare.size()); // every character is written below
     QChar *out = key.data(); // once: indexing a QString to write checks its sharing each time
     for (qsizetype i = 0; i < bare.size(); ++i) {
-        if (isSafe(bare[i]))
-            out[i] = bare[i];
+        const char16_t c = bare[i].unicode();
+        out[i] = isSafe(c) ? QChar(c) : QChar(u'_');
     }
     for (qsizetype i = 0; i < key.size() && out[i] == u'.'; ++i)
         out[i] = u'_';
