@@ -117,13 +117,14 @@ private:
     std::array<Entries, kABPropertyCount> m_entries;
     qsizetype m_entryCount = 0;
     // The handles added, to keep each once; a card has a few, so they are not kept per
-    // property, which would make every card build and free a list for each.
-    QVarLengthArray<Handle, 4> m_handles;
-    QVarLengthArray<std::pair<QByteArrayView, QString>, 8> m_itemLabels;
+    // property, which would make every card build and free a list for each. These lists
+    // of a card keep their room for the next card.
+    std::vector<Handle> m_handles;
+    std::vector<std::pair<QByteArrayView, QString>> m_itemLabels;
     // Item labels as written and as shown, kept from card to card.
     static constexpr qsizetype kKnownLabels = 16;
     QVarLengthArray<std::pair<QByteArray, QString>, kKnownLabels> m_knownLabels;
-    QVarLengthArray<std::pair<QByteArrayView, QByteArray>, 4> m_itemCountries;
+    std::vector<std::pair<QByteArrayView, QByteArray>> m_itemCountries;
     QString m_uid;
     Utf8 m_formattedName;
     QByteArray m_notes;
@@ -143,7 +144,7 @@ private:
     };
     QList<DeliveryLabel> m_deliveryLabels;
     // Of the structured addresses, which win over a LABEL; a card has a few.
-    QVarLengthArray<QString, 4> m_addressLabels;
+    std::vector<QString> m_addressLabels;
 };
 
 void ContactBuilder::startCard(const VCardCard &card, VCardDiagnostics &diagnostics)
@@ -189,10 +190,10 @@ void ContactBuilder::readCardWide()
         } else if (property.group.isEmpty()) {
             continue;
         } else if (field == Field::ItemLabel) {
-            m_itemLabels.append({property.group, itemLabel(plainText(property).view())});
+            m_itemLabels.emplace_back(property.group, itemLabel(plainText(property).view()));
         } else if (field == Field::ItemCountry) {
-            m_itemCountries.append(
-                {property.group, plainText(property).view().toByteArray().toLower()});
+            m_itemCountries.emplace_back(property.group,
+                                         plainText(property).view().toByteArray().toLower());
         }
     }
 }
@@ -282,7 +283,7 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
         track(property, known->position, preference(source, m_types));
         return;
     }
-    m_handles.append({property, key, m_entryCount});
+    m_handles.push_back({property, key, m_entryCount});
     m_person->addTextEntryUtf8(property, label(source, placeLabel(m_types)), handle.toUtf8());
     added(property, preference(source, m_types));
 }
@@ -348,7 +349,7 @@ void ContactBuilder::readAddress(const VCardProperty &property)
     if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
         return;
     const QString kind = label(property, placeLabel(m_types));
-    m_addressLabels.append(kind);
+    m_addressLabels.push_back(kind);
     m_person->addAddressUtf8(kind, fields);
     added(kABAddressProperty, preference(property, m_types));
 }
@@ -369,7 +370,7 @@ void ContactBuilder::readDeliveryLabel(const VCardProperty &property)
 void ContactBuilder::addDeliveryLabels()
 {
     for (const DeliveryLabel &delivery : std::as_const(m_deliveryLabels)) {
-        if (m_addressLabels.contains(delivery.label))
+        if (std::ranges::find(m_addressLabels, delivery.label) != m_addressLabels.end())
             continue;
         m_person->addAddressUtf8(delivery.label, {delivery.text, {}, {}, {}, {}, {}});
         added(kABAddressProperty, delivery.preference);
