@@ -297,21 +297,29 @@ bool ABPerson::addEntry(ABProperty property, const QString &label, const QVarian
         addAddressUtf8(label, fields);
         return true;
     }
+    if (property == kABOtherDatesProperty) {
+        addDateEntry(label,
+                     value.metaType() == QMetaType::fromType<ContactDate>()
+                         ? value.value<ContactDate>()
+                         : ContactDate(value.toDate()));
+        return true;
+    }
     Entry entry;
     entry.property = property;
-    if (property == kABOtherDatesProperty) {
-        const ContactDate date = value.metaType() == QMetaType::fromType<ContactDate>()
-            ? value.value<ContactDate>()
-            : ContactDate(value.toDate());
-        entry.day = qint32(date.date().toJulianDay());
-        entry.hasYear = date.hasYear();
-    } else {
-        entry.value = store(value.toString());
-        if (!entry.value.isSet())
-            entry.value = store(u"");
-    }
+    entry.value = store(value.toString());
+    if (!entry.value.isSet())
+        entry.value = store(u"");
     append(entry, label);
     return true;
+}
+
+void ABPerson::addDateEntry(const QString &label, const ContactDate &date)
+{
+    Entry entry;
+    entry.property = kABOtherDatesProperty;
+    entry.day = qint32(date.date().toJulianDay());
+    entry.hasYear = date.hasYear();
+    append(entry, label);
 }
 
 bool ABPerson::addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text)

@@ -70,6 +70,8 @@ public:
     /// Appends a text entry (to any multi-value property but dates and addresses); false for
     /// any other property.
     bool addTextEntryUtf8(ABProperty property, const QString &label, QByteArrayView text);
+    /// Appends a date to the other dates.
+    void addDateEntry(const QString &label, const ContactDate &date);
     /// Appends an address given as its fields in the order street, city, state, ZIP code,
     /// country, country code (empty: not set).
     void addAddressUtf8(const QString &label,

@@ -397,9 +397,8 @@ void ContactBuilder::readDate(const VCardProperty &property, ABProperty target,
     if (target == kABBirthdayProperty) {
         if (!m_birthday.isValid())
             m_birthday = *date;
-    } else if (m_person
-               && m_person->addEntry(target, label(property, fallback),
-                                     QVariant::fromValue(*date))) {
+    } else if (m_person) {
+        m_person->addDateEntry(label(property, fallback), *date);
         added(target, preference(property, m_types));
     }
 }

@@ -116,6 +116,16 @@ bool allDigits(QByteArrayView text)
         && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The number digits (nothing else, four at most, as in a date) make; a general conversion
+// costs more than the digits.
+int valueOfDigits(QByteArrayView digits)
+{
+    int value = 0;
+    for (const char digit : digits)
+        value = value * 10 + (digit - '0');
+    return value;
+}
+
 // The fields of a date without its time: "19850412" and "--0412" run together, while
 // "1985-4-12", "--4-12" and "1985-04" are split at the dashes, where a month or day may be
 // one digit. None for any other text.
@@ -153,10 +163,10 @@ std::optional<DateFields> dateFields(QByteArrayView text)
     DateFields fields;
     qsizetype next = 0;
     if (!noYear)
-        fields.year = parts[next++].toInt();
-    fields.month = parts[next++].toInt();
+        fields.year = valueOfDigits(parts[next++]);
+    fields.month = valueOfDigits(parts[next++]);
     if (next < parts.size())
-        fields.day = parts[next].toInt();
+        fields.day = valueOfDigits(parts[next]);
     return fields;
 }
 
@@ -340,20 +350,35 @@ QString handleOf(QByteArrayView value)
     return QString::fromUtf8(handle.first(query - handle.begin()).trimmed());
 }
 
+// Names of services are compared without case and without blanks ("Google Talk").
 std::optional<ABProperty> messagingService(QByteArrayView name)
 {
-    QByteArray lower = name.trimmed().toByteArray().toLower();
-    lower.replace(" ", "");
-    if (lower == "aim")
-        return kABAIMInstantProperty;
-    if (lower == "icq")
-        return kABICQInstantProperty;
-    if (lower == "jabber" || lower == "xmpp" || lower == "googletalk" || lower == "gtalk")
-        return kABJabberInstantProperty;
-    if (lower == "msn" || lower == "msnim" || lower == "windowslive")
-        return kABMSNInstantProperty;
-    if (lower == "yahoo" || lower == "ymsgr")
-        return kABYahooInstantProperty;
+    static constexpr auto services = std::to_array<std::pair<std::string_view, ABProperty>>({
+        {"aim", kABAIMInstantProperty},
+        {"icq", kABICQInstantProperty},
+        {"jabber", kABJabberInstantProperty},
+        {"xmpp", kABJabberInstantProperty},
+        {"googletalk", kABJabberInstantProperty},
+        {"gtalk", kABJabberInstantProperty},
+        {"msn", kABMSNInstantProperty},
+        {"msnim", kABMSNInstantProperty},
+        {"windowslive", kABMSNInstantProperty},
+        {"yahoo", kABYahooInstantProperty},
+        {"ymsgr", kABYahooInstantProperty},
+    });
+    std::array<char, 16> joined{}; // room for the longest name
+    qsizetype size = 0;
+    for (const char c : trimmedText(name)) {
+        if (c == ' ')
+            continue;
+        if (size == qsizetype(joined.size()))
+            return std::nullopt;
+        joined[std::size_t(size++)] = c;
+    }
+    for (const auto &[service, property] : services) {
+        if (equalsIgnoringCase(QByteArrayView(joined.data(), size), QByteArrayView(service)))
+            return property;
+    }
     return std::nullopt;
 }
 

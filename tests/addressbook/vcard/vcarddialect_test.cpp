@@ -172,3 +172,34 @@ INSTANTIATE_TEST_SUITE_P(
     RowName());
 
 } // namespace
+
+namespace {
+
+struct ServiceRow : NamedRow
+{
+    QByteArray written;
+    std::optional<ABProperty> service;
+};
+
+class Services : public testing::TestWithParam<ServiceRow>
+{};
+
+TEST_P(Services, areNamedWithoutCaseOrBlanks)
+{
+    EXPECT_EQ(VCardDialect::messagingService(GetParam().written), GetParam().service);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardDialect, Services,
+    testing::Values(ServiceRow{"upperCase", "AIM", kABAIMInstantProperty},
+                    ServiceRow{"blanksInsideAndAround", " Google Talk\t", kABJabberInstantProperty},
+                    ServiceRow{"scheme", "ymsgr", kABYahooInstantProperty},
+                    ServiceRow{"longestName", "Windows Live", kABMSNInstantProperty},
+                    ServiceRow{"tabInside", "g\ttalk", std::nullopt},
+                    ServiceRow{"unknown", "skype", std::nullopt},
+                    ServiceRow{"empty", "", std::nullopt},
+                    ServiceRow{"blanksOnly", "   ", std::nullopt},
+                    ServiceRow{"longerThanAny", "windowslivemessenger", std::nullopt}),
+    RowName());
+
+} // namespace
