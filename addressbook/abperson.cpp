@@ -337,16 +337,25 @@ bool ABPerson::addTextEntryUtf8(ABProperty property, const QString &label, QByte
 void ABPerson::addAddressUtf8(const QString &label,
                               const std::array<QByteArrayView, kABAddressFieldCount> &fields)
 {
-    Entry entry;
-    entry.property = kABAddressProperty;
-    // The fields go one after another into the texts, so together they are one span.
+    // The fields go one after another into the texts, between separators, so together they
+    // are one span; the room for all is made at once.
+    qsizetype size = qsizetype(fields.size()) - 1;
+    for (const QByteArrayView field : fields)
+        size += field.size();
     const qsizetype start = m_texts.size();
+    if (start + size > std::numeric_limits<qint32>::max())
+        return;
+    m_texts.resize(start + size);
+    char *out = m_texts.data() + start;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (i > 0)
-            (void)storeUtf8("\x1F");
-        (void)storeUtf8(fields[i].isNull() ? QByteArrayView("") : fields[i]);
+            *out++ = kFieldSeparator.toLatin1();
+        if (!fields[i].isEmpty())
+            out = std::copy(fields[i].begin(), fields[i].end(), out);
     }
-    entry.value = {quint32(start), quint32(m_texts.size() - start)};
+    Entry entry;
+    entry.property = kABAddressProperty;
+    entry.value = {quint32(start), quint32(size)};
     append(entry, label);
 }
 
