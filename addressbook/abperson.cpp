@@ -39,7 +39,7 @@ constexpr bool textSlotsAreDistinct()
 }
 static_assert(textSlotsAreDistinct(), "a text property listed twice would share a slot");
 
-Slot slotOf(ABProperty property)
+constexpr Slot slotWorkedOut(ABProperty property)
 {
     if (const int slot = textSlot(property); slot >= 0)
         return {Kind::Text, slot};
@@ -53,6 +53,19 @@ Slot slotOf(ABProperty property)
     default:
         return {Kind::List, 0};
     }
+}
+
+// Looked up for every value a reader adds, so worked out once for every property.
+constexpr auto kSlots = [] {
+    std::array<Slot, kABPropertyCount> slots{};
+    for (std::size_t property = 0; property < slots.size(); ++property)
+        slots[property] = slotWorkedOut(static_cast<ABProperty>(property));
+    return slots;
+}();
+
+Slot slotOf(ABProperty property)
+{
+    return kSlots[static_cast<std::size_t>(property)];
 }
 
 // The labels nearly every entry has, kept as a number instead of a text of their own.
