@@ -275,7 +275,8 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
 {
     if (handle.isEmpty() || !m_person)
         return;
-    const QString key = handle.toCaseFolded();
+    std::optional<QString> lowered = VCardValue::asciiLowered(handle);
+    const QString key = lowered ? *std::move(lowered) : handle.toCaseFolded();
     const auto known = std::find_if(m_handles.cbegin(), m_handles.cend(), [&](const Handle &entry) {
         return entry.property == property && entry.key == key;
     });

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardidentifiers.h"
+#include "addressbook/vcard/vcardvalue.h"
 
 #include <QCryptographicHash>
 
@@ -51,16 +52,8 @@ QStringView withoutUrnPrefix(QStringView uid)
 QString VCardIdentifiers::reference(QStringView uid)
 {
     const QStringView bare = withoutUrnPrefix(uid);
-    QString reference(bare.size(), Qt::Uninitialized);
-    QChar *out = reference.data();
-    char16_t bits = 0; // of every character, to tell ASCII at the end
-    for (qsizetype i = 0; i < bare.size(); ++i) {
-        const char16_t c = bare[i].unicode();
-        bits |= c;
-        out[i] = QChar(char16_t(c + (char16_t(c - u'A') < 26 ? u'a' - u'A' : 0)));
-    }
-    // UIDs are nearly always ASCII, which needs no case tables.
-    return bits < 0x80 ? reference : std::move(reference).toLower();
+    std::optional<QString> lowered = VCardValue::asciiLowered(bare);
+    return lowered ? *std::move(lowered) : bare.toString().toLower();
 }
 
 QString VCardIdentifiers::shortHash(const QByteArray &digest)
@@ -73,7 +66,7 @@ QString VCardIdentifiers::keyForUid(QStringView uid)
     const QStringView bare = withoutUrnPrefix(uid);
     QString key;
     key.reserve(bare.size() + kPersonSuffix.size()); // the wanted identifier needs no copy
-    key.resize(bare.size()); // every character is written below
+    key.resize(bare.size());                         // every character is written below
     QChar *out = key.data(); // once: indexing a QString to write checks its sharing each time
     for (qsizetype i = 0; i < bare.size(); ++i) {
         const char16_t c = bare[i].unicode();

@@ -250,6 +250,21 @@ std::optional<QByteArray> decodeBase64(QByteArrayView encoded)
     return bytes;
 }
 
+std::optional<QString> asciiLowered(QStringView text)
+{
+    QString lowered(text.size(), Qt::Uninitialized);
+    QChar *out = lowered.data();
+    char16_t bits = 0; // of every character, to tell ASCII at the end
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        bits |= c;
+        out[i] = QChar(char16_t(c + (char16_t(c - u'A') < 26 ? u'a' - u'A' : 0)));
+    }
+    if (bits >= 0x80)
+        return std::nullopt;
+    return lowered;
+}
+
 bool isValidUtf8(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());

@@ -58,6 +58,9 @@ using Parts = QVarLengthArray<QByteArrayView, 8>;
 /// Blanks and line breaks inside are ignored; any other stray character makes it invalid.
 [[nodiscard]] std::optional<QByteArray> decodeBase64(QByteArrayView encoded);
 [[nodiscard]] bool isValidUtf8(QByteArrayView bytes);
+/// text with A-Z made a-z, where it is ASCII alone; none otherwise, for the caller to fold
+/// with the case tables (identifiers and handles nearly always are ASCII).
+[[nodiscard]] std::optional<QString> asciiLowered(QStringView text);
 
 /// The text of a property in UTF-8: quoted-printable undone, then read in its CHARSET
 /// (UTF-8 when it names none). Bytes that are not valid in that set are read as
