@@ -206,7 +206,8 @@ quint64 foldedTypeWord(QByteArrayView value)
     if (value.size() > 7)
         return 0;
     quint64 bytes = 0;
-    std::memcpy(&bytes, value.data(), std::size_t(value.size()));
+    if (!value.isEmpty())
+        std::memcpy(&bytes, value.data(), std::size_t(value.size()));
     constexpr quint64 caseBits = 0x0020202020202020;
     return (qFromLittleEndian(bytes) & ~caseBits) | quint64(value.size()) << 56;
 }

@@ -54,12 +54,12 @@ bool isSpace(char c)
 const char *findCROrLF(const char *p, const char *end)
 {
 #ifdef __SSE2__
-    const __m128i lf = _mm_set1_epi8('\n');
-    const __m128i cr = _mm_set1_epi8('\r');
+    const __m128i lineFeeds = _mm_set1_epi8('\n');
+    const __m128i returns = _mm_set1_epi8('\r');
     for (; end - p >= 16; p += 16) {
         const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const auto hits = unsigned(
-            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(block, lf), _mm_cmpeq_epi8(block, cr))));
+        const auto hits = unsigned(_mm_movemask_epi8(
+            _mm_or_si128(_mm_cmpeq_epi8(block, lineFeeds), _mm_cmpeq_epi8(block, returns))));
         if (hits != 0)
             return p + std::countr_zero(hits);
     }

@@ -153,8 +153,9 @@ TEST_P(TypeWords, matchOnlyAKnownTypeInAnyCase)
 {
     const TypeRow &row = GetParam();
     EXPECT_EQ(typesWritten(row.written), row.known.isEmpty() ? 0 : typesWritten(row.known));
-    if (!row.known.isEmpty())
+    if (!row.known.isEmpty()) {
         EXPECT_NE(typesWritten(row.known), 0U);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
