@@ -71,11 +71,10 @@ void readShare(int descriptor, char *bytes, qsizetype pieceBytes, Share &share)
     share.got = at - share.start;
 }
 
-std::vector<Share> sharesOf(qint64 size, const VCardFileReading &reading)
+std::vector<Share> sharesOf(qint64 size, qint64 pieceBytes, int threads)
 {
-    const qint64 pieceBytes = std::max<qint64>(reading.pieceBytes, 1);
     const qint64 pieces = (size + pieceBytes - 1) / pieceBytes;
-    const qint64 count = std::clamp<qint64>(reading.threads, 1, std::max<qint64>(pieces, 1));
+    const qint64 count = std::clamp<qint64>(threads, 1, std::max<qint64>(pieces, 1));
     const qint64 shareBytes = (pieces + count - 1) / count * pieceBytes;
     std::vector<Share> shares;
     for (qint64 start = 0; start < size || shares.empty(); start += shareBytes)
@@ -88,9 +87,11 @@ std::vector<Share> sharesOf(qint64 size, const VCardFileReading &reading)
 VCardCheckedRead VCardCheckedRead::read(int descriptor, char *into, qint64 size,
                                         const VCardFileReading &reading)
 {
-    std::vector<Share> shares = sharesOf(size, reading);
+    // A piece of no bytes would read nothing and take the file for cut short.
+    const qsizetype pieceBytes = std::max<qsizetype>(reading.pieceBytes, 1);
+    std::vector<Share> shares = sharesOf(size, pieceBytes, reading.threads);
     const auto readOne = [&](Share &share) {
-        readShare(descriptor, into, reading.pieceBytes, share);
+        readShare(descriptor, into, pieceBytes, share);
     };
     if (shares.size() == 1)
         readOne(shares.front());
