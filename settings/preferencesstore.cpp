@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/preferencesstore.h"
 
+#include "settings/preferencesfilewatcher.h"
 #include "settings/settingspaths.h"
 #include "util/propertylist.h"
 #include "util/systemlog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
+#include <QSignalBlocker>
 
 #include <unistd.h>
 
@@ -20,6 +23,31 @@ namespace {
 
 // Long enough for any other save to finish; a lock older than this is stale.
 constexpr int lockWait = 5000;
+
+// What reading the user file found, before deciding what to do about a problem.
+struct UserFileRead
+{
+    enum class Outcome { absent, read, unreadable, damaged };
+    Outcome outcome;
+    QVariantMap values;
+    QString problem;
+};
+
+UserFileRead readUserFileAt(const QString &path)
+{
+    using Outcome = UserFileRead::Outcome;
+    QFile file(path);
+    if (!file.exists())
+        return {Outcome::absent, {}, {}};
+    if (!file.open(QIODevice::ReadOnly))
+        return {Outcome::unreadable, {}, file.errorString()};
+    const Expected<QVariant> read = parsePropertyList(file.readAll(), path);
+    if (!read)
+        return {Outcome::damaged, {}, read.error()};
+    if (read->typeId() != QMetaType::QVariantMap)
+        return {Outcome::damaged, {}, u"%1: not a dictionary of settings"_s.arg(path)};
+    return {Outcome::read, read->toMap(), {}};
+}
 
 } // namespace
 
@@ -41,6 +69,23 @@ PreferencesStore::PreferencesStore(Files files, QObject *parent)
 {
     m_user = readUserFile().value_or(QVariantMap());
     loadGlobalDomain();
+    m_saveTimer.setSingleShot(true);
+    m_saveTimer.setInterval(saveDelayMilliseconds);
+    connect(&m_saveTimer, &QTimer::timeout, this, [this] { (void)synchronize(); });
+    const QCoreApplication *application = QCoreApplication::instance();
+    if (!application)
+        return;
+    connect(application, &QCoreApplication::aboutToQuit, this, [this] { (void)synchronize(); });
+    m_watcher = std::make_unique<PreferencesFileWatcher>(m_files.userDomain);
+    connect(m_watcher.get(), &PreferencesFileWatcher::changed, this,
+            &PreferencesStore::followUserFile);
+}
+
+PreferencesStore::~PreferencesStore()
+{
+    // Whoever listened may be half gone already.
+    const QSignalBlocker quiet(this);
+    (void)synchronize();
 }
 
 // What the user file holds now: nothing when it is absent or was damaged (and is now kept
@@ -48,22 +93,45 @@ PreferencesStore::PreferencesStore(Files files, QObject *parent)
 // nobody has seen.
 std::optional<QVariantMap> PreferencesStore::readUserFile()
 {
-    QFile file(m_files.userDomain);
-    if (!file.exists())
+    UserFileRead read = readUserFileAt(m_files.userDomain);
+    switch (read.outcome) {
+    case UserFileRead::Outcome::absent:
         return QVariantMap();
-    if (!file.open(QIODevice::ReadOnly)) {
+    case UserFileRead::Outcome::read:
+        return std::move(read.values);
+    case UserFileRead::Outcome::unreadable:
         systemLog(u"Preferences %1 cannot be read (%2); changes will not be saved."_s.arg(
-            m_files.userDomain, file.errorString()));
+            m_files.userDomain, read.problem));
         return std::nullopt;
+    case UserFileRead::Outcome::damaged:
+        break;
     }
-    const Expected<QVariant> read = parsePropertyList(file.readAll(), m_files.userDomain);
-    if (!read)
-        return keepCorruptFileAside(read.error()) ? std::optional(QVariantMap()) : std::nullopt;
-    if (read->typeId() != QMetaType::QVariantMap) {
-        const QString reason = u"%1: not a dictionary of settings"_s.arg(m_files.userDomain);
-        return keepCorruptFileAside(reason) ? std::optional(QVariantMap()) : std::nullopt;
+    return keepCorruptFileAside(read.problem) ? std::optional(QVariantMap()) : std::nullopt;
+}
+
+// Takes in what another program saved. Another program's save may be caught mid-way: a file
+// missing between its removal and its replacement is looked at once more before its values
+// count as removed, and a damaged or unreadable one is left alone (its writer may not be done,
+// and the next save decides about keeping it aside) with the values in effect kept.
+void PreferencesStore::followUserFile()
+{
+    const UserFileRead read = readUserFileAt(m_files.userDomain);
+    if (read.outcome == UserFileRead::Outcome::absent && !m_absentFileRetried) {
+        m_absentFileRetried = true;
+        m_watcher->checkAgainLater();
+        return;
     }
-    return read->toMap();
+    if (read.outcome == UserFileRead::Outcome::unreadable
+        || read.outcome == UserFileRead::Outcome::damaged) {
+        if (!m_unusableFileLogged)
+            systemLog(u"Preferences %1 changed but cannot be used (%2); keeping the values in "
+                      "effect."_s.arg(m_files.userDomain, read.problem));
+        m_unusableFileLogged = true;
+        return;
+    }
+    m_absentFileRetried = false;
+    m_unusableFileLogged = false;
+    adoptUserDomain(read.values);
 }
 
 bool PreferencesStore::keepCorruptFileAside(const QString &reason)
@@ -102,37 +170,49 @@ QVariant PreferencesStore::objectForKey(const QString &key) const
     return {};
 }
 
-template<typename Change>
-Expected<void> PreferencesStore::changeUserDomain(const QString &key, Change change)
-{
-    const QVariant before = objectForKey(key);
-    change();
-    m_unsaved.insert(key, m_user.value(key));
-    Expected<void> saved = save();
-    if (objectForKey(key) != before)
-        Q_EMIT valueChanged(key);
-    return saved;
-}
-
 Expected<void> PreferencesStore::setObject(const QVariant &value, const QString &key)
 {
-    if (!value.isValid())
-        return removeObject(key);
-    if (!toXmlPropertyList(value)) {
+    return changeUserValue(value, key, Saving::now);
+}
+
+Expected<void> PreferencesStore::updateValue(const QVariant &value, const QString &key)
+{
+    return changeUserValue(value, key, Saving::later);
+}
+
+Expected<void> PreferencesStore::removeObject(const QString &key)
+{
+    return changeUserValue({}, key, Saving::now);
+}
+
+// The value takes effect before the save, and is announced after it, so that whoever hears
+// of it finds it on disk when it was saved at once.
+Expected<void> PreferencesStore::changeUserValue(const QVariant &value, const QString &key,
+                                                 Saving saving)
+{
+    if (value.isValid() && !toXmlPropertyList(value)) {
         const QString message
             = u"Setting \"%1\" not stored: a %2 is not a property-list value."_s.arg(
                 key, QString::fromLatin1(value.typeName()));
         systemLog(message);
         return Unexpected(message);
     }
-    return changeUserDomain(key, [&] { m_user.insert(key, value); });
-}
-
-Expected<void> PreferencesStore::removeObject(const QString &key)
-{
-    if (!m_user.contains(key))
+    if (!value.isValid() && !m_user.contains(key))
         return {};
-    return changeUserDomain(key, [&] { m_user.remove(key); });
+    const QVariant before = objectForKey(key);
+    if (value.isValid())
+        m_user.insert(key, value);
+    else
+        m_user.remove(key);
+    m_unsaved.insert(key, value);
+    Expected<void> saved;
+    if (saving == Saving::now || !QCoreApplication::instance())
+        saved = save();
+    else if (!m_saveTimer.isActive())
+        m_saveTimer.start(); // not restarted: continuous typing is still saved every interval
+    if (objectForKey(key) != before)
+        Q_EMIT valueChanged(key);
+    return saved;
 }
 
 void PreferencesStore::registerDefaults(const QVariantMap &defaults)
@@ -150,6 +230,7 @@ void PreferencesStore::registerDefaults(const QVariantMap &defaults)
 
 Expected<void> PreferencesStore::synchronize()
 {
+    m_saveTimer.stop();
     if (m_unsaved.isEmpty())
         return {};
     return save();
@@ -159,6 +240,7 @@ Expected<void> PreferencesStore::synchronize()
 // cannot both start from the same old file.
 Expected<void> PreferencesStore::save()
 {
+    m_saveTimer.stop(); // this save takes every pending change with it
     QDir().mkpath(QFileInfo(m_files.userDomain).absolutePath());
     QLockFile lock(m_files.userDomain + u".lock"_s);
     if (!lock.tryLock(lockWait)) {
@@ -170,20 +252,17 @@ Expected<void> PreferencesStore::save()
         systemLog(message);
         return Unexpected(message);
     }
-    std::optional<QVariantMap> values = readUserFile();
-    if (!values)
+    const std::optional<QVariantMap> read = readUserFile();
+    if (!read)
         return Unexpected(u"Preferences not saved: %1 could not be read or kept aside."_s.arg(
             m_files.userDomain));
-    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it) {
-        if (it->isValid())
-            values->insert(it.key(), *it);
-        else
-            values->remove(it.key());
-    }
-    if (Expected<void> written = writeUserFile(*values); !written)
+    const QVariantMap values = withUnsavedChanges(*read);
+    if (Expected<void> written = writeUserFile(values); !written)
         return written;
     m_unsaved.clear();
-    adoptUserDomain(*values);
+    adoptUserDomain(values);
+    if (m_watcher)
+        m_watcher->followNewPaths(); // the folder may be new
     return {};
 }
 
@@ -203,15 +282,28 @@ Expected<void> PreferencesStore::writeUserFile(const QVariantMap &values)
     return {};
 }
 
-// Takes the file's values as the user domain and announces the keys other processes changed.
+QVariantMap PreferencesStore::withUnsavedChanges(QVariantMap values) const
+{
+    for (auto it = m_unsaved.cbegin(); it != m_unsaved.cend(); ++it) {
+        if (it->isValid())
+            values.insert(it.key(), *it);
+        else
+            values.remove(it.key());
+    }
+    return values;
+}
+
+// Takes the file's values, under this process's unsaved ones, as the user domain and
+// announces the keys whose effective value that changed.
 void PreferencesStore::adoptUserDomain(const QVariantMap &values)
 {
-    QStringList keys = m_user.keys() + values.keys();
+    QVariantMap user = withUnsavedChanges(values);
+    QStringList keys = m_user.keys() + user.keys();
     keys.removeDuplicates();
     QVariantList before;
     for (const QString &key : std::as_const(keys))
         before.append(objectForKey(key));
-    m_user = values;
+    m_user = std::move(user);
     for (qsizetype i = 0; i < keys.size(); ++i) {
         if (objectForKey(keys.at(i)) != before.at(i))
             Q_EMIT valueChanged(keys.at(i));

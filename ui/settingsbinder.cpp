@@ -130,7 +130,7 @@ void SettingsBinder::storeValue(const QWidget *widget)
     if (found->transformer && found->transformer->allowsReverseTransformation())
         value = found->transformer->reverseTransformedValue(value);
     m_storing = widget;
-    m_store.setObject(value, found->key);
+    m_store.updateValue(value, found->key);
     m_storing = nullptr;
 }
 

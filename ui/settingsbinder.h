@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Ties controls to settings, both ways: a control's value shows the setting "values.<key>"
-// and every edit is stored at once; a control's enabled state follows any number of
-// boolean settings (enabled only while all read true). Both follow every change the store
-// announces, whoever made it, so no control reads or writes the store by hand.
+// and every edit takes effect in the store at once, its save following a moment later
+// (PreferencesStore::updateValue, so typing does not write the file per keystroke); a
+// control's enabled state follows any number of boolean settings (enabled only while all
+// read true). Both follow every change the store announces, whoever made it (another program
+// too), so no control reads or writes the store by hand.
 //
 //   SettingsBinder binder(PreferencesStore::standard());
 //   binder.bindValue(field, u"values.phoneURIScheme"_s,

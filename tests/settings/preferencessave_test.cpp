@@ -10,18 +10,9 @@
 
 #include <QDir>
 
-#include <sys/stat.h>
-
 using namespace Qt::StringLiterals;
 
 namespace {
-
-ino_t inodeOf(const QString &path)
-{
-    struct stat status
-    {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_ino : 0;
-}
 
 class Save : public ConfigFolderTest
 {
@@ -35,13 +26,13 @@ TEST_F(Save, replacesTheFileInsteadOfWritingIntoIt)
     ASSERT_TRUE(store.setObject(u"first.html"_s, u"fileName"_s));
     const QString file = files().userDomain;
     const QByteArray before = readFile(file);
-    const ino_t inodeBefore = inodeOf(file);
+    const ino_t inodeBefore = fileVersion(file).first;
     QFile openedBefore(file);
     ASSERT_TRUE(openedBefore.open(QIODevice::ReadOnly));
 
     ASSERT_TRUE(store.setObject(QString(4096, u'x'), u"css"_s));
 
-    EXPECT_NE(inodeOf(file), inodeBefore);
+    EXPECT_NE(fileVersion(file).first, inodeBefore);
     EXPECT_EQ(openedBefore.readAll(), before);
     const Expected<QVariant> after = readPropertyListFile(file);
     ASSERT_TRUE(after) << after.error().toStdString();

@@ -27,7 +27,21 @@ TEST_F(SettingsBinding, storedValueReachesTheControlAndBack)
     store.setObject(false, u"includePhone"_s);
     EXPECT_FALSE(box.isChecked());
     box.click();
+    ASSERT_TRUE(store.synchronize()); // rather than wait for the save delay
     EXPECT_EQ(onDisk(u"includePhone"_s), QVariant(true));
+}
+
+TEST_F(SettingsBinding, editCountsAtOnceAndIsSavedAfterTheDelay)
+{
+    QCheckBox box;
+    binder.bindValue(&box, u"values.includePhone"_s);
+    QLineEdit observer;
+    binder.bindEnabled(&observer, u"values.includePhone"_s);
+    box.click();
+    EXPECT_FALSE(observer.isEnabled());
+    EXPECT_FALSE(onDisk(u"includePhone"_s).isValid()) << "not saved on the keystroke";
+    QTest::qWait(PreferencesStore::saveDelayMilliseconds + 300);
+    EXPECT_EQ(onDisk(u"includePhone"_s), QVariant(false));
 }
 
 TEST_F(SettingsBinding, transformerShowsAbsentAsBlankWithThePlaceholder)
@@ -50,6 +64,7 @@ TEST_F(SettingsBinding, emptiedTextFieldStoresTheEmptyString)
                      {u"QEV_NilToBlankStringTransformer"_s, {}, true});
     field.selectAll();
     QTest::keyClick(&field, Qt::Key_Backspace);
+    ASSERT_TRUE(store.synchronize());
     const QVariant stored = onDisk(u"phoneURIScheme"_s);
     EXPECT_TRUE(stored.isValid());
     EXPECT_EQ(stored.toString(), QString());
@@ -85,6 +100,7 @@ TEST_F(SettingsBinding, plainTextEditorStoresEveryChange)
     EXPECT_EQ(editor.toPlainText(), u"body {}"_s);
     editor.moveCursor(QTextCursor::End);
     QTest::keyClicks(&editor, u"p"_s);
+    ASSERT_TRUE(store.synchronize());
     EXPECT_EQ(onDisk(SettingsKeys::css), QVariant(u"body {}p"_s));
 }
 
