@@ -40,14 +40,15 @@ Expected<GObjectPtr<GAsyncResult>> EdsConnection::call(const GLibWait::Start &st
     return result;
 }
 
-Expected<GObjectPtr<GAsyncResult>> EdsConnection::query(EBookClient *book, BookQuery start)
+Expected<GObjectPtr<GAsyncResult>> EdsConnection::query(EBookClient *book, BookQuery start,
+                                                        std::chrono::seconds limit)
 {
     const QByteArray sexp = everyContactQuery();
     return call(
         [book, start, &sexp](GCancellable *cancellable, GAsyncReadyCallback done, gpointer data) {
             start(book, sexp.constData(), cancellable, done, data);
         },
-        kReadWait);
+        limit);
 }
 
 Expected<std::unique_ptr<EdsConnection>> EdsConnection::open()
@@ -144,7 +145,8 @@ EdsConnection::Card EdsConnection::cardOf(EContact *contact)
 
 Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
 {
-    const Expected<GObjectPtr<GAsyncResult>> result = query(book, &e_book_client_get_contacts);
+    const Expected<GObjectPtr<GAsyncResult>> result
+        = query(book, &e_book_client_get_contacts, kReadWait);
     if (!result)
         return Unexpected(result.error());
     GSList *contacts = nullptr;
@@ -163,7 +165,8 @@ Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
 
 Expected<qsizetype> EdsConnection::count(EBookClient *book)
 {
-    const Expected<GObjectPtr<GAsyncResult>> result = query(book, &e_book_client_get_contacts_uids);
+    const Expected<GObjectPtr<GAsyncResult>> result
+        = query(book, &e_book_client_get_contacts_uids, kReadWait);
     if (!result)
         return Unexpected(result.error());
     GSList *uids = nullptr;
@@ -173,4 +176,18 @@ Expected<qsizetype> EdsConnection::count(EBookClient *book)
     const qsizetype count = qsizetype(g_slist_length(uids));
     g_slist_free_full(uids, g_free);
     return count;
+}
+
+Expected<GObjectPtr<EBookClientView>> EdsConnection::view(EBookClient *book)
+{
+    // Asking for a view reads nothing yet: the server's answer is as quick as a connection's.
+    const Expected<GObjectPtr<GAsyncResult>> result
+        = query(book, &e_book_client_get_view, kServerWait);
+    if (!result)
+        return Unexpected(result.error());
+    EBookClientView *view = nullptr;
+    GError *error = nullptr;
+    if (!e_book_client_get_view_finish(book, result->get(), &view, &error))
+        return failure(u"the address book cannot be followed"_s, error);
+    return GObjectPtr<EBookClientView>(view);
 }

@@ -52,6 +52,10 @@ public:
     [[nodiscard]] Expected<QList<Card>> cards(EBookClient *book);
     /// How many contacts the book holds.
     [[nodiscard]] Expected<qsizetype> count(EBookClient *book);
+    /// A live view of every contact of the book, not started. Its changes are announced on
+    /// the main context that is the thread's default when it is started (libebook builds the
+    /// view on a worker thread of its own, which has the global default one).
+    [[nodiscard]] Expected<GObjectPtr<EBookClientView>> view(EBookClient *book);
 
 private:
     EdsConnection() = default;
@@ -63,7 +67,8 @@ private:
     [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> call(const GLibWait::Start &start,
                                                           std::chrono::seconds limit);
     /// A query over every contact of the book.
-    [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> query(EBookClient *book, BookQuery start);
+    [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> query(EBookClient *book, BookQuery start,
+                                                           std::chrono::seconds limit);
     [[nodiscard]] static Card cardOf(EContact *contact);
     [[nodiscard]] Expected<GObjectPtr<ESource>> source(const QString &uid) const;
     [[nodiscard]] static QString knownUids(const QList<Source> &sources);

@@ -38,6 +38,7 @@ Expected<ContactStoreRead> readBook(EdsConnection &connection, const QString &so
     }
     ContactStoreRead read = readVCardSources(sources);
     read.diagnostics = problems + read.diagnostics;
+    read.problemCount += problems.size();
     return read;
 }
 

@@ -27,6 +27,8 @@ public:
     /// The recorded lines, then one line that counts those left out, if any.
     [[nodiscard]] QStringList lines() const;
     [[nodiscard]] const QString &origin() const { return m_origin; }
+    /// Every problem recorded, also those only counted.
+    [[nodiscard]] qsizetype count() const { return m_problems.size() + m_leftOut; }
 
 private:
     static constexpr qsizetype kWholeOrigin = -1;

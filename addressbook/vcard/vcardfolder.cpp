@@ -3,6 +3,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
@@ -43,6 +44,8 @@ VCardFolder VCardFolder::list(const QString &path)
     while (!pending.isEmpty())
         folder.visit(pending.takeLast(), pending);
     folder.m_files.sort();
+    if (folder.m_folders.size() > 1)
+        std::sort(folder.m_folders.begin() + 1, folder.m_folders.end());
     return folder;
 }
 
@@ -76,6 +79,7 @@ void VCardFolder::look(const QString &path, bool isCardFile, QStringList &pendin
     if (S_ISDIR(status.st_mode)) {
         if (!m_seenFolders.contains({status.st_dev, status.st_ino})) {
             m_seenFolders.insert({status.st_dev, status.st_ino});
+            m_folders.append(path);
             pending.append(path);
         }
     } else if (isCardFile) {

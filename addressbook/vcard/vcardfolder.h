@@ -22,6 +22,8 @@ public:
     /// Every entry with a card file's name that is no folder, sorted by path; whether it can
     /// be read is for the reader to find out.
     [[nodiscard]] const QStringList &files() const { return m_files; }
+    /// Every folder the listing went through, the named one first, then sorted by path.
+    [[nodiscard]] const QStringList &folders() const { return m_folders; }
     /// "<path>: <problem>", one line each, in the order met.
     [[nodiscard]] const QStringList &problems() const { return m_problems; }
 
@@ -33,5 +35,6 @@ private:
 
     QSet<QPair<dev_t, ino_t>> m_seenFolders;
     QStringList m_files;
+    QStringList m_folders;
     QStringList m_problems;
 };

@@ -122,6 +122,7 @@ private:
     std::vector<PendingGroup> m_pending;
     QStringList m_folderProblems;
     QString m_pathError;
+    qsizetype m_unreadFiles = 0;
 };
 
 void StoreBuilder::readPath(const QString &path)
@@ -142,6 +143,7 @@ void StoreBuilder::readFile(const QString &path, bool named)
 {
     Expected<VCardFile> file = VCardFile::open(path, {m_options.threads});
     if (!file) {
+        ++m_unreadFiles;
         m_diagnostics.emplace_back(path);
         m_diagnostics.back().report(file.error());
         if (named)
@@ -162,8 +164,10 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
         if (file && text.converted.isNull())
             file->releaseUpTo(text.view.data() - data.data() + consumed);
     });
-    if (cards == 0 && !text.view.trimmed().isEmpty())
+    if (cards == 0 && !text.view.trimmed().isEmpty()) {
+        ++m_unreadFiles;
         m_diagnostics[index].report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
+    }
 }
 
 // Takes in the ranges in text order, their lines counted on from those before them; done
@@ -331,8 +335,12 @@ ContactStoreRead StoreBuilder::finish()
     read.store = std::move(m_store);
     read.pathError = m_pathError;
     read.diagnostics = m_folderProblems;
-    for (const VCardDiagnostics &diagnostics : m_diagnostics)
+    read.problemCount = m_folderProblems.size();
+    read.unreadFiles = m_unreadFiles;
+    for (const VCardDiagnostics &diagnostics : m_diagnostics) {
         read.diagnostics.append(diagnostics.lines());
+        read.problemCount += diagnostics.count();
+    }
     return read;
 }
 
@@ -345,6 +353,7 @@ ContactStoreRead readVCardStore(const QString &path, const VCardReadOptions &opt
         ContactStoreRead read = builder.finish();
         read.pathError = u"%1: no such file or folder"_s.arg(path);
         read.diagnostics.append(read.pathError);
+        read.problemCount = read.unreadFiles = 1;
         return read;
     }
     builder.readPath(path);

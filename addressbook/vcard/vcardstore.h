@@ -40,6 +40,11 @@ struct ContactStoreRead
 {
     std::unique_ptr<MemoryContactStore> store; // never null; empty when nothing was read
     QStringList diagnostics;                   // "<file>:<line>: <problem>", one line each
+    /// How many problems there were, also those the diagnostics only count past their limit.
+    qsizetype problemCount = 0;
+    /// How many of them left a whole file out (it could not be read, or held no card); the
+    /// others are values or lines of cards that were read.
+    qsizetype unreadFiles = 0;
     /// "<path>: <problem>" when the path itself could not be read (missing, not a regular
     /// file or folder, unreadable, too large); it is among the diagnostics too.
     QString pathError;

@@ -39,7 +39,7 @@ ContactStoreRead readBook(const ScratchAddressBook &book)
     Expected<ContactStoreRead> read = readEdsStore(book.uid());
     if (!read) {
         ADD_FAILURE() << read.error().toStdString();
-        return {std::make_unique<MemoryContactStore>(), {}, {}};
+        return {std::make_unique<MemoryContactStore>(), {}, 0, 0, {}};
     }
     return std::move(*read);
 }

@@ -84,6 +84,21 @@ QStringList ScratchAddressBook::add(const QList<QByteArray> &vcards)
     return added;
 }
 
+void ScratchAddressBook::remove(const QStringList &uids)
+{
+    QList<QByteArray> texts;
+    for (const QString &uid : uids)
+        texts.append(uid.toUtf8());
+    GSList *list = nullptr;
+    for (QByteArray &text : texts)
+        list = g_slist_append(list, text.data());
+    GError *error = nullptr;
+    if (!e_book_client_remove_contacts_sync(m_handles->client, list, E_BOOK_OPERATION_FLAG_NONE,
+                                            nullptr, &error))
+        ADD_FAILURE() << "remove: " << takeMessage(error).toStdString();
+    g_slist_free(list);
+}
+
 QList<QByteArray> splitCards(const QByteArray &vcf)
 {
     QList<QByteArray> cards;

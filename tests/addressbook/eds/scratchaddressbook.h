@@ -25,6 +25,8 @@ public:
     [[nodiscard]] QString name() const;
     /// Adds each card (the server keeps a card's UID); returns the uids the server gave.
     QStringList add(const QList<QByteArray> &vcards);
+    /// Removes the contacts of those uids.
+    void remove(const QStringList &uids);
 
 private:
     struct Handles;
