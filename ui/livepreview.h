@@ -1,10 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The web view of the live preview: shows each new page with the resource folder as its
-// base address and keeps the reader's scroll position from one page to the next.
+// base address and keeps the reader's scroll position from one page to the next, however
+// fast pages arrive. Pages too large for setHtml go through a private file; a page that
+// cannot be shown at all leaves a line saying why.
 #pragma once
+
+#include "ui/previewpagefile.h"
 
 #include <QPointF>
 #include <QWebEngineView>
+
+#include <functional>
+#include <memory>
 
 class LivePreview final : public QWebEngineView
 {
@@ -13,13 +20,35 @@ class LivePreview final : public QWebEngineView
 public:
     explicit LivePreview(QWidget *parent = nullptr);
 
-    /// Loads html; once loaded, scrolls to where the previous page was.
+    /// Loads html; once loaded, scrolls to where the reader was on the last page shown.
+    /// A page handed over while another loads supersedes it.
     void showPage(const QString &html, const QUrl &baseUrl);
 
 Q_SIGNALS:
-    /// The page of the latest showPage() is loaded (a superseded one never says so).
+    /// The page of the latest showPage() is loaded and scrolled (a superseded one never says
+    /// so).
     void pageShown(bool ok);
 
 private:
+    // Shown: the page in the view is the reader's; its position is read before the next.
+    enum class Stage { Loading, ReadingPosition, Restoring, Shown };
+
+    void readPosition();
+    void positionRead(const QVariant &position);
+    void loadLatest();
+    void loadBegun();
+    void restorePosition(bool ok);
+    void scrollBack(quint64 number, bool ok, int attemptsLeft);
+    void positionRestored(quint64 number, bool ok, bool moved, int attemptsLeft);
+    void runScript(const QString &script,
+                   std::function<void(LivePreview &, const QVariant &)> answer);
+
+    Stage m_stage = Stage::Loading;
     QPointF m_scrollPosition;
+    QString m_html; // the latest page, until it is loaded
+    QUrl m_baseUrl;
+    quint64 m_pageNumber = 0;
+    PreviewPageFile m_largePage;
+    // Script answers can arrive while the base view is destroyed, after these members.
+    std::shared_ptr<LivePreview *> m_self = std::make_shared<LivePreview *>(this);
 };
