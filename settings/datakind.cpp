@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/datakind.h"
 
+#include <utility>
+
 namespace {
 
 constexpr std::array<DataKindInfo, dataKindCount> kinds{{
@@ -72,6 +74,26 @@ std::optional<DataKind> dataKindFromId(int id)
     if (id < 0 || static_cast<std::size_t>(id) >= dataKindCount)
         return std::nullopt;
     return static_cast<DataKind>(id);
+}
+
+QList<int> dataOrderFromSetting(const QVariant &stored)
+{
+    std::array<bool, dataKindCount> placed{};
+    QList<int> order;
+    const auto place = [&](int id) {
+        if (dataKindFromId(id) && !std::exchange(placed.at(std::size_t(id)), true))
+            order.append(id);
+    };
+    const QVariantList entries = stored.toList();
+    for (const QVariant &entry : entries) {
+        bool isNumber = false;
+        const int id = entry.toInt(&isNumber);
+        if (isNumber)
+            place(id);
+    }
+    for (std::size_t id = 0; id < dataKindCount; ++id)
+        place(int(id));
+    return order;
 }
 
 const std::array<MessagingServiceInfo, messagingServiceCount> &messagingServices()

@@ -9,7 +9,9 @@
 //       addRow(uiText(row.rowTitle), row.includeKey, row.schemeKey, row.placeholder);
 #pragma once
 
+#include <QList>
 #include <QStringView>
+#include <QVariant>
 
 #include <array>
 #include <cstddef>
@@ -67,6 +69,10 @@ struct MessagingServiceInfo
 [[nodiscard]] const DataKindInfo &dataKindInfo(DataKind kind);
 /// The kind a "dataOrder" entry names, when 0 <= id <= 7.
 [[nodiscard]] std::optional<DataKind> dataKindFromId(int id);
+/// The order a stored "dataOrder" gives, always each of the eight kinds once: its entries
+/// that name a kind, each at its first place, then the kinds it lacks in their default order.
+/// A hand-edited value thus shows the same in the rows, the preview and the page.
+[[nodiscard]] QList<int> dataOrderFromSetting(const QVariant &stored);
 
 /// The five services, row i describing MessagingService(i).
 [[nodiscard]] const std::array<MessagingServiceInfo, messagingServiceCount> &messagingServices();

@@ -43,20 +43,6 @@ std::optional<QString> readString(const PreferencesStore &store, const QString &
     return value.toString();
 }
 
-std::optional<QList<int>> readDataOrder(const PreferencesStore &store)
-{
-    const QVariant value = store.objectForKey(SettingsKeys::dataOrder);
-    if (value.typeId() != QMetaType::QVariantList)
-        return std::nullopt;
-    QList<int> order;
-    for (const QVariant &entry : value.toList()) {
-        bool isNumber = false;
-        const int kind = entry.toInt(&isNumber);
-        if (isNumber)
-            order.append(kind);
-    }
-    return order;
-}
 
 std::optional<QList<GroupChoice>> readGroupsToUse(const PreferencesStore &store)
 {
@@ -97,6 +83,8 @@ void readStoredSettings(ExportSettings &settings, const PreferencesStore &store)
         settings.scheme(row.service) = readString(store, row.schemeKey.toString());
     }
 
-    settings.dataOrder = readDataOrder(store);
+    const QVariant order = store.objectForKey(SettingsKeys::dataOrder);
+    settings.dataOrder
+        = order.isValid() ? std::optional(dataOrderFromSetting(order)) : std::nullopt;
     settings.groupsToUse = readGroupsToUse(store);
 }

@@ -14,9 +14,13 @@ AddressBookMenu::AddressBookMenu(QWidget *parent, Lister lister)
     setObjectName(u"openAddressBookMenu"_s);
     setAccessibleName(uiText("Open Address Book..."));
     m_separator = addSeparator();
-    m_chooseFile = addAction(uiText("Choose a file or folder..."), QKeySequence::Open, this,
+    m_chooseFile = addAction(uiText("Choose a file..."), QKeySequence::Open, this,
                              &AddressBookMenu::chooseFileRequested);
     m_chooseFile->setObjectName(u"chooseAddressBookFileAction"_s);
+    // A file dialog steps into a folder on Open, so a folder of cards has an entry of its own.
+    m_chooseFolder = addAction(uiText("Choose a folder..."), QKeySequence(u"Ctrl+Shift+O"_s), this,
+                               &AddressBookMenu::chooseFolderRequested);
+    m_chooseFolder->setObjectName(u"chooseAddressBookFolderAction"_s);
     connect(this, &QMenu::aboutToShow, this, &AddressBookMenu::refresh);
 }
 

@@ -2,7 +2,9 @@
 #include "ui/appcontroller.h"
 
 #include "addressbook/eds/addressbookname.h"
+#include "addressbook/eds/addressbookwatcher.h"
 #include "engine/cardcontext.h"
+#include "engine/uitext.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsobserver.h"
@@ -12,18 +14,32 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+ContactStoreRead nothingRead()
+{
+    ContactStoreRead read;
+    read.store = std::make_unique<MemoryContactStore>();
+    return read;
+}
+
+} // namespace
+
 AppController::AppController(PreferencesStore &store, Bundle bundle, QObject *parent)
     : QObject(parent)
     , m_store(store)
     , m_bundle(std::move(bundle))
-    , m_addressBook(std::make_unique<MemoryContactStore>())
+    , m_read(nothingRead())
     , m_previewPage(m_bundle)
     , m_binder(std::make_unique<SettingsBinder>(store))
     , m_observer(std::make_unique<SettingsObserver>(store))
-    , m_groupModel(std::make_unique<GroupTableModel>(m_settings, store, *m_addressBook))
+    , m_groupModel(std::make_unique<GroupTableModel>(m_settings, store, *m_read.store))
+    , m_watcher(std::make_unique<AddressBookWatcher>())
 {
     connect(m_observer.get(), &SettingsObserver::observedValueChanged, this,
             &AppController::updatePreview);
+    connect(m_watcher.get(), &AddressBookWatcher::changed, this,
+            &AppController::refreshAddressBook);
 }
 
 AppController::~AppController() = default;
@@ -37,20 +53,16 @@ AppController::startAddressBookPath(const std::optional<QString> &commandLine) c
 
 bool AppController::openAddressBook(const QString &name)
 {
+    // Stamped before reading, so that a change made during the read is read next time.
+    std::optional<AddressBookStamp> stamp = AddressBookStamp::of(name);
     Expected<ContactStoreRead> read = ::openAddressBook(name);
     if (!read) {
         m_openError = read.error();
         return false;
     }
     m_openError.clear();
-    // The group model refers to the store, so it moves to the new one before the old goes.
-    m_groupModel->setAddressBook(*read->store);
-    m_addressBook = std::move(read->store);
-    m_addressBookPath = canonicalAddressBookName(name);
-    m_problems = read->diagnostics;
-    readDefaults(m_settings, m_store, SettingsPaths::addressBookPreferencesFile());
-    m_groupModel->reloadGroupNamesTable();
-    Q_EMIT addressBookChanged();
+    install(std::move(*read), canonicalAddressBookName(name), std::move(stamp));
+    m_watcher->watch(*m_addressBookPath);
     return true;
 }
 
@@ -62,10 +74,58 @@ bool AppController::chooseAddressBook(const QString &path)
     return true;
 }
 
+bool AppController::refreshAddressBook()
+{
+    if (!m_addressBookPath)
+        return false;
+    std::optional<AddressBookStamp> stamp = AddressBookStamp::of(*m_addressBookPath);
+    if (hasAddressBook() && stamp && stamp == m_stamp) {
+        m_groupModel->reloadGroupNamesTable();
+        return true;
+    }
+    Expected<ContactStoreRead> read = ::openAddressBook(*m_addressBookPath);
+    if (!read) {
+        markMissing(read.error());
+        return false;
+    }
+    install(std::move(*read), *m_addressBookPath, std::move(stamp));
+    return true;
+}
+
+void AppController::install(ContactStoreRead read, const QString &name,
+                            std::optional<AddressBookStamp> stamp)
+{
+    m_groupModel->setAddressBook(*read.store); // before the store it refers to goes
+    m_read = std::move(read);
+    m_addressBookPath = name;
+    m_stamp = std::move(stamp);
+    m_missingReason.clear();
+    readDefaults(m_settings, m_store, SettingsPaths::addressBookPreferencesFile());
+    m_groupModel->reloadGroupNamesTable();
+    Q_EMIT addressBookChanged();
+}
+
+// The group choices are not merged with an empty book here: they would all be lost while a
+// sync tool replaces the files, and the ticks are wanted back with the book.
+void AppController::markMissing(const QString &reason)
+{
+    ContactStoreRead none = nothingRead();
+    m_groupModel->setAddressBook(*none.store);
+    m_read = std::move(none);
+    m_stamp.reset();
+    m_missingReason = reason;
+    Q_EMIT addressBookChanged();
+}
+
+qsizetype AppController::contactCount() const
+{
+    return m_read.store->people().size();
+}
+
 void AppController::updatePreview()
 {
     readDefaults(m_settings, m_store, SettingsPaths::addressBookPreferencesFile());
-    m_previewHtml = m_previewPage.render(CardContext{m_settings, m_store, *m_addressBook},
+    m_previewHtml = m_previewPage.render(CardContext{m_settings, m_store, *m_read.store},
                                          m_store.objectForKey(SettingsKeys::css).toString());
     Q_EMIT previewChanged(m_previewHtml, m_previewPage.baseUrl());
 }
@@ -73,6 +133,13 @@ void AppController::updatePreview()
 Expected<GenerationReport> AppController::generateHTML(const QString &path,
                                                        const GenerationProgress &progress)
 {
-    PageGenerator generator(m_store, m_settings, *m_addressBook, m_bundle);
+    m_store.synchronize();
+    refreshAddressBook();
+    if (!hasAddressBook()) {
+        const QString why
+            = m_missingReason.isEmpty() ? uiText("No address book is open.") : m_missingReason;
+        return Unexpected(uiText("There is nothing to export. %@").replace(u"%@"_s, why));
+    }
+    PageGenerator generator(m_store, m_settings, *m_read.store, m_bundle);
     return generator.generateHTML(path, progress);
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The application's logic behind the window: the one settings snapshot, the address book,
-// the group table, the preview page that follows the 32 observed settings, and the
-// generation. Widgets show and forward; tests drive this class without them.
+// The application's logic behind the window: the one settings snapshot, the address book as
+// it is now (followed while the window is open, read again when it changed), the group table,
+// the preview page that follows the observed settings, and the generation. Widgets show and
+// forward; tests drive this class without them.
 //
 //   AppController controller(PreferencesStore::standard(), Bundle::main());
 //   controller.openAddressBook(controller.startAddressBookPath(commandLinePath));
@@ -9,7 +10,9 @@
 //   controller.updatePreview();
 #pragma once
 
+#include "addressbook/eds/addressbookstamp.h"
 #include "addressbook/memorycontactstore.h"
+#include "addressbook/vcard/vcardstore.h"
 #include "engine/pagegenerator.h"
 #include "engine/previewpage.h"
 #include "settings/exportsettings.h"
@@ -22,6 +25,7 @@
 #include <memory>
 #include <optional>
 
+class AddressBookWatcher;
 class GroupTableModel;
 class PreferencesStore;
 class SettingsBinder;
@@ -51,22 +55,41 @@ public:
     bool openAddressBook(const QString &name);
     /// Open Address Book: also remembers the name as "addressBookPath".
     bool chooseAddressBook(const QString &name);
+    /// Refresh: reads the open address book again when it changed (a file or folder whose files
+    /// are all unchanged is not parsed again; the desktop's is always asked), then merges the
+    /// group table with the groups it has now, keeping the ticks. False when the book can no
+    /// longer be read: missingReason() says why, no contact of it is kept, and the stored group
+    /// choices stay for when it is back. Runs by itself when the book changes.
+    bool refreshAddressBook();
     /// Why the last openAddressBook failed, or empty.
     [[nodiscard]] const QString &openError() const { return m_openError; }
-    [[nodiscard]] bool hasAddressBook() const { return m_addressBookPath.has_value(); }
+    /// An address book is open and could be read the last time it was asked.
+    [[nodiscard]] bool hasAddressBook() const
+    {
+        return m_addressBookPath.has_value() && m_missingReason.isEmpty();
+    }
+    /// Why the open address book can no longer be read, or empty.
+    [[nodiscard]] const QString &missingReason() const { return m_missingReason; }
     [[nodiscard]] const std::optional<QString> &addressBookPath() const
     {
         return m_addressBookPath;
     }
-    /// The cards of the open address book that could not be read, one line each.
-    [[nodiscard]] const QStringList &addressBookProblems() const { return m_problems; }
+    /// The open address book as last read (empty while none can be read).
+    [[nodiscard]] const ContactStore &addressBook() const { return *m_read.store; }
+    [[nodiscard]] qsizetype contactCount() const;
+    /// The problems met reading the open address book, one line each (details to show).
+    [[nodiscard]] const QStringList &addressBookProblems() const { return m_read.diagnostics; }
+    /// How many problems there were, and how many of them left a whole file out.
+    [[nodiscard]] qsizetype problemCount() const { return m_read.problemCount; }
+    [[nodiscard]] qsizetype unreadFileCount() const { return m_read.unreadFiles; }
 
     /// Refreshes the snapshot and renders the sample card's page.
     void updatePreview();
     [[nodiscard]] const QString &previewHtml() const { return m_previewHtml; }
     [[nodiscard]] QUrl previewBaseUrl() const { return m_previewPage.baseUrl(); }
 
-    /// Writes the page to path, reporting progress.
+    /// Writes the page of the address book as it is now to path, reporting progress; the
+    /// settings are saved first. Writes nothing, and says so, when no address book can be read.
     [[nodiscard]] Expected<GenerationReport> generateHTML(const QString &path,
                                                           const GenerationProgress &progress = {});
 
@@ -75,16 +98,24 @@ Q_SIGNALS:
     void addressBookChanged();
 
 private:
+    /// Makes read the open address book of that name.
+    void install(ContactStoreRead read, const QString &name,
+                 std::optional<AddressBookStamp> stamp);
+    /// Shows no contact of the open book, which can no longer be read, keeping its name.
+    void markMissing(const QString &reason);
+
     PreferencesStore &m_store;
     Bundle m_bundle;
     ExportSettings m_settings;
-    std::unique_ptr<MemoryContactStore> m_addressBook;
+    ContactStoreRead m_read; // its store is the open address book
     std::optional<QString> m_addressBookPath;
-    QStringList m_problems;
+    std::optional<AddressBookStamp> m_stamp; // of the files last read
+    QString m_missingReason;
     QString m_openError;
     PreviewPage m_previewPage;
     QString m_previewHtml;
     std::unique_ptr<SettingsBinder> m_binder;
     std::unique_ptr<SettingsObserver> m_observer;
     std::unique_ptr<GroupTableModel> m_groupModel;
+    std::unique_ptr<AddressBookWatcher> m_watcher;
 };

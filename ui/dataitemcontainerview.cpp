@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dataitemcontainerview.h"
 
+#include "settings/datakind.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "ui/dataitemview.h"
@@ -10,6 +11,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTimer>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -32,8 +35,7 @@ void Vorlin_DataItemContainerView::buildRows(PreferencesStore &store, SettingsBi
                                              const Bundle &bundle, const QColor &rowColor)
 {
     m_store = &store;
-    m_layout.emplace(DataOrderLayout::shownOrder(store.objectForKey(SettingsKeys::dataOrder)),
-                     kWidth);
+    m_layout.emplace(storedOrder(), kWidth);
     for (const DataOrderLayout::Row &layoutRow : m_layout->rows()) {
         auto *row = new Vorlin_DataItemView(0, layoutRow.frame.height(), bundle, binder, this);
         row->setColor(rowColor);
@@ -49,6 +51,28 @@ void Vorlin_DataItemContainerView::buildRows(PreferencesStore &store, SettingsBi
         m_rows.append(row);
     }
     placeRows();
+    connect(&store, &PreferencesStore::valueChanged, this, [this](const QString &key) {
+        if (key == SettingsKeys::dataOrder)
+            followStoredOrder();
+    });
+}
+
+QList<int> Vorlin_DataItemContainerView::storedOrder() const
+{
+    return dataOrderFromSetting(m_store->objectForKey(SettingsKeys::dataOrder));
+}
+
+// Another program (or a hand edit) may store an order: the rows show what the page will use.
+void Vorlin_DataItemContainerView::followStoredOrder()
+{
+    const QList<int> order = storedOrder();
+    if (order == m_layout->order())
+        return;
+    m_layout.emplace(order, kWidth);
+    std::sort(m_rows.begin(), m_rows.end(), [&order](const auto *a, const auto *b) {
+        return order.indexOf(a->tag()) < order.indexOf(b->tag());
+    });
+    enableButtons();
 }
 
 void Vorlin_DataItemContainerView::addSubRows(Vorlin_DataItemView *row, SettingsBinder &binder,

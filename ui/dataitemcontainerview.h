@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The data-order editor: one row per data kind, stacked as "dataOrder" lists them (the
-// default order when it is not a permutation of 0 to 7), the messaging row with its five
-// services. Moving a row swaps it with its neighbour, writes "dataOrder" top to bottom and,
+// The data-order editor: one row per data kind, stacked as "dataOrder" lists them (repaired
+// as the page repairs it when it is not a permutation of the eight kinds, and followed when
+// another program stores a new one), the messaging row with its five services. Moving a row swaps it with its neighbour, writes "dataOrder" top to bottom and,
 // a moment later, sets every row's arrows from its new place.
 #pragma once
 
@@ -10,6 +10,8 @@
 #include <QColor>
 #include <QList>
 #include <QWidget>
+
+#include <optional>
 
 class Bundle;
 class PreferencesStore;
@@ -31,7 +33,7 @@ public:
     /// Makes the rows of the stored "dataOrder", each filled with rowColor.
     void buildRows(PreferencesStore &store, SettingsBinder &binder, const Bundle &bundle,
                    const QColor &rowColor);
-    /// The rows in the order they were made.
+    /// The rows in the order they were made (or last reordered to follow a stored order).
     [[nodiscard]] const QList<Vorlin_DataItemView *> &rows() const { return m_rows; }
     [[nodiscard]] const DataOrderLayout &layoutModel() const { return *m_layout; }
 
@@ -44,6 +46,8 @@ protected:
 private:
     void addSubRows(Vorlin_DataItemView *row, SettingsBinder &binder, const Bundle &bundle,
                     const QColor &rowColor);
+    [[nodiscard]] QList<int> storedOrder() const;
+    void followStoredOrder();
     void placeRows();
     void enableButtons();
 

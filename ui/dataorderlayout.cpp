@@ -8,22 +8,6 @@ QList<int> DataOrderLayout::defaultOrder()
     return {0, 1, 2, 3, 4, 5, 6, 7};
 }
 
-QList<int> DataOrderLayout::shownOrder(const QVariant &stored)
-{
-    const QVariantList entries = stored.toList();
-    QList<int> order;
-    for (const QVariant &entry : entries) {
-        bool isNumber = false;
-        const int kind = entry.toInt(&isNumber);
-        if (!isNumber)
-            return defaultOrder();
-        order.append(kind);
-    }
-    QList<int> sorted = order;
-    std::sort(sorted.begin(), sorted.end());
-    return sorted == defaultOrder() ? order : defaultOrder();
-}
-
 DataOrderLayout::DataOrderLayout(const QList<int> &order, double width)
 {
     double shift = 0;

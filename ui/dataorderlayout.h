@@ -5,7 +5,7 @@
 // arrows follow its place. The widgets only copy these frames, through toQt(), the one
 // place where y turns downwards.
 //
-//   DataOrderLayout layout(DataOrderLayout::shownOrder(store.objectForKey(u"dataOrder"_s)));
+//   DataOrderLayout layout(dataOrderFromSetting(store.objectForKey(u"dataOrder"_s)));
 //   layout.move(0, /*up=*/false);
 //   layout.enableButtons();
 //   store.setObject(QVariant::fromValue(layout.order()), u"dataOrder"_s);
@@ -35,8 +35,6 @@ public:
 
     /// The kinds 0 to 7 in the default order.
     [[nodiscard]] static QList<int> defaultOrder();
-    /// stored when it lists each kind 0 to 7 exactly once, else the default order.
-    [[nodiscard]] static QList<int> shownOrder(const QVariant &stored);
 
     /// The rows of order, stacked down from the top of an editor of width x kEditorHeight.
     explicit DataOrderLayout(const QList<int> &order, double width = 400);

@@ -25,7 +25,7 @@ GroupAccessoryButtons::GroupAccessoryButtons(GroupTableModel &model, const Bundl
             [&model] { model.setSelectedGroupNamesTable(true); });
     connect(selectNone, &QAbstractButton::clicked, &model,
             [&model] { model.setSelectedGroupNamesTable(false); });
-    connect(refresh, &QAbstractButton::clicked, &model, &GroupTableModel::reloadGroupNamesTable);
+    connect(refresh, &QAbstractButton::clicked, this, &GroupAccessoryButtons::refreshRequested);
 }
 
 QEV_ShapedButton *GroupAccessoryButtons::addButton(const Bundle &bundle, const QString &picture,

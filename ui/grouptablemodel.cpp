@@ -15,7 +15,12 @@ GroupTableModel::GroupTableModel(ExportSettings &settings, PreferencesStore &sto
     , m_settings(settings)
     , m_store(store)
     , m_addressBook(&addressBook)
-{}
+{
+    connect(&store, &PreferencesStore::valueChanged, this, [this](const QString &key) {
+        if (key == SettingsKeys::groupsToUse && !m_writing)
+            adoptStoredChoices();
+    });
+}
 
 void GroupTableModel::setAddressBook(const ContactStore &addressBook)
 {
@@ -101,7 +106,7 @@ bool GroupTableModel::setData(const QModelIndex &index, const QVariant &value, i
     QList<GroupChoice> edited = choices();
     edited[index.row()].include = value.toInt() == Qt::Checked;
     m_settings.groupsToUse = edited;
-    m_store.setObject(groupChoicesToVariant(edited), SettingsKeys::groupsToUse);
+    store(edited);
     Q_EMIT dataChanged(index, index, {Qt::CheckStateRole});
     return true;
 }
@@ -115,7 +120,25 @@ const QList<GroupChoice> &GroupTableModel::choices() const
 void GroupTableModel::replaceChoices(QList<GroupChoice> choices)
 {
     beginResetModel();
-    m_store.setObject(groupChoicesToVariant(choices), SettingsKeys::groupsToUse);
+    store(choices);
     m_settings.groupsToUse = std::move(choices);
+    endResetModel();
+}
+
+void GroupTableModel::store(const QList<GroupChoice> &choices)
+{
+    m_writing = true;
+    m_store.setObject(groupChoicesToVariant(choices), SettingsKeys::groupsToUse);
+    m_writing = false;
+}
+
+// Another program stored other choices (vorlin-export on another book, a second window): the
+// table shows them as they are, since they are what the next page uses. They are not merged
+// and written back here, or two windows on two books would answer each other for ever;
+// Refresh and a change of the book merge them.
+void GroupTableModel::adoptStoredChoices()
+{
+    beginResetModel();
+    readStoredSettings(m_settings, m_store);
     endResetModel();
 }

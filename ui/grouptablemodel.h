@@ -2,7 +2,8 @@
 // The group table: one row per entry of the snapshot's groupsToUse, with the columns
 // "include" (a check box) and "name". Every edit replaces the list and writes "groupsToUse"
 // through at once; Refresh merges the stored choices with the groups the address book has
-// now, in the same way vorlin-export does, so the two never disagree.
+// now, in the same way vorlin-export does, so the two never disagree. Choices another program
+// stores are shown as soon as the store announces them: table, snapshot and setting agree.
 #pragma once
 
 #include "settings/groupchoice.h"
@@ -47,8 +48,11 @@ public:
 private:
     [[nodiscard]] const QList<GroupChoice> &choices() const;
     void replaceChoices(QList<GroupChoice> choices);
+    void store(const QList<GroupChoice> &choices);
+    void adoptStoredChoices();
 
     ExportSettings &m_settings;
     PreferencesStore &m_store;
     const ContactStore *m_addressBook;
+    bool m_writing = false; // our own change of "groupsToUse" is being stored
 };

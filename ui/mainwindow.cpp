@@ -15,17 +15,21 @@
 #include "ui/listtextcell.h"
 #include "ui/livepreview.h"
 #include "ui/settingsbinder.h"
+#include "ui/windowframe.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -91,7 +95,7 @@ MainWindow::MainWindow(AppController &controller, bool withPreview, QWidget *par
     connect(&controller, &AppController::addressBookChanged, this,
             &MainWindow::showAddressBookState);
     showAddressBookState();
-    resize(1100, 780);
+    resize(kDefaultSize);
 }
 
 QWidget *MainWindow::makeSourcePanel()
@@ -136,17 +140,22 @@ QWidget *MainWindow::makeGroupArea()
                                                             QHeaderView::Stretch);
     m_groupsTable->setColumnWidth(GroupTableModel::IncludeColumn, 60);
     m_groupsTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    m_groupsTable->setAccessoryView(new GroupAccessoryButtons(model, m_controller.bundle(),
-                                                              m_groupsTable->scrollerViewWidth()));
+    auto *buttons = new GroupAccessoryButtons(model, m_controller.bundle(),
+                                              m_groupsTable->scrollerViewWidth());
+    connect(buttons, &GroupAccessoryButtons::refreshRequested, &m_controller,
+            &AppController::refreshAddressBook);
+    m_groupsTable->setAccessoryView(buttons);
     m_groupArea->addWidget(m_groupsTable);
 
     auto *missing = new QWidget;
     auto *layout = new QVBoxLayout(missing);
-    layout->addWidget(named(new QLabel(uiText("No address book was found.")),
-                            u"noAddressBookLabel"_s, uiText("No address book was found.")));
+    m_noAddressBookLabel = named(new QLabel(uiText("No address book was found.")),
+                                 u"noAddressBookLabel"_s, uiText("No address book was found."));
+    m_noAddressBookLabel->setWordWrap(true);
+    layout->addWidget(m_noAddressBookLabel);
     auto *open = named(new QPushButton(uiText("Open Address Book...")), u"openAddressBookButton"_s,
                        uiText("Open Address Book..."));
-    connect(open, &QPushButton::clicked, this, &MainWindow::openAddressBook);
+    connect(open, &QPushButton::clicked, this, [this] { openAddressBook(); });
     layout->addWidget(open);
     layout->addStretch();
     m_groupArea->addWidget(missing);
@@ -192,7 +201,9 @@ void MainWindow::makeMenus()
 {
     QMenu *file = menuBar()->addMenu(uiText("&File"));
     auto *books = new AddressBookMenu(file);
-    connect(books, &AddressBookMenu::chooseFileRequested, this, &MainWindow::openAddressBook);
+    connect(books, &AddressBookMenu::chooseFileRequested, this, [this] { openAddressBook(); });
+    connect(books, &AddressBookMenu::chooseFolderRequested, this,
+            [this] { openAddressBook(true); });
     connect(books, &AddressBookMenu::addressBookChosen, this, &MainWindow::chooseAddressBook);
     file->addMenu(books);
     file->addAction(uiText("Generate..."), QKeySequence::Save, this, &MainWindow::generateHTML);
@@ -205,31 +216,72 @@ void MainWindow::makeStatusBar()
     m_progress = named(new QProgressBar, u"progressIndicator"_s, uiText("Progress"));
     m_progress->setRange(0, 1000);
     m_progress->setMaximumWidth(200);
+    // A window of its own: the web view makes every redraw of the main window a composition
+    // of the whole window through OpenGL, which in software (virtual machines, remote
+    // desktops) made a generation three times slower; the bar alone redraws cheaply.
+    m_progress->setAttribute(Qt::WA_NativeWindow);
     m_progress->hide();
-    m_problemsLabel = named(new QLabel, u"problemsLabel"_s, uiText("Cards not read"));
+    m_addressBookLabel = named(new QLabel, u"addressBookLabel"_s, uiText("Address book"));
+    m_problemsLabel = named(new QLabel, u"problemsLabel"_s, uiText("Problems while reading"));
     m_problemsButton = named(new QPushButton(uiText("Details...")), u"problemsButton"_s,
-                             uiText("Show the cards that could not be read"));
+                             uiText("Show what could not be read"));
     connect(m_problemsButton, &QPushButton::clicked, this, &MainWindow::showProblems);
+    m_generatedLabel = named(new QLabel, u"generatedLabel"_s, uiText("Last page"));
+    m_generatedLabel->hide();
+    statusBar()->addWidget(m_addressBookLabel);
     statusBar()->addWidget(m_problemsLabel);
     statusBar()->addWidget(m_problemsButton);
+    statusBar()->addWidget(m_generatedLabel, 1);
     statusBar()->addPermanentWidget(m_progress);
 }
 
+namespace {
+
+QString counted(qsizetype count, const char *one, const char *many)
+{
+    return count == 1 ? uiText(one) : uiText(many).replace(u"%@"_s, QLocale().toString(count));
+}
+
+// "4 values could not be read", "1 file could not be read", or both.
+QString problemsText(qsizetype problems, qsizetype unreadFiles)
+{
+    QStringList parts;
+    if (const qsizetype values = problems - unreadFiles; values > 0)
+        parts.append(counted(values, "1 value could not be read", "%@ values could not be read"));
+    if (unreadFiles > 0)
+        parts.append(
+            counted(unreadFiles, "1 file could not be read", "%@ files could not be read"));
+    return parts.join(u", "_s);
+}
+
+} // namespace
+
 void MainWindow::showAddressBookState()
 {
-    m_groupArea->setCurrentIndex(m_controller.hasAddressBook() ? 0 : 1);
-    const qsizetype problems = m_controller.addressBookProblems().size();
-    m_problemsLabel->setText(
-        problems == 0
-            ? QString()
-            : uiText("%@ cards could not be read.").replace(u"%@"_s, QString::number(problems)));
-    m_problemsLabel->setVisible(problems > 0);
-    m_problemsButton->setVisible(problems > 0);
+    const bool open = m_controller.hasAddressBook();
+    m_groupArea->setCurrentIndex(open ? 0 : 1);
+    const QString &missing = m_controller.missingReason();
+    m_noAddressBookLabel->setText(
+        missing.isEmpty()
+            ? uiText("No address book was found.")
+            : uiText("The address book cannot be read now: %@").replace(u"%@"_s, missing));
+    const std::optional<QString> &name = m_controller.addressBookPath();
+    m_addressBookLabel->setText(
+        !name ? uiText("No address book")
+              : uiText("%1: %2").arg(
+                  *name,
+                  open ? counted(m_controller.contactCount(), "1 contact", "%@ contacts")
+                       : uiText("cannot be read")));
+    const QString problems
+        = problemsText(m_controller.problemCount(), m_controller.unreadFileCount());
+    m_problemsLabel->setText(problems);
+    m_problemsLabel->setVisible(!problems.isEmpty());
+    m_problemsButton->setVisible(!problems.isEmpty());
 }
 
 void MainWindow::showProblems()
 {
-    auto *box = new QMessageBox(QMessageBox::Information, uiText("Cards not read"),
+    auto *box = new QMessageBox(QMessageBox::Information, uiText("Problems while reading"),
                                 m_problemsLabel->text(), QMessageBox::Close, this);
     box->setObjectName(u"problemsAlert"_s);
     box->setDetailedText(m_controller.addressBookProblems().join(u'\n'));
@@ -239,22 +291,23 @@ void MainWindow::showProblems()
 
 void MainWindow::placeWindow()
 {
-    const QStringList frame = m_controller.store().objectForKey(kFrameKey).toString().split(u' ');
-    if (frame.size() == 4) {
-        setGeometry(frame[0].toInt(), frame[1].toInt(), frame[2].toInt(), frame[3].toInt());
+    QList<QRect> screens;
+    for (const QScreen *screen : QGuiApplication::screens())
+        screens.append(screen->availableGeometry());
+    const std::optional<QRect> frame
+        = WindowFrame::parse(m_controller.store().objectForKey(kFrameKey).toString());
+    if (frame) {
+        setGeometry(WindowFrame::fitted(*frame, screens));
         return;
     }
-    QRect centred = geometry();
+    QRect centred(QPoint(), kDefaultSize);
     centred.moveCenter(screen()->availableGeometry().center());
-    setGeometry(centred);
+    setGeometry(WindowFrame::fitted(centred, screens));
 }
 
 void MainWindow::saveFrame()
 {
-    const QRect frame = geometry();
-    m_controller.store().setObject(
-        u"%1 %2 %3 %4"_s.arg(frame.x()).arg(frame.y()).arg(frame.width()).arg(frame.height()),
-        kFrameKey);
+    m_controller.store().setObject(WindowFrame::format(geometry()), kFrameKey);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
@@ -263,8 +316,25 @@ void MainWindow::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
+// The settings reach the disk a moment after an edit; leaving the window writes them at once.
+void MainWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        m_controller.store().synchronize();
+    QMainWindow::changeEvent(event);
+}
+
 void MainWindow::generateHTML()
 {
+    if (!m_controller.refreshAddressBook()) {
+        QApplication::beep();
+        const QString &missing = m_controller.missingReason();
+        alert(u"nothingToExportAlert"_s, uiText("There is nothing to export."),
+              missing.isEmpty() ? uiText("No address book is open. Choose one with File > Open "
+                                         "Address Book.")
+                                : missing);
+        return;
+    }
     auto *dialog = new QFileDialog(this, uiText("Save"));
     dialog->setObjectName(u"saveDialog"_s);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
@@ -289,35 +359,50 @@ void MainWindow::generateTo(const QString &path)
 {
     m_progress->show();
     m_progress->setRange(0, 0);
+    QElapsedTimer sinceRedraw;
+    sinceRedraw.start();
     const Expected<GenerationReport> result
-        = m_controller.generateHTML(path, [this](std::optional<double> fraction) {
+        = m_controller.generateHTML(path, [&](std::optional<double> fraction) {
               if (fraction) {
                   m_progress->setRange(0, 1000);
                   m_progress->setValue(static_cast<int>(*fraction * 1000));
               }
-              // Redrawn after each change, and the window keeps answering, but no click
-              // may change the settings under the running generation.
-              QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+              // Redrawn a few times a second, which is all an eye follows, and the window
+              // keeps answering; no click may change the settings under the running generation.
+              if (sinceRedraw.hasExpired(kRedrawInterval)) {
+                  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+                  sinceRedraw.restart();
+              }
           });
     m_progress->hide();
     if (result) {
+        showGenerated(path, result->contactCount);
         m_revealer(path);
         return;
     }
     QApplication::beep();
-    auto *alert = new QMessageBox(QMessageBox::Warning, uiText("The page could not be written."),
-                                  result.error(), QMessageBox::Ok, this);
-    alert->setObjectName(u"generationAlert"_s);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->open();
+    alert(u"generationAlert"_s, uiText("The page could not be written."), result.error());
 }
 
-void MainWindow::openAddressBook()
+void MainWindow::showGenerated(const QString &path, qsizetype contacts)
+{
+    m_generatedLabel->setText(
+        uiText("%1 written to %2")
+            .arg(counted(contacts, "1 contact", "%@ contacts"), QDir::toNativeSeparators(path)));
+    m_generatedLabel->show();
+}
+
+void MainWindow::openAddressBook(bool folder)
 {
     auto *dialog = new QFileDialog(this, uiText("Open Address Book..."));
     dialog->setObjectName(u"openAddressBookDialog"_s);
-    dialog->setFileMode(QFileDialog::AnyFile);
-    dialog->setNameFilter(uiText("vCard files or folders (*.vcf *.vcard)"));
+    if (folder) {
+        dialog->setFileMode(QFileDialog::Directory);
+        dialog->setOption(QFileDialog::ShowDirsOnly);
+    } else {
+        dialog->setFileMode(QFileDialog::ExistingFile);
+        dialog->setNameFilter(uiText("vCard files (*.vcf *.vcard)"));
+    }
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     connect(dialog, &QFileDialog::fileSelected, this, &MainWindow::chooseAddressBook);
@@ -326,14 +411,17 @@ void MainWindow::openAddressBook()
 
 void MainWindow::chooseAddressBook(const QString &name)
 {
-    if (m_controller.chooseAddressBook(name))
-        return;
-    auto *alert
-        = new QMessageBox(QMessageBox::Warning, uiText("The address book could not be opened."),
-                          m_controller.openError(), QMessageBox::Ok, this);
-    alert->setObjectName(u"openAddressBookAlert"_s);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    alert->open();
+    if (!m_controller.chooseAddressBook(name))
+        alert(u"openAddressBookAlert"_s, uiText("The address book could not be opened."),
+              m_controller.openError());
+}
+
+void MainWindow::alert(const QString &objectName, const QString &title, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
+    box->setObjectName(objectName);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 void MainWindow::setRevealer(std::function<void(const QString &)> revealer)

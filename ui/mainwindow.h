@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one window: the switches of the page, the group table with its buttons (or, without
-// an address book, an offer to open one), the data-order editor, the style-sheet editor,
-// the live preview, and the generate command with its progress bar. Its frame is kept under
-// "NSWindow Frame main"; a first start centres it. Closing it ends the application.
+// an address book or when it is gone, why and an offer to open one), the data-order editor,
+// the style-sheet editor, the live preview, and the generate command with its progress bar.
+// The status bar names the open address book with its contacts and problems, and where the
+// last page went. Its frame is kept under "NSWindow Frame main", put back onto a screen when
+// it is restored; a first start centres it. Closing it ends the application.
 #pragma once
 
 #include "engine/pagegenerator.h"
@@ -26,6 +28,9 @@ class MainWindow final : public QMainWindow
 
 public:
     static inline const QString kFrameKey = QStringLiteral("NSWindow Frame main");
+    static constexpr QSize kDefaultSize{1100, 780};
+    /// How often the window is redrawn during a generation, in milliseconds.
+    static constexpr qint64 kRedrawInterval = 100;
 
     /// withPreview false leaves the web view out (tests of everything else).
     explicit MainWindow(AppController &controller, bool withPreview = true,
@@ -38,8 +43,8 @@ public:
     void generateHTML();
     /// Writes the page to path with the progress bar; on failure beeps and shows an alert.
     void generateTo(const QString &path);
-    /// Open Address Book > Choose a file or folder...: asks for one.
-    void openAddressBook();
+    /// Open Address Book > Choose a file... (or, with folder, Choose a folder...): asks for one.
+    void openAddressBook(bool folder = false);
     /// Opens the address book of that name and remembers it; an alert says why it could not.
     void chooseAddressBook(const QString &name);
 
@@ -50,6 +55,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     QWidget *makeSourcePanel();
@@ -60,6 +66,9 @@ private:
     void makeStatusBar();
     void showAddressBookState();
     void showProblems();
+    void showGenerated(const QString &path, qsizetype contacts);
+    /// A window-modal warning.
+    void alert(const QString &objectName, const QString &title, const QString &text);
     void saveFrame();
 
     AppController &m_controller;
@@ -68,7 +77,10 @@ private:
     QStackedWidget *m_groupArea = nullptr;
     Vorlin_DataItemContainerView *m_dataItems = nullptr;
     QProgressBar *m_progress = nullptr;
+    QLabel *m_noAddressBookLabel = nullptr;
+    QLabel *m_addressBookLabel = nullptr;
     QLabel *m_problemsLabel = nullptr;
+    QLabel *m_generatedLabel = nullptr;
     QPushButton *m_problemsButton = nullptr;
     std::function<void(const QString &)> m_revealer;
 };

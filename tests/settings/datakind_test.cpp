@@ -8,6 +8,7 @@
 #include "settingstestsupport.h"
 
 #include "qtprinters.h"
+#include "rowname.h"
 
 #include <QSet>
 
@@ -132,5 +133,36 @@ TEST(DataKindRowsElsewhere, areRegisteredAndObserved)
         }
     }
 }
+
+struct StoredOrderRow : NamedRow
+{
+    QVariant stored;
+    QList<int> order;
+};
+
+class StoredOrder : public testing::TestWithParam<StoredOrderRow>
+{};
+
+TEST_P(StoredOrder, givesEachKindOnceKeepingTheStoredPlaces)
+{
+    EXPECT_EQ(dataOrderFromSetting(GetParam().stored), GetParam().order);
+}
+
+const QList<int> kDefaultOrder{0, 1, 2, 3, 4, 5, 6, 7};
+
+INSTANTIATE_TEST_SUITE_P(
+    DataKind, StoredOrder,
+    testing::Values(
+        StoredOrderRow{
+            "permutation", QVariantList{7, 6, 5, 4, 3, 2, 1, 0}, {7, 6, 5, 4, 3, 2, 1, 0}},
+        StoredOrderRow{
+            "repeatedKind", QVariantList{0, 0, 2, 3, 4, 5, 6, 7}, {0, 2, 3, 4, 5, 6, 7, 1}},
+        StoredOrderRow{"missingKinds", QVariantList{6, 2}, {6, 2, 0, 1, 3, 4, 5, 7}},
+        StoredOrderRow{"kindOutOfRange", QVariantList{0, 1, 2, 3, 4, 5, 6, 8}, kDefaultOrder},
+        StoredOrderRow{"handEdited", QVariantList{3, 3, 9, -1, u"x"_s}, {3, 0, 1, 2, 4, 5, 6, 7}},
+        StoredOrderRow{"numberAsText", QVariantList{u"7"_s}, {7, 0, 1, 2, 3, 4, 5, 6}},
+        StoredOrderRow{"notAList", u"0 1 2"_s, kDefaultOrder},
+        StoredOrderRow{"absent", QVariant(), kDefaultOrder}),
+    RowName());
 
 } // namespace

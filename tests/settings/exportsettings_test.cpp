@@ -74,7 +74,7 @@ TEST_F(Snapshot, followsTheStoredValues)
                       u"groupsToUse"_s);
     const ExportSettings settings = refreshed();
     EXPECT_FALSE(settings.include(DataKind::Note));
-    EXPECT_EQ(settings.dataOrder, (QList<int>{7, 0, 3}));
+    EXPECT_EQ(settings.dataOrder, (QList<int>{7, 0, 3, 1, 2, 4, 5, 6}));
     EXPECT_EQ(settings.groupsToUse, (QList<GroupChoice>{{true, u"Family"_s}, {false, u"Work"_s}}));
 }
 
@@ -334,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
         FieldRow{"yahooScheme", u"yahooURIScheme"_s, u"y:"_s, schemeOf(MessagingService::Yahoo)},
         FieldRow{"dataOrder", u"dataOrder"_s, QVariantList{7, 3},
                  [](ExportSettings &settings, const QVariant &) {
-                     settings.dataOrder = QList<int>{7, 3};
+                     settings.dataOrder = QList<int>{7, 3, 0, 1, 2, 4, 5, 6};
                  }},
         FieldRow{"groupsToUse", u"groupsToUse"_s, groupChoicesToVariant({{false, u"G"_s}}),
                  [](ExportSettings &settings, const QVariant &) {

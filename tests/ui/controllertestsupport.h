@@ -7,9 +7,22 @@
 #include "uitestsupport.h"
 #include "util/bundletranslations.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 
 inline const QString kBundle = QStringLiteral(VORLIN_TEST_BUNDLE_CONTENTS);
+
+/// Runs vorlin-export quietly on the address book, writing the page to output, as another
+/// program beside the window would.
+inline void runVorlinExport(const QString &addressBook, const QString &output)
+{
+    QProcess exporter;
+    exporter.start(kBundle + QStringLiteral("/MacOS/vorlin-export"),
+                   {QStringLiteral("--quiet"), QStringLiteral("--address-book"), addressBook,
+                    QStringLiteral("--output"), output});
+    ASSERT_TRUE(exporter.waitForFinished(30000));
+    ASSERT_EQ(exporter.exitCode(), 0) << exporter.readAllStandardError().toStdString();
+}
 
 // Points the programs' settings at a folder of its own and installs the string tables; made
 // before the store and the controller that read them.

@@ -69,7 +69,7 @@ TEST_F(DataItemViews, arrowClickWritesTheOrderAndTheArrowsSettle)
     row(0)->downButton()->click();
     EXPECT_EQ(onDisk(SettingsKeys::dataOrder), QVariant(QVariantList{1, 0, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(row(1)->y(), 0);
-    QTRY_VERIFY(!row(1)->upButton()->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !row(1)->upButton()->isEnabled(); }));
     EXPECT_TRUE(row(0)->upButton()->isEnabled());
     EXPECT_FALSE(row(7)->downButton()->isEnabled());
 }
@@ -83,13 +83,20 @@ TEST_F(DataItemViews, messagingRowCarriesItsSubRows)
     EXPECT_EQ(aimAfter - aimBefore, QPoint(0, -25));
 }
 
-TEST_F(DataItemViews, storedOrderThatIsNoPermutationShowsTheDefaultAndStaysStored)
+TEST_F(DataItemViews, rowsShowTheRepairedStoredOrderAndFollowAnotherProgramsOrder)
 {
     const QVariant broken = QVariantList{3, 3, 1};
     store.setObject(broken, SettingsKeys::dataOrder);
     build();
-    EXPECT_EQ(row(0)->y(), 0);
-    EXPECT_EQ(onDisk(SettingsKeys::dataOrder), broken);
+    EXPECT_EQ(editor.layoutModel().order(), (QList<int>{3, 1, 0, 2, 4, 5, 6, 7}));
+    EXPECT_EQ(onDisk(SettingsKeys::dataOrder), broken) << "stored as it is until a row moves";
+
+    store.setObject(QVariantList{7, 6, 5, 4, 3, 2, 1, 0}, SettingsKeys::dataOrder);
+    EXPECT_EQ(editor.layoutModel().order(), (QList<int>{7, 6, 5, 4, 3, 2, 1, 0}));
+    EXPECT_EQ(row(7)->y(), 0) << "the note row on top";
+    EXPECT_FALSE(row(7)->upButton()->isEnabled());
+    row(6)->upButton()->click();
+    EXPECT_EQ(store.objectForKey(SettingsKeys::dataOrder), (QVariantList{6, 7, 5, 4, 3, 2, 1, 0}));
 }
 
 TEST_F(DataItemViews, messagingSwitchDisablesEveryServiceAndRestoresEachOwnState)
@@ -114,6 +121,8 @@ TEST_F(DataItemViews, emptiedSchemeFieldStoresEmptyAndShowsThePlaceholder)
     QLineEdit *phone = field(u"phoneURIScheme"_s);
     phone->selectAll();
     QTest::keyClick(phone, Qt::Key_Delete);
+    EXPECT_EQ(store.objectForKey(u"phoneURIScheme"_s), QVariant(QString(u""_s)));
+    store.synchronize();
     EXPECT_EQ(onDisk(u"phoneURIScheme"_s), QVariant(QString(u""_s)));
     EXPECT_EQ(phone->placeholderText(), u"Phone URI Scheme"_s);
 }

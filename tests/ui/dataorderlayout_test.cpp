@@ -107,35 +107,6 @@ TEST(DataOrderLayout, anySequenceOfMovesKeepsAPermutationAndTheEndArrows)
     }
 }
 
-struct StoredOrderRow
-{
-    std::string name;
-    QVariant stored;
-    QList<int> shown;
-};
-
-class StoredOrder : public testing::TestWithParam<StoredOrderRow>
-{};
-
-TEST_P(StoredOrder, showsOnlyPermutationsOfTheEightKinds)
-{
-    EXPECT_EQ(DataOrderLayout::shownOrder(GetParam().stored), GetParam().shown);
-}
-
-const QList<int> kDefault{0, 1, 2, 3, 4, 5, 6, 7};
-
-INSTANTIATE_TEST_SUITE_P(
-    DataOrderLayout, StoredOrder,
-    testing::Values(
-        StoredOrderRow{
-            "permutation", QVariantList{7, 6, 5, 4, 3, 2, 1, 0}, {7, 6, 5, 4, 3, 2, 1, 0}},
-        StoredOrderRow{"repeatedKind", QVariantList{0, 0, 2, 3, 4, 5, 6, 7}, kDefault},
-        StoredOrderRow{"missingKind", QVariantList{0, 1, 2, 3, 4, 5, 6}, kDefault},
-        StoredOrderRow{"kindOutOfRange", QVariantList{0, 1, 2, 3, 4, 5, 6, 8}, kDefault},
-        StoredOrderRow{"notANumber", QVariantList{u"x"_s, 1, 2, 3, 4, 5, 6, 7}, kDefault},
-        StoredOrderRow{"absent", QVariant(), kDefault}),
-    RowName());
-
 TEST(DataOrderLayout, mapsUpwardFramesToQtOnce)
 {
     EXPECT_EQ(DataOrderLayout::toQt(QRectF(0, 300, 330, 25), 325), QRect(0, 0, 330, 25));
