@@ -43,7 +43,6 @@ std::optional<QString> readString(const PreferencesStore &store, const QString &
     return value.toString();
 }
 
-
 std::optional<QList<GroupChoice>> readGroupsToUse(const PreferencesStore &store)
 {
     const QVariant value = store.objectForKey(SettingsKeys::groupsToUse);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open Address Book: the desktop's address books, listed anew each time the menu
-// opens, and "Choose a file..." and "Choose a folder..." below them. When the desktop's address-book server
-// cannot be reached, one disabled entry says so (its tooltip says why).
+// opens, and "Choose a file..." and "Choose a folder..." below them. When the desktop's
+// address-book server cannot be reached, one disabled entry says so (its tooltip says why).
 #pragma once
 
 #include "addressbook/eds/edsstore.h"

@@ -99,8 +99,7 @@ Q_SIGNALS:
 
 private:
     /// Makes read the open address book of that name.
-    void install(ContactStoreRead read, const QString &name,
-                 std::optional<AddressBookStamp> stamp);
+    void install(ContactStoreRead read, const QString &name, std::optional<AddressBookStamp> stamp);
     /// Shows no contact of the open book, which can no longer be read, keeping its name.
     void markMissing(const QString &reason);
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data-order editor: one row per data kind, stacked as "dataOrder" lists them (repaired
 // as the page repairs it when it is not a permutation of the eight kinds, and followed when
-// another program stores a new one), the messaging row with its five services. Moving a row swaps it with its neighbour, writes "dataOrder" top to bottom and,
-// a moment later, sets every row's arrows from its new place.
+// another program stores a new one), the messaging row with its five services. Moving a row swaps
+// it with its neighbour, writes "dataOrder" top to bottom and, a moment later, sets every row's
+// arrows from its new place.
 #pragma once
 
 #include "ui/dataorderlayout.h"

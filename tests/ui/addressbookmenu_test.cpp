@@ -29,13 +29,14 @@ TEST(AddressBookMenu, listsTheDesktopsBooksAboveChoosingAFile)
     AddressBookMenu menu(nullptr, [&books] { return Expected<QList<EdsAddressBook>>(books); });
     menu.refresh();
     EXPECT_EQ(texts(menu),
-              (QStringList{u"Personal (default)"_s, u"Work"_s, u"--"_s,
-                           u"Choose a file..."_s, u"Choose a folder..."_s}));
+              (QStringList{u"Personal (default)"_s, u"Work"_s, u"--"_s, u"Choose a file..."_s,
+                           u"Choose a folder..."_s}));
     // Listed anew each time: a book that went away goes from the menu.
     books.removeLast();
     menu.refresh();
     EXPECT_EQ(texts(menu),
-              (QStringList{u"Personal (default)"_s, u"--"_s, u"Choose a file..."_s, u"Choose a folder..."_s}));
+              (QStringList{u"Personal (default)"_s, u"--"_s, u"Choose a file..."_s,
+                           u"Choose a folder..."_s}));
 
     QSignalSpy chosen(&menu, &AddressBookMenu::addressBookChosen);
     menu.actions().constFirst()->trigger();
