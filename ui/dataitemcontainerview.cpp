@@ -97,7 +97,8 @@ void Vorlin_DataItemContainerView::rearrangeSubviews(Vorlin_DataItemView *row, b
         return;
     m_layout->move(index, up);
     placeRows();
-    // As designed, the arrows settle once the move is complete.
+    // The arrows settle once the click that moved the row is delivered: the clicked arrow may
+    // be the one its new place disables.
     QTimer::singleShot(1, this, &Vorlin_DataItemContainerView::enableButtons);
     QVariantList order;
     for (const int tag : m_layout->order())

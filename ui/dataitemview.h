@@ -22,7 +22,7 @@ class Vorlin_DataItemView final : public QWidget
     Q_OBJECT
 
 public:
-    // Geometry in points, as the rows were designed.
+    // Geometry in points, y growing upwards like the row frames of DataOrderLayout.
     static constexpr double kEdgeBuffer = 6;
     static constexpr double kDirectionButtonSize = 12;
     static constexpr double kDirectionButtonBuffer = 2;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The data-order editor as arithmetic: one row per data kind in a column 325 points high,
-// y growing upwards as the rows were designed, the messaging row 150 points high. Moving a
+// y growing upwards (every row's place is counted from the editor's bottom edge, where the
+// last row sits at 0), the messaging row 150 points high. Moving a
 // row swaps it with its neighbour, the order reads the rows top to bottom, and each row's
 // arrows follow its place. The widgets only copy these frames, through toQt(), the one
 // place where y turns downwards.
