@@ -3,6 +3,8 @@
 
 #include "util/systemlog.h"
 
+#include <QPainter>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +21,15 @@ int tintAmount(float component)
 }
 
 } // namespace
+
+QImage imageInColor(const QImage &image, const QColor &color)
+{
+    QImage result = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&result);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    painter.fillRect(QRect(QPoint(0, 0), result.size()), color);
+    return result;
+}
 
 QColor pressedTint()
 {

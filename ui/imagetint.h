@@ -11,6 +11,10 @@
 
 namespace QEV_NSImageAdditions {
 
+/// image in the one colour color, its alpha kept pixel for pixel: a dark glyph made light
+/// for a dark background.
+[[nodiscard]] QImage imageInColor(const QImage &image, const QColor &color);
+
 /// Light grey at half alpha; its alpha plays no part in the tinting.
 [[nodiscard]] QColor pressedTint();
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Where the group table's cells paint, as plain arithmetic: the background reaches past the
-// cell to cover the table's spacing, and a text is centred in its row with halves rounded
-// away from zero, then set 2 points in and 1 down.
+// Where and how large the group table's cells paint, as plain arithmetic: the background
+// reaches past the cell to cover the table's spacing, and a text in the small control font is
+// centred in its row with halves rounded away from zero, then set 2 points in and 1 down.
 #pragma once
 
 #include <QColor>
@@ -9,6 +9,9 @@
 #include <QRectF>
 
 namespace ListCellGeometry {
+
+/// The pixel size of the small control font of the group names and the data-order rows.
+inline constexpr int kControlFontPixelSize = 11;
 
 /// The light blue-grey both cells start with.
 [[nodiscard]] QColor defaultBackground();

@@ -21,5 +21,8 @@ void QEV_ListCheckboxNSHCell::paint(QPainter *painter, const QStyleOptionViewIte
                                     const QModelIndex &index) const
 {
     painter->fillRect(ListCellGeometry::checkboxFill(option.rect), m_bgColor);
-    QStyledItemDelegate::paint(painter, option, index);
+    // The cell keeps its own background on a selected row; the focus frame still shows.
+    QStyleOptionViewItem unselected(option);
+    unselected.state &= ~QStyle::State_Selected;
+    QStyledItemDelegate::paint(painter, unselected, index);
 }

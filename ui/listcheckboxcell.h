@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The check-box cell of the group table: paints its background over the cell and the
-// table's spacing around it, then the check box in the cell. Space toggles it.
+// table's spacing around it, then the check box in the cell, the same on a selected row as
+// on any other (only the focus frame marks the current cell). Space toggles it.
 #pragma once
 
 #include <QColor>

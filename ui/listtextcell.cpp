@@ -15,6 +15,7 @@ QEV_ListTextNSHCell *QEV_ListTextNSHCell::copy(QObject *parent) const
 {
     auto *cell = new QEV_ListTextNSHCell(parent);
     cell->setBgColor(m_bgColor);
+    cell->setTextColor(m_textColor);
     return cell;
 }
 
@@ -25,14 +26,16 @@ void QEV_ListTextNSHCell::paint(QPainter *painter, const QStyleOptionViewItem &o
     painter->fillRect(ListCellGeometry::textFill(option.rect), m_bgColor);
     const QString text = index.data(Qt::DisplayRole).toString();
     if (!text.isEmpty()) {
-        const QFontMetricsF metrics(option.font);
-        painter->setFont(option.font);
-        painter->setPen(Qt::black);
+        QFont font = option.font;
+        font.setPixelSize(ListCellGeometry::kControlFontPixelSize);
+        const QFontMetricsF metrics(font);
+        painter->setFont(font);
+        painter->setPen(m_textColor);
         const QPointF origin = ListCellGeometry::textOrigin(option.rect, metrics.height());
         painter->drawText(origin + QPointF(0, metrics.ascent()), text);
     }
     if (option.state & QStyle::State_HasFocus) {
-        // Keyboard users must see the focused cell; the text itself stays black.
+        // Keyboard users must see the focused cell; the text keeps its colour.
         painter->setPen(QPen(option.palette.highlight(), 1, Qt::DotLine));
         painter->drawRect(QRectF(option.rect).adjusted(0.5, 0.5, -0.5, -0.5));
     }

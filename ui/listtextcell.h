@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The name cell of the group table: paints its background over the cell and the table's
-// spacing, then its text itself: black, on one line, vertically centred, never clipped or
-// shortened, whatever the row's selection state.
+// spacing, then its text itself: in the table's font at the small control size, in its text
+// colour (black unless set), on one line, vertically centred, never clipped or shortened,
+// whatever the row's selection state.
 #pragma once
 
 #include <QColor>
@@ -16,7 +17,9 @@ public:
 
     [[nodiscard]] QColor bgColor() const { return m_bgColor; }
     void setBgColor(const QColor &color) { m_bgColor = color; }
-    /// A new cell with this one's colour; later changes to either leave the other alone.
+    [[nodiscard]] QColor textColor() const { return m_textColor; }
+    void setTextColor(const QColor &color) { m_textColor = color; }
+    /// A new cell with this one's colours; later changes to either leave the other alone.
     [[nodiscard]] QEV_ListTextNSHCell *copy(QObject *parent = nullptr) const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
@@ -24,4 +27,5 @@ public:
 
 private:
     QColor m_bgColor;
+    QColor m_textColor{Qt::black};
 };

@@ -3,21 +3,18 @@
 
 #include "ui/imagetint.h"
 
-#include <QBitmap>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
-#include <QStylePainter>
 
 QEV_ShapedButton::QEV_ShapedButton(QWidget *parent)
     : QAbstractButton(parent)
 {
     setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::TabFocus);
 }
 
 void QEV_ShapedButton::setImage(const QImage &image)
 {
     m_image = image;
-    updateMask();
     updateGeometry();
     update();
 }
@@ -28,13 +25,21 @@ void QEV_ShapedButton::setAlternateImage(const QImage &image)
     update();
 }
 
+void QEV_ShapedButton::setInkColor(const QColor &color)
+{
+    m_inkColor = color;
+    update();
+}
+
 QImage QEV_ShapedButton::currentPicture() const
 {
+    const QImage picture
+        = m_inkColor.isValid() ? QEV_NSImageAdditions::imageInColor(m_image, m_inkColor) : m_image;
     if (!isEnabled() || !isDown())
-        return m_image;
-    if (!m_alternateImage.isNull())
+        return picture;
+    if (!m_alternateImage.isNull() && !m_inkColor.isValid())
         return m_alternateImage;
-    return QEV_NSImageAdditions::imageWithTint(m_image, QEV_NSImageAdditions::pressedTint());
+    return QEV_NSImageAdditions::imageWithTint(picture, QEV_NSImageAdditions::pressedTint());
 }
 
 bool QEV_ShapedButton::hitTest(const QImage &picture, const QSizeF &bounds, const QPointF &point)
@@ -62,45 +67,28 @@ QSize QEV_ShapedButton::sizeHint() const
 
 void QEV_ShapedButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
+    QPainter painter(this);
     painter.setOpacity(isEnabled() ? 1.0 : kDisabledOpacity);
     painter.drawImage(QPointF(0, 0), currentPicture());
-    if (hasFocus()) {
-        // Keyboard users must see where they are; the picture alone would not tell them.
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        painter.setOpacity(1.0);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
-    }
+    if (hasFocus())
+        drawFocusRing(painter);
 }
 
-void QEV_ShapedButton::resizeEvent(QResizeEvent *event)
+// Keyboard users must see where they are. The style's focus frame is a faint wash on a
+// picture this small (or nothing, after a mouse click), so the ring is the highlight colour,
+// one point wide, just inside the bounds.
+void QEV_ShapedButton::drawFocusRing(QPainter &painter) const
 {
-    QAbstractButton::resizeEvent(event);
-    updateMask();
+    painter.setOpacity(1.0);
+    // Half a point in, antialiased: the stroke then covers the outermost point exactly at any
+    // pixel ratio.
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
 }
 
 bool QEV_ShapedButton::hitButton(const QPoint &pos) const
 {
     return hitTest(m_image, size(), pos);
-}
-
-// The mask routes clicks on transparent parts to the widget behind the button.
-void QEV_ShapedButton::updateMask()
-{
-    if (m_image.isNull() || !m_image.hasAlphaChannel()) {
-        clearMask();
-        return;
-    }
-    QBitmap mask(size());
-    mask.fill(Qt::color0);
-    QPainter painter(&mask);
-    for (int y = 0; y < height(); ++y) {
-        for (int x = 0; x < width(); ++x) {
-            if (hitTest(m_image, size(), QPointF(x, y)))
-                painter.drawPoint(x, y);
-        }
-    }
-    painter.end();
-    setMask(mask);
 }

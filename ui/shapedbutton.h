@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A button that is nothing but its picture: drawn at the picture's own size from the
-// top-left corner, faded while disabled, darkened (or its pressed picture) while held down,
-// and clickable only where the picture is opaque, so clicks on its transparent parts reach
-// the widget behind it.
+// A button that is nothing but its picture: drawn whole (soft edges included) at the
+// picture's own size from the top-left corner, faded while disabled, darkened (or its
+// pressed picture) while held down, and ringed in the highlight colour while it has the
+// keyboard focus. A click does not take the focus from where the user types, as with tool
+// buttons; Tab reaches it. It is clickable only where the picture is opaque; a press on its
+// transparent parts is ignored and so goes on to the parent widget.
 //
 //   auto *up = new QEV_ShapedButton(row);
 //   up->setImage(picture(u"arrow_up"_s));
@@ -28,6 +30,9 @@ public:
     /// Shown while pressed; without one the tinted picture is shown.
     void setAlternateImage(const QImage &image);
     [[nodiscard]] const QImage &alternateImage() const { return m_alternateImage; }
+    /// Draws the picture in this one colour, alpha kept (light arrows on a dark panel); an
+    /// invalid colour draws the picture as it is.
+    void setInkColor(const QColor &color);
 
     /// The picture the button draws now.
     [[nodiscard]] QImage currentPicture() const;
@@ -43,12 +48,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     [[nodiscard]] bool hitButton(const QPoint &pos) const override;
 
 private:
-    void updateMask();
+    void drawFocusRing(QPainter &painter) const;
 
     QImage m_image;
     QImage m_alternateImage;
+    QColor m_inkColor;
 };

@@ -4,11 +4,14 @@
 
 #include "rowname.h"
 
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -183,23 +186,147 @@ TEST(ShapedButton, drawsItsPictureForItsState)
     EXPECT_NEAR(qRed(faded), 200, 2) << "the normal picture, not the pressed one";
 }
 
-TEST(ShapedButton, clickOnATransparentPartReachesTheWidgetBehind)
+// A picture of side points, transparent but for a dark block two points in from each edge,
+// like the arrows and the group list's buttons.
+QImage arrowLikePicture(int side)
 {
+    QImage image(side, side, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 2; y < side - 2; ++y)
+        for (int x = 2; x < side - 2; ++x)
+            image.setPixel(x, y, qRgba(40, 40, 40, 255));
+    return image;
+}
+
+// Counts the pixels whose colour moved far enough between two pictures for an eye to see.
+int visiblyChangedPixels(const QImage &before, const QImage &after)
+{
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x) {
+            const QRgb a = before.pixel(x, y);
+            const QRgb b = after.pixel(x, y);
+            const int distance = std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b))
+                + std::abs(qBlue(a) - qBlue(b));
+            changed += distance >= 90 ? 1 : 0;
+        }
+    }
+    return changed;
+}
+
+struct FocusRow
+{
+    std::string name;
+    int side;
+    QColor window;
+    QColor highlight;
+};
+
+class ShapedButtonFocus : public testing::TestWithParam<FocusRow>
+{};
+
+// The whole window is grabbed, as the screen shows it: the button draws on its parent.
+TEST_P(ShapedButtonFocus, showsARingAroundTheFocusedButton)
+{
+    const FocusRow &row = GetParam();
     QWidget window;
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, row.window);
+    palette.setColor(QPalette::Highlight, row.highlight);
+    window.setPalette(palette);
     window.resize(40, 40);
-    auto *behind = new QPushButton(&window);
-    behind->setGeometry(0, 0, 20, 20);
+    auto *other = new QPushButton(&window);
+    other->setGeometry(20, 20, 20, 20);
     auto *button = new QEV_ShapedButton(&window);
-    button->setImage(blockPicture(255));
+    button->setImage(arrowLikePicture(row.side));
+    button->setGeometry(2, 2, row.side, row.side);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    other->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([other] { return other->hasFocus(); }, 1000));
+    const QImage unfocused = window.grab(button->geometry()).toImage();
+    button->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(QTest::qWaitFor([button] { return button->hasFocus(); }, 1000));
+    const QImage focused = window.grab(button->geometry()).toImage();
+    // The ring runs round the outermost point: 4 * (side - 1) pixels at a ratio of 1.
+    EXPECT_GE(visiblyChangedPixels(unfocused, focused), 4 * (row.side - 1));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ShapedButton, ShapedButtonFocus,
+    testing::Values(
+        FocusRow{"arrowOnLight", 12, QColor(0xef, 0xef, 0xef), QColor(0x30, 0x8c, 0xc6)},
+        FocusRow{"arrowOnDark", 12, QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x82, 0xda)},
+        FocusRow{"groupButtonOnLight", 14, QColor(0xef, 0xef, 0xef), QColor(0x30, 0x8c, 0xc6)},
+        FocusRow{"groupButtonOnDark", 14, QColor(0x35, 0x35, 0x35), QColor(0x2a, 0x82, 0xda)}),
+    RowName());
+
+class ShapedButtonSoftEdge : public testing::TestWithParam<int>
+{};
+
+// A black pixel of alpha a over a white parent shows as grey 255 - a, clickable or not.
+TEST_P(ShapedButtonSoftEdge, drawsEveryPixelOfThePicture)
+{
+    const int alpha = GetParam();
+    QImage picture = arrowLikePicture(12);
+    picture.setPixel(1, 6, qRgba(0, 0, 0, alpha));
+    QWidget parent;
+    parent.setPalette(QPalette(Qt::white));
+    parent.setAutoFillBackground(true);
+    parent.resize(20, 20);
+    auto *button = new QEV_ShapedButton(&parent);
+    button->setImage(picture);
+    button->setGeometry(0, 0, 12, 12);
+    EXPECT_NEAR(qGray(parent.grab().toImage().pixel(1, 6)), 255 - alpha, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShapedButton, ShapedButtonSoftEdge,
+                         testing::Values(30, 60, 127, 128, 255));
+
+// Records the presses that reach it.
+class PressRecorder : public QWidget
+{
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+
+struct PressRow
+{
+    std::string name;
+    int alpha;
+    QPoint point;
+    bool clicks;
+};
+
+class ShapedButtonPress : public testing::TestWithParam<PressRow>
+{};
+
+TEST_P(ShapedButtonPress, clicksOnlyOnOpaquePixelsAndPassesOtherPressesToItsParent)
+{
+    const PressRow &row = GetParam();
+    PressRecorder window;
+    window.resize(40, 40);
+    auto *button = new QEV_ShapedButton(&window);
+    button->setImage(blockPicture(row.alpha));
     button->setGeometry(0, 0, 20, 20);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    QSignalSpy behindClicks(behind, &QAbstractButton::clicked);
-    QSignalSpy buttonClicks(button, &QAbstractButton::clicked);
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(1, 1));
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_EQ(behindClicks.size(), 1);
-    EXPECT_EQ(buttonClicks.size(), 1);
+    QSignalSpy clicks(button, &QAbstractButton::clicked);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, row.point);
+    EXPECT_EQ(clicks.size(), row.clicks ? 1 : 0);
+    EXPECT_EQ(window.presses, row.clicks ? 0 : 1);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    ShapedButton, ShapedButtonPress,
+    testing::Values(PressRow{"opaqueBlockClicks", 255, {10, 10}, true},
+                    PressRow{"alpha128Clicks", 128, {10, 10}, true},
+                    PressRow{"alpha127GoesToTheParent", 127, {10, 10}, false},
+                    PressRow{"transparentCornerGoesToTheParent", 255, {1, 1}, false}),
+    RowName());
 
 } // namespace
