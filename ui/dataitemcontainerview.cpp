@@ -5,6 +5,7 @@
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "ui/dataitemview.h"
+#include "ui/shapedbutton.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -38,18 +39,18 @@ void Vorlin_DataItemContainerView::buildRows(PreferencesStore &store, SettingsBi
     m_layout.emplace(storedOrder(), kWidth);
     for (const DataOrderLayout::Row &layoutRow : m_layout->rows()) {
         auto *row = new Vorlin_DataItemView(0, layoutRow.frame.height(), bundle, binder, this);
-        row->setColor(rowColor);
         row->setTag(layoutRow.tag);
         row->setSwitchButtonData(DataItemRows::switchButtonData(layoutRow.tag));
         row->setUriTextFieldData(DataItemRows::uriTextFieldData(layoutRow.tag));
         if (layoutRow.tag == DataOrderLayout::kMessagingKind)
-            addSubRows(row, binder, bundle, rowColor);
+            addSubRows(row, binder, bundle);
         connect(row, &Vorlin_DataItemView::moveUp, this,
                 [this, row] { rearrangeSubviews(row, true); });
         connect(row, &Vorlin_DataItemView::moveDown, this,
                 [this, row] { rearrangeSubviews(row, false); });
         m_rows.append(row);
     }
+    setRowColor(rowColor);
     placeRows();
     connect(&store, &PreferencesStore::valueChanged, this, [this](const QString &key) {
         if (key == SettingsKeys::dataOrder)
@@ -75,15 +76,28 @@ void Vorlin_DataItemContainerView::followStoredOrder()
     enableButtons();
 }
 
+void Vorlin_DataItemContainerView::setRowColor(const QColor &color)
+{
+    for (Vorlin_DataItemView *row : findChildren<Vorlin_DataItemView *>())
+        row->setColor(color);
+}
+
+void Vorlin_DataItemContainerView::setArrowColor(const QColor &color)
+{
+    for (Vorlin_DataItemView *row : std::as_const(m_rows)) {
+        row->upButton()->setInkColor(color);
+        row->downButton()->setInkColor(color);
+    }
+}
+
 void Vorlin_DataItemContainerView::addSubRows(Vorlin_DataItemView *row, SettingsBinder &binder,
-                                              const Bundle &bundle, const QColor &rowColor)
+                                              const Bundle &bundle)
 {
     const QList<QRectF> frames = DataOrderLayout::subRowFrames(kWidth);
     for (int service = 0; service < DataItemRows::serviceCount(); ++service) {
         const QRectF frame = frames.at(service);
         auto *subRow = new Vorlin_DataItemView(frame.x(), frame.height(), bundle, binder, row);
         subRow->setGeometry(DataOrderLayout::toQt(frame, DataOrderLayout::kMessagingHeight));
-        subRow->setColor(rowColor);
         subRow->setTag(service);
         subRow->setSwitchButtonData(DataItemRows::serviceSwitchButtonData(service));
         subRow->setUriTextFieldData(DataItemRows::serviceUriTextFieldData(service));

@@ -34,6 +34,10 @@ public:
     /// Makes the rows of the stored "dataOrder", each filled with rowColor.
     void buildRows(PreferencesStore &store, SettingsBinder &binder, const Bundle &bundle,
                    const QColor &rowColor);
+    /// Fills every row and messaging sub-row with color.
+    void setRowColor(const QColor &color);
+    /// Draws every row's arrows in color; invalid: as their pictures are drawn.
+    void setArrowColor(const QColor &color);
     /// The rows in the order they were made (or last reordered to follow a stored order).
     [[nodiscard]] const QList<Vorlin_DataItemView *> &rows() const { return m_rows; }
     [[nodiscard]] const DataOrderLayout &layoutModel() const { return *m_layout; }
@@ -45,8 +49,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void addSubRows(Vorlin_DataItemView *row, SettingsBinder &binder, const Bundle &bundle,
-                    const QColor &rowColor);
+    void addSubRows(Vorlin_DataItemView *row, SettingsBinder &binder, const Bundle &bundle);
     [[nodiscard]] QList<int> storedOrder() const;
     void followStoredOrder();
     void placeRows();

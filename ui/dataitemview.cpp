@@ -12,6 +12,8 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 Vorlin_DataItemView::Vorlin_DataItemView(double frameX, double height, const Bundle &bundle,
@@ -63,6 +65,7 @@ void Vorlin_DataItemView::enableDownButton(bool enabled)
 void Vorlin_DataItemView::setSwitchButtonData(const SwitchButtonData &row)
 {
     m_switchButton->setText(row.title);
+    fitSwitchButton();
     m_switchButton->setObjectName(row.valueKey);
     m_switchButton->setAccessibleName(row.title);
     m_switchButton->setToolTip(uiText("Show this kind of row on the cards"));
@@ -73,6 +76,21 @@ void Vorlin_DataItemView::setSwitchButtonData(const SwitchButtonData &row)
         m_upButton->setAccessibleName(uiText("Move %@ up").replace(u"%@"_s, row.title));
         m_downButton->setAccessibleName(uiText("Move %@ down").replace(u"%@"_s, row.title));
     }
+}
+
+// A title wider than its place (a long translation, a wide style) takes room from the field
+// beside it rather than being cut; the field keeps its right edge and some room to type in.
+void Vorlin_DataItemView::fitSwitchButton()
+{
+    constexpr int kNarrowestField = 40;
+    int extra = m_switchButton->sizeHint().width() - m_switchButton->width();
+    if (extra <= 0)
+        return;
+    if (m_uriTextField) {
+        extra = std::min(extra, m_uriTextField->width() - kNarrowestField);
+        m_uriTextField->setGeometry(m_uriTextField->geometry().adjusted(extra, 0, 0, 0));
+    }
+    m_switchButton->resize(m_switchButton->width() + extra, m_switchButton->height());
 }
 
 void Vorlin_DataItemView::setUriTextFieldData(const std::optional<UriTextFieldData> &field)

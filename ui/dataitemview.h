@@ -5,6 +5,7 @@
 #pragma once
 
 #include "ui/dataitemrows.h"
+#include "ui/listcellgeometry.h"
 
 #include <QColor>
 #include <QWidget>
@@ -31,7 +32,7 @@ public:
     static constexpr double kSwitchButtonHeight = 16;
     static constexpr double kUriTextFieldWidth = 162;
     static constexpr double kUriTextFieldHeight = 19;
-    static constexpr int kFontSize = 11;
+    static constexpr int kFontSize = ListCellGeometry::kControlFontPixelSize;
 
     /// A row frameX points in from its parent's left edge (arrows only at 0) and height high.
     Vorlin_DataItemView(double frameX, double height, const Bundle &bundle, SettingsBinder &binder,
@@ -63,6 +64,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void fitSwitchButton();
     QEV_ShapedButton *makeArrow(const Bundle &bundle, const QString &picture, double x);
     [[nodiscard]] QRect controlRect(double x, double width, double height) const;
 

@@ -24,11 +24,24 @@ LivePreview::LivePreview(QWidget *parent)
 {
     setObjectName(u"webView"_s);
     setAccessibleName(uiText("Preview"));
+    setFocusPolicy(Qt::ClickFocus);
     connect(this, &QWebEngineView::loadStarted, this, &LivePreview::loadBegun);
     connect(this, &QWebEngineView::loadFinished, this, &LivePreview::restorePosition);
     // A page process that dies may leave the position read unanswered; the page still comes.
     connect(this, &QWebEngineView::renderProcessTerminated, this,
             [this] { positionRead(QVariant()); });
+}
+
+void LivePreview::preferColorScheme(bool dark)
+{
+    constexpr char kFlags[] = "QTWEBENGINE_CHROMIUM_FLAGS";
+    QByteArray flags = qgetenv(kFlags);
+    if (flags.contains("preferredColorScheme"))
+        return;
+    // Blink's scheme numbers: 0 dark, 1 light.
+    flags += dark ? " --blink-settings=preferredColorScheme=0"
+                  : " --blink-settings=preferredColorScheme=1";
+    qputenv(kFlags, flags.trimmed());
 }
 
 void LivePreview::showPage(const QString &html, const QUrl &baseUrl)

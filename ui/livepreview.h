@@ -2,7 +2,8 @@
 // The web view of the live preview: shows each new page with the resource folder as its
 // base address and keeps the reader's scroll position from one page to the next, however
 // fast pages arrive. Pages too large for setHtml go through a private file; a page that
-// cannot be shown at all leaves a line saying why.
+// cannot be shown at all leaves a line saying why. Keyboard focus reaches it only by a click:
+// it shows a sample, nothing in it is to be acted on, and Tab goes on to the style sheet.
 #pragma once
 
 #include "ui/previewpagefile.h"
@@ -19,6 +20,11 @@ class LivePreview final : public QWebEngineView
 
 public:
     explicit LivePreview(QWidget *parent = nullptr);
+
+    /// Tells the web engine whether the desktop prefers dark colours, so that a page with a
+    /// dark variant shows it on a dark desktop as a browser there would. Heard only before
+    /// the first web view exists; a scheme already given in QTWEBENGINE_CHROMIUM_FLAGS stands.
+    static void preferColorScheme(bool dark);
 
     /// Loads html; once loaded, scrolls to where the reader was on the last page shown.
     /// A page handed over while another loads supersedes it.

@@ -6,6 +6,7 @@
 #include "ui/appcontroller.h"
 #include "ui/livepreview.h"
 #include "ui/mainwindow.h"
+#include "ui/panelcolors.h"
 #include "util/bundletranslations.h"
 
 #include <QApplication>
@@ -47,6 +48,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(u"Vorlin"_s);
     QApplication::setApplicationVersion(QStringLiteral(VORLIN_VERSION));
     QApplication::setDesktopFileName(u"org.vorlin.Vorlin"_s);
+    LivePreview::preferColorScheme(PanelColors::isDark(QApplication::palette()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"Turns an address book into one HTML page."_s);

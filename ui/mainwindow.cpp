@@ -8,12 +8,14 @@
 #include "ui/addressbookmenu.h"
 #include "ui/appcontroller.h"
 #include "ui/dataitemcontainerview.h"
+#include "ui/elidedlabel.h"
 #include "ui/filerevealer.h"
 #include "ui/groupaccessorybuttons.h"
 #include "ui/grouptablemodel.h"
 #include "ui/listcheckboxcell.h"
 #include "ui/listtextcell.h"
 #include "ui/livepreview.h"
+#include "ui/panelcolors.h"
 #include "ui/settingsbinder.h"
 #include "ui/windowframe.h"
 
@@ -44,9 +46,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const QColor kPanelColor = QColor::fromRgbF(0.842f, 0.867f, 0.894f);
-const QColor kEditorColor = QColor::fromRgbF(1.0f, 0.866667f, 0.905882f);
 
 QString expandedHome(const QString &path)
 {
@@ -91,6 +90,7 @@ MainWindow::MainWindow(AppController &controller, bool withPreview, QWidget *par
     setCentralWidget(central);
     makeMenus();
     makeStatusBar();
+    applyPanelColors();
 
     connect(&controller, &AppController::addressBookChanged, this,
             &MainWindow::showAddressBookState);
@@ -102,24 +102,21 @@ QWidget *MainWindow::makeSourcePanel()
 {
     auto *panel = named(new QWidget, u"sourceView"_s, uiText("Settings"));
     panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, kPanelColor);
-    panel->setPalette(palette);
     auto *layout = new QVBoxLayout(panel);
     layout->addWidget(new QLabel(uiText("Groups")));
     layout->addWidget(makeGroupArea(), 1);
     layout->addWidget(makeSwitches());
     m_dataItems = new Vorlin_DataItemContainerView(panel);
     m_dataItems->setAccessibleName(uiText("Data order"));
-    m_dataItems->setColor(kEditorColor);
     m_dataItems->buildRows(m_controller.store(), m_controller.binder(), m_controller.bundle(),
-                           kPanelColor);
+                           PanelColors::forPalette(palette()).panel);
     layout->addWidget(m_dataItems);
     auto *generate
         = named(new QPushButton(uiText("Generate...")), u"generateButton"_s, uiText("Generate..."));
     generate->setToolTip(uiText("Write the page of the ticked groups"));
     connect(generate, &QPushButton::clicked, this, &MainWindow::generateHTML);
     layout->addWidget(generate);
+    m_sourcePanel = panel;
     return panel;
 }
 
@@ -129,16 +126,17 @@ QWidget *MainWindow::makeGroupArea()
     m_groupsTable = named(new QEV_AccessoryViewScrollView, u"groupsTableView"_s, uiText("Groups"));
     GroupTableModel &model = m_controller.groupModel();
     m_groupsTable->setModel(&model);
-    auto *checkbox = new QEV_ListCheckboxNSHCell(m_groupsTable);
-    checkbox->setBgColor(Qt::white);
-    auto *text = new QEV_ListTextNSHCell(m_groupsTable);
-    text->setBgColor(Qt::white);
-    m_groupsTable->setItemDelegateForColumn(GroupTableModel::IncludeColumn, checkbox);
-    m_groupsTable->setItemDelegateForColumn(GroupTableModel::NameColumn, text);
+    m_checkboxCell = new QEV_ListCheckboxNSHCell(m_groupsTable);
+    m_textCell = new QEV_ListTextNSHCell(m_groupsTable);
+    m_groupsTable->setItemDelegateForColumn(GroupTableModel::IncludeColumn, m_checkboxCell);
+    m_groupsTable->setItemDelegateForColumn(GroupTableModel::NameColumn, m_textCell);
     m_groupsTable->verticalHeader()->hide();
-    m_groupsTable->horizontalHeader()->setSectionResizeMode(GroupTableModel::NameColumn,
-                                                            QHeaderView::Stretch);
-    m_groupsTable->setColumnWidth(GroupTableModel::IncludeColumn, 60);
+    QHeaderView *header = m_groupsTable->horizontalHeader();
+    header->setSectionResizeMode(GroupTableModel::NameColumn, QHeaderView::Stretch);
+    // 60 points, or wider where a large font needs it for the column's title.
+    m_groupsTable->setColumnWidth(
+        GroupTableModel::IncludeColumn,
+        std::max(60, header->sectionSizeHint(GroupTableModel::IncludeColumn)));
     m_groupsTable->setSelectionMode(QAbstractItemView::SingleSelection);
     auto *buttons = new GroupAccessoryButtons(model, m_controller.bundle(),
                                               m_groupsTable->scrollerViewWidth());
@@ -211,6 +209,22 @@ void MainWindow::makeMenus()
     file->addAction(uiText("Quit"), QKeySequence::Quit, this, &QWidget::close);
 }
 
+void MainWindow::applyPanelColors()
+{
+    const PanelColors colors = PanelColors::forPalette(palette());
+    QPalette panelPalette = m_sourcePanel->palette();
+    panelPalette.setColor(QPalette::Window, colors.panel);
+    panelPalette.setColor(QPalette::PlaceholderText, colors.placeholder);
+    m_sourcePanel->setPalette(panelPalette);
+    m_dataItems->setColor(colors.editor);
+    m_dataItems->setRowColor(colors.panel);
+    m_dataItems->setArrowColor(colors.arrows);
+    m_checkboxCell->setBgColor(colors.cell);
+    m_textCell->setBgColor(colors.cell);
+    m_textCell->setTextColor(colors.cellText);
+    m_groupsTable->viewport()->update();
+}
+
 void MainWindow::makeStatusBar()
 {
     m_progress = named(new QProgressBar, u"progressIndicator"_s, uiText("Progress"));
@@ -221,12 +235,12 @@ void MainWindow::makeStatusBar()
     // desktops) made a generation three times slower; the bar alone redraws cheaply.
     m_progress->setAttribute(Qt::WA_NativeWindow);
     m_progress->hide();
-    m_addressBookLabel = named(new QLabel, u"addressBookLabel"_s, uiText("Address book"));
+    m_addressBookLabel = named(new ElidedLabel, u"addressBookLabel"_s, uiText("Address book"));
     m_problemsLabel = named(new QLabel, u"problemsLabel"_s, uiText("Problems while reading"));
     m_problemsButton = named(new QPushButton(uiText("Details...")), u"problemsButton"_s,
                              uiText("Show what could not be read"));
     connect(m_problemsButton, &QPushButton::clicked, this, &MainWindow::showProblems);
-    m_generatedLabel = named(new QLabel, u"generatedLabel"_s, uiText("Last page"));
+    m_generatedLabel = named(new ElidedLabel, u"generatedLabel"_s, uiText("Last page"));
     m_generatedLabel->hide();
     statusBar()->addWidget(m_addressBookLabel);
     statusBar()->addWidget(m_problemsLabel);
@@ -266,7 +280,7 @@ void MainWindow::showAddressBookState()
             ? uiText("No address book was found.")
             : uiText("The address book cannot be read now: %@").replace(u"%@"_s, missing));
     const std::optional<QString> &name = m_controller.addressBookPath();
-    m_addressBookLabel->setText(
+    m_addressBookLabel->setFullText(
         !name ? uiText("No address book")
               : uiText("%1: %2").arg(
                   *name,
@@ -317,10 +331,13 @@ void MainWindow::closeEvent(QCloseEvent *event)
 }
 
 // The settings reach the disk a moment after an edit; leaving the window writes them at once.
+// A new palette (the desktop turned dark or light) recolours the panel.
 void MainWindow::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::ActivationChange && !isActiveWindow())
         m_controller.store().synchronize();
+    if (event->type() == QEvent::PaletteChange && m_sourcePanel)
+        applyPanelColors();
     QMainWindow::changeEvent(event);
 }
 
@@ -386,7 +403,7 @@ void MainWindow::generateTo(const QString &path)
 
 void MainWindow::showGenerated(const QString &path, qsizetype contacts)
 {
-    m_generatedLabel->setText(
+    m_generatedLabel->setFullText(
         uiText("%1 written to %2")
             .arg(counted(contacts, "1 contact", "%@ contacts"), QDir::toNativeSeparators(path)));
     m_generatedLabel->show();

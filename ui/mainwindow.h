@@ -2,6 +2,8 @@
 // The one window: the switches of the page, the group table with its buttons (or, without
 // an address book or when it is gone, why and an offer to open one), the data-order editor,
 // the style-sheet editor, the live preview, and the generate command with its progress bar.
+// Its colours follow the desktop's palette, light or dark; Tab visits every control in
+// reading order, down the settings panel, then the style sheet.
 // The status bar names the open address book with its contacts and problems, and where the
 // last page went. Its frame is kept under "NSWindow Frame main", put back onto a screen when
 // it is restored; a first start centres it. Closing it ends the application.
@@ -14,12 +16,15 @@
 #include <functional>
 
 class AppController;
+class ElidedLabel;
 class LivePreview;
 class QLabel;
 class QProgressBar;
 class QPushButton;
 class QStackedWidget;
 class QEV_AccessoryViewScrollView;
+class QEV_ListCheckboxNSHCell;
+class QEV_ListTextNSHCell;
 class Vorlin_DataItemContainerView;
 
 class MainWindow final : public QMainWindow
@@ -63,6 +68,8 @@ private:
     QWidget *makeSwitches();
     QWidget *makeStyleSheetEditor();
     void makeMenus();
+    /// The panel's colours for the window's palette, again whenever the palette changes.
+    void applyPanelColors();
     void makeStatusBar();
     void showAddressBookState();
     void showProblems();
@@ -73,14 +80,17 @@ private:
 
     AppController &m_controller;
     LivePreview *m_preview = nullptr;
+    QWidget *m_sourcePanel = nullptr;
+    QEV_ListCheckboxNSHCell *m_checkboxCell = nullptr;
+    QEV_ListTextNSHCell *m_textCell = nullptr;
     QEV_AccessoryViewScrollView *m_groupsTable = nullptr;
     QStackedWidget *m_groupArea = nullptr;
     Vorlin_DataItemContainerView *m_dataItems = nullptr;
     QProgressBar *m_progress = nullptr;
     QLabel *m_noAddressBookLabel = nullptr;
-    QLabel *m_addressBookLabel = nullptr;
+    ElidedLabel *m_addressBookLabel = nullptr;
     QLabel *m_problemsLabel = nullptr;
-    QLabel *m_generatedLabel = nullptr;
+    ElidedLabel *m_generatedLabel = nullptr;
     QPushButton *m_problemsButton = nullptr;
     std::function<void(const QString &)> m_revealer;
 };

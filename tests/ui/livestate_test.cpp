@@ -8,6 +8,7 @@
 #include "settings/settingskeys.h"
 #include "ui/addressbookmenu.h"
 #include "ui/dataitemcontainerview.h"
+#include "ui/elidedlabel.h"
 #include "ui/grouptablemodel.h"
 #include "ui/mainwindow.h"
 
@@ -53,7 +54,10 @@ QByteArray readAll(const QString &path)
 QString labelText(const MainWindow &window, const QString &name)
 {
     const auto *label = window.findChild<QLabel *>(name);
-    return label && label->isVisibleTo(&window) ? label->text() : QString();
+    if (!label || !label->isVisibleTo(&window))
+        return {};
+    const auto *elided = qobject_cast<const ElidedLabel *>(label);
+    return elided ? elided->fullText() : label->text();
 }
 
 // The tail where a book keeps its cards: a file, or a folder with one file per card.
