@@ -3,6 +3,7 @@
 
 #include "engine/uitext.h"
 
+#include <QChildEvent>
 #include <QTimer>
 
 #include <chrono>
@@ -42,6 +43,17 @@ void LivePreview::preferColorScheme(bool dark)
     flags += dark ? " --blink-settings=preferredColorScheme=0"
                   : " --blink-settings=preferredColorScheme=1";
     qputenv(kFlags, flags.trimmed());
+}
+
+// The page is drawn by a child widget that the engine makes and focuses; it is kept out of
+// the Tab chain too.
+bool LivePreview::event(QEvent *event)
+{
+    if (event->type() == QEvent::ChildPolished) {
+        if (auto *child = qobject_cast<QWidget *>(static_cast<QChildEvent *>(event)->child()))
+            child->setFocusPolicy(Qt::ClickFocus);
+    }
+    return QWebEngineView::event(event);
 }
 
 void LivePreview::showPage(const QString &html, const QUrl &baseUrl)

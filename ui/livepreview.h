@@ -30,6 +30,9 @@ public:
     /// A page handed over while another loads supersedes it.
     void showPage(const QString &html, const QUrl &baseUrl);
 
+protected:
+    bool event(QEvent *event) override;
+
 Q_SIGNALS:
     /// The page of the latest showPage() is loaded and scrolled (a superseded one never says
     /// so).

@@ -143,7 +143,14 @@ QWidget *MainWindow::makeGroupArea()
     connect(buttons, &GroupAccessoryButtons::refreshRequested, &m_controller,
             &AppController::refreshAddressBook);
     m_groupsTable->setAccessoryView(buttons);
-    m_groupArea->addWidget(m_groupsTable);
+    // A page of its own: the buttons lie beside the table, and a stack shows assistive
+    // technology only its pages, not other children.
+    auto *tablePage = new QWidget;
+    tablePage->setObjectName(u"groupTablePage"_s);
+    auto *tableLayout = new QVBoxLayout(tablePage);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(m_groupsTable);
+    m_groupArea->addWidget(tablePage);
 
     auto *missing = new QWidget;
     auto *layout = new QVBoxLayout(missing);

@@ -33,7 +33,7 @@ void QEV_ShapedButton::setInkColor(const QColor &color)
 
 QImage QEV_ShapedButton::currentPicture() const
 {
-    const QImage picture
+    QImage picture
         = m_inkColor.isValid() ? QEV_NSImageAdditions::imageInColor(m_image, m_inkColor) : m_image;
     if (!isEnabled() || !isDown())
         return picture;

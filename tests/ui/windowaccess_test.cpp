@@ -10,6 +10,7 @@
 #include "ui/shapedbutton.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
@@ -139,6 +140,31 @@ TEST_F(Window, tabWalksEveryControlInReadingOrderAndBack)
     stops.sort();
     reached.sort();
     EXPECT_EQ(reached, stops) << "a control Tab never reaches, or one it should not stop at";
+}
+
+// Whether assistive technology walking down from the window finds widget: each interface on
+// the way up is listed among its parent's children.
+bool inAccessibleTree(const MainWindow &window, QWidget *widget)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(widget);
+    while (face && face->object() != &window) {
+        QAccessibleInterface *parent = face->parent();
+        if (!parent || parent->indexOfChild(face) < 0)
+            return false;
+        face = parent;
+    }
+    return face != nullptr;
+}
+
+TEST_F(Window, screenReadersFindEveryControl)
+{
+    open();
+    for (QWidget *widget : window->findChildren<QWidget *>()) {
+        if ((widget->focusPolicy() & Qt::TabFocus) && widget->isVisibleTo(window.get())) {
+            EXPECT_TRUE(inAccessibleTree(*window, widget)) << widget->objectName().toStdString();
+            EXPECT_FALSE(widget->accessibleName().isEmpty()) << widget->objectName().toStdString();
+        }
+    }
 }
 
 TEST_F(Window, arrowKeysMoveInsideTheGroupTable)
