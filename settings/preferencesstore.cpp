@@ -15,6 +15,9 @@
 #include <QSaveFile>
 #include <QSignalBlocker>
 
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -36,12 +39,12 @@ struct UserFileRead
 UserFileRead readUserFileAt(const QString &path)
 {
     using Outcome = UserFileRead::Outcome;
-    QFile file(path);
-    if (!file.exists())
+    const Expected<std::optional<QByteArray>> bytes = readPropertyListBytes(path);
+    if (!bytes)
+        return {Outcome::unreadable, {}, bytes.error()};
+    if (!*bytes)
         return {Outcome::absent, {}, {}};
-    if (!file.open(QIODevice::ReadOnly))
-        return {Outcome::unreadable, {}, file.errorString()};
-    const Expected<QVariant> read = parsePropertyList(file.readAll(), path);
+    const Expected<QVariant> read = parsePropertyList(**bytes, path);
     if (!read)
         return {Outcome::damaged, {}, read.error()};
     if (read->typeId() != QMetaType::QVariantMap)
@@ -236,13 +239,31 @@ Expected<void> PreferencesStore::synchronize()
     return save();
 }
 
+// The lock is an ordinary file that QLockFile writes and reads back to tell a stale one.
+// Anything else in its place (a FIFO, a link to a device or to nowhere) would block, never
+// end or stall every save, so it is removed, once, with a message.
+void PreferencesStore::removeOddLock(const QString &path)
+{
+    struct stat status = {};
+    const QByteArray name = QFile::encodeName(path);
+    if (::lstat(name.constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return;
+    if (::unlink(name.constData()) == 0)
+        systemLog(u"Preferences lock %1 was not an ordinary file; removed it."_s.arg(path));
+    else
+        systemLog(u"Preferences lock %1 is not an ordinary file and cannot be removed: %2"_s.arg(
+            path, QString::fromLocal8Bit(std::strerror(errno))));
+}
+
 // Read, change and replace under a lock beside the file, so two processes saving at once
 // cannot both start from the same old file.
 Expected<void> PreferencesStore::save()
 {
     m_saveTimer.stop(); // this save takes every pending change with it
     QDir().mkpath(QFileInfo(m_files.userDomain).absolutePath());
-    QLockFile lock(m_files.userDomain + u".lock"_s);
+    const QString lockPath = m_files.userDomain + u".lock"_s;
+    removeOddLock(lockPath);
+    QLockFile lock(lockPath);
     if (!lock.tryLock(lockWait)) {
         const QString why = lock.error() == QLockFile::LockFailedError
             ? u"another program holds %1"_s.arg(lock.fileName())

@@ -95,6 +95,7 @@ private:
     void followUserFile();
     Expected<void> changeUserValue(const QVariant &value, const QString &key, Saving saving);
     Expected<void> save();
+    static void removeOddLock(const QString &path);
     Expected<void> writeUserFile(const QVariantMap &values);
     [[nodiscard]] QVariantMap withUnsavedChanges(QVariantMap values) const;
     void adoptUserDomain(const QVariantMap &values);

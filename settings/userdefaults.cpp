@@ -125,10 +125,9 @@ QVariant QEV_UserDefaults::returnPlistValue(const QString &key, const Bundle &bu
 
 QVariant QEV_UserDefaults::returnPlistValue(const QString &path, const QString &key)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!QFile::exists(path))
         return {};
-    const Expected<QVariant> read = parsePropertyList(file.readAll(), path);
+    const Expected<QVariant> read = readPropertyListFile(path);
     if (!read) {
         systemLog(u"returnPlistValue error: %1"_s.arg(read.error()));
         return {};

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/propertylist.h"
+#include "util/regularfile.h"
 
 #include "util/binarypropertylistdepth.h"
 #include "util/xmlpropertylistreader.h"
@@ -143,10 +144,12 @@ Expected<QByteArray> xmlForm(const QByteArray &bytes, const QString &origin)
 
 Expected<QByteArray> fileBytes(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Unexpected(u"%1: cannot be read (%2)"_s.arg(path, file.errorString()));
-    return file.readAll();
+    Expected<std::optional<QByteArray>> read = readPropertyListBytes(path);
+    if (!read)
+        return Unexpected(read.error());
+    if (!*read)
+        return Unexpected(u"%1: no such file"_s.arg(path));
+    return std::move(**read);
 }
 
 } // namespace
@@ -161,6 +164,11 @@ Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &ori
     if (!value.isValid())
         return Unexpected(u"%1: not a property list (%2)"_s.arg(origin, reader.error()));
     return value;
+}
+
+Expected<std::optional<QByteArray>> readPropertyListBytes(const QString &path)
+{
+    return readRegularFile(path, kMaxPropertyListBytes);
 }
 
 Expected<QVariant> readPropertyListFile(const QString &path)

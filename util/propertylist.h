@@ -20,7 +20,13 @@
 /// Parses XML or binary property-list bytes into a valid value; origin names them in an
 /// error message, which says what is wrong.
 [[nodiscard]] Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &origin);
-/// Reads and parses a whole file.
+/// The most a property-list file may hold (settings with a style sheet that embeds fonts
+/// stay far below it); a larger file is not read.
+inline constexpr qint64 kMaxPropertyListBytes = qint64(64) << 20;
+/// The bytes of a property-list file: none when there is no file, an error naming it when it
+/// is not an ordinary file (a FIFO, a device), is over kMaxPropertyListBytes or unreadable.
+[[nodiscard]] Expected<std::optional<QByteArray>> readPropertyListBytes(const QString &path);
+/// Reads and parses a whole file, read as readPropertyListBytes reads it.
 [[nodiscard]] Expected<QVariant> readPropertyListFile(const QString &path);
 /// For a file that belongs to another program: the strings of the array under key in its
 /// top-level dictionary, skipping everything else unread (XmlPropertyListReader::
