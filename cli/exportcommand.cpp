@@ -82,9 +82,22 @@ std::optional<ContactStoreRead> ExportCommand::readAddressBook(const ExportOptio
         print(m_err, u"vorlin-export: %1\n"_s.arg(read.error()));
         return std::nullopt;
     }
-    for (const QString &problem : read->diagnostics)
-        print(m_err, u"vorlin-export: warning: %1\n"_s.arg(problem));
+    if (!reportProblems(*read, *name))
+        return std::nullopt;
     return std::move(*read);
+}
+
+// Without a single card the page would be an empty one over the last good one, so the
+// problems are the reason to stop then, not warnings. Returns whether to go on.
+bool ExportCommand::reportProblems(const ContactStoreRead &read, const QString &name) const
+{
+    const bool noCard = read.foundNoCard();
+    const QString line = noCard ? u"vorlin-export: %1\n"_s : u"vorlin-export: warning: %1\n"_s;
+    for (const QString &problem : read.diagnostics)
+        print(m_err, line.arg(problem));
+    if (noCard)
+        print(m_err, u"vorlin-export: %1: no card found; nothing written\n"_s.arg(name));
+    return !noCard;
 }
 
 // One line per address book: the name to pass, what it is, how many contacts, and which one

@@ -6,7 +6,8 @@
 //
 // run() returns one of ExportExit's statuses: 0 the page (or the preview, or the page and its
 // PDF) was written; 1 the page or the PDF could not be written, or the book is too large to
-// print; 2 no usable address book, or a bad command line.
+// print; 2 no usable address book (also one where no file holds a single card), or a bad
+// command line.
 #pragma once
 
 #include "addressbook/vcard/vcardstore.h"
@@ -39,6 +40,7 @@ private:
     [[nodiscard]] int printPreview();
     [[nodiscard]] std::optional<ContactStoreRead>
     readAddressBook(const ExportOptions &options) const;
+    [[nodiscard]] bool reportProblems(const ContactStoreRead &read, const QString &name) const;
     [[nodiscard]] int listAddressBooks(const ExportOptions &options) const;
     [[nodiscard]] int exportBook(const ContactStore &addressBook, const ExportOptions &options);
     [[nodiscard]] int openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf) const;

@@ -8,6 +8,7 @@
 #include "ui/mainwindow.h"
 #include "ui/panelcolors.h"
 #include "util/bundletranslations.h"
+#include "util/controlcharacters.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -77,7 +78,7 @@ int main(int argc, char *argv[])
     const std::optional<QString> path = controller.startAddressBookPath(
         parser.isSet(addressBook) ? std::optional(parser.value(addressBook)) : std::nullopt);
     if (path && !controller.openAddressBook(*path))
-        std::fprintf(stderr, "Vorlin: %s\n", qPrintable(controller.openError()));
+        std::fprintf(stderr, "Vorlin: %s\n", qPrintable(visibleControls(controller.openError())));
     MainWindow window(controller);
     controller.updatePreview();
     window.placeWindow();

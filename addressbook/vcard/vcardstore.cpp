@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardstore.h"
+#include "addressbook/vcard/vcardbytes.h"
 #include "addressbook/vcard/vcardcharset.h"
 #include "addressbook/vcard/vcardcontact.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
@@ -24,8 +25,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Text in UTF-8: a UTF-8 byte-order mark is skipped, UTF-16 with a mark is converted, and so
-// is a file in an undeclared legacy character set (said once).
+// Text in UTF-8: a UTF-8 byte-order mark is skipped, UTF-16 with or without a mark is
+// converted, and so is a file in an undeclared legacy character set (said once). Binary data
+// is left as it is: no character set makes text of it.
 struct Utf8Text
 {
     QByteArrayView view;
@@ -45,27 +47,59 @@ bool isValidUtf8(QByteArrayView data, const VCardReadOptions &options)
     return !QtConcurrent::blockingMapped(pieces, VCardValue::isValidUtf8).contains(false);
 }
 
+Utf8Text fromUtf16(QByteArrayView data, QStringConverter::Encoding order)
+{
+    QStringDecoder decoder(order);
+    Utf8Text text;
+    text.converted = QString(decoder.decode(data)).toUtf8();
+    text.view = text.converted;
+    return text;
+}
+
+// UTF-16 of ASCII alone is valid UTF-8 too, so it is looked for first.
+std::optional<Utf8Text> asUtf16(QByteArrayView data)
+{
+    if (data.startsWith("\xFF\xFE"))
+        return fromUtf16(data.sliced(2), QStringConverter::Utf16LE);
+    if (data.startsWith("\xFE\xFF"))
+        return fromUtf16(data.sliced(2), QStringConverter::Utf16BE);
+    if (const std::optional<QStringConverter::Encoding> order = unmarkedUtf16(data))
+        return fromUtf16(data, *order);
+    return std::nullopt;
+}
+
 // knownValid: whether data is valid UTF-8, where that was found out as it was read.
 Utf8Text asUtf8(QByteArrayView data, VCardDiagnostics &diagnostics,
                 const VCardReadOptions &options = {1}, std::optional<bool> knownValid = {})
 {
     if (data.startsWith("\xEF\xBB\xBF"))
         return {data.sliced(3), {}};
+    if (std::optional<Utf8Text> text = asUtf16(data))
+        return std::move(*text);
     if (knownValid ? *knownValid : isValidUtf8(data, options))
         return {data, {}, true};
-    const bool littleEndian = data.startsWith("\xFF\xFE");
-    Utf8Text text;
-    if (littleEndian || data.startsWith("\xFE\xFF")) {
-        QStringDecoder decoder(littleEndian ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        text.converted = QString(decoder.decode(data.sliced(2))).toUtf8();
-    } else if (const std::optional<LegacyText> legacy = LegacyText::decode(data)) {
-        diagnostics.report(legacy->message());
-        text.converted = legacy->utf8();
-    } else {
+    if (!binaryKind(data).isEmpty())
         return {data, {}};
-    }
+    const std::optional<LegacyText> legacy = LegacyText::decode(data);
+    if (!legacy)
+        return {data, {}};
+    diagnostics.report(legacy->message());
+    Utf8Text text;
+    text.converted = legacy->utf8();
     text.view = text.converted;
     return text;
+}
+
+// Says why a file gave no card: it is empty, no text at all (binary names what it is), or
+// text without a card.
+void reportNoCard(VCardDiagnostics &diagnostics, bool empty, const QString &binary)
+{
+    if (empty)
+        diagnostics.report(u"not a vCard file: it is empty"_s);
+    else if (!binary.isEmpty())
+        diagnostics.report(u"not a vCard file but %1"_s.arg(binary));
+    else
+        diagnostics.report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
 }
 
 class StoreBuilder final
@@ -159,14 +193,17 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
     m_diagnostics.emplace_back(origin);
     const Utf8Text text
         = asUtf8(data, m_diagnostics.back(), m_options, file ? file->isValidUtf8() : std::nullopt);
+    // Found out before the bytes are let go as they are read.
+    const bool empty = text.view.trimmed().isEmpty();
+    const QString binary = binaryKind(data);
     VCardRangeReads ranges(text.view, origin, text.valid, m_options);
     const qsizetype cards = takeRanges(ranges, index, [&](qsizetype consumed) {
         if (file && text.converted.isNull())
             file->releaseUpTo(text.view.data() - data.data() + consumed);
     });
-    if (cards == 0 && !text.view.trimmed().isEmpty()) {
+    if (cards == 0) {
         ++m_unreadFiles;
-        m_diagnostics[index].report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
+        reportNoCard(m_diagnostics[index], empty, binary);
     }
 }
 

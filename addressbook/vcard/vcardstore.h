@@ -48,6 +48,14 @@ struct ContactStoreRead
     /// "<path>: <problem>" when the path itself could not be read (missing, not a regular
     /// file or folder, unreadable, too large); it is among the diagnostics too.
     QString pathError;
+
+    /// Whether files were looked at and not one card found in any (each says why among the
+    /// diagnostics): a program or an archive named .vcf, an empty file. An empty folder is
+    /// an address book with no contacts yet, not this.
+    [[nodiscard]] bool foundNoCard() const
+    {
+        return unreadFiles > 0 && store->people().isEmpty() && store->groups().isEmpty();
+    }
 };
 
 /// Reads a .vcf file, or the vCard files below a folder. The options say how many threads
@@ -68,9 +76,9 @@ struct VCardSource
                                                 const VCardReadOptions &options = {});
 /// The first person card of data; origin names it in the diagnostics.
 [[nodiscard]] VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin);
-/// A person on its own (the preview's sample) from the first card of data: UTF-8, or UTF-16 /
-/// UTF-8 with a byte-order mark. The vCard side provides it so that the model never calls
-/// into a reader.
+/// A person on its own (the preview's sample) from the first card of data: UTF-8 (with or
+/// without a byte-order mark) or UTF-16 (the same). The vCard side provides it so that the model
+/// never calls into a reader.
 [[nodiscard]] VCardPersonRead initWithVCardRepresentation(const QByteArray &data);
 
 /// Which address book to open: the one given on the command line, else the stored

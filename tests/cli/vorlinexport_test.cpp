@@ -177,6 +177,81 @@ TEST_F(VorlinExport, undeclaredLegacyCharsetIsNamedAndRead)
     EXPECT_TRUE(read(u"a.html"_s).contains(u"Віталій"_s));
 }
 
+struct NoCardRow : NamedRow
+{
+    QList<std::pair<QString, QByteArray>> files;
+    QString addressBook;
+    QStringList errors; // lines standard error has
+};
+
+class NoCard : public VorlinExport, public testing::WithParamInterface<NoCardRow>
+{};
+
+// An empty page must not replace the last good one, nor its pictures.
+TEST_P(NoCard, failsAndLeavesThePreviousPage)
+{
+    write(u"a.html"_s, "the previous page");
+    write(u"images/ann.png"_s, "a picture");
+    for (const auto &[name, bytes] : GetParam().files)
+        write(name, bytes);
+    const QStringList before = entries();
+    const Outcome result = run(
+        {u"--address-book"_s, GetParam().addressBook, u"--output"_s, u"a.html"_s, u"--quiet"_s});
+    EXPECT_EQ(result.status, 2);
+    for (const QString &line : GetParam().errors)
+        EXPECT_TRUE(result.err.contains(u"vorlin-export: "_s + line + u'\n'))
+            << line.toStdString() << " in\n"
+            << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(u"warning"_s)) << result.err.toStdString();
+    EXPECT_FALSE(result.err.contains(u"windows-1252"_s)) << result.err.toStdString();
+    EXPECT_EQ(read(u"a.html"_s), u"the previous page"_s);
+    EXPECT_EQ(read(u"images/ann.png"_s), u"a picture"_s);
+    EXPECT_EQ(entries(), before);
+}
+
+const QByteArray kZip("PK\x03\x04\x14\0\0\0\x08\0\xE4\x9F\xC3", 13);
+const QByteArray kProgram = QByteArray("\x7F"
+                                       "ELF\x02\x01\x01",
+                                       7)
+    + QByteArray(57, '\0') + QByteArray(64, '\xE9');
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, NoCard,
+    testing::Values(NoCardRow{"zipArchive",
+                              {{u"book.vcf"_s, kZip}},
+                              u"book.vcf"_s,
+                              {u"book.vcf: not a vCard file but a zip archive"_s,
+                               u"book.vcf: no card found; nothing written"_s}},
+                    NoCardRow{"program",
+                              {{u"book.vcf"_s, kProgram}},
+                              u"book.vcf"_s,
+                              {u"book.vcf: not a vCard file but a program"_s}},
+                    NoCardRow{"emptyFile",
+                              {{u"book.vcf"_s, {}}},
+                              u"book.vcf"_s,
+                              {u"book.vcf: not a vCard file: it is empty"_s}},
+                    NoCardRow{"textWithoutCards",
+                              {{u"book.vcf"_s, "Name,Phone\nAnn,555\n"}},
+                              u"book.vcf"_s,
+                              {u"book.vcf:1: not a vCard file: no BEGIN:VCARD found"_s}},
+                    NoCardRow{"folderOfThem",
+                              {{u"book/a.vcf"_s, kZip}, {u"book/b.vcf"_s, {}}},
+                              u"book"_s,
+                              {u"book/a.vcf: not a vCard file but a zip archive"_s,
+                               u"book/b.vcf: not a vCard file: it is empty"_s,
+                               u"book: no card found; nothing written"_s}}),
+    RowName());
+
+// A folder with no files yet is a book without contacts, not a mistake.
+TEST_F(VorlinExport, emptyFolderWritesAnEmptyPage)
+{
+    QDir().mkpath(home.filePath(u"book"_s));
+    const Outcome result
+        = run({u"--address-book"_s, u"book"_s, u"--output"_s, u"a.html"_s, u"--quiet"_s});
+    EXPECT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(read(u"a.html"_s).startsWith(u"<!DOCTYPE"_s));
+}
+
 TEST_F(VorlinExport, previewHtmlPrintsThePreviewAndWritesNothing)
 {
     const Outcome result = run({u"--preview-html"_s});

@@ -14,6 +14,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QRegularExpression>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -301,6 +302,19 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         BadInputRow{"notAVCard", "GIF89a\x01\x02 hello\r\nworld\r\n", 0,
                     u"^bad.vcf:1: not a vCard file"_s},
+        BadInputRow{"zipArchive", QByteArray("PK\x03\x04\x14\0\0\0\x08\0\xE4\x9F", 12), 0,
+                    u"^bad.vcf: not a vCard file but a zip archive$"_s},
+        BadInputRow{"program",
+                    QByteArray("\x7F"
+                               "ELF\x02\x01\x01\0\0\0\0\0\x03\0>\0\xC0",
+                               17),
+                    0, u"^bad.vcf: not a vCard file but a program$"_s},
+        BadInputRow{"otherBinaryData", QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\xFF", 17), 0,
+                    u"^bad.vcf: not a vCard file but binary data$"_s},
+        BadInputRow{"empty", "", 0, u"^bad.vcf: not a vCard file: it is empty$"_s},
+        BadInputRow{"onlyBlanks", "\r\n \t\r\n", 0, u"^bad.vcf: not a vCard file: it is empty$"_s},
+        BadInputRow{"zeroBytesAfterLegacyText", card("FN:M\xfcller") + QByteArray(9, '\0'), 1,
+                    u"^bad.vcf: text is not UTF-8 .*; read as windows-1252"_s},
         BadInputRow{"cutOffBeforeEnd", card("FN:A") + "BEGIN:VCARD\r\nFN:B\r\nTEL:1\r\n", 2,
                     u"^bad.vcf:5: card ends without END:VCARD"_s},
         BadInputRow{"invalidUtf8", card("FN:M\xfcller") + card("FN:Ok"), 2,
@@ -637,6 +651,48 @@ TEST(VCardStore, readsOneCardGivenAsUtf16WithAByteOrderMark)
         EXPECT_EQ(read.person->valueForProperty(kABFirstNameProperty), u"Jörg"_s);
     }
 }
+
+struct Utf16Row : NamedRow
+{
+    QStringConverter::Encoding order;
+    QString n; // the N value
+    QString note;
+};
+
+class Utf16WithoutMark : public testing::TestWithParam<Utf16Row>
+{};
+
+// From a file, whose bytes are checked as UTF-8 while they are read: UTF-16 of ASCII alone
+// passes that check.
+TEST_P(Utf16WithoutMark, isReadAsUtf16)
+{
+    const QString text = u"BEGIN:VCARD\r\nVERSION:3.0\r\nN:%1\r\nNOTE:%2\r\nEND:VCARD\r\n"_s.arg(
+        GetParam().n, GetParam().note);
+    const QTemporaryDir folder;
+    QFile file(folder.filePath(u"utf16.vcf"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringEncoder(GetParam().order).encode(text));
+    file.close();
+    const ContactStoreRead read = readVCardStore(file.fileName());
+    const ABPerson &person = onlyPerson(read);
+    EXPECT_EQ(person.valueForProperty(kABLastNameProperty).toString() + u';'
+                  + person.valueForProperty(kABFirstNameProperty).toString(),
+              GetParam().n);
+    EXPECT_EQ(person.valueForProperty(kABNoteProperty).toString(), GetParam().note);
+    EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+}
+
+const QString kLongChineseNote = QString(200, QChar(0x4E2D));
+
+INSTANTIATE_TEST_SUITE_P(
+    VCardStore, Utf16WithoutMark,
+    testing::Values(
+        Utf16Row{"littleEndian", QStringConverter::Utf16LE, u"Weiß;Jörg"_s, u"ö"_s},
+        Utf16Row{"bigEndian", QStringConverter::Utf16BE, u"Weiß;Jörg"_s, u"ö"_s},
+        Utf16Row{"asciiAlone", QStringConverter::Utf16LE, u"Lee;Ann"_s, u"x"_s},
+        Utf16Row{"chineseBigEndian", QStringConverter::Utf16BE, u"王;小明"_s, kLongChineseNote},
+        Utf16Row{"chineseLittleEndian", QStringConverter::Utf16LE, u"王;小明"_s, kLongChineseNote}),
+    RowName());
 
 TEST(VCardStore, givesNoPersonForDataWithoutACard)
 {
