@@ -56,6 +56,14 @@ ABPerson &MemoryContactStore::addPerson(ABPerson person)
     return added;
 }
 
+void MemoryContactStore::forEachPerson(const std::function<void(ABPerson &)> &change)
+{
+    for (std::vector<ABPerson> &block : m_people) {
+        for (ABPerson &person : block)
+            change(person);
+    }
+}
+
 Group &MemoryContactStore::addGroup(QString uniqueId, std::optional<QString> name)
 {
     m_groups.push_back(std::make_unique<Group>(std::move(uniqueId), std::move(name)));

@@ -15,6 +15,7 @@
 #include <QHash>
 #include <QSet>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -32,6 +33,9 @@ public:
     /// Takes person in, at the end of people(); the reference stays valid as long as the
     /// store lives.
     ABPerson &addPerson(ABPerson person);
+    /// Lets change visit every person, in the order of people(): for what is learnt of them
+    /// after they are read. Their identifiers must stay unique.
+    void forEachPerson(const std::function<void(ABPerson &)> &change);
     /// A new group at the end of groups().
     Group &addGroup(QString uniqueId, std::optional<QString> name);
     /// Puts person into group once; a second call changes nothing.

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/propertylist.h"
-#include "util/regularfile.h"
 
 #include "util/binarypropertylistdepth.h"
+#include "util/regularfile.h"
 #include "util/xmlpropertylistreader.h"
 
 #include <QDateTime>
-#include <QFile>
 #include <QTimeZone>
 
 #include <plist/plist.h>
 
+#include <cerrno>
 #include <limits>
 #include <memory>
 
@@ -148,7 +148,7 @@ Expected<QByteArray> fileBytes(const QString &path)
     if (!read)
         return Unexpected(read.error());
     if (!*read)
-        return Unexpected(u"%1: no such file"_s.arg(path));
+        return Unexpected(u"%1: cannot be read (%2)"_s.arg(path, qt_error_string(ENOENT)));
     return std::move(**read);
 }
 
@@ -168,7 +168,10 @@ Expected<QVariant> parsePropertyList(const QByteArray &bytes, const QString &ori
 
 Expected<std::optional<QByteArray>> readPropertyListBytes(const QString &path)
 {
-    return readRegularFile(path, kMaxPropertyListBytes);
+    Expected<std::optional<QByteArray>> read = readRegularFile(path, kMaxPropertyListBytes);
+    if (!read)
+        return Unexpected(u"%1: cannot be read (%2)"_s.arg(path, read.error()));
+    return read;
 }
 
 Expected<QVariant> readPropertyListFile(const QString &path)

@@ -3,8 +3,9 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -13,8 +14,39 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Closes the descriptor on every way out.
-class Descriptor
+// How much is read between two looks at the clock.
+constexpr qsizetype kPiece = qsizetype{64} * 1024;
+
+QString notRegular(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return u"not a regular file but a folder"_s;
+    if (S_ISFIFO(mode))
+        return u"not a regular file but a named pipe"_s;
+    if (S_ISSOCK(mode))
+        return u"not a regular file but a socket"_s;
+    return u"not a regular file but a device"_s;
+}
+
+QString tooLarge(qint64 maxBytes)
+{
+    if (maxBytes >= (qint64{1} << 20) && maxBytes % (qint64{1} << 20) == 0)
+        return u"larger than %1 MiB"_s.arg(maxBytes >> 20);
+    return u"larger than %1 bytes"_s.arg(maxBytes);
+}
+
+Unexpected<QString> systemError()
+{
+    return Unexpected(qt_error_string(errno));
+}
+
+Unexpected<QString> outOfTime()
+{
+    return Unexpected(u"not read in the time given"_s);
+}
+
+// Closes the file however the reading ends.
+class Descriptor final
 {
 public:
     explicit Descriptor(int fd)
@@ -33,44 +65,52 @@ private:
     int m_fd;
 };
 
-QString systemError(const QString &path)
+// Never more than one byte past the bound, whatever size the file claimed: it may grow while
+// it is read, and files of the system's own folders claim none. Read a piece at a time into
+// the room the claimed size reserved, so that the bytes hold no more memory than they need.
+Expected<std::optional<QByteArray>> readAtMost(int fd, qint64 claimed, qint64 maxBytes,
+                                               const QDeadlineTimer &deadline)
 {
-    return u"%1: %2"_s.arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    QByteArray bytes;
+    bytes.reserve(qsizetype(claimed));
+    std::array<char, kPiece> piece{};
+    for (;;) {
+        const auto room = std::min(qint64{kPiece}, maxBytes + 1 - bytes.size());
+        const ssize_t got = ::read(fd, piece.data(), size_t(room));
+        if (got < 0 && errno != EINTR)
+            return systemError();
+        if (got == 0)
+            return std::optional<QByteArray>(std::move(bytes));
+        bytes.append(piece.data(), std::max<qsizetype>(got, 0));
+        if (bytes.size() > maxBytes)
+            return Unexpected(tooLarge(maxBytes));
+        if (deadline.hasExpired())
+            return outOfTime();
+    }
 }
 
 } // namespace
 
-Expected<std::optional<QByteArray>> readRegularFile(const QString &path, qint64 maxBytes)
+Expected<std::optional<QByteArray>> readRegularFile(const QString &path, qint64 maxBytes,
+                                                    const QDeadlineTimer &deadline)
 {
-    const Descriptor file(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) {
+    if (deadline.hasExpired())
+        return outOfTime();
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status = {};
+    if (::stat(name.constData(), &status) != 0) {
         if (errno == ENOENT)
             return std::optional<QByteArray>();
-        return Unexpected(systemError(path));
+        return systemError();
     }
-    struct stat status = {};
-    if (::fstat(file.get(), &status) != 0)
-        return Unexpected(systemError(path));
     if (!S_ISREG(status.st_mode))
-        return Unexpected(u"%1: not an ordinary file, so it is not read"_s.arg(path));
+        return Unexpected(notRegular(status.st_mode));
+    const Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0)
+        return systemError();
+    if (!S_ISREG(status.st_mode))
+        return Unexpected(notRegular(status.st_mode));
     if (status.st_size > maxBytes)
-        return Unexpected(u"%1: larger than %2 bytes, so it is not read"_s.arg(path).arg(maxBytes));
-    QByteArray bytes;
-    bytes.resize(qsizetype(status.st_size));
-    qsizetype done = 0;
-    // A file that grows while it is read is read to the size it had; one that shrinks, to
-    // where it ends.
-    while (done < bytes.size()) {
-        const ssize_t got = ::read(file.get(), bytes.data() + done, size_t(bytes.size() - done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            return Unexpected(systemError(path));
-        if (got == 0)
-            break;
-        done += got;
-    }
-    bytes.truncate(done);
-    return std::optional<QByteArray>(std::move(bytes));
+        return Unexpected(tooLarge(maxBytes));
+    return readAtMost(fd.get(), status.st_size, maxBytes, deadline);
 }

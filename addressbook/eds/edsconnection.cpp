@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/edsconnection.h"
+#include "addressbook/eds/linkedpicture.h"
+
+#include <QFile>
 
 using namespace Qt::StringLiterals;
 
@@ -127,16 +130,43 @@ Expected<GObjectPtr<EBookClient>> EdsConnection::connect(const QString &uid)
     return client;
 }
 
-EdsConnection::Card EdsConnection::cardOf(EContact *contact)
+// Only a PHOTO that links to a local file is read, as the server links every picture it is
+// given. A LOGO is never shown, so it is never read; nor is a picture on the network.
+void EdsConnection::readLinkedPhoto(EContact *contact, Card &card, const QDeadlineTimer &deadline)
+{
+    auto *photo = static_cast<EContactPhoto *>(e_contact_get(contact, E_CONTACT_PHOTO));
+    if (!photo)
+        return;
+    const QByteArray uri
+        = photo->type == E_CONTACT_PHOTO_TYPE_URI ? QByteArray(photo->data.uri) : QByteArray();
+    e_contact_photo_free(photo);
+    if (qstrnicmp(uri.constData(), "file://", 7) != 0)
+        return;
+    GError *error = nullptr;
+    gchar *name = g_filename_from_uri(uri.constData(), nullptr, &error);
+    if (!name) {
+        card.problem = u"picture left out: %1"_s.arg(QString::fromUtf8(error->message));
+        g_error_free(error);
+        return;
+    }
+    const QString path = QFile::decodeName(name);
+    g_free(name);
+    Expected<QByteArray> bytes = LinkedPicture::read(path, deadline);
+    if (bytes)
+        card.picture = std::move(*bytes);
+    else
+        card.problem = u"picture left out: %1: %2"_s.arg(path, bytes.error());
+}
+
+EdsConnection::Card EdsConnection::cardOf(EContact *contact, const QDeadlineTimer &deadline)
 {
     Card card;
     card.uid
         = QString::fromUtf8(static_cast<const char *>(e_contact_get_const(contact, E_CONTACT_UID)));
-    GError *photoError = nullptr;
-    if (!e_contact_inline_local_photos(contact, &photoError)) {
-        card.problem = u"picture left out: %1"_s.arg(QString::fromUtf8(photoError->message));
-        g_error_free(photoError);
-    }
+    card.isList = GPOINTER_TO_INT(e_contact_get(contact, E_CONTACT_IS_LIST)) != 0;
+    if (!card.isList)
+        readLinkedPhoto(contact, card, deadline);
+    // The link stays in the text: the vCard reader never follows one.
     gchar *text = e_vcard_to_string(E_VCARD(contact), EVC_FORMAT_VCARD_30);
     card.vcard = QByteArray(text);
     g_free(text);
@@ -145,6 +175,7 @@ EdsConnection::Card EdsConnection::cardOf(EContact *contact)
 
 Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
 {
+    const QDeadlineTimer deadline(kReadWait);
     const Expected<GObjectPtr<GAsyncResult>> result
         = query(book, &e_book_client_get_contacts, kReadWait);
     if (!result)
@@ -156,8 +187,8 @@ Expected<QList<EdsConnection::Card>> EdsConnection::cards(EBookClient *book)
     QList<Card> cards;
     cards.reserve(qsizetype(g_slist_length(contacts)));
     for (GSList *item = contacts; item; item = item->next) {
-        cards.append(cardOf(E_CONTACT(item->data)));
-        g_object_unref(item->data); // the text is all that is kept: memory goes as it is read
+        cards.append(cardOf(E_CONTACT(item->data), deadline));
+        g_object_unref(item->data); // only the card is kept: memory goes as it is read
     }
     g_slist_free(contacts);
     return cards;

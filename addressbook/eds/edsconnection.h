@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // One conversation with the desktop's address-book server (evolution-data-server) through
 // libebook: its registry of sources, one address book opened, its contacts as vCard text with
-// the local pictures they point to inlined. Every call waits a bounded time on a main context
-// of its own (glibwait.h), so that a missing session bus or server gives a message, never a
-// hang. Only edsstore.cpp uses it: the GLib types stay inside this library.
+// the bytes of the local picture file each links to kept beside it. Every call waits a bounded
+// time on a main context of its own (glibwait.h), so that a missing session bus or server
+// gives a message, never a hang. Only edsstore.cpp uses it: the GLib types stay inside this
+// library.
 #pragma once
 
 #include "addressbook/eds/glibwait.h"
 #include "util/expected.h"
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QList>
 #include <QString>
 
@@ -38,7 +40,9 @@ public:
     {
         QString uid;
         QByteArray vcard;
-        QString problem; // what could not be done with it (a picture not inlined), or empty
+        QByteArray picture;  // of the file its PHOTO links to, where that was read
+        QString problem;     // what could not be done with it (a picture not read), or empty
+        bool isList = false; // a contact list, which is read as a group
     };
 
     /// Reaches the server's registry of sources.
@@ -48,7 +52,8 @@ public:
     [[nodiscard]] QList<Source> addressBooks() const;
     /// The address book of that uid (the default one for an empty uid) opened.
     [[nodiscard]] Expected<GObjectPtr<EBookClient>> connect(const QString &uid);
-    /// Every contact of the book as vCard 3.0 text.
+    /// Every contact of the book as vCard 3.0 text. Its linked picture files are read within
+    /// kReadWait too.
     [[nodiscard]] Expected<QList<Card>> cards(EBookClient *book);
     /// How many contacts the book holds.
     [[nodiscard]] Expected<qsizetype> count(EBookClient *book);
@@ -69,7 +74,8 @@ private:
     /// A query over every contact of the book.
     [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> query(EBookClient *book, BookQuery start,
                                                            std::chrono::seconds limit);
-    [[nodiscard]] static Card cardOf(EContact *contact);
+    [[nodiscard]] static Card cardOf(EContact *contact, const QDeadlineTimer &deadline);
+    static void readLinkedPhoto(EContact *contact, Card &card, const QDeadlineTimer &deadline);
     [[nodiscard]] Expected<GObjectPtr<ESource>> source(const QString &uid) const;
     [[nodiscard]] static QString knownUids(const QList<Source> &sources);
     [[nodiscard]] static Unexpected<QString> failure(const QString &what, GError *error);

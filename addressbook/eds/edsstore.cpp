@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/edsstore.h"
 #include "addressbook/eds/edsconnection.h"
+#include "addressbook/vcard/vcardidentifiers.h"
+
+#include <QHash>
 
 using namespace Qt::StringLiterals;
 
@@ -15,6 +18,30 @@ QString bookName(const QString &uid)
 QString subject(const QString &uid)
 {
     return uid.isEmpty() ? u"eds: (the desktop's default address book)"_s : bookName(uid);
+}
+
+// Each linked picture goes to the person its card became, unless the card held a picture of
+// its own. That person is known by the identifier the reader gave it: the cards' UIDs taken
+// in reading order, as the reader numbers them (a contact list is a group, numbered apart).
+void addLinkedPictures(const QList<EdsConnection::Card> &cards, MemoryContactStore &store)
+{
+    VCardIdentifiers identifiers;
+    QHash<QString, QByteArray> pictures;
+    for (const EdsConnection::Card &card : cards) {
+        if (card.isList)
+            continue;
+        const QString id = identifiers.personId(
+            VCardIdentifiers::wantedPersonId(VCardIdentifiers::keyForUid(card.uid)));
+        if (!card.picture.isEmpty())
+            pictures.insert(id, card.picture);
+    }
+    if (pictures.isEmpty())
+        return;
+    store.forEachPerson([&pictures](ABPerson &person) {
+        const auto picture = pictures.constFind(person.uniqueId());
+        if (picture != pictures.cend() && !person.imageData())
+            person.setImageData(*picture);
+    });
 }
 
 Expected<ContactStoreRead> readBook(EdsConnection &connection, const QString &sourceUid)
@@ -37,6 +64,7 @@ Expected<ContactStoreRead> readBook(EdsConnection &connection, const QString &so
             problems.append(u"%1: %2"_s.arg(origin, card.problem));
     }
     ContactStoreRead read = readVCardSources(sources);
+    addLinkedPictures(*cards, *read.store);
     read.diagnostics = problems + read.diagnostics;
     read.problemCount += problems.size();
     return read;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's address books as a contact store: evolution-data-server's, read once through
-// libebook into memory and never written. Each contact's vCard (local pictures inlined) is
-// read by the vCard store's reader, so a contact looks the same as when it is exported to a
-// .vcf file; contact lists are groups with their members, nested lists subgroups.
+// libebook into memory and never written. Each contact's vCard is read by the vCard store's
+// reader, so a contact looks the same as when it is exported to a .vcf file; the local picture
+// file it links to is read apart (linkedpicture.h). Contact lists are groups with their
+// members, nested lists subgroups.
 //
 //   Expected<ContactStoreRead> read = readEdsStore(u"system-address-book"_s);
 //   if (!read) fail(read.error());   // "eds:system-address-book: <reason>"

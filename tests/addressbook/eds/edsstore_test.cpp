@@ -21,8 +21,11 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -80,6 +83,19 @@ QByteArray fileBytes(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray fileUri(const QString &path)
+{
+    return QUrl::fromLocalFile(path).toEncoded();
+}
+
+QString namedPipeIn(const QTemporaryDir &folder)
+{
+    QString path = folder.filePath(u"pipe"_s);
+    if (::mkfifo(QFile::encodeName(path).constData(), 0600) != 0)
+        ADD_FAILURE() << "cannot make " << path.toStdString();
+    return path;
 }
 
 } // namespace
@@ -191,6 +207,71 @@ TEST(EdsStore, namesTheContactOfEachProblem)
         << read.diagnostics[0].toStdString();
     static const QRegularExpression date(u"^eds:[^:]+/gus:\\d+: \"sometime\" is not a date"_s);
     EXPECT_TRUE(date.match(read.diagnostics[1]).hasMatch()) << read.diagnostics[1].toStdString();
+}
+
+// A linked picture is read only from a regular file: a named pipe (which would block for ever)
+// or a device is left out at once, with one line naming the contact. A LOGO is never read,
+// wherever it links.
+TEST(EdsStore, readsOnlyRegularPictureFiles)
+{
+    QTemporaryDir folder;
+    const QString picture = folder.filePath(u"a face.png"_s);
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(VORLIN_SAMPLE_PICTURE), picture));
+    const QString pipe = namedPipeIn(folder);
+
+    ScratchAddressBook book(u"Linked pictures"_s);
+    book.add({
+        card("UID:jon\nN:;Jon;;;\nPHOTO;VALUE=uri:" + fileUri(picture)
+             + "\nLOGO;VALUE=uri:" + fileUri(pipe)),
+        card("UID:kim\nN:;Kim;;;\nPHOTO;VALUE=uri:" + fileUri(pipe)),
+        card("UID:lou\nN:;Lou;;;\nPHOTO;VALUE=uri:file:///dev/zero"),
+    });
+    const ContactStoreRead read = readBook(book);
+    const ABPerson *jon = personNamed(*read.store, u"Jon"_s);
+    const ABPerson *kim = personNamed(*read.store, u"Kim"_s);
+    const ABPerson *lou = personNamed(*read.store, u"Lou"_s);
+    ASSERT_TRUE(jon && kim && lou);
+    EXPECT_EQ(jon->imageData(), fileBytes(picture));
+    EXPECT_FALSE(kim->imageData());
+    EXPECT_FALSE(lou->imageData());
+    QStringList diagnostics = read.diagnostics;
+    diagnostics.sort();
+    EXPECT_EQ(diagnostics,
+              (QStringList{
+                  book.name() + u"/kim: picture left out: "_s + pipe
+                      + u": not a regular file but a named pipe"_s,
+                  book.name()
+                      + u"/lou: picture left out: /dev/zero: not a regular file but a device"_s}));
+}
+
+// Each person gets the picture its own card links to, also where UIDs make the same
+// identifier (the reader numbers them) and a contact list (whose picture is never read) is
+// among the cards.
+TEST(EdsStore, givesEachLinkedPictureToItsOwnContact)
+{
+    QTemporaryDir folder;
+    const auto pictureFile = [&folder](const QString &name) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(name.toUtf8()) > 0);
+        return fileUri(file.fileName());
+    };
+    ScratchAddressBook book(u"Alike"_s);
+    book.add({
+        card("UID:m n\nN:;Mia;;;\nPHOTO;VALUE=uri:" + pictureFile(u"mia.png"_s)),
+        card("UID:m_n\nN:;Ned;;;\nPHOTO;VALUE=uri:" + pictureFile(u"ned.png"_s)),
+        card("UID:m_n-2\nN:;Ola;;;"),
+        card("UID:list\nN:;List;;;\nX-EVOLUTION-LIST:TRUE\nPHOTO;VALUE=uri:"
+             + fileUri(namedPipeIn(folder))),
+    });
+    const ContactStoreRead read = readBook(book);
+    EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+    const ABPerson *mia = personNamed(*read.store, u"Mia"_s);
+    const ABPerson *ned = personNamed(*read.store, u"Ned"_s);
+    const ABPerson *ola = personNamed(*read.store, u"Ola"_s);
+    ASSERT_TRUE(mia && ned && ola);
+    EXPECT_EQ(mia->imageData(), QByteArray("mia.png"));
+    EXPECT_EQ(ned->imageData(), QByteArray("ned.png"));
+    EXPECT_FALSE(ola->imageData());
 }
 
 // The window reads from a slot, inside Qt's event loop (GLib's default context); the store's
