@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pdfprinter.h"
 
+#include "engine/pagefile.h"
+
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
+#include <QFileInfo>
 #include <QMutex>
 #include <QPageLayout>
 #include <QSaveFile>
@@ -10,6 +14,7 @@
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
 #include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 
 #include <unistd.h>
 
@@ -69,6 +74,25 @@ private:
     static inline QStringList s_lines;
 };
 
+// Of the local files, the page may load itself and its pictures only: its style sheet must
+// not bring other files of the user's into the PDF. The engine asks before each load.
+class PageFence final : public QWebEngineUrlRequestInterceptor
+{
+public:
+    explicit PageFence(const QString &pagePath)
+        : m_readable{pagePath, QFileInfo(pagePath).dir().filePath(u"images"_s)}
+    {}
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (!PageFile::mayRead(info.requestUrl(), m_readable))
+            info.block(true);
+    }
+
+private:
+    QStringList m_readable;
+};
+
 } // namespace
 
 void PdfPrinter::prepareProcess()
@@ -90,9 +114,12 @@ QString PdfPrinter::print(const QString &pagePath, QSaveFile &pdf) const
     QString failure;
     QByteArray bytes;
 
+    const QString absolutePage = QFileInfo(pagePath).absoluteFilePath();
+    PageFence fence(absolutePage);
     QWebEngineProfile profile; // off the record: nothing is kept in the user's home
     QWebEnginePage page(&profile);
     page.settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    page.setUrlRequestInterceptor(&fence);
     QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool ok) {
         if (!ok)
             failure = u"%1: the page could not be loaded for printing"_s.arg(pagePath);
@@ -104,7 +131,7 @@ QString PdfPrinter::print(const QString &pagePath, QSaveFile &pdf) const
                              = u"%1: %2"_s.arg(pdf.fileName(), terminationReason(status, exitCode));
                          loop.quit();
                      });
-    page.load(QUrl::fromLocalFile(pagePath));
+    page.load(QUrl::fromLocalFile(absolutePage));
     loop.exec();
     if (failure.isEmpty()) {
         page.printToPdf(

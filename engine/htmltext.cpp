@@ -4,6 +4,7 @@
 #include "util/controlcharacters.h"
 #include "util/stringadditions.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -133,6 +134,16 @@ QString cleanValue(const QString &text)
 QString attributeForm(const QString &cleanedText)
 {
     return snr(cleanedText, u"\""_s, u"&#34;"_s);
+}
+
+QString styleElementText(const QString &css)
+{
+    // The parser ends the element at "</style" followed by a blank, "/" or ">"; every
+    // "</style" is escaped, so no trick with what follows can slip through. Within a comment
+    // the backslash is only text.
+    static const QRegularExpression endTag(u"</(?=style)"_s,
+                                           QRegularExpression::CaseInsensitiveOption);
+    return QString(css).replace(endTag, u"<\\/"_s);
 }
 
 std::optional<QString> linkTarget(const QString &scheme, const QString &linkValue)

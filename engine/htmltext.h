@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Contact text on its way into the page: escaping for element content and attributes, and
-// the one-line data item that shows one labelled value, linked through its scheme. Contact
-// data comes from other people's cards, so nothing in it may change the page's markup.
+// Text on its way into the page: escaping for element content and attributes, the style
+// sheet's guard, and the one-line data item that shows one labelled value, linked through its
+// scheme. Contact data comes from other people's cards, so nothing in it may change the page's
+// markup; nor may the style sheet leave its element.
 //
 //   makeDataItem(u"email"_s, u"Work"_s, u"mailto:"_s, u"abc"_s, u"abc"_s)
 //   // "\t\t\t\t<div class=\"email\"><span class=\"label\">Work</span><span
@@ -20,6 +21,11 @@
 
 /// A cleaned text made fit for a double-quoted attribute: each double quote as "&#34;".
 [[nodiscard]] QString attributeForm(const QString &cleanedText);
+
+/// The style sheet as the text of the page's <style> element: every "</" before "style" (in
+/// any case) becomes "<\/", which the page's parser does not read as the element's end, and
+/// which means the same "/" to CSS inside and outside strings. The rest stays as it is.
+[[nodiscard]] QString styleElementText(const QString &css);
 
 /// The link target for linkValue under scheme, ready for a double-quoted attribute, by the
 /// first rule that applies: "%@" in the scheme replaced by the value; the value alone when

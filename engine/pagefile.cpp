@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/pagefile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -28,4 +31,15 @@ bool PageFile::isSpecialFile(const QString &path)
 {
     const QFileInfo info(path);
     return info.exists() && !info.isFile() && !info.isDir();
+}
+
+bool PageFile::mayRead(const QUrl &url, const QStringList &readable)
+{
+    if (!url.isLocalFile())
+        return true;
+    const QString path = QDir::cleanPath(url.toLocalFile());
+    return std::ranges::any_of(readable, [&path](const QString &allowed) {
+        const QString clean = QDir::cleanPath(allowed);
+        return QDir::isAbsolutePath(clean) && (path == clean || path.startsWith(clean + u'/'));
+    });
 }

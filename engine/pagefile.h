@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What writing the page needs to know about files: every byte written despite short
 // writes, whether a path can name a file, and whether it names a device or pipe, which is
-// written in place rather than replaced.
+// written in place rather than replaced. And which files the page may read when the web
+// engine shows or prints it.
 //
 //   if (!PageFile::writeAll(file, bytes)) report(file.errorString());
 #pragma once
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 
 class QFileDevice;
 
@@ -24,4 +27,8 @@ public:
     /// Whether path exists as something other than a regular file or a folder (links
     /// followed): a device, a pipe, a socket.
     [[nodiscard]] static bool isSpecialFile(const QString &path);
+
+    /// Whether a page may load url: any address but a local file; a local file only when it
+    /// is one of readable or inside one of them (absolute paths, ".." resolved first).
+    [[nodiscard]] static bool mayRead(const QUrl &url, const QStringList &readable);
 };

@@ -5,6 +5,7 @@
 #include "engine/cardjobs.h"
 #include "engine/contactcardwriter.h"
 #include "engine/genericpictures.h"
+#include "engine/htmltext.h"
 #include "engine/lettersections.h"
 #include "engine/pagefile.h"
 #include "engine/pagestream.h"
@@ -13,7 +14,6 @@
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "util/dateformatsnapshot.h"
-#include "util/stringadditions.h"
 #include "util/systemlog.h"
 
 #include <QDir>
@@ -32,7 +32,9 @@ QList<ChosenGroup> chosenGroups(const ExportSettings &settings)
     return chosen;
 }
 
-QString pageHead(const QString &css)
+// The head with the style sheet and the letter index, filled in one pass: neither is searched
+// for placeholders, so the style sheet stays as the user wrote it.
+QString pageHead(const QString &css, const QString &letterIndex)
 {
     return u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"\n"
            "\t\t\"http://www.w3.org/TR/html4/loose.dtd\">\n"
@@ -46,8 +48,9 @@ QString pageHead(const QString &css)
            "\t</style>\n"
            "</head>\n"
            "<body>\n"
-           "\t<div id=\"toc_box\">\n\t\t<div id=\"toc\"><<toc>></div>\n\t</div>\n"
-           "\t<div>&nbsp;</div>\n"_s.arg(uiText("Address Book"), css);
+           "\t<div id=\"toc_box\">\n\t\t<div id=\"toc\">%3</div>\n\t</div>\n"
+           "\t<div>&nbsp;</div>\n"_s.arg(uiText("Address Book"), styleElementText(css),
+                                         letterIndex);
 }
 
 QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
@@ -175,8 +178,8 @@ void PageGenerator::writePageText(const PageSink &page, const QString &imagesFol
 
     // The index goes into the head only: the cards hold contact text, which must never be
     // able to place markup.
-    const QString head = pageHead(m_store.objectForKey(SettingsKeys::css).toString());
-    page(QEV_NSStringAdditionsSubset::snr(head, u"<<toc>>"_s, letterIndex(sections)).toUtf8());
+    page(pageHead(m_store.objectForKey(SettingsKeys::css).toString(), letterIndex(sections))
+             .toUtf8());
     // The cards are written on other threads: they read the date formats as they are now.
     const DateFormatSnapshot dateFormats(m_store);
     const CardContext context{m_settings, dateFormats, m_addressBook};

@@ -3,16 +3,17 @@
 
 #include "addressbook/vcard/vcardstore.h"
 #include "engine/contactcardwriter.h"
+#include "engine/htmltext.h"
 #include "engine/uitext.h"
 #include "settings/exportsettings.h"
-#include "util/stringadditions.h"
 #include "util/systemlog.h"
 
 #include <QFile>
+#include <QHash>
+#include <QRegularExpression>
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
-using QEV_NSStringAdditionsSubset::snr;
 
 namespace {
 
@@ -32,6 +33,21 @@ ABPerson readSample(const Bundle &bundle)
     for (const QString &problem : std::as_const(read.diagnostics))
         systemLog(u"%1: %2"_s.arg(file.fileName(), problem));
     return read.person ? std::move(*read.person) : ABPerson(u"vorlin-sample:ABPerson"_s);
+}
+
+// The template with each placeholder replaced by its value, in one pass: no value is searched
+// for placeholders, so the style sheet and the card stay as they are.
+QString filled(const QString &base, const QHash<QString, QString> &values)
+{
+    static const QRegularExpression placeholder(u"<<(\\w+)>>"_s);
+    QString page;
+    qsizetype from = 0;
+    for (const QRegularExpressionMatch &match : placeholder.globalMatch(base)) {
+        page += QStringView(base).sliced(from, match.capturedStart() - from);
+        page += values.value(match.captured(1), match.captured());
+        from = match.capturedEnd();
+    }
+    return page + QStringView(base).sliced(from);
 }
 
 } // namespace
@@ -72,13 +88,13 @@ QString PreviewPage::baseHTML()
 
 QString PreviewPage::render(const CardContext &context, const QString &css) const
 {
-    const QString letter = context.settings.sortByLast ? u"S"_s : u"J"_s;
     QString card;
     ContactCardWriter(context, m_bundle, QString())
         .parseContact(m_previewPerson, card, PictureSaving::ReferenceOnly);
-    QString page = snr(baseHTML(), u"<<css>>"_s, css);
-    page = snr(page, u"<<l>>"_s, letter);
-    return snr(page, u"<<card>>"_s, card);
+    return filled(baseHTML(),
+                  {{u"css"_s, styleElementText(css)},
+                   {u"l"_s, context.settings.sortByLast ? u"S"_s : u"J"_s},
+                   {u"card"_s, card}});
 }
 
 QUrl PreviewPage::baseUrl() const

@@ -24,7 +24,9 @@ public:
     /// The 20-line template with its placeholders "<<css>>", "<<l>>" and "<<card>>".
     [[nodiscard]] static QString baseHTML();
 
-    /// The page for the settings of context (refresh them first) and the style sheet css.
+    /// The page for the settings of context (refresh them first) and the style sheet css (see
+    /// styleElementText). The placeholders are filled in one pass: one in the style sheet or
+    /// the card stays as text.
     [[nodiscard]] QString render(const CardContext &context, const QString &css) const;
 
     /// Where the page's relative references ("images/...") resolve: the resource folder.

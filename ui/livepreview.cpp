@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/livepreview.h"
 
+#include "engine/pagefile.h"
 #include "engine/uitext.h"
 
 #include <QChildEvent>
 #include <QTimer>
+#include <QWebEngineScript>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInterceptor>
 
 #include <chrono>
 #include <utility>
@@ -18,6 +22,26 @@ namespace {
 constexpr int kScrollAttempts = 100;
 constexpr std::chrono::milliseconds kRetryInterval{20};
 
+// Blocks every local file the page asks for outside readable(); the engine asks on this
+// thread before each load, the page's own included.
+class LocalFileFence final : public QWebEngineUrlRequestInterceptor
+{
+public:
+    LocalFileFence(std::function<QStringList()> readable, QObject *parent)
+        : QWebEngineUrlRequestInterceptor(parent)
+        , m_readable(std::move(readable))
+    {}
+
+    void interceptRequest(QWebEngineUrlRequestInfo &info) override
+    {
+        if (!PageFile::mayRead(info.requestUrl(), m_readable()))
+            info.block(true);
+    }
+
+private:
+    std::function<QStringList()> m_readable;
+};
+
 } // namespace
 
 LivePreview::LivePreview(QWidget *parent)
@@ -26,6 +50,15 @@ LivePreview::LivePreview(QWidget *parent)
     setObjectName(u"webView"_s);
     setAccessibleName(uiText("Preview"));
     setFocusPolicy(Qt::ClickFocus);
+    // Our own scripts run in a world of their own, which this setting leaves on.
+    settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    // Owned by the page, which may still load while the view is destroyed.
+    page()->setUrlRequestInterceptor(new LocalFileFence(
+        [self = std::weak_ptr(m_self)] {
+            const std::shared_ptr<LivePreview *> view = self.lock();
+            return view ? (*view)->m_readable : QStringList();
+        },
+        page()));
     connect(this, &QWebEngineView::loadStarted, this, &LivePreview::loadBegun);
     connect(this, &QWebEngineView::loadFinished, this, &LivePreview::restorePosition);
     // A page process that dies may leave the position read unanswered; the page still comes.
@@ -98,11 +131,14 @@ void LivePreview::loadLatest()
 {
     m_stage = Stage::Loading;
     const QString html = std::exchange(m_html, QString());
+    m_readable = {m_baseUrl.toLocalFile()};
     if (!PreviewPageFile::isNeededFor(html))
         return setHtml(html, m_baseUrl);
     const Expected<QUrl> file = m_largePage.write(html, m_baseUrl);
-    if (file)
+    if (file) {
+        m_readable.append(file->toLocalFile());
         return load(*file);
+    }
     const QString why = uiText("The preview cannot be shown.") + u' ' + file.error();
     setHtml(u"<p>%1</p>"_s.arg(why.toHtmlEscaped()));
 }
@@ -155,7 +191,8 @@ void LivePreview::runScript(const QString &script,
                             std::function<void(LivePreview &, const QVariant &)> answer)
 {
     page()->runJavaScript(
-        script, [self = std::weak_ptr(m_self), answer = std::move(answer)](const QVariant &result) {
+        script, QWebEngineScript::ApplicationWorld,
+        [self = std::weak_ptr(m_self), answer = std::move(answer)](const QVariant &result) {
             if (const std::shared_ptr<LivePreview *> view = self.lock())
                 answer(**view, result);
         });

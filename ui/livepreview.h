@@ -2,13 +2,16 @@
 // The web view of the live preview: shows each new page with the resource folder as its
 // base address and keeps the reader's scroll position from one page to the next, however
 // fast pages arrive. Pages too large for setHtml go through a private file; a page that
-// cannot be shown at all leaves a line saying why. Keyboard focus reaches it only by a click:
-// it shows a sample, nothing in it is to be acted on, and Tab goes on to the style sheet.
+// cannot be shown at all leaves a line saying why. The page is static: none of its scripts
+// run, and of the local files it reads only those in the resource folder and its own. Keyboard
+// focus reaches it only by a click: it shows a sample, nothing in it is to be acted on, and Tab
+// goes on to the style sheet.
 #pragma once
 
 #include "ui/previewpagefile.h"
 
 #include <QPointF>
+#include <QStringList>
 #include <QWebEngineView>
 
 #include <functional>
@@ -56,6 +59,7 @@ private:
     QPointF m_scrollPosition;
     QString m_html; // the latest page, until it is loaded
     QUrl m_baseUrl;
+    QStringList m_readable; // the local files and folders the page in the view may read
     quint64 m_pageNumber = 0;
     PreviewPageFile m_largePage;
     // Script answers can arrive while the base view is destroyed, after these members.

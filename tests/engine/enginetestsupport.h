@@ -3,6 +3,7 @@
 // sample card of the test's own, so the tests depend on no shipped artwork.
 #pragma once
 
+#include "rowname.h"
 #include "util/bundle.h"
 #include "util/dateformatsource.h"
 
@@ -16,6 +17,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <vector>
 
 class NoDateFormats final : public DateFormatSource
 {
@@ -83,3 +85,39 @@ private:
     rlimit m_before{};
     void (*m_previousHandler)(int);
 };
+
+/// A style sheet and what the page's <style> element must hold for it: the placeholders of
+/// both page templates kept as text, and the element's end tag escaped as CSS reads it alike.
+struct StyleSheetRow : NamedRow
+{
+    QString css;
+    QString elementText;
+};
+
+inline const std::vector<StyleSheetRow> kStyleSheetRows{
+    {{"letterIndex"}, QStringLiteral("p::before { content: \"<<toc>>\" }"), {}},
+    {{"cardAndLetter"}, QStringLiteral("/* <<card>> <<l>> */"), {}},
+    {{"styleSheet"}, QStringLiteral("/* <<css>> */"), {}},
+    {{"argumentMarkers"}, QStringLiteral("/* %1 %2 %3 */"), {}},
+    {{"endTagThenScript"},
+     QStringLiteral("</style><script>document.title='ran'</script>"),
+     QStringLiteral("<\\/style><script>document.title='ran'</script>")},
+    {{"endTagOfAnyCaseAndEnding"},
+     QStringLiteral("</STYLE >x</sTyLe/>"),
+     QStringLiteral("<\\/STYLE >x<\\/sTyLe/>")},
+    {{"endTagInAString"},
+     QStringLiteral("p::after { content: \"</style>\" }"),
+     QStringLiteral("p::after { content: \"<\\/style>\" }")},
+    {{"endTagAfterABackslash"}, QStringLiteral("\\</style>"), QStringLiteral("\\<\\/style>")},
+    {{"otherTagsAndBlanks"}, QStringLiteral("</div> <style> </ style> </stylo"), {}}};
+
+/// Whether page holds one <style> element, and its text is the row's (the style sheet itself
+/// when the row gives none).
+inline testing::AssertionResult holdsStyleElementOf(const QString &page, const StyleSheetRow &row)
+{
+    const QString element = QStringLiteral("media=\"all\">\n%1\n\t</style>\n")
+                                .arg(row.elementText.isEmpty() ? row.css : row.elementText);
+    if (page.count(QStringLiteral("</style"), Qt::CaseInsensitive) != 1 || !page.contains(element))
+        return testing::AssertionFailure() << page.toStdString();
+    return testing::AssertionSuccess();
+}

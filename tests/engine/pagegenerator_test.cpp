@@ -116,6 +116,19 @@ TEST_F(Generation, writesHeadIndexSectionsAndCards)
     EXPECT_EQ(progress, (QList<std::optional<double>>{std::nullopt, 0.0, 0.0, 1.0 / 3, 2.0 / 3}));
 }
 
+class GeneratedStyleSheet : public Generation, public testing::WithParamInterface<StyleSheetRow>
+{};
+
+TEST_P(GeneratedStyleSheet, staysWithinItsElementAsWritten)
+{
+    addressBook.addPerson(named(u"b"_s, u"Berg"_s));
+    store.setObject(GetParam().css, u"css"_s);
+    ASSERT_TRUE(generate().has_value());
+    EXPECT_TRUE(holdsStyleElementOf(page(), GetParam()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, GeneratedStyleSheet, testing::ValuesIn(kStyleSheetRows), RowName());
+
 TEST_F(Generation, secondGenerationWritesTheGenericPicturesAgain)
 {
     addressBook.addPerson(named(u"b"_s, u"Berg"_s));

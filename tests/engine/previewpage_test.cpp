@@ -6,6 +6,7 @@
 #include "settings/exportsettings.h"
 
 #include "qtprinters.h"
+#include "rowname.h"
 
 using namespace Qt::StringLiterals;
 
@@ -51,13 +52,15 @@ TEST_F(Preview, letterFollowsTheSortOrder)
     EXPECT_TRUE(render().contains(u"href=\"#toc_J\">J</a>"_s));
 }
 
-TEST_F(Preview, substitutionsRunInOrder)
+class PreviewStyleSheet : public Preview, public testing::WithParamInterface<StyleSheetRow>
+{};
+
+TEST_P(PreviewStyleSheet, staysWithinItsElementAsWritten)
 {
-    const QString page = render(u"/* <<l>> <<card>> */"_s);
-    EXPECT_TRUE(
-        page.contains(u"/* S \t<div class=\"card\" id=\"addressbook:vorlin-sample:ABPerson\">"_s))
-        << page.toStdString();
+    EXPECT_TRUE(holdsStyleElementOf(render(GetParam().css), GetParam()));
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, PreviewStyleSheet, testing::ValuesIn(kStyleSheetRows), RowName());
 
 TEST_F(Preview, showsTheSampleNoteNotTheResourcesOwn)
 {

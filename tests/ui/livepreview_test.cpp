@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllertestsupport.h"
+#include "qtprinters.h"
 #include "rowname.h"
+#include "settings/settingskeys.h"
 #include "ui/livepreview.h"
 
 #include <QEventLoop>
@@ -11,13 +13,30 @@
 #include <QTest>
 #include <QTimer>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// The one test with the real web view: the sample card's picture must load from the
-// bundle's resource folder.
+// Scripts of our own run in a world apart, as the preview's do: the page's own stay off.
+QVariant evaluateIn(LivePreview &view, const QString &script)
+{
+    auto answer = std::make_shared<std::optional<QVariant>>();
+    QEventLoop loop;
+    view.page()->runJavaScript(script, QWebEngineScript::ApplicationWorld,
+                               [answer, waiting = QPointer(&loop)](const QVariant &result) {
+                                   *answer = result;
+                                   if (waiting)
+                                       waiting->quit();
+                               });
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    if (!answer->has_value())
+        loop.exec();
+    return answer->value_or(QVariant());
+}
+
+// The sample card's picture must load from the bundle's resource folder.
 TEST_F(Controller, realWebViewLoadsTheSamplePicture)
 {
     LivePreview view;
@@ -28,16 +47,46 @@ TEST_F(Controller, realWebViewLoadsTheSamplePicture)
     view.showPage(controller.previewHtml(), controller.previewBaseUrl());
     ASSERT_TRUE(shown.wait(30000));
     ASSERT_TRUE(shown.first().first().toBool());
-    QVariant width;
-    bool answered = false;
-    view.page()->runJavaScript(u"document.images.length ? document.images[0].naturalWidth : -1"_s,
-                               [&](const QVariant &result) {
-                                   width = result;
-                                   answered = true;
-                               });
-    ASSERT_TRUE(QTest::qWaitFor([&] { return answered; }, 10000));
-    EXPECT_GT(width.toInt(), 0);
+    EXPECT_GT(evaluateIn(view, u"document.images.length ? document.images[0].naturalWidth : -1"_s)
+                  .toInt(),
+              0);
 }
+
+struct PaddingRow : NamedRow
+{
+    qsizetype padding; // bytes of style-sheet comment: over 2 MB the page goes through a file
+};
+
+const auto kPaddings
+    = testing::Values(PaddingRow{"throughItsAddress", 0}, PaddingRow{"throughAFile", 3'000'000});
+
+class UserStyleSheet : public Controller, public testing::WithParamInterface<PaddingRow>
+{};
+
+// The style sheet applies whole, however long (an embedded font passes the 2 MB of a data
+// address), and its "</style>" neither ends the element nor changes what the CSS says.
+TEST_P(UserStyleSheet, appliesWholeWithinItsElement)
+{
+    store.setObject(
+        u"/*%1*/ body { color: rgb(1, 2, 3) } body::after { content: \"</style>\" }"
+        " </style><p id=\"escaped\"></p><style>"_s.arg(QString(GetParam().padding, u'x')),
+        SettingsKeys::css);
+    LivePreview view;
+    view.resize(600, 400);
+    view.show();
+    QSignalSpy shown(&view, &LivePreview::pageShown);
+    view.showPage(controller.previewHtml(), controller.previewBaseUrl());
+    ASSERT_TRUE(shown.wait(30000));
+    EXPECT_TRUE(shown.first().first().toBool());
+    EXPECT_EQ(evaluateIn(view,
+                         u"[getComputedStyle(document.body).color, "
+                         "getComputedStyle(document.body, '::after').content, "
+                         "document.getElementById('escaped')].join('|')"_s)
+                  .toString(),
+              u"rgb(1, 2, 3)|\"</style>\"|"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(LivePreview, UserStyleSheet, kPaddings, RowName());
 
 const QUrl kResources = QUrl::fromLocalFile(Bundle(kBundle).resourcesPath() + u'/');
 
@@ -77,21 +126,7 @@ protected:
         return true;
     }
 
-    QVariant evaluate(const QString &script)
-    {
-        auto answer = std::make_shared<std::optional<QVariant>>();
-        QEventLoop loop;
-        view.page()->runJavaScript(script,
-                                   [answer, waiting = QPointer(&loop)](const QVariant &result) {
-                                       *answer = result;
-                                       if (waiting)
-                                           waiting->quit();
-                                   });
-        QTimer::singleShot(10000, &loop, &QEventLoop::quit);
-        if (!answer->has_value())
-            loop.exec();
-        return answer->value_or(QVariant());
-    }
+    QVariant evaluate(const QString &script) { return evaluateIn(view, script); }
 
     bool scrollTo(int y)
     {
@@ -137,6 +172,34 @@ INSTANTIATE_TEST_SUITE_P(LivePreview, PageBurst,
                                          BurstRow{"aboutOneLoadApart", 20, 15, 0},
                                          BurstRow{"over2MBEach", 4, 5, 3'000'000}),
                          RowName());
+
+class PageFence : public LivePreviewTest, public testing::WithParamInterface<PaddingRow>
+{};
+
+// The page is static and reads local files in the resource folder only: its script, and a
+// picture and a style sheet from elsewhere, are left out; the folder's own picture is not.
+TEST_P(PageFence, runsNoScriptAndReadsTheResourceFolderOnly)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(QFile::copy(kResources.toLocalFile() + u"images/genericPerson.png"_s,
+                            elsewhere.filePath(u"x.png"_s)));
+    QFile css(elsewhere.filePath(u"x.css"_s));
+    ASSERT_TRUE(css.open(QIODevice::WriteOnly) && css.write("body { color: rgb(1, 2, 3) }") > 0);
+    css.close();
+    const QString outside = QUrl::fromLocalFile(elsewhere.path()).toString();
+    QString page = tallPage(1, GetParam().padding);
+    page.replace(u"<style>"_s, u"<style>@import url(%1/x.css);"_s.arg(outside));
+    page.replace(u"</body>"_s,
+                 u"<img src=\"%1/x.png\"><script>marker.textContent = 'ran'</script>"
+                 "</body>"_s.arg(outside));
+    ASSERT_TRUE(showPages({page}));
+    EXPECT_EQ(evaluate(u"marker.textContent"_s).toString(), u"1"_s);
+    EXPECT_EQ(evaluate(u"[...document.images].map(i => i.naturalWidth > 0).join()"_s).toString(),
+              u"true,false"_s);
+    EXPECT_NE(evaluate(u"getComputedStyle(document.body).color"_s).toString(), u"rgb(1, 2, 3)"_s);
+}
+
+INSTANTIATE_TEST_SUITE_P(LivePreview, PageFence, kPaddings, RowName());
 
 // Over the data-address limit the page still shows, its relative picture from the resource
 // folder, written where only the user can read it.
