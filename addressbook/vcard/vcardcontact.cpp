@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <compare>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -52,6 +53,90 @@ bool labelsEntry(Field field)
     }
 }
 
+char asciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? char(c | 0x20) : c;
+}
+
+// Item groups ("item1.TEL") are named without regard to the case of ASCII letters. Shorter
+// names go first, which settles most comparisons without looking at the bytes.
+std::strong_ordering compareGroups(QByteArrayView a, QByteArrayView b)
+{
+    if (a.size() != b.size())
+        return a.size() <=> b.size();
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i] && asciiLower(a[i]) != asciiLower(b[i]))
+            return asciiLower(a[i]) <=> asciiLower(b[i]);
+    }
+    return std::strong_ordering::equal;
+}
+
+// An object rather than a function, so that the searches inline it.
+constexpr auto groupBefore = [](QByteArrayView a, QByteArrayView b) {
+    return std::is_lt(compareGroups(a, b));
+};
+
+// The value an item group gives, and where its line stands in the card, which tells the
+// values of one group apart.
+template<typename Value>
+struct ItemValue
+{
+    QByteArrayView group;
+    std::size_t line = 0;
+    Value value;
+};
+
+// A usual card has a few item groups and handles, looked through as they stand; more than
+// this many are sorted or hashed, so that a card of thousands costs each line the same.
+constexpr std::size_t kLookedThrough = 8;
+
+template<typename Value>
+void sortByGroup(std::vector<ItemValue<Value>> &items)
+{
+    if (items.size() <= kLookedThrough)
+        return;
+    std::ranges::sort(items, [](const ItemValue<Value> &a, const ItemValue<Value> &b) {
+        const std::strong_ordering order = compareGroups(a.group, b.group);
+        return std::is_neq(order) ? std::is_lt(order) : a.line < b.line;
+    });
+}
+
+// The first and the last value of group, from items passed through sortByGroup, or none. A
+// line of no group, the usual one, has none.
+template<typename Value>
+const Value *firstOf(const std::vector<ItemValue<Value>> &items, QByteArrayView group)
+{
+    if (group.isEmpty())
+        return nullptr;
+    const auto inGroup = [group](const ItemValue<Value> &item) {
+        return equalsIgnoringCase(item.group, group);
+    };
+    const auto found = items.size() <= kLookedThrough
+        ? std::ranges::find_if(items, inGroup)
+        : std::ranges::lower_bound(items, group, groupBefore, &ItemValue<Value>::group);
+    return found != items.end() && inGroup(*found) ? &found->value : nullptr;
+}
+
+template<typename Value>
+const Value *lastOf(const std::vector<ItemValue<Value>> &items, QByteArrayView group)
+{
+    if (group.isEmpty())
+        return nullptr;
+    const auto inGroup = [group](const ItemValue<Value> &item) {
+        return equalsIgnoringCase(item.group, group);
+    };
+    const auto after = items.size() <= kLookedThrough
+        ? std::find_if(items.rbegin(), items.rend(), inGroup).base()
+        : std::ranges::upper_bound(items, group, groupBefore, &ItemValue<Value>::group);
+    return after != items.begin() && inGroup(*std::prev(after)) ? &std::prev(after)->value
+                                                                : nullptr;
+}
+
+bool within(QByteArrayView bytes, QByteArrayView whole)
+{
+    return bytes.data() >= whole.data() && bytes.data() <= whole.data() + whole.size();
+}
+
 // One builder reads card after card on its thread and is made ready for the next card by
 // clearing what the last one set, so a card neither builds nor frees its tables.
 class ContactBuilder final
@@ -68,8 +153,12 @@ private:
     struct Handle
     {
         ABProperty property = kABFirstNameProperty;
-        QString key;            // case-folded
-        qsizetype position = 0; // counted among all the person's entries
+        QString key; // case-folded
+        friend bool operator==(const Handle &, const Handle &) = default;
+        friend size_t qHash(const Handle &handle, size_t seed)
+        {
+            return qHashMulti(seed, int(handle.property), handle.key);
+        }
     };
 
     void startCard(const VCardCard &card, VCardDiagnostics &diagnostics);
@@ -83,11 +172,11 @@ private:
     Utf8 plainText(const VCardProperty &property) { return VCardValue::plain(text(property)); }
     QString label(const VCardProperty &property, const QString &fallback) const;
     QString itemLabel(QByteArrayView written);
-    [[nodiscard]] bool pointsIntoCard(QByteArrayView bytes) const;
-    void setText(ABProperty property, Utf8 value);
+    void setText(ABProperty property, Utf8 value, QByteArrayView lasting = {});
     void track(ABProperty property, qsizetype position, int preference);
     void added(ABProperty property, int preference);
     void add(ABProperty property, QByteArrayView value, const QString &label, int preference);
+    std::optional<qsizetype> firstAdded(Handle handle, qsizetype position);
     void addHandle(ABProperty property, const QString &handle, const VCardProperty &source);
     void readName(const VCardProperty &property);
     void readOrganization(const VCardProperty &property);
@@ -116,15 +205,18 @@ private:
     static_assert(kABPropertyCount <= 32);
     std::array<Entries, kABPropertyCount> m_entries;
     qsizetype m_entryCount = 0;
-    // The handles added, to keep each once; a card has a few, so they are not kept per
-    // property, which would make every card build and free a list for each. These lists
-    // of a card keep their room for the next card.
-    std::vector<Handle> m_handles;
-    std::vector<std::pair<QByteArrayView, QString>> m_itemLabels;
+    // The handles added, to keep each once, with their positions among all the person's
+    // entries: up to kLookedThrough in a list that keeps its room for the next card, then
+    // all of them in a hash.
+    std::vector<std::pair<Handle, qsizetype>> m_handles;
+    QHash<Handle, qsizetype> m_handleIndex;
+    // Passed through sortByGroup once the card is looked through; the lists of a card keep
+    // their room for the next card.
+    std::vector<ItemValue<QString>> m_itemLabels; // none empty
     // Item labels as written and as shown, kept from card to card.
     static constexpr qsizetype kKnownLabels = 16;
     QVarLengthArray<std::pair<QByteArray, QString>, kKnownLabels> m_knownLabels;
-    std::vector<std::pair<QByteArrayView, QByteArray>> m_itemCountries;
+    std::vector<ItemValue<QByteArray>> m_itemCountries;
     QString m_uid;
     Utf8 m_formattedName;
     QByteArray m_notes;
@@ -143,7 +235,7 @@ private:
         int preference = kNotPreferred;
     };
     QList<DeliveryLabel> m_deliveryLabels;
-    // Of the structured addresses, which win over a LABEL; a card has a few.
+    // Of the structured addresses, which win over a LABEL; sorted once the card is read.
     std::vector<QString> m_addressLabels;
 };
 
@@ -157,6 +249,7 @@ void ContactBuilder::startCard(const VCardCard &card, VCardDiagnostics &diagnost
     m_entries.fill({});
     m_entryCount = 0;
     m_handles.clear();
+    m_handleIndex.clear();
     m_itemLabels.clear();
     m_itemCountries.clear();
     m_uid.clear();
@@ -180,6 +273,7 @@ void ContactBuilder::readCardWide()
 {
     m_fields.clear();
     for (const VCardProperty &property : m_card->properties) {
+        const std::size_t line = m_fields.size();
         const Field field = m_fields.emplace_back(fieldOf(property.name));
         if (field == Field::Uid) {
             m_uid = plainText(property).toString();
@@ -190,24 +284,24 @@ void ContactBuilder::readCardWide()
         } else if (property.group.isEmpty()) {
             continue;
         } else if (field == Field::ItemLabel) {
-            m_itemLabels.emplace_back(property.group, itemLabel(plainText(property).view()));
+            // An empty label leaves the group to its next label, or to none.
+            QString shown = itemLabel(plainText(property).view());
+            if (!shown.isEmpty())
+                m_itemLabels.push_back({property.group, line, std::move(shown)});
         } else if (field == Field::ItemCountry) {
-            m_itemCountries.emplace_back(property.group,
-                                         plainText(property).view().toByteArray().toLower());
+            m_itemCountries.push_back(
+                {property.group, line, plainText(property).view().toByteArray().toLower()});
         }
     }
+    sortByGroup(m_itemLabels);
+    sortByGroup(m_itemCountries);
 }
 
 // The label an item group gives the property ("item1.X-ABLabel"), else fallback.
 QString ContactBuilder::label(const VCardProperty &property, const QString &fallback) const
 {
-    if (property.group.isEmpty())
-        return fallback;
-    for (const auto &[group, label] : m_itemLabels) {
-        if (equalsIgnoringCase(group, property.group) && !label.isEmpty())
-            return label;
-    }
-    return fallback;
+    const QString *label = firstOf(m_itemLabels, property.group);
+    return label ? *label : fallback;
 }
 
 // The same few labels ("_$!<Other>!$_") recur on card after card, so each is made readable
@@ -225,22 +319,14 @@ QString ContactBuilder::itemLabel(QByteArrayView written)
     return shown;
 }
 
-bool ContactBuilder::pointsIntoCard(QByteArrayView bytes) const
-{
-    const auto within = [&bytes](QByteArrayView whole) {
-        return bytes.data() >= whole.data() && bytes.data() <= whole.data() + whole.size();
-    };
-    return within(m_card->text)
-        || std::any_of(m_card->joinedLines.begin(), m_card->joinedLines.end(), within);
-}
-
 // Kept until the person is complete: a value that points into a decoded text that is gone
-// by then is copied.
-void ContactBuilder::setText(ABProperty property, Utf8 value)
+// by then is copied. The card and lasting are there till then: the line the value was read
+// from, which lies outside the card once joined, or the formatted name.
+void ContactBuilder::setText(ABProperty property, Utf8 value, QByteArrayView lasting)
 {
     if (value.isEmpty())
         return;
-    if (!value.ownsBytes() && !pointsIntoCard(value.view()))
+    if (!value.ownsBytes() && !within(value.view(), m_card->text) && !within(value.view(), lasting))
         value = Utf8(value.view().toByteArray());
     m_texts[std::size_t(property)] = std::move(value);
     m_textsSet |= 1U << unsigned(property);
@@ -269,6 +355,26 @@ void ContactBuilder::add(ABProperty property, QByteArrayView value, const QStrin
         added(property, preference);
 }
 
+// The position of the entry handle was first added as; none for a new handle, which is then
+// taken to be added at position.
+std::optional<qsizetype> ContactBuilder::firstAdded(Handle handle, qsizetype position)
+{
+    if (m_handleIndex.isEmpty()) {
+        const auto known
+            = std::ranges::find(m_handles, handle, &std::pair<Handle, qsizetype>::first);
+        if (known != m_handles.end())
+            return known->second;
+        m_handles.emplace_back(std::move(handle), position);
+        if (m_handles.size() > kLookedThrough)
+            m_handleIndex = QHash<Handle, qsizetype>(m_handles.begin(), m_handles.end());
+        return std::nullopt;
+    }
+    if (const auto known = m_handleIndex.constFind(handle); known != m_handleIndex.cend())
+        return *known;
+    m_handleIndex.emplace(std::move(handle), position);
+    return std::nullopt;
+}
+
 // Exporters often write one handle twice, as X-AIM and as IMPP; it is kept once.
 void ContactBuilder::addHandle(ABProperty property, const QString &handle,
                                const VCardProperty &source)
@@ -276,15 +382,11 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
     if (handle.isEmpty() || !m_person)
         return;
     std::optional<QString> lowered = VCardValue::asciiLowered(handle);
-    const QString key = lowered ? *std::move(lowered) : handle.toCaseFolded();
-    const auto known = std::find_if(m_handles.cbegin(), m_handles.cend(), [&](const Handle &entry) {
-        return entry.property == property && entry.key == key;
-    });
-    if (known != m_handles.cend()) {
-        track(property, known->position, preference(source, m_types));
+    Handle key{property, lowered ? *std::move(lowered) : handle.toCaseFolded()};
+    if (const std::optional<qsizetype> first = firstAdded(std::move(key), m_entryCount)) {
+        track(property, *first, preference(source, m_types));
         return;
     }
-    m_handles.push_back({property, key, m_entryCount});
     m_person->addTextEntryUtf8(property, label(source, placeLabel(m_types)), handle.toUtf8());
     added(property, preference(source, m_types));
 }
@@ -298,7 +400,7 @@ void ContactBuilder::readName(const VCardProperty &property)
     const VCardValue::Parts components = VCardValue::split(value.view(), ';');
     for (qsizetype i = 0; i < components.size() && i < qsizetype(order.size()); ++i) {
         if (!components[i].contains(',')) {
-            setText(order[std::size_t(i)], VCardValue::plain(components[i]));
+            setText(order[std::size_t(i)], VCardValue::plain(components[i]), property.value);
             continue;
         }
         // A component may be a list ("Philip,Paul"); it is shown as words.
@@ -316,7 +418,7 @@ void ContactBuilder::readOrganization(const VCardProperty &property)
 {
     const Utf8 value = text(property);
     const VCardValue::Parts units = VCardValue::split(value.view(), ';');
-    setText(kABOrganizationProperty, VCardValue::plain(units.front()));
+    setText(kABOrganizationProperty, VCardValue::plain(units.front()), property.value);
     QByteArray departments;
     for (qsizetype i = 1; i < units.size(); ++i) {
         const Utf8 unit = VCardValue::plain(units[i]);
@@ -343,10 +445,8 @@ void ContactBuilder::readAddress(const VCardProperty &property)
     }
     std::array<QByteArrayView, kABAddressFieldCount> fields{
         street, plain[3].view(), plain[4].view(), plain[5].view(), plain[6].view(), {}};
-    for (const auto &[group, code] : m_itemCountries) {
-        if (!property.group.isEmpty() && equalsIgnoringCase(group, property.group))
-            fields[5] = code;
-    }
+    if (const QByteArray *country = lastOf(m_itemCountries, property.group))
+        fields[5] = *country;
     if (std::all_of(fields.begin(), fields.end(), [](QByteArrayView f) { return f.isEmpty(); }))
         return;
     const QString kind = label(property, placeLabel(m_types));
@@ -370,8 +470,11 @@ void ContactBuilder::readDeliveryLabel(const VCardProperty &property)
 // Its lines stand as they are, as the street's, so no country layout moves or drops one.
 void ContactBuilder::addDeliveryLabels()
 {
+    if (m_deliveryLabels.isEmpty())
+        return;
+    std::ranges::sort(m_addressLabels);
     for (const DeliveryLabel &delivery : std::as_const(m_deliveryLabels)) {
-        if (std::ranges::find(m_addressLabels, delivery.label) != m_addressLabels.end())
+        if (std::ranges::binary_search(m_addressLabels, delivery.label))
             continue;
         m_person->addAddressUtf8(delivery.label, {delivery.text, {}, {}, {}, {}, {}});
         added(kABAddressProperty, delivery.preference);
@@ -496,7 +599,7 @@ void ContactBuilder::read(const VCardProperty &property, Field field)
     case Field::Organization:
         return readOrganization(property);
     case Field::Title:
-        return setText(kABJobTitleProperty, plainText(property));
+        return setText(kABJobTitleProperty, plainText(property), property.value);
     case Field::Note: {
         const Utf8 raw = text(property);
         const Utf8 note = VCardValue::unescape(raw.view());
@@ -525,9 +628,11 @@ void ContactBuilder::read(const VCardProperty &property, Field field)
     }
     case Field::Categories: {
         const Utf8 names = text(property);
-        for (const QByteArrayView name : VCardValue::split(names.view(), ','))
-            m_categories.append(VCardValue::plain(name).toString());
-        m_categories.removeAll(QString());
+        for (const QByteArrayView name : VCardValue::split(names.view(), ',')) {
+            QString category = VCardValue::plain(name).toString();
+            if (!category.isEmpty())
+                m_categories.append(std::move(category));
+        }
         return;
     }
     case Field::Phone:
@@ -588,7 +693,7 @@ void ContactBuilder::completeNames()
     const QByteArrayView name = m_formattedName.view();
     if (m_company) {
         if (!isSet(kABOrganizationProperty))
-            setText(kABOrganizationProperty, Utf8(name));
+            setText(kABOrganizationProperty, Utf8(name), name);
         return;
     }
     for (const ABProperty part : {kABFirstNameProperty, kABLastNameProperty, kABMiddleNameProperty,
@@ -597,7 +702,7 @@ void ContactBuilder::completeNames()
             return;
     }
     if (m_texts[std::size_t(kABOrganizationProperty)].view() != name)
-        setText(kABFirstNameProperty, Utf8(name));
+        setText(kABFirstNameProperty, Utf8(name), name);
 }
 
 void ContactBuilder::finishPerson()
