@@ -7,7 +7,9 @@
 #include "addressbook/memorycontactstore.h"
 #include "addressbook/vcard/vcardstore.h"
 #include "cli/pdfprinter.h"
+#include "cli/printedpage.h"
 #include "cli/terminalprogress.h"
+#include "engine/contactcardwriter.h"
 #include "engine/pagefile.h"
 #include "engine/pagegenerator.h"
 #include "engine/previewpage.h"
@@ -35,6 +37,19 @@ QString tooLargeToPrint(const QString &pdf, qsizetype contacts)
            "alone, or tick fewer groups."_s.arg(pdf)
                .arg(contacts)
                .arg(ExportCommand::maxPrintedContacts);
+}
+
+QString textTooLargeToPrint(const QString &pdf, qsizetype text, QByteArrayView page)
+{
+    const PrintedPage::Card largest = PrintedPage::largestCard(page);
+    return u"%1: the page holds %2 bytes of text, too much to print in one PDF; at most %3 "
+           "are printed. The most is on the card of \"%4\", %5 bytes. The web engine lays out "
+           "the whole page at once, and a few megabytes take it minutes and gigabytes of "
+           "memory. Write the page alone, or shorten that contact."_s.arg(pdf)
+               .arg(text)
+               .arg(ExportCommand::maxPrintedTextBytes)
+               .arg(largest.name)
+               .arg(largest.textBytes);
 }
 
 QString expandedHome(const QString &path)
@@ -140,8 +155,10 @@ int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptio
     PageGenerator generator(m_store, settings, addressBook, m_bundle);
     // Opened before the page is written, so a PDF that cannot be written fails before any work.
     QSaveFile pdf(options.pdf ? QFileInfo(*options.pdf).absoluteFilePath() : QString());
+    QByteArray printed;
     if (options.pdf) {
-        if (const int status = openPdf(generator, target, pdf); status != ExportExit::success)
+        if (const int status = openPdf(generator, target, pdf, printed);
+            status != ExportExit::success)
             return status;
     }
     TerminalProgress progress(!options.quiet, m_err);
@@ -151,7 +168,8 @@ int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptio
         return fail(result.error(), ExportExit::pageNotWritten);
     if (options.pdf) {
         progress.printing();
-        const QString error = PdfPrinter(options.paper.value_or(systemPaper())).print(target, pdf);
+        const QString error = PdfPrinter(options.paper.value_or(systemPaper()))
+                                  .print(printed, QFileInfo(target).absolutePath(), pdf);
         if (!error.isEmpty())
             return fail(error, ExportExit::pageNotWritten);
     }
@@ -162,8 +180,11 @@ int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptio
 }
 
 // Refuses a PDF that would replace the page, or a book too large to print, before anything
-// is written; then makes the PDF's folder and opens it for an atomic write.
-int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf) const
+// is written; then makes the PDF's folder and opens it for an atomic write. printed gets the
+// page's text as it will be printed: measured here, and never read back from the page's
+// path, which may be a pipe or a device.
+int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf,
+                           QByteArray &printed) const
 {
     if (pdf.fileName() == page)
         return fail(u"--pdf names the page itself: %1"_s.arg(page), ExportExit::unusableInput);
@@ -175,6 +196,12 @@ int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveF
     const qsizetype contacts = generator.contactCount();
     if (contacts > maxPrintedContacts)
         return fail(tooLargeToPrint(pdf.fileName(), contacts), ExportExit::pageNotWritten);
+    // Pictures are only referenced: the page's generation writes them.
+    qsizetype printedContacts = 0;
+    printed = generator.pageText(QFileInfo(page).absolutePath() + u"/images"_s,
+                                 PictureSaving::ReferenceOnly, {}, printedContacts);
+    if (const qsizetype text = PrintedPage::textBytes(printed); text > maxPrintedTextBytes)
+        return fail(textTooLargeToPrint(pdf.fileName(), text, printed), ExportExit::pageNotWritten);
     PageGenerator::makeTargetFolder(QFileInfo(pdf.fileName()).absolutePath());
     if (!pdf.open(QIODevice::WriteOnly))
         return fail(u"%1: %2"_s.arg(pdf.fileName(), pdf.errorString()), ExportExit::pageNotWritten);

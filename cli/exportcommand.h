@@ -14,6 +14,7 @@
 #include "cli/exportoptions.h"
 #include "util/bundle.h"
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdio>
@@ -35,6 +36,10 @@ public:
     /// The most contacts printed to one PDF: the web engine lays out the whole book at once,
     /// and beyond this takes minutes and gigabytes (measured in docs/ARCHITECTURE.md).
     static constexpr qsizetype maxPrintedContacts = 2000;
+    /// The most text (the page's bytes outside its markup) printed to one PDF, however few
+    /// contacts hold it: one 3 MB note kept the engine busy past PdfPrinter::deadline, and a
+    /// 6 MB one ran it out of memory (docs/ARCHITECTURE.md).
+    static constexpr qsizetype maxPrintedTextBytes = qsizetype{2} * 1024 * 1024;
 
 private:
     [[nodiscard]] int printPreview();
@@ -43,7 +48,8 @@ private:
     [[nodiscard]] bool reportProblems(const ContactStoreRead &read, const QString &name) const;
     [[nodiscard]] int listAddressBooks(const ExportOptions &options) const;
     [[nodiscard]] int exportBook(const ContactStore &addressBook, const ExportOptions &options);
-    [[nodiscard]] int openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf) const;
+    [[nodiscard]] int openPdf(PageGenerator &generator, const QString &page, QSaveFile &pdf,
+                              QByteArray &printed) const;
     [[nodiscard]] int fail(const QString &reason, int status) const;
     [[nodiscard]] QString outputPath(const ExportOptions &options) const;
     void refreshGroups(const ContactStore &addressBook);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/pdfprinter.h"
 
+#include "cli/printedpage.h"
 #include "engine/pagefile.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 #include <QMutex>
 #include <QPageLayout>
 #include <QSaveFile>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>
@@ -74,13 +76,13 @@ private:
     static inline QStringList s_lines;
 };
 
-// Of the local files, the page may load itself and its pictures only: its style sheet must
+// Of the local files, the page may load its copy and its pictures only: its style sheet must
 // not bring other files of the user's into the PDF. The engine asks before each load.
 class PageFence final : public QWebEngineUrlRequestInterceptor
 {
 public:
-    explicit PageFence(const QString &pagePath)
-        : m_readable{pagePath, QFileInfo(pagePath).dir().filePath(u"images"_s)}
+    PageFence(const QString &pagePath, const QString &folder)
+        : m_readable{pagePath, QDir(folder).filePath(u"images"_s)}
     {}
 
     void interceptRequest(QWebEngineUrlRequestInfo &info) override
@@ -106,35 +108,60 @@ PdfPrinter::PdfPrinter(Paper paper)
     : m_paper(paper)
 {}
 
-QString PdfPrinter::print(const QString &pagePath, QSaveFile &pdf) const
+QString PdfPrinter::print(const QByteArray &page, const QString &folder, QSaveFile &pdf) const
 {
+    PrintedPage copy;
+    const Expected<QString> pagePath = copy.write(page, folder);
+    if (!pagePath) {
+        pdf.cancelWriting();
+        return pagePath.error();
+    }
     const EngineLog log;
+    const QString failure = printFile(*pagePath, folder, pdf);
+    if (failure.isEmpty())
+        return {};
+    pdf.cancelWriting();
+    return failure + EngineLog::lines();
+}
+
+QString PdfPrinter::printFile(const QString &pagePath, const QString &folder, QSaveFile &pdf) const
+{
     // Declared before the page, whose destruction may still call back into them.
     QEventLoop loop;
     QString failure;
     QByteArray bytes;
-
-    const QString absolutePage = QFileInfo(pagePath).absoluteFilePath();
-    PageFence fence(absolutePage);
-    QWebEngineProfile profile; // off the record: nothing is kept in the user's home
-    QWebEnginePage page(&profile);
-    page.settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
-    page.setUrlRequestInterceptor(&fence);
-    QObject::connect(&page, &QWebEnginePage::loadFinished, &loop, [&](bool ok) {
-        if (!ok)
-            failure = u"%1: the page could not be loaded for printing"_s.arg(pagePath);
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        failure
+            = u"%1: the web engine did not finish printing within %2 seconds: the page "
+              "may be too large, or its style sheet wait on a file or server that never answers"_s
+                  .arg(pdf.fileName())
+                  .arg(deadline.count());
         loop.quit();
     });
-    QObject::connect(&page, &QWebEnginePage::renderProcessTerminated, &loop,
+    timer.start(deadline);
+
+    PageFence fence(pagePath, folder);
+    QWebEngineProfile profile; // off the record: nothing is kept in the user's home
+    QWebEnginePage webPage(&profile);
+    webPage.settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
+    webPage.setUrlRequestInterceptor(&fence);
+    QObject::connect(&webPage, &QWebEnginePage::loadFinished, &loop, [&](bool ok) {
+        if (!ok)
+            failure = u"%1: the page could not be loaded for printing"_s.arg(pdf.fileName());
+        loop.quit();
+    });
+    QObject::connect(&webPage, &QWebEnginePage::renderProcessTerminated, &loop,
                      [&](QWebEnginePage::RenderProcessTerminationStatus status, int exitCode) {
                          failure
                              = u"%1: %2"_s.arg(pdf.fileName(), terminationReason(status, exitCode));
                          loop.quit();
                      });
-    page.load(QUrl::fromLocalFile(absolutePage));
+    webPage.load(QUrl::fromLocalFile(pagePath));
     loop.exec();
     if (failure.isEmpty()) {
-        page.printToPdf(
+        webPage.printToPdf(
             [&](const QByteArray &result) {
                 bytes = result;
                 loop.quit();
@@ -147,8 +174,5 @@ QString PdfPrinter::print(const QString &pagePath, QSaveFile &pdf) const
     }
     if (failure.isEmpty() && (pdf.write(bytes) != bytes.size() || !pdf.commit()))
         failure = u"%1: %2"_s.arg(pdf.fileName(), pdf.errorString());
-    if (failure.isEmpty())
-        return {};
-    pdf.cancelWriting();
-    return failure + EngineLog::lines();
+    return failure;
 }

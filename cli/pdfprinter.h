@@ -1,17 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Prints a written page to PDF through the web engine the preview uses, offscreen, so the
+// Prints a generated page to PDF through the web engine the preview uses, offscreen, so the
 // PDF looks as the page does in a browser's print. The engine starts only here: a plain page
 // export never pays for it.
 //
 //   PdfPrinter::prepareProcess();                 // before the application object
 //   QGuiApplication application(argc, argv);
 //   QSaveFile pdf(u"/tmp/book.pdf"_s);
-//   if (pdf.open(QIODevice::WriteOnly)) error = PdfPrinter(Paper::A4).print(pagePath, pdf);
+//   if (pdf.open(QIODevice::WriteOnly)) error = PdfPrinter(Paper::A4).print(text, folder, pdf);
 #pragma once
 
 #include "cli/papersize.h"
 
+#include <QByteArray>
 #include <QString>
+
+#include <chrono>
 
 class QSaveFile;
 
@@ -24,11 +27,21 @@ public:
 
     explicit PdfPrinter(Paper paper);
 
-    /// Loads the page by its file address (pictures resolve beside it), prints it and commits
-    /// the bytes to pdf, an open QSaveFile, so the PDF appears whole or not at all. Empty on
-    /// success, else "<file>: <reason>"; on failure pdf is discarded.
-    [[nodiscard]] QString print(const QString &pagePath, QSaveFile &pdf) const;
+    /// How long loading and printing may take before the PDF is given up: the largest book
+    /// printed (ExportCommand's bounds) takes about 100 seconds, and a page whose style sheet
+    /// waits on a pipe or a slow server would otherwise never finish.
+    static constexpr std::chrono::seconds deadline{120};
+
+    /// Loads page (the generated UTF-8 text) from a private copy whose pictures resolve in
+    /// folder, the page's folder, prints it and commits the bytes to pdf, an open QSaveFile,
+    /// so the PDF appears whole or not at all. Empty on success, else "<file>: <reason>"; on
+    /// failure pdf is discarded.
+    [[nodiscard]] QString print(const QByteArray &page, const QString &folder,
+                                QSaveFile &pdf) const;
 
 private:
+    [[nodiscard]] QString printFile(const QString &pagePath, const QString &folder,
+                                    QSaveFile &pdf) const;
+
     Paper m_paper;
 };

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -42,4 +43,14 @@ bool PageFile::mayRead(const QUrl &url, const QStringList &readable)
         const QString clean = QDir::cleanPath(allowed);
         return QDir::isAbsolutePath(clean) && (path == clean || path.startsWith(clean + u'/'));
     });
+}
+
+QString PageFile::withBase(const QString &html, const QUrl &baseUrl)
+{
+    static const QRegularExpression head(u"<head(\\s[^>]*)?>"_s,
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QString base
+        = u"<base href=\"%1\">"_s.arg(baseUrl.toString(QUrl::FullyEncoded).toHtmlEscaped());
+    const QRegularExpressionMatch match = head.match(html);
+    return QString(html).insert(match.hasMatch() ? match.capturedEnd() : 0, base);
 }

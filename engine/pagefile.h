@@ -2,7 +2,7 @@
 // What writing the page needs to know about files: every byte written despite short
 // writes, whether a path can name a file, and whether it names a device or pipe, which is
 // written in place rather than replaced. And which files the page may read when the web
-// engine shows or prints it.
+// engine shows or prints it, and how a copy of the page kept elsewhere still finds them.
 //
 //   if (!PageFile::writeAll(file, bytes)) report(file.errorString());
 #pragma once
@@ -31,4 +31,9 @@ public:
     /// Whether a page may load url: any address but a local file; a local file only when it
     /// is one of readable or inside one of them (absolute paths, ".." resolved first).
     [[nodiscard]] static bool mayRead(const QUrl &url, const QStringList &readable);
+
+    /// html with <base href="baseUrl"> right after its <head> (at its start without one), so
+    /// that a copy of the page kept elsewhere still finds its pictures by their relative
+    /// addresses (images/...).
+    [[nodiscard]] static QString withBase(const QString &html, const QUrl &baseUrl);
 };

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/previewpagefile.h"
 
+#include "engine/pagefile.h"
+
 #include <QDir>
-#include <QRegularExpression>
 #include <QSaveFile>
 
 using namespace Qt::StringLiterals;
@@ -22,16 +23,6 @@ bool PreviewPageFile::isNeededFor(const QString &html)
     return kDataUrlPrefix.size() + html.toUtf8().toPercentEncoding().size() > kMaxDataUrlLength;
 }
 
-QString PreviewPageFile::withBase(const QString &html, const QUrl &baseUrl)
-{
-    static const QRegularExpression head(u"<head(\\s[^>]*)?>"_s,
-                                         QRegularExpression::CaseInsensitiveOption);
-    const QString base
-        = u"<base href=\"%1\">"_s.arg(baseUrl.toString(QUrl::FullyEncoded).toHtmlEscaped());
-    const QRegularExpressionMatch match = head.match(html);
-    return QString(html).insert(match.hasMatch() ? match.capturedEnd() : 0, base);
-}
-
 Expected<QUrl> PreviewPageFile::write(const QString &html, const QUrl &baseUrl)
 {
     const Expected<QString> path = folder();
@@ -41,7 +32,8 @@ Expected<QUrl> PreviewPageFile::write(const QString &html, const QUrl &baseUrl)
     // The page may hold the user's contacts: nobody else may read it, even for a moment.
     const bool written = file.open(QIODevice::WriteOnly)
         && file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)
-        && file.write(kUtf8ByteOrderMark + withBase(html, baseUrl).toUtf8()) >= 0 && file.commit();
+        && file.write(kUtf8ByteOrderMark + PageFile::withBase(html, baseUrl).toUtf8()) >= 0
+        && file.commit();
     if (!written)
         return Unexpected(u"Cannot write the preview page %1: %2"_s.arg(
             QDir::toNativeSeparators(file.fileName()), file.errorString()));

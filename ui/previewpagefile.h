@@ -19,10 +19,8 @@ public:
     /// (measured percent-encoded, as the engine measures it).
     [[nodiscard]] static bool isNeededFor(const QString &html);
 
-    /// html with <base href="baseUrl"> right after its <head> (at its start without one).
-    [[nodiscard]] static QString withBase(const QString &html, const QUrl &baseUrl);
-
-    /// Replaces the file with withBase(html, baseUrl) in one step; its address, or a message
+    /// Replaces the file with html, a <base href="baseUrl"> put first in its head
+    /// (PageFile::withBase), in one step; its address, or a message
     /// naming the file or folder that could not be written.
     [[nodiscard]] Expected<QUrl> write(const QString &html, const QUrl &baseUrl);
 

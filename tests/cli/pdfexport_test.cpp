@@ -3,6 +3,8 @@
 // pdfinfo: the demo book printed once, then the paper sizes and the failures.
 #include "cli/exportcommand.h"
 
+#include "util/propertylist.h"
+
 #include "exportprocess.h"
 #include "qtprinters.h"
 #include "rowname.h"
@@ -16,9 +18,19 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// A book of one card, book.vcf in home.
+void writeBook(const QTemporaryDir &home, const QByteArray &card)
+{
+    QFile book(home.filePath(QStringLiteral("book.vcf")));
+    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
+    book.write(card);
+}
 
 QString toolOutput(const QString &program, const QStringList &arguments)
 {
@@ -191,10 +203,8 @@ class PdfPaper : public testing::TestWithParam<PaperRow>
 TEST_P(PdfPaper, isTheOneAskedForOrTheLocales)
 {
     const QTemporaryDir home;
-    QFile book(home.filePath(u"book.vcf"_s));
-    ASSERT_TRUE(book.open(QIODevice::WriteOnly));
-    book.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n");
-    book.close();
+    ASSERT_NO_FATAL_FAILURE(
+        writeBook(home, "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n"));
     QProcessEnvironment environment;
     environment.insert(u"LC_ALL"_s, QString());
     environment.insert(u"LANG"_s, u"C.UTF-8"_s);
@@ -223,6 +233,7 @@ struct RefusalRow
     QString pdf; // relative to the home, which holds only book.vcf
     int contacts;
     QString reason;
+    qsizetype noteBytes = 0; // of the first contact's note
 };
 
 class PdfRefused : public testing::TestWithParam<RefusalRow>
@@ -235,8 +246,10 @@ TEST_P(PdfRefused, beforeWritingAnything)
     QFile book(home.filePath(u"book.vcf"_s));
     ASSERT_TRUE(book.open(QIODevice::WriteOnly));
     for (int i = 0; i < GetParam().contacts; ++i)
-        book.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann" + QByteArray::number(i)
-                   + ";;;\r\nEND:VCARD\r\n");
+        book.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann" + QByteArray::number(i) + ";;;\r\n"
+                   + (i == 0 ? QByteArray("NOTE:" + QByteArray(GetParam().noteBytes, 'n') + "\r\n")
+                             : QByteArray())
+                   + "END:VCARD\r\n");
     book.close();
     const Outcome result = runExport(home.path(),
                                      {u"--address-book"_s, u"book.vcf"_s, u"--output"_s,
@@ -254,7 +267,64 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"folderTakesNoFiles", u"/proc/vorlin.pdf"_s, 1, u"/proc/vorlin.pdf: "_s},
         RefusalRow{
             "tooManyContacts", u"a.pdf"_s, static_cast<int>(ExportCommand::maxPrintedContacts) + 1,
-            u"%1 contacts are too many to print"_s.arg(ExportCommand::maxPrintedContacts + 1)}),
+            u"%1 contacts are too many to print"_s.arg(ExportCommand::maxPrintedContacts + 1)},
+        // One contact's text alone, refused before the engine starts and named as the cause.
+        RefusalRow{"hugeNote", u"a.pdf"_s, 2, u"The most is on the card of \"Ann0 Lee\""_s,
+                   3'000'000}),
+    RowName());
+
+struct PrintedRow
+{
+    std::string name;
+    QString output;     // relative to the home
+    bool outputIsAPipe; // read while the page is written
+    QString css;        // stored; %1 is the home
+};
+
+class PdfFromTheGeneratedPage : public testing::TestWithParam<PrintedRow>
+{};
+
+// The PDF is printed from the page as generated, not read back from --output, and a load
+// that would wait for ever is fenced off: each run returns, with the book in its PDF.
+TEST_P(PdfFromTheGeneratedPage, returnsWithTheBook)
+{
+    const QTemporaryDir home;
+    ASSERT_NO_FATAL_FAILURE(
+        writeBook(home, "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Quenby;Ottoline;;;\r\nEND:VCARD\r\n"));
+    const QByteArray pipe = home.filePath(u"pipe"_s).toLocal8Bit();
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0600), 0);
+    const QString output
+        = GetParam().output.startsWith(u'/') ? GetParam().output : home.filePath(GetParam().output);
+    QProcess reader;
+    if (GetParam().outputIsAPipe) {
+        reader.setStandardOutputFile(QProcess::nullDevice());
+        reader.start(u"cat"_s, {output});
+    }
+    QDir().mkpath(home.filePath(u".config/vorlin/Library/Preferences"_s));
+    QFile preferences(
+        home.filePath(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s));
+    ASSERT_TRUE(preferences.open(QIODevice::WriteOnly));
+    preferences.write(*toXmlPropertyList(QVariantMap{{u"css"_s, GetParam().css.arg(home.path())}}));
+    preferences.close();
+
+    // runExport gives up waiting after two minutes: a hang fails with status -1.
+    const Outcome result = runExport(home.path(),
+                                     {u"--quiet"_s, u"--address-book"_s, u"book.vcf"_s,
+                                      u"--output"_s, output, u"--pdf"_s, u"a.pdf"_s},
+                                     engineEnvironment());
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, output + u'\n' + home.filePath(u"a.pdf"_s) + u'\n');
+    EXPECT_TRUE(
+        toolOutput(u"pdftotext"_s, {home.filePath(u"a.pdf"_s), u"-"_s}).contains(u"Ottoline"_s));
+    reader.waitForFinished(10'000);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PdfFromTheGeneratedPage,
+    testing::Values(PrintedRow{"outputIsAPipe", u"pipe"_s, true, u"/* %1 */"_s},
+                    PrintedRow{"outputIsADevice", u"/dev/null"_s, false, u"/* %1 */"_s},
+                    PrintedRow{"styleSheetImportsAPipe", u"a.html"_s, false,
+                               u"@import url(file://%1/pipe);"_s}),
     RowName());
 
 } // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controllertestsupport.h"
+#include "engine/pagefile.h"
 #include "qtprinters.h"
 #include "rowname.h"
 #include "settings/settingskeys.h"
@@ -241,8 +242,7 @@ class PageWithBase : public testing::TestWithParam<BaseRow>
 
 TEST_P(PageWithBase, putsTheBaseFirstInTheHead)
 {
-    EXPECT_EQ(PreviewPageFile::withBase(GetParam().html, QUrl(u"file:///r/a&b/"_s)),
-              GetParam().expected);
+    EXPECT_EQ(PageFile::withBase(GetParam().html, QUrl(u"file:///r/a&b/"_s)), GetParam().expected);
 }
 
 const QString kBase = u"<base href=\"file:///r/a&amp;b/\">"_s;
