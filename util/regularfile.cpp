@@ -19,13 +19,7 @@ constexpr qsizetype kPiece = qsizetype{64} * 1024;
 
 QString notRegular(mode_t mode)
 {
-    if (S_ISDIR(mode))
-        return u"not a regular file but a folder"_s;
-    if (S_ISFIFO(mode))
-        return u"not a regular file but a named pipe"_s;
-    if (S_ISSOCK(mode))
-        return u"not a regular file but a socket"_s;
-    return u"not a regular file but a device"_s;
+    return u"not a regular file but %1"_s.arg(fileKindName(mode));
 }
 
 QString tooLarge(qint64 maxBytes)
@@ -44,26 +38,6 @@ Unexpected<QString> outOfTime()
 {
     return Unexpected(u"not read in the time given"_s);
 }
-
-// Closes the file however the reading ends.
-class Descriptor final
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    [[nodiscard]] int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 // Never more than one byte past the bound, whatever size the file claimed: it may grow while
 // it is read, and files of the system's own folders claim none. Read a piece at a time into
@@ -91,6 +65,23 @@ Expected<std::optional<QByteArray>> readAtMost(int fd, qint64 claimed, qint64 ma
 
 } // namespace
 
+FileDescriptor::~FileDescriptor()
+{
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+QString fileKindName(mode_t mode)
+{
+    if (S_ISDIR(mode))
+        return u"a folder"_s;
+    if (S_ISFIFO(mode))
+        return u"a named pipe"_s;
+    if (S_ISSOCK(mode))
+        return u"a socket"_s;
+    return u"a device"_s;
+}
+
 Expected<std::optional<QByteArray>> readRegularFile(const QString &path, qint64 maxBytes,
                                                     const QDeadlineTimer &deadline)
 {
@@ -105,7 +96,7 @@ Expected<std::optional<QByteArray>> readRegularFile(const QString &path, qint64 
     }
     if (!S_ISREG(status.st_mode))
         return Unexpected(notRegular(status.st_mode));
-    const Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    const FileDescriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0)
         return systemError();
     if (!S_ISREG(status.st_mode))

@@ -19,6 +19,28 @@
 
 #include <optional>
 
+#include <sys/types.h>
+
+/// Closes a file descriptor however the scope that opened it ends.
+class FileDescriptor final
+{
+public:
+    explicit FileDescriptor(int fd)
+        : m_fd(fd)
+    {}
+    ~FileDescriptor();
+    FileDescriptor(const FileDescriptor &) = delete;
+    FileDescriptor &operator=(const FileDescriptor &) = delete;
+    [[nodiscard]] int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+/// What a file that is not an ordinary one is, for messages: "a folder", "a named pipe",
+/// "a socket" or "a device".
+[[nodiscard]] QString fileKindName(mode_t mode);
+
 /// The whole content of the regular file at path (links followed to one), or none when
 /// nothing is there; otherwise why it is not read: another kind of file, larger than
 /// maxBytes, unreadable, or deadline passed (looked at between pieces).

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardfile.h"
 
+#include "util/regularfile.h"
+
 #include <QFile>
 
 #include <cerrno>
@@ -15,47 +17,15 @@ namespace {
 
 constexpr qsizetype kPageMask = 4095;
 
-QString kindOf(mode_t mode)
-{
-    if (S_ISDIR(mode))
-        return u"a folder"_s;
-    if (S_ISFIFO(mode))
-        return u"a named pipe"_s;
-    if (S_ISSOCK(mode))
-        return u"a socket"_s;
-    return u"a device"_s;
-}
-
 QString tooLarge()
 {
     return u"larger than %1 GiB, far more than any address book; not read"_s.arg(VCardFile::kMaxSize
                                                                                  >> 30);
 }
 
-// Closes the descriptor when the file is set up, mapped or not: a mapping keeps the file
-// open on its own.
-class Descriptor final
-{
-public:
-    explicit Descriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    [[nodiscard]] int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
-
 QString notRegular(mode_t mode)
 {
-    return u"not a regular file but %1; not read"_s.arg(kindOf(mode));
+    return u"not a regular file but %1; not read"_s.arg(fileKindName(mode));
 }
 
 QString cannotRead()
@@ -76,7 +46,8 @@ Expected<VCardFile> VCardFile::open(const QString &path, const VCardFileReading 
         return Unexpected(cannotRead());
     if (!S_ISREG(status.st_mode))
         return Unexpected(notRegular(status.st_mode));
-    const Descriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    // Closed once the file is set up, mapped or not: a mapping keeps the file open on its own.
+    const FileDescriptor fd(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
     if (fd.get() < 0 || ::fstat(fd.get(), &status) != 0)
         return Unexpected(cannotRead());
     if (!S_ISREG(status.st_mode))
