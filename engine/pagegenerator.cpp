@@ -128,8 +128,14 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
     const PictureSaving pictures
         = PageFile::isSpecialFile(path) ? PictureSaving::ReferenceOnly : PictureSaving::Save;
     const QString imagesFolder = target.absolutePath() + u"/images"_s;
-    if (m_settings.includeImage && pictures == PictureSaving::Save)
+    if (m_settings.includeImage && pictures == PictureSaving::Save) {
+        // Whoever planted the link would choose where the pictures go.
+        if (QFileInfo(imagesFolder).isSymLink())
+            return Unexpected(
+                u"%1: a link, not a folder; pictures are never written through a link"_s.arg(
+                    imagesFolder));
         makeTargetFolder(imagesFolder);
+    }
 
     GenerationReport report;
     PageStream page(target.absoluteFilePath());

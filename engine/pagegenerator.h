@@ -49,7 +49,8 @@ public:
     /// Writes the page to path, its pictures to "images" beside it, and once the page is
     /// written whole stores the file name as "fileName". On success the system log gets one
     /// line; a failure says "<file>: <reason>". A path naming a folder is refused before
-    /// anything is written; a page sent to a device or a pipe gets no pictures.
+    /// anything is written, as is an "images" that is a link; a page sent to a device or a
+    /// pipe gets no pictures.
     [[nodiscard]] Expected<GenerationReport> generateHTML(const QString &path,
                                                           const GenerationProgress &progress = {});
 

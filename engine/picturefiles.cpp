@@ -2,15 +2,13 @@
 #include "engine/picturefiles.h"
 
 #include "addressbook/vcard/vcardidentifiers.h"
-#include "engine/pagefile.h"
 #include "engine/photopng.h"
+#include "util/folderwrite.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
 #include <QImageWriter>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -103,19 +101,11 @@ Expected<void> PictureFiles::writeGenericPicture(const QString &resourcePath,
 
 Expected<void> PictureFiles::writePng(const QImage &image, const QString &fileName) const
 {
-    const QString path = m_imagesFolder + u'/' + fileName;
-    // The atomic write would follow a link out of the folder, or replace a device with a
-    // file: a link gives way to the picture, anything else that is no file is left alone.
-    if (QFileInfo(path).isSymLink())
-        QFile::remove(path);
-    if (PageFile::isSpecialFile(path))
-        return Unexpected(u"%1: not a regular file"_s.arg(path));
     // Encoded in memory first, so that a failed write is the file's, with the system's reason.
     const Expected<QByteArray> png = encodePng(image);
-    if (!png)
-        return Unexpected(u"%1: %2"_s.arg(path, png.error()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !PageFile::writeAll(file, *png) || !file.commit())
-        return Unexpected(u"%1: %2"_s.arg(path, file.errorString()));
+    Expected<void> written
+        = png ? writeFileInFolder(m_imagesFolder, fileName, *png) : Unexpected(png.error());
+    if (!written)
+        return Unexpected(u"%1/%2: %3"_s.arg(m_imagesFolder, fileName, written.error()));
     return {};
 }

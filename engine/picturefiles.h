@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the pictures of a page into its "images" folder as PNG: a contact's own picture
 // (decoded with a memory limit, turned upright as the camera recorded it) and the generic
-// person and company pictures. Every file is written atomically and always inside the folder:
-// a link in its place is replaced, never followed.
+// person and company pictures. Every file is written atomically and always inside the folder,
+// without following a link at any step: a link in a picture's place is replaced, and a
+// folder that is itself a link is refused.
 #pragma once
 
 #include "util/expected.h"

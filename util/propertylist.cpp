@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/propertylist.h"
 
-#include "util/binarypropertylistdepth.h"
+#include "util/binarypropertylistbounds.h"
 #include "util/regularfile.h"
 #include "util/xmlpropertylistreader.h"
 
@@ -124,6 +124,10 @@ std::optional<QByteArray> binaryToXml(const QByteArray &bytes)
     return serialize(PlistPtr(root), plist_to_xml, plist_to_xml_free);
 }
 
+// Far more values than any preferences hold, and few enough for libplist to expand and print
+// in a fraction of a second.
+constexpr quint64 maximumValues = quint64{1} << 18;
+
 // Binary lists are measured, then turned into XML; XML is passed on as it is.
 Expected<QByteArray> xmlForm(const QByteArray &bytes, const QString &origin)
 {
@@ -133,9 +137,16 @@ Expected<QByteArray> xmlForm(const QByteArray &bytes, const QString &origin)
         return Unexpected(u"%1: too large for a property list"_s.arg(origin));
     if (!bytes.startsWith("bplist"))
         return bytes;
-    if (!binaryPropertyListWithinDepth(bytes, XmlPropertyListReader::maximumDepth))
+    switch (binaryPropertyListShape(bytes, XmlPropertyListReader::maximumDepth, maximumValues)) {
+    case BinaryListShape::WithinBounds:
+        break;
+    case BinaryListShape::TooDeep:
         return Unexpected(u"%1: nested deeper than %2 levels"_s.arg(origin).arg(
             XmlPropertyListReader::maximumDepth));
+    case BinaryListShape::TooManyValues:
+        return Unexpected(u"%1: its shared values expand to more than %2 values"_s.arg(origin).arg(
+            maximumValues));
+    }
     std::optional<QByteArray> xml = binaryToXml(bytes);
     if (!xml)
         return Unexpected(u"%1: a damaged binary property list"_s.arg(origin));

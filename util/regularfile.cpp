@@ -65,12 +65,6 @@ Expected<std::optional<QByteArray>> readAtMost(int fd, qint64 claimed, qint64 ma
 
 } // namespace
 
-FileDescriptor::~FileDescriptor()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
-
 QString fileKindName(mode_t mode)
 {
     if (S_ISDIR(mode))

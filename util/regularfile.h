@@ -12,6 +12,7 @@
 #pragma once
 
 #include "util/expected.h"
+#include "util/filedescriptor.h"
 
 #include <QByteArray>
 #include <QDeadlineTimer>
@@ -20,22 +21,6 @@
 #include <optional>
 
 #include <sys/types.h>
-
-/// Closes a file descriptor however the scope that opened it ends.
-class FileDescriptor final
-{
-public:
-    explicit FileDescriptor(int fd)
-        : m_fd(fd)
-    {}
-    ~FileDescriptor();
-    FileDescriptor(const FileDescriptor &) = delete;
-    FileDescriptor &operator=(const FileDescriptor &) = delete;
-    [[nodiscard]] int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 /// What a file that is not an ordinary one is, for messages: "a folder", "a named pipe",
 /// "a socket" or "a device".

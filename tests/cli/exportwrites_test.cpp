@@ -175,6 +175,20 @@ TEST_F(FailedWrites, aLinkInThePicturesPlaceIsReplacedNotFollowed)
     EXPECT_EQ(QImage(picture.filePath()).pixelColor(0, 0), QColor(Qt::red));
 }
 
+// Whoever planted the link would choose where the pictures go.
+TEST_F(FailedWrites, anImagesFolderThatIsALinkIsRefused)
+{
+    write(u"book.vcf"_s, cardWithPhoto("linked", pngOf(filled(8, Qt::red))));
+    QDir().mkpath(home.filePath(u"elsewhere"_s));
+    ASSERT_TRUE(QFile::link(home.filePath(u"elsewhere"_s), home.filePath(u"images"_s)));
+    const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s});
+    EXPECT_EQ(result.status, 1);
+    EXPECT_TRUE(result.err.contains(home.filePath(u"images"_s) + u": a link, not a folder"_s))
+        << result.err.toStdString();
+    EXPECT_TRUE(QDir(home.filePath(u"elsewhere"_s)).isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(home.filePath(u"a.html"_s)));
+}
+
 TEST_F(FailedWrites, aPdfIsNeverWrittenOverADevice)
 {
     const QString device = fullDevice();

@@ -98,12 +98,17 @@ const QByteArray nulInBinaryKey = QByteArray::fromBase64(
     "RmFtaWx5E//////////7Iz/gAAAAAAATFBVXaW5jbHVkZVRuYTA9P0FMVFdbXV9hamxxeX5+ho8AAAAA"
     "AAABAQAAAAAAAAAYAAAAAAAAAAAAAAAAAAAAmA==");
 
-// A binary list of `levels` arrays, each holding the next; the last holds a cycle back to the
-// first when `cycle` is set. Built by hand, as libplist cannot write what it cannot read.
-QByteArray nestedBinary(quint32 levels, bool cycle = false)
+// A binary list of `levels` arrays, each referring `copies` times to the next; the last holds
+// a cycle back to the first when `cycle` is set. Built by hand, as libplist cannot write what
+// it cannot read.
+QByteArray nestedBinary(quint32 levels, bool cycle = false, quint32 copies = 1)
 {
     QByteArray bytes("bplist00");
     QList<quint32> offsets;
+    const auto append32 = [&bytes](quint32 value) {
+        for (int shift = 24; shift >= 0; shift -= 8)
+            bytes.append(static_cast<char>(value >> shift));
+    };
     for (quint32 i = 0; i < levels; ++i) {
         offsets.append(static_cast<quint32>(bytes.size()));
         const bool last = i + 1 == levels;
@@ -111,15 +116,13 @@ QByteArray nestedBinary(quint32 levels, bool cycle = false)
             bytes.append('\xa0');
             continue;
         }
-        bytes.append('\xa1');
-        const quint32 next = last ? 0 : i + 1;
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.append(static_cast<char>(next >> shift));
+        bytes.append(static_cast<char>(0xa0 | copies));
+        for (quint32 copy = 0; copy < copies; ++copy)
+            append32(last ? 0 : i + 1);
     }
     const auto table = static_cast<quint64>(bytes.size());
     for (const quint32 offset : offsets)
-        for (int shift = 24; shift >= 0; shift -= 8)
-            bytes.append(static_cast<char>(offset >> shift));
+        append32(offset);
     bytes.append(QByteArray(6, '\0')).append('\x04').append('\x04');
     for (const quint64 field : {quint64(levels), quint64(0), table})
         for (int shift = 56; shift >= 0; shift -= 8)
@@ -134,6 +137,15 @@ TEST(BinaryNesting, shallowBinaryListIsRead)
     EXPECT_EQ(*read, QVariant(QVariantList{QVariantList{QVariantList{}}}));
 }
 
+// Arrays shared a few times expand as libplist expands them: still read when small.
+TEST(BinaryNesting, sharedArraysAreReadWhenTheirExpansionIsSmall)
+{
+    const Expected<QVariant> read = parsePropertyList(nestedBinary(3, false, 2), u"memory"_s);
+    ASSERT_TRUE(read) << read.error().toStdString();
+    const QVariantList pair{QVariantList{}, QVariantList{}};
+    EXPECT_EQ(*read, QVariant(QVariantList{pair, pair}));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, BadInput,
     testing::Values(BadInputRow{"empty", QByteArray()},
@@ -141,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BadInputRow{"deepBinaryNesting", nestedBinary(100000)},
                     BadInputRow{"binaryJustPastTheLimit", nestedBinary(300)},
                     BadInputRow{"binaryCycle", nestedBinary(4, true)},
+                    // 2^40 arrays in 400 bytes: libplist would copy every one.
+                    BadInputRow{"binarySharedArrayBomb", nestedBinary(40, false, 2)},
                     BadInputRow{"keyWithoutValue", xmlList("<dict><key>a</key></dict>")},
                     BadInputRow{"valueWithoutKey", xmlList("<dict><string>a</string></dict>")},
                     BadInputRow{"unknownElement", xmlList("<color>red</color>")},

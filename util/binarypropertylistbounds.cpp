@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "util/binarypropertylistdepth.h"
+#include "util/binarypropertylistbounds.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -106,18 +106,24 @@ private:
 
 } // namespace
 
-bool binaryPropertyListWithinDepth(const QByteArray &bytes, int maximumDepth)
+BinaryListShape binaryPropertyListShape(const QByteArray &bytes, int maximumDepth,
+                                        quint64 maximumValues)
 {
     const std::optional<Trailer> trailer = readTrailer(bytes);
     if (!trailer)
-        return true;
+        return BinaryListShape::WithinBounds;
     const ObjectGraph graph(bytes, *trailer);
-    // Height of each finished object; an object on the current path has none yet, so
-    // meeting it again is a cycle. Each object is expanded once, so shared children
-    // cost nothing extra.
+    // Height and expanded size of each finished object; an object on the current path has
+    // neither yet, so meeting it again is a cycle. Each object is expanded once, so shared
+    // children cost the walk nothing extra, however often the list repeats them.
     enum class State : quint8 { New, OnPath, Done };
     std::vector<State> state(trailer->objectCount, State::New);
     std::vector<int> height(trailer->objectCount, 0);
+    std::vector<quint64> values(trailer->objectCount, 1);
+    // Sums saturate just past the bound, so no count can wrap round.
+    const auto add = [maximumValues](quint64 &sum, quint64 more) {
+        sum = std::min(sum + std::min(more, maximumValues + 1), maximumValues + 1);
+    };
     struct Frame
     {
         quint64 object;
@@ -129,27 +135,33 @@ bool binaryPropertyListWithinDepth(const QByteArray &bytes, int maximumDepth)
     state[trailer->topObject] = State::OnPath;
     while (!path.empty()) {
         if (static_cast<int>(path.size()) > maximumDepth)
-            return false;
+            return BinaryListShape::TooDeep;
         Frame &frame = path.back();
         if (frame.next == frame.children.size()) {
-            state[frame.object] = State::Done;
-            const int finished = height[frame.object] + 1;
+            const quint64 object = frame.object;
+            state[object] = State::Done;
             path.pop_back();
-            if (!path.empty())
-                height[path.back().object] = std::max(height[path.back().object], finished);
-            if (finished > maximumDepth)
-                return false;
+            if (values[object] > maximumValues)
+                return BinaryListShape::TooManyValues;
+            if (!path.empty()) {
+                height[path.back().object]
+                    = std::max(height[path.back().object], height[object] + 1);
+                add(values[path.back().object], values[object]);
+            }
+            if (height[object] + 1 > maximumDepth)
+                return BinaryListShape::TooDeep;
             continue;
         }
         const quint64 child = frame.children[frame.next++];
         if (state[child] == State::OnPath)
-            return false;
+            return BinaryListShape::TooDeep;
         if (state[child] == State::Done) {
             height[frame.object] = std::max(height[frame.object], height[child] + 1);
+            add(values[frame.object], values[child]);
             continue;
         }
         state[child] = State::OnPath;
         path.push_back({child, graph.children(child)});
     }
-    return true;
+    return BinaryListShape::WithinBounds;
 }
