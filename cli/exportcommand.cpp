@@ -19,7 +19,8 @@
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/settingspaths.h"
-#include "util/controlcharacters.h"
+#include "util/filename.h"
+#include "util/homepath.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -50,13 +51,6 @@ QString textTooLargeToPrint(const QString &pdf, qsizetype text, QByteArrayView p
                .arg(ExportCommand::maxPrintedTextBytes)
                .arg(largest.name)
                .arg(largest.textBytes);
-}
-
-QString expandedHome(const QString &path)
-{
-    if (path == u"~" || path.startsWith(u"~/"))
-        return QDir::homePath() + path.mid(1);
-    return path;
 }
 
 } // namespace
@@ -229,11 +223,9 @@ int ExportCommand::printPreview()
 QString ExportCommand::outputPath(const ExportOptions &options) const
 {
     if (options.output)
-        return QFileInfo(*options.output).absoluteFilePath();
-    const QString lastFolder
-        = m_store.objectForKey(SettingsKeys::navLastCurrentDirectory).toString();
-    const QDir folder(lastFolder.isEmpty() ? QDir::homePath() + u"/Desktop"_s
-                                           : expandedHome(lastFolder));
+        return absoluteFileName(*options.output);
+    const QDir folder(
+        pageFolder(m_store.objectForKey(SettingsKeys::navLastCurrentDirectory).toString()));
     // A stored name that is no plain file name, or that names a folder, counts as none.
     const QString stored = m_store.objectForKey(SettingsKeys::fileName).toString();
     const bool usable = PageFile::namesAFile(stored) && !stored.contains(u'/')
@@ -257,8 +249,10 @@ void ExportCommand::refreshGroups(const ContactStore &addressBook)
 void ExportCommand::print(std::FILE *stream, const QString &text) const
 {
     // Messages name contact values and file names, and a terminal would obey their control
-    // characters; the page or preview on standard output is another program's input.
-    const QByteArray bytes = (stream == m_err ? visibleControls(text) : text).toUtf8();
+    // characters; the page or preview on standard output is another program's input, and
+    // the page's path there is its own bytes.
+    const QByteArray bytes
+        = stream == m_err ? printableFileName(text).toUtf8() : encodeFileName(text);
     std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
     std::fflush(stream);
 }

@@ -6,6 +6,7 @@
 #include "settings/defaultsregistration.h"
 #include "settings/preferencesstore.h"
 #include "util/bundletranslations.h"
+#include "util/filename.h"
 #include "util/platformstartquiet.h"
 
 #include <QGuiApplication>
@@ -28,9 +29,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(u"vorlin-export"_s);
     QCoreApplication::setApplicationVersion(QStringLiteral(VORLIN_VERSION));
 
-    const ExportOptionsParse parse = parseExportOptions(QCoreApplication::arguments());
+    // Qt's own list of arguments has already lost the bytes of a file name that is not UTF-8;
+    // argv holds what is left once Qt has taken its own options.
+    const ExportOptionsParse parse = parseExportOptions(decodeArguments(argc, argv));
     if (!parse.options) {
-        std::fputs(parse.message.toUtf8().constData(), parse.exitStatus == 0 ? stdout : stderr);
+        const bool failed = parse.exitStatus != ExportExit::success;
+        const QString message = failed ? printableFileName(parse.message) : parse.message;
+        std::fputs(message.toUtf8().constData(), failed ? stderr : stdout);
         return parse.exitStatus;
     }
     const Bundle bundle = Bundle::main();

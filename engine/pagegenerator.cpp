@@ -195,17 +195,7 @@ void PageGenerator::writePageText(const PageSink &page, const QString &imagesFol
     page("</body>\n</html>\n");
 }
 
-bool PageGenerator::makeTargetFolder(const QString &path)
+void PageGenerator::makeTargetFolder(const QString &path)
 {
-    const QStringList components = QDir::cleanPath(path).split(u'/');
-    QString prefix;
-    bool lastCreation = false;
-    for (const QString &component : components) {
-        prefix
-            = prefix.isEmpty() && component.isEmpty() ? u"/"_s : QDir(prefix).filePath(component);
-        if (component.isEmpty() || QFileInfo::exists(prefix))
-            continue;
-        lastCreation = QDir().mkdir(prefix);
-    }
-    return lastCreation;
+    QDir().mkpath(path);
 }

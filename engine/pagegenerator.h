@@ -58,9 +58,9 @@ public:
     /// refreshes the snapshot as a generation does.
     [[nodiscard]] qsizetype contactCount();
 
-    /// Creates path and every missing folder above it. True when the last folder it had to
-    /// create was made; false when all existed already or creating one failed.
-    static bool makeTargetFolder(const QString &path);
+    /// Creates path and every missing folder above it. A folder that cannot be made shows,
+    /// with its reason, in the write into it that follows.
+    static void makeTargetFolder(const QString &path);
 
     /// The page generateHTML writes, as UTF-8, with the pictures written into imagesFolder
     /// when pictures says so; it stores nothing and writes no page.

@@ -2,9 +2,13 @@
 #include "engine/pagestream.h"
 
 #include "engine/pagefile.h"
+#include "util/filename.h"
 
-#include <QFileInfo>
 #include <QtConcurrent>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -14,31 +18,41 @@ namespace {
 // cache of a busy machine.
 constexpr qsizetype blockSize = qsizetype{1} << 20;
 
+// Something that is neither a regular file nor a folder (links followed): a device, a pipe.
+bool isSpecialFile(const std::optional<mode_t> &mode)
+{
+    return mode && !S_ISREG(*mode) && !S_ISDIR(*mode);
+}
+
 } // namespace
 
 PageStream::PageStream(const QString &path)
     : m_path(path)
     , m_saveFile(path)
-    , m_inPlaceFile(path)
 {
     m_writer.setMaxThreadCount(1);
     m_block.reserve(blockSize + blockSize / 4);
     m_writing.reserve(blockSize + blockSize / 4);
-    const QFileInfo existing(path);
-    if (PageFile::isSpecialFile(path))
+    const std::optional<mode_t> existing = fileMode(path);
+    if (isSpecialFile(existing))
         openInPlace(false);
-    else if (m_saveFile.open(QIODevice::WriteOnly))
-        m_file = &m_saveFile;
-    else if (existing.isFile() && existing.isWritable())
+    else if (m_saveFile.open())
+        m_file = &m_saveFile.file();
+    else if (existing && S_ISREG(*existing)
+             && ::access(encodeFileName(path).constData(), W_OK) == 0)
         openInPlace(true); // as QSaveFile's own fallback would, but with every write checked
     else
-        fail(m_saveFile);
+        fail(m_saveFile.errorString());
 }
 
 void PageStream::openInPlace(bool replacesPage)
 {
-    if (!m_inPlaceFile.open(QIODevice::WriteOnly))
-        return fail(m_inPlaceFile);
+    const int fd = ::open(encodeFileName(m_path).constData(),
+                          O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0
+        || !m_inPlaceFile.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered,
+                               QFileDevice::AutoCloseHandle))
+        return fail(qt_error_string(errno));
     m_file = &m_inPlaceFile;
     m_replacesPage = replacesPage;
 }
@@ -75,8 +89,8 @@ Expected<void> PageStream::commit()
 {
     handOver();
     finishWrite();
-    if (!m_error && !finishFile())
-        fail(*m_file);
+    if (!m_error)
+        finishFile();
     if (m_error)
         return Unexpected(*m_error);
     return {};
@@ -97,22 +111,26 @@ void PageStream::handOver()
 void PageStream::finishWrite()
 {
     if (m_written.isValid() && !m_written.result() && !m_error)
-        fail(*m_file);
+        fail(m_file->errorString());
     m_written = {};
 }
 
-bool PageStream::finishFile()
+void PageStream::finishFile()
 {
-    if (m_file == &m_saveFile)
-        return m_saveFile.commit();
+    if (m_file == &m_saveFile.file()) {
+        if (!m_saveFile.commit())
+            fail(m_saveFile.errorString());
+        return;
+    }
     const bool flushed = m_inPlaceFile.flush();
     m_inPlaceFile.close();
-    return flushed && m_inPlaceFile.error() == QFileDevice::NoError;
+    if (!flushed || m_inPlaceFile.error() != QFileDevice::NoError)
+        fail(m_inPlaceFile.errorString());
 }
 
-void PageStream::fail(const QFileDevice &file)
+void PageStream::fail(const QString &reason)
 {
-    m_error = u"%1: %2"_s.arg(m_path, file.errorString());
+    m_error = u"%1: %2"_s.arg(printableFileName(m_path), reason);
     if (m_replacesPage)
         *m_error += u"; the page was written in place, and what is on disk now is incomplete"_s;
 }

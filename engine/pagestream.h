@@ -6,20 +6,21 @@
 // replaces it only on commit, so a failed or interrupted generation leaves the previous page
 // as it was. Two targets are written in place instead: one that is not a regular file (a
 // device, a pipe), which the replacing would turn into a file, and a page the user may
-// write in a folder that allows no temporary file.
+// write in a folder that allows no temporary file. The path is opened by its own bytes
+// (util/filename.h), so a name that is not UTF-8 is written as given.
 //
 //   PageStream page(path);
 //   page.append(head);
 //   if (const Expected<void> written = page.commit(); !written) report(written.error());
 #pragma once
 
+#include "util/atomicfile.h"
 #include "util/expected.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QFile>
 #include <QFuture>
-#include <QSaveFile>
 #include <QStringEncoder>
 #include <QStringView>
 #include <QThreadPool>
@@ -45,13 +46,13 @@ private:
     void openInPlace(bool replacesPage);
     void handOver();
     void finishWrite();
-    [[nodiscard]] bool finishFile();
-    void fail(const QFileDevice &file);
+    void finishFile();
+    void fail(const QString &reason);
 
     QString m_path;
-    QSaveFile m_saveFile;
+    AtomicFile m_saveFile;
     QFile m_inPlaceFile;
-    QFileDevice *m_file = nullptr; // one of the two, once open
+    QFile *m_file = nullptr; // m_saveFile's or m_inPlaceFile, once open
     bool m_replacesPage = false;
     QStringEncoder m_toUtf8{QStringEncoder::Utf8};
     QByteArray m_block;

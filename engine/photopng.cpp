@@ -12,7 +12,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -149,7 +148,8 @@ template<std::size_t Size>
 uchar *putChunk(uchar *chunk, const char (&type)[5], const std::array<uchar, Size> &data)
 {
     std::copy_n(type, 4, chunk + 4);
-    std::memcpy(chunk + 8, data.data(), Size);
+    // std::copy, unlike memcpy, is defined for the empty array of the closing chunk.
+    std::copy(data.begin(), data.end(), chunk + 8);
     return sealChunk(chunk, Size);
 }
 

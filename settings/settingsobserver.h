@@ -17,7 +17,8 @@ public:
     /// Follows every change that store announces.
     explicit SettingsObserver(PreferencesStore &store, QObject *parent = nullptr);
 
-    /// The 32 observed key paths ("values.sortByLast", ...), in order.
+    /// The observed key paths ("values.sortByLast", ...), in order: every setting the preview
+    /// follows.
     [[nodiscard]] static const QStringList &observedKeyPaths();
 
     /// Passes keyPath on when it is observed; ignores it otherwise.

@@ -8,7 +8,8 @@ using namespace Qt::StringLiterals;
 namespace SettingsPaths {
 namespace {
 
-// The base directory spec says a relative XDG_CONFIG_HOME is to be ignored.
+// The XDG Base Directory Specification has a relative XDG_CONFIG_HOME ignored: it would put
+// the preferences in another folder for every working directory.
 QString configHome()
 {
     QString configured = qEnvironmentVariable("XDG_CONFIG_HOME");

@@ -10,13 +10,6 @@ QEV_ListCheckboxNSHCell::QEV_ListCheckboxNSHCell(QObject *parent)
     , m_bgColor(ListCellGeometry::defaultBackground())
 {}
 
-QEV_ListCheckboxNSHCell *QEV_ListCheckboxNSHCell::copy(QObject *parent) const
-{
-    auto *cell = new QEV_ListCheckboxNSHCell(parent);
-    cell->setBgColor(m_bgColor);
-    return cell;
-}
-
 void QEV_ListCheckboxNSHCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                     const QModelIndex &index) const
 {

@@ -16,8 +16,6 @@ public:
 
     [[nodiscard]] QColor bgColor() const { return m_bgColor; }
     void setBgColor(const QColor &color) { m_bgColor = color; }
-    /// A new cell with this one's colour; later changes to either leave the other alone.
-    [[nodiscard]] QEV_ListCheckboxNSHCell *copy(QObject *parent = nullptr) const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;

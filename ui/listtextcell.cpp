@@ -11,14 +11,6 @@ QEV_ListTextNSHCell::QEV_ListTextNSHCell(QObject *parent)
     , m_bgColor(ListCellGeometry::defaultBackground())
 {}
 
-QEV_ListTextNSHCell *QEV_ListTextNSHCell::copy(QObject *parent) const
-{
-    auto *cell = new QEV_ListTextNSHCell(parent);
-    cell->setBgColor(m_bgColor);
-    cell->setTextColor(m_textColor);
-    return cell;
-}
-
 void QEV_ListTextNSHCell::paint(QPainter *painter, const QStyleOptionViewItem &option,
                                 const QModelIndex &index) const
 {

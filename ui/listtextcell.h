@@ -19,8 +19,6 @@ public:
     void setBgColor(const QColor &color) { m_bgColor = color; }
     [[nodiscard]] QColor textColor() const { return m_textColor; }
     void setTextColor(const QColor &color) { m_textColor = color; }
-    /// A new cell with this one's colours; later changes to either leave the other alone.
-    [[nodiscard]] QEV_ListTextNSHCell *copy(QObject *parent = nullptr) const;
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;

@@ -18,6 +18,7 @@
 #include "ui/panelcolors.h"
 #include "ui/settingsbinder.h"
 #include "ui/windowframe.h"
+#include "util/homepath.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -47,19 +48,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString expandedHome(const QString &path)
-{
-    if (path == u"~" || path.startsWith(u"~/"))
-        return QDir::homePath() + path.mid(1);
-    return path;
-}
-
 template<typename Widget>
 Widget *named(Widget *widget, const QString &objectName, const QString &accessibleName)
 {
     widget->setObjectName(objectName);
     widget->setAccessibleName(accessibleName);
     return widget;
+}
+
+struct Message
+{
+    QMessageBox::Icon icon = QMessageBox::Warning;
+    QMessageBox::StandardButton button = QMessageBox::Ok;
+    QString objectName;
+    QString title;
+    QString text;
+    QString details; // folded out below the text; none when empty
+};
+
+// Window-modal through open(), not exec(): the caller returns at once, with no event loop
+// of the box's own running under it. The box deletes itself once closed.
+void openMessage(QWidget *window, const Message &message)
+{
+    auto *box
+        = named(new QMessageBox(message.icon, message.title, message.text, message.button, window),
+                message.objectName, message.title);
+    box->setDetailedText(message.details);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
 }
 
 } // namespace
@@ -302,12 +318,10 @@ void MainWindow::showAddressBookState()
 
 void MainWindow::showProblems()
 {
-    auto *box = new QMessageBox(QMessageBox::Information, uiText("Problems while reading"),
-                                m_problemsLabel->text(), QMessageBox::Close, this);
-    box->setObjectName(u"problemsAlert"_s);
-    box->setDetailedText(m_controller.addressBookProblems().join(u'\n'));
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    openMessage(this,
+                {QMessageBox::Information, QMessageBox::Close, u"problemsAlert"_s,
+                 uiText("Problems while reading"), m_problemsLabel->text(),
+                 m_controller.addressBookProblems().join(u'\n')});
 }
 
 void MainWindow::placeWindow()
@@ -365,9 +379,8 @@ void MainWindow::generateHTML()
     dialog->setLabelText(QFileDialog::LookIn, uiText("Choose a location for the HTML output:"));
     dialog->setDefaultSuffix(u"html"_s);
     dialog->setNameFilter(uiText("HTML page (*.html)"));
-    const QString last
-        = m_controller.store().objectForKey(SettingsKeys::navLastCurrentDirectory).toString();
-    dialog->setDirectory(last.isEmpty() ? QDir::homePath() + u"/Desktop"_s : expandedHome(last));
+    dialog->setDirectory(pageFolder(
+        m_controller.store().objectForKey(SettingsKeys::navLastCurrentDirectory).toString()));
     dialog->selectFile(m_controller.store().objectForKey(SettingsKeys::fileName).toString());
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -442,10 +455,7 @@ void MainWindow::chooseAddressBook(const QString &name)
 
 void MainWindow::alert(const QString &objectName, const QString &title, const QString &text)
 {
-    auto *box = new QMessageBox(QMessageBox::Warning, title, text, QMessageBox::Ok, this);
-    box->setObjectName(objectName);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    box->open();
+    openMessage(this, {QMessageBox::Warning, QMessageBox::Ok, objectName, title, text, {}});
 }
 
 void MainWindow::setRevealer(std::function<void(const QString &)> revealer)

@@ -2,6 +2,7 @@
 #include "util/folderwrite.h"
 
 #include "util/filedescriptor.h"
+#include "util/filename.h"
 #include "util/regularfile.h"
 
 #include <QFile>
@@ -80,12 +81,12 @@ Expected<void> writeAll(int fd, QByteArrayView bytes)
 
 Expected<void> writeFileInFolder(const QString &folder, const QString &name, QByteArrayView bytes)
 {
-    const QByteArray folderName = QFile::encodeName(folder);
+    const QByteArray folderName = encodeFileName(folder);
     const FileDescriptor folderFd(
         ::open(folderName.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
     if (Expected<void> opened = openedFolder(folderFd.get(), folderName); !opened)
         return opened;
-    const QByteArray target = QFile::encodeName(name);
+    const QByteArray target = encodeFileName(name);
     if (Expected<void> checked = replaceable(folderFd.get(), target); !checked)
         return checked;
     QByteArray temporary;

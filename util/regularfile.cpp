@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/regularfile.h"
 
+#include "util/filename.h"
+
 #include <QFile>
 
 #include <algorithm>
@@ -81,7 +83,7 @@ Expected<std::optional<QByteArray>> readRegularFile(const QString &path, qint64 
 {
     if (deadline.hasExpired())
         return outOfTime();
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     struct stat status = {};
     if (::stat(name.constData(), &status) != 0) {
         if (errno == ENOENT)

@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "util/stringadditions.h"
 
-#include <QByteArray>
 #include <QTextBoundaryFinder>
+#include <QUrl>
 
 #include <algorithm>
-#include <array>
 
 using namespace Qt::StringLiterals;
 
 namespace QEV_NSStringAdditionsSubset {
 namespace {
-
-bool isAscii(QChar c)
-{
-    return c.unicode() < 0x80;
-}
 
 // The words that title case keeps in lower case, each with the single spaces that must
 // stand around it for the lowering to apply.
@@ -63,15 +57,6 @@ qsizetype runEnd(const QString &text, qsizetype position, Predicate belongs)
     while (position < text.size() && belongs(text.at(position)))
         ++position;
     return position;
-}
-
-bool isUnreservedForLinks(char byte)
-{
-    static constexpr std::array<char, 12> marks{'-',  '_', '.', '!', '~', '*',
-                                                '\'', '(', ')', '?', '$', ','};
-    const bool letterOrDigit = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')
-        || (byte >= '0' && byte <= '9');
-    return letterOrDigit || std::find(marks.begin(), marks.end(), byte) != marks.end();
 }
 
 } // namespace
@@ -267,26 +252,8 @@ QString addPercentEscapes(const QString &receiver)
 {
     if (receiver.isEmpty())
         return receiver;
-    static constexpr char hexDigits[] = "0123456789ABCDEF";
-    // ASCII text is its own UTF-8: its bytes are read without encoding a copy.
-    const bool ascii = std::all_of(receiver.begin(), receiver.end(), isAscii);
-    const QByteArray utf8 = ascii ? QByteArray() : receiver.toUtf8();
-    const qsizetype bytes = ascii ? receiver.size() : utf8.size();
-    QString output(bytes * 3, Qt::Uninitialized);
-    QChar *out = output.data();
-    for (qsizetype i = 0; i < bytes; ++i) {
-        const char byte = ascii ? char(receiver.at(i).unicode()) : utf8.at(i);
-        if (isUnreservedForLinks(byte)) {
-            *out++ = QLatin1Char(byte);
-            continue;
-        }
-        const auto value = static_cast<unsigned char>(byte);
-        *out++ = u'%';
-        *out++ = QLatin1Char(hexDigits[value >> 4]);
-        *out++ = QLatin1Char(hexDigits[value & 0x0F]);
-    }
-    output.truncate(out - output.constData());
-    return output;
+    // Qt keeps the letters, digits and - . _ ~ itself; the other marks are named here.
+    return QString::fromLatin1(QUrl::toPercentEncoding(receiver, "!*'()?$,"));
 }
 
 } // namespace QEV_NSStringAdditionsSubset

@@ -1,18 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/eds/edsstore.h"
+#include "util/filename.h"
+#include "util/homepath.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 std::optional<QString> chooseAddressBookName(const std::optional<QString> &commandLine,
                                              const QString &preference)
 {
-    QString stored = preference;
-    if (stored == u"~" || stored.startsWith(u"~/"))
-        stored = QDir::homePath() + stored.mid(1);
+    const QString stored = expandedHome(preference);
     return addressBookPath(commandLine, stored.isEmpty() ? std::nullopt : std::optional(stored));
 }
 
@@ -23,18 +22,19 @@ bool isDesktopAddressBookName(const QString &name)
 
 QString canonicalAddressBookName(const QString &name)
 {
-    return isDesktopAddressBookName(name) ? name : QFileInfo(name).absoluteFilePath();
+    return isDesktopAddressBookName(name) ? name : absoluteFileName(name);
 }
 
 Expected<ContactStoreRead> openAddressBook(const QString &name)
 {
     if (isDesktopAddressBookName(name))
         return readEdsStore(name.sliced(kEdsScheme.size()));
-    const QFileInfo source(name);
-    if (!source.exists())
-        return Unexpected(u"%1: no such file or folder"_s.arg(name));
-    if (!source.isReadable())
-        return Unexpected(u"%1: cannot be read"_s.arg(name));
+    // By the name's own bytes: one that is not UTF-8 is found too (util/filename.h).
+    const QByteArray source = encodeFileName(name);
+    if (::access(source.constData(), F_OK) != 0)
+        return Unexpected(u"%1: no such file or folder"_s.arg(printableFileName(name)));
+    if (::access(source.constData(), R_OK) != 0)
+        return Unexpected(u"%1: cannot be read"_s.arg(printableFileName(name)));
     ContactStoreRead read = readVCardStore(name);
     // A named path that is no regular file or folder (a device, a pipe) is not an address book.
     if (!read.pathError.isEmpty())

@@ -2,8 +2,7 @@
 #include "addressbook/eds/addressbookstamp.h"
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/vcard/vcardfolder.h"
-
-#include <QFile>
+#include "util/filename.h"
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -20,7 +19,7 @@ qint64 nanoseconds(const timespec &time)
 // Links are followed, as the reader follows them.
 bool lookAt(const QString &path, struct stat &status)
 {
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0;
+    return ::stat(encodeFileName(path).constData(), &status) == 0;
 }
 
 } // namespace

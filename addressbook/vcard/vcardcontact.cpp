@@ -132,6 +132,20 @@ const Value *lastOf(const std::vector<ItemValue<Value>> &items, QByteArrayView g
                                                                 : nullptr;
 }
 
+// The fields that each hold the handles of one messaging service, and that service.
+constexpr auto kServiceFields = std::to_array<std::pair<Field, ABProperty>>({
+    {Field::Aim, kABAIMInstantProperty},
+    {Field::Icq, kABICQInstantProperty},
+    {Field::Jabber, kABJabberInstantProperty},
+    {Field::Msn, kABMSNInstantProperty},
+    {Field::Yahoo, kABYahooInstantProperty},
+});
+
+constexpr ABProperty serviceOf(Field field)
+{
+    return std::ranges::find(kServiceFields, field, &std::pair<Field, ABProperty>::first)->second;
+}
+
 bool within(QByteArrayView bytes, QByteArrayView whole)
 {
     return bytes.data() >= whole.data() && bytes.data() <= whole.data() + whole.size();
@@ -669,15 +683,11 @@ void ContactBuilder::read(const VCardProperty &property, Field field)
     case Field::Messaging:
         return readMessaging(property);
     case Field::Aim:
-        return addHandle(kABAIMInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Icq:
-        return addHandle(kABICQInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Jabber:
-        return addHandle(kABJabberInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Msn:
-        return addHandle(kABMSNInstantProperty, handleOf(plainText(property).view()), property);
     case Field::Yahoo:
-        return addHandle(kABYahooInstantProperty, handleOf(plainText(property).view()), property);
+        return addHandle(serviceOf(field), handleOf(plainText(property).view()), property);
     }
 }
 

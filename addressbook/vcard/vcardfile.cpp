@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardfile.h"
 
+#include "util/filename.h"
 #include "util/regularfile.h"
 
 #include <QFile>
@@ -40,7 +41,7 @@ QString cannotRead()
 // its place returns at once.
 Expected<VCardFile> VCardFile::open(const QString &path, const VCardFileReading &reading)
 {
-    const QByteArray name = QFile::encodeName(path);
+    const QByteArray name = encodeFileName(path);
     struct stat status = {};
     if (::stat(name.constData(), &status) != 0)
         return Unexpected(cannotRead());

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardfolder.h"
 
-#include <QFile>
+#include "util/filename.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -51,14 +51,14 @@ VCardFolder VCardFolder::list(const QString &path)
 
 void VCardFolder::visit(const QString &folder, QStringList &pending)
 {
-    DIR *directory = ::opendir(QFile::encodeName(folder).constData());
+    DIR *directory = ::opendir(encodeFileName(folder).constData());
     if (!directory) {
         report(folder, reason(errno));
         return;
     }
     QList<std::pair<QString, bool>> entries;
     while (const dirent *entry = ::readdir(directory)) {
-        const QString name = QFile::decodeName(entry->d_name);
+        const QString name = decodeFileName(entry->d_name);
         const bool isCardFile = isCardFileName(name);
         if (!name.startsWith(u'.') && needsLook(*entry, isCardFile))
             entries.append({folder + u'/' + name, isCardFile});
@@ -71,7 +71,7 @@ void VCardFolder::visit(const QString &folder, QStringList &pending)
 void VCardFolder::look(const QString &path, bool isCardFile, QStringList &pending)
 {
     struct stat status = {};
-    if (::stat(QFile::encodeName(path).constData(), &status) != 0) {
+    if (::stat(encodeFileName(path).constData(), &status) != 0) {
         if (isCardFile || errno == ENAMETOOLONG)
             report(path, reason(errno));
         return;
@@ -89,5 +89,5 @@ void VCardFolder::look(const QString &path, bool isCardFile, QStringList &pendin
 
 void VCardFolder::report(const QString &path, const QString &problem)
 {
-    m_problems.append(u"%1: %2"_s.arg(path, problem));
+    m_problems.append(u"%1: %2"_s.arg(printableFileName(path), problem));
 }

@@ -2,7 +2,8 @@
 // The vCard files of a folder address book: every *.vcf and *.vcard file (any case) below
 // it, links followed, each folder visited once, hidden entries left alone (sync tools keep
 // their own state there). A folder that cannot be read, a card file that cannot be looked
-// at and a path longer than the system allows are named in one problem line each.
+// at and a path longer than the system allows are named in one problem line each. Names are
+// kept as the system's bytes (util/filename.h), so one that is not UTF-8 is still found.
 //
 //   const VCardFolder folder = VCardFolder::list(path);
 //   for (const QString &file : folder.files()) read(file);

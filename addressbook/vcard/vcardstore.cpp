@@ -11,6 +11,7 @@
 #include "addressbook/vcard/vcardreader.h"
 #include "addressbook/vcard/vcardtextindex.h"
 #include "addressbook/vcard/vcardvalue.h"
+#include "util/filename.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +21,8 @@
 
 #include <functional>
 #include <vector>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -161,7 +164,7 @@ private:
 
 void StoreBuilder::readPath(const QString &path)
 {
-    if (!QFileInfo(path).isDir()) {
+    if (const std::optional<mode_t> mode = fileMode(path); !mode || !S_ISDIR(*mode)) {
         readFile(path, true);
         return;
     }
@@ -172,19 +175,20 @@ void StoreBuilder::readPath(const QString &path)
 }
 
 // A named path that cannot be read is an error of its own; a file of a folder is one
-// problem among others.
+// problem among others. Messages show the bytes of a name that is not UTF-8 as escapes.
 void StoreBuilder::readFile(const QString &path, bool named)
 {
+    const QString origin = printableFileName(path);
     Expected<VCardFile> file = VCardFile::open(path, {m_options.threads});
     if (!file) {
         ++m_unreadFiles;
-        m_diagnostics.emplace_back(path);
+        m_diagnostics.emplace_back(origin);
         m_diagnostics.back().report(file.error());
         if (named)
-            m_pathError = u"%1: %2"_s.arg(path, file.error());
+            m_pathError = u"%1: %2"_s.arg(origin, file.error());
         return;
     }
-    readData(file->bytes(), path, &*file);
+    readData(file->bytes(), origin, &*file);
 }
 
 void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFile *file)
@@ -386,9 +390,9 @@ ContactStoreRead StoreBuilder::finish()
 ContactStoreRead readVCardStore(const QString &path, const VCardReadOptions &options)
 {
     StoreBuilder builder(options);
-    if (!QFileInfo::exists(path)) {
+    if (!fileMode(path)) {
         ContactStoreRead read = builder.finish();
-        read.pathError = u"%1: no such file or folder"_s.arg(path);
+        read.pathError = u"%1: no such file or folder"_s.arg(printableFileName(path));
         read.diagnostics.append(read.pathError);
         read.problemCount = read.unreadFiles = 1;
         return read;

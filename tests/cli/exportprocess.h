@@ -13,6 +13,7 @@ struct Outcome
     int status = -1;
     QString out;
     QString err;
+    QByteArray outBytes; // out as written, for what is not UTF-8
 };
 
 /// How to run it, beyond the home and the arguments.
@@ -45,7 +46,7 @@ inline Outcome runExport(const QString &home, const QStringList &arguments,
         = how.under + QStringList{QString::fromUtf8(VORLIN_EXPORT_PROGRAM)} + arguments;
     process.start(command.first(), command.sliced(1));
     process.waitForFinished(120'000);
+    const QByteArray out = process.readAllStandardOutput();
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+            QString::fromUtf8(out), QString::fromUtf8(process.readAllStandardError()), out};
 }

@@ -323,4 +323,33 @@ INSTANTIATE_TEST_SUITE_P(Rows, StoredFileName,
                                          StoredNameRow{"outsideTheFolder", u"../page.html"_s}),
                          RowName());
 
+struct DesktopRow : NamedRow
+{
+    QByteArray userDirs; // the user's folder settings; none when empty
+    QString folder;
+};
+
+class FirstPage : public ExportHome, public testing::WithParamInterface<DesktopRow>
+{};
+
+TEST_P(FirstPage, goesToTheUsersDesktopFolder)
+{
+    write(u"book.vcf"_s, oneCard);
+    if (!GetParam().userDirs.isEmpty())
+        write(u".config/user-dirs.dirs"_s, GetParam().userDirs);
+    const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--quiet"_s});
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.out, home.filePath(GetParam().folder + u"/vorlin.html"_s) + u'\n');
+    EXPECT_TRUE(
+        read(GetParam().folder + u"/vorlin.html"_s).contains(u"addressbook:ann:ABPerson"_s));
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FirstPage,
+                         testing::Values(DesktopRow{"withoutFolderSettings", {}, u"Desktop"_s},
+                                         DesktopRow{"namedInTheUsersLanguage",
+                                                    "XDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n"
+                                                    "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n",
+                                                    u"Schreibtisch"_s}),
+                         RowName());
+
 } // namespace

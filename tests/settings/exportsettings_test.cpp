@@ -96,7 +96,7 @@ struct SwitchRow : NamedRow
 class HandEditedSwitch : public Snapshot, public testing::WithParamInterface<SwitchRow>
 {};
 
-TEST_P(HandEditedSwitch, readsAsTheOriginalPlatformReadsIt)
+TEST_P(HandEditedSwitch, readsYesNoTrueFalseAndNumbers)
 {
     m_store.setObject(GetParam().stored, u"includeNote"_s);
     m_store.setObject(GetParam().stored, u"sortByLast"_s);

@@ -312,7 +312,8 @@ protected:
 
 // Every text shown whole: labels and buttons as large as they ask to be, switches as wide as
 // their titles and as high as their font (the data rows' switches are lower than the style
-// asks for, by design, with room for their one line), and the table's column titles.
+// asks for, to keep the rows' fixed 25-point pitch, yet with room for their one line), and
+// the table's column titles.
 QString cutText(const QWidget &widget)
 {
     const QSize needed = qobject_cast<const QCheckBox *>(&widget)

@@ -3,7 +3,9 @@
 // naming it, nothing hangs or fills memory, and the rest of a folder is still read.
 #include "addressbook/vcard/vcardfile.h"
 #include "addressbook/vcard/vcardstore.h"
+#include "util/filename.h"
 
+#include "bytenames.h"
 #include "qtprinters.h"
 #include "rowname.h"
 
@@ -200,6 +202,42 @@ TEST_F(Paths, visitsAFolderReachedByTwoLinksOnce)
     const ContactStoreRead read = readVCardStore(path(u"book"_s));
     EXPECT_EQ(read.store->people().size(), 1);
     EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+}
+
+struct ByteNameRow : NamedRow
+{
+    QByteArray file;  // the card's file, below the test's folder
+    QByteArray named; // what the store is given, below the test's folder
+};
+
+class ByteName : public Paths, public testing::WithParamInterface<ByteNameRow>
+{};
+
+TEST_P(ByteName, isReadByItsOwnBytes)
+{
+    const QByteArray folder = QFile::encodeName(dir.path()) + '/';
+    writeByName(folder + GetParam().file, oneCard);
+    const ContactStoreRead read
+        = readVCardStore(decodeFileName(QByteArray(folder + GetParam().named)));
+    EXPECT_EQ(read.store->people().size(), 1);
+    EXPECT_TRUE(read.diagnostics.isEmpty()) << read.diagnostics.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(VCardStore, ByteName,
+                         testing::Values(ByteNameRow{"fileOfAFolder", "book/M\xFCller.vcf", "book"},
+                                         ByteNameRow{"fileInASubfolder", "book/sub\xFF/a.vcf",
+                                                     "book"},
+                                         ByteNameRow{"namedFolder", "b\xE9/a.vcf", "b\xE9"},
+                                         ByteNameRow{"namedFile", "c\xFF.vcf", "c\xFF.vcf"}),
+                         RowName());
+
+TEST_F(Paths, namesAFileOfBytesWithEscapes)
+{
+    writeByName(QFile::encodeName(dir.path()) + "/book/\xFE.vcf", "no card here\n");
+    const ContactStoreRead read = readVCardStore(path(u"book"_s));
+    ASSERT_EQ(read.diagnostics.size(), 1);
+    EXPECT_TRUE(read.diagnostics[0].startsWith(path(u"book/\\xFE.vcf:"_s)))
+        << read.diagnostics[0].toStdString();
 }
 
 } // namespace
