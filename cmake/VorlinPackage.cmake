@@ -17,7 +17,12 @@ postal addresses and note.
 In its window you choose the groups, which kinds of data appear, in which
 order and through which link scheme, and edit the page's style sheet while a
 live preview follows. The command vorlin-export writes the same page from a
-terminal or a script. Address books are vCard files or folders of them.]=])
+terminal or a script.
+.
+Vorlin reads a vCard file (versions 2.1, 3.0 and 4.0), a folder of them as
+contact synchronisation tools write it, or the desktop's address books, those
+of GNOME Contacts and Evolution, kept by evolution-data-server. It never
+changes them.]=])
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -29,14 +34,14 @@ set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
-# The libraries the programs link come from dpkg-shlibdeps. What they load at run time no
-# link shows: the image plugins (TIFF, WebP; SVG for the icon), and the web engine's
-# resources and helper process for the preview.
+# The libraries the programs link come from dpkg-shlibdeps; the web engine's entry there names
+# its helper process too, and the engine itself depends on its resources. What they load at
+# run time no link shows: the image plugins (TIFF, WebP; SVG for the icon).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-image-formats-plugins, libqt6svg6, libqt6webengine6-data, libqt6webenginecore6-bin")
-# The desktop's address books ("eds:") need their server, which is only recommended, since
-# vCard files work without it; its client library is linked, so shlibdeps finds that.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "evolution-data-server")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libqt6svg6")
+# The desktop's address books ("eds:") need their server. Nothing opens them unless asked,
+# and on a desktop without it the server pulls in a hundred more packages, so it is only
+# suggested; its client library is linked, so shlibdeps finds that.
+set(CPACK_DEBIAN_PACKAGE_SUGGESTS "evolution-data-server")
 
 include(CPack)

@@ -27,7 +27,7 @@ endforeach()
 expect("IS_SYMLINK \"${PREFIX}/bin/vorlin\"" "bin/vorlin is not a link")
 
 file(STRINGS "${PREFIX}/share/applications/org.vorlin.Vorlin.desktop" exec REGEX "^Exec=")
-expect("exec STREQUAL \"Exec=\\\"${PREFIX}/bin/vorlin\\\"\"" "wrong menu entry: ${exec}")
+expect("exec STREQUAL \"Exec=\\\"${PREFIX}/bin/vorlin\\\" %f\"" "wrong menu entry: ${exec}")
 
 file(COPY_FILE "${STUB}" "${contents}/MacOS/Vorlin")
 set(ENV{VORLIN_STUB_OUTPUT} "${PREFIX}/received")
