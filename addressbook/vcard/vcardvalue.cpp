@@ -2,13 +2,6 @@
 #include "addressbook/vcard/vcardvalue.h"
 
 #include <QStringDecoder>
-#include <QtEndian>
-
-#include <bit>
-
-#ifdef __SSE2__
-#include <emmintrin.h>
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -83,134 +76,6 @@ QByteArrayView trimmedBlanks(QByteArrayView text)
     return text.sliced(start, end - start);
 }
 
-// One sequence after another; what the blocks leave over, and all of it where there are none.
-bool isValidUtf8Bytewise(const uchar *p, const uchar *end)
-{
-    while (p < end) {
-        // Most text is ASCII: eight bytes at a time are passed up to the first with its
-        // high bit set.
-        if (end - p >= 8) {
-            const quint64 high = qFromLittleEndian<quint64>(p) & 0x8080808080808080;
-            if (high == 0) {
-                p += 8;
-                continue;
-            }
-            p += std::countr_zero(high) / 8; // the first byte is the lowest
-        }
-        if (*p < 0x80) {
-            ++p;
-            continue;
-        }
-        int length = 0;
-        char32_t least = 0;
-        if ((*p & 0xE0) == 0xC0) {
-            length = 2;
-            least = 0x80;
-        } else if ((*p & 0xF0) == 0xE0) {
-            length = 3;
-            least = 0x800;
-        } else if ((*p & 0xF8) == 0xF0) {
-            length = 4;
-            least = 0x10000;
-        } else {
-            return false;
-        }
-        if (end - p < length)
-            return false;
-        char32_t code = *p & (0x7F >> length);
-        for (int i = 1; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
-            code = (code << 6) | (p[i] & 0x3F);
-        }
-        // Overlong forms, surrogates and code points past Unicode are not UTF-8.
-        if (code < least || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
-        p += length;
-    }
-    return true;
-}
-
-#ifdef __SSE2__
-__m128i repeated(uchar c)
-{
-    return _mm_set1_epi8(char(c));
-}
-
-// The block seen n bytes later: each byte lined up with the one n places before it, the
-// first ones taken from the end of the block before.
-template<int n>
-__m128i laggedBy(__m128i block, __m128i previous)
-{
-    return _mm_or_si128(_mm_slli_si128(block, n), _mm_srli_si128(previous, 16 - n));
-}
-
-// Nonzero bytes where block breaks UTF-8, given the block before it. A byte must be a
-// continuation byte (80..BF) exactly where a lead byte up to three places before asks for
-// one; C0, C1 and F5..FF lead nothing valid; and the byte after E0, ED, F0 or F4 has a
-// narrower range, which keeps out overlong forms, surrogates and code points past U+10FFFF.
-// Signed comparisons are right here: they only decide for continuation bytes.
-__m128i blockErrors(__m128i block, __m128i previous)
-{
-    const __m128i after1 = laggedBy<1>(block, previous);
-    const __m128i needed
-        = _mm_or_si128(_mm_or_si128(_mm_subs_epu8(after1, repeated(0xBF)),
-                                    _mm_subs_epu8(laggedBy<2>(block, previous), repeated(0xDF))),
-                       _mm_subs_epu8(laggedBy<3>(block, previous), repeated(0xEF)));
-    const __m128i continuation = _mm_cmplt_epi8(block, repeated(0xC0));
-    __m128i errors = _mm_cmpeq_epi8(continuation, _mm_cmpeq_epi8(needed, _mm_setzero_si128()));
-    errors = _mm_or_si128(errors,
-                          _mm_cmpeq_epi8(_mm_and_si128(block, repeated(0xFE)), repeated(0xC0)));
-    errors = _mm_or_si128(errors, _mm_subs_epu8(block, repeated(0xF4)));
-    const auto secondBelow = [&](uchar lead, uchar least) {
-        return _mm_and_si128(_mm_cmpeq_epi8(after1, repeated(lead)),
-                             _mm_cmplt_epi8(block, repeated(least)));
-    };
-    const auto secondAbove = [&](uchar lead, uchar most) {
-        return _mm_and_si128(_mm_cmpeq_epi8(after1, repeated(lead)),
-                             _mm_cmpgt_epi8(block, repeated(most)));
-    };
-    errors = _mm_or_si128(errors, _mm_or_si128(secondBelow(0xE0, 0xA0), secondAbove(0xED, 0x9F)));
-    return _mm_or_si128(errors, _mm_or_si128(secondBelow(0xF0, 0x90), secondAbove(0xF4, 0x8F)));
-}
-
-// Where the sequence left open at p starts (p itself when none is): the bytes before p are
-// known to be valid as far as they go.
-const uchar *openSequenceStart(const uchar *begin, const uchar *p)
-{
-    for (int back = 1; back <= 3 && p - back >= begin; ++back) {
-        const uchar c = p[-back];
-        if (c < 0x80)
-            return p;
-        if (c >= 0xC0) {
-            const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-            return back < length ? p - back : p;
-        }
-    }
-    return p;
-}
-
-// Checks whole blocks of 16 bytes, without a branch per character (names and notes hold
-// many letters that are not ASCII). Returns where the bytewise check is to go on, or
-// nullptr when a block is invalid.
-const uchar *checkBlocks(const uchar *begin, const uchar *end)
-{
-    const uchar *p = begin;
-    __m128i previous = _mm_setzero_si128();
-    for (; end - p >= 16; p += 16) {
-        const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        // ASCII after ASCII is valid as it is.
-        if (_mm_movemask_epi8(_mm_or_si128(block, previous)) != 0) {
-            const __m128i errors = blockErrors(block, previous);
-            if (_mm_movemask_epi8(_mm_cmpeq_epi8(errors, _mm_setzero_si128())) != 0xFFFF)
-                return nullptr;
-        }
-        previous = block;
-    }
-    return openSequenceStart(begin, p);
-}
-#endif
-
 } // namespace
 
 QByteArray decodeQuotedPrintable(QByteArrayView encoded)
@@ -267,14 +132,7 @@ std::optional<QString> asciiLowered(QStringView text)
 
 bool isValidUtf8(QByteArrayView bytes)
 {
-    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
-    const uchar *const end = p + bytes.size();
-#ifdef __SSE2__
-    p = checkBlocks(p, end);
-    if (p == nullptr)
-        return false;
-#endif
-    return isValidUtf8Bytewise(p, end);
+    return bytes.isValidUtf8();
 }
 
 Utf8 text(const VCardProperty &property, VCardDiagnostics &diagnostics, bool validUtf8)

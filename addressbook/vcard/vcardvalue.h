@@ -57,6 +57,8 @@ using Parts = QVarLengthArray<QByteArrayView, 8>;
 [[nodiscard]] QByteArray decodeQuotedPrintable(QByteArrayView encoded);
 /// Blanks and line breaks inside are ignored; any other stray character makes it invalid.
 [[nodiscard]] std::optional<QByteArray> decodeBase64(QByteArrayView encoded);
+/// Qt's check, which also refuses overlong forms, surrogates and code points past Unicode; a
+/// function of its own so that pieces of a text can be mapped to it.
 [[nodiscard]] bool isValidUtf8(QByteArrayView bytes);
 /// text with A-Z made a-z, where it is ASCII alone; none otherwise, for the caller to fold
 /// with the case tables (identifiers and handles nearly always are ASCII).

@@ -16,7 +16,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// A picture of noise over a flat band, so that every Paeth choice, runs of repeats, each
+// A picture of noise over a flat band, so that differences from the row above, repeats, each
 // channel and its byte order show, and with alpha every transparency from clear to opaque.
 QImage pattern(QImage::Format format, QSize size = {37, 23})
 {
@@ -60,7 +60,8 @@ TEST_P(PhotoPng, readsBackAsTheSamePixelsAndResolution)
 }
 
 // Qt's 32-bit words are taken apart row by row, the packed formats read as they are, the
-// rest converted first; single pixels and single rows or columns have no neighbours.
+// rest converted first; single pixels and single rows or columns have no neighbours. A
+// picture larger than a thread keeps memory for comes before others that reuse the thread's.
 INSTANTIATE_TEST_SUITE_P(
     Rows, PhotoPng,
     testing::Values(FormatRow{"opaque32", QImage::Format_RGB32, {37, 23}},
@@ -70,6 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatRow{"packedAlpha", QImage::Format_RGBA8888, {37, 23}},
                     FormatRow{"paddedPacked", QImage::Format_RGBX8888, {37, 23}},
                     FormatRow{"reversed24", QImage::Format_BGR888, {37, 23}},
+                    FormatRow{"beyondKeptMemory", QImage::Format_RGB32, {1300, 1100}},
                     FormatRow{"onePixel", QImage::Format_RGB32, {1, 1}},
                     FormatRow{"oneAlphaPixel", QImage::Format_RGBA8888, {1, 1}},
                     FormatRow{"oneRow", QImage::Format_ARGB32, {41, 1}},

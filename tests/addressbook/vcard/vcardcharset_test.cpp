@@ -217,9 +217,8 @@ struct Utf8Row : NamedRow
 class Utf8Check : public testing::TestWithParam<Utf8Row>
 {};
 
-// Text is checked in blocks of 16 bytes and the rest bytewise, eight ASCII bytes at a
-// time: the sequence must be judged alike wherever it falls, across a block's end too, and
-// at the very end of the text.
+// Text is checked ASCII blocks at a time: the sequence must be judged alike wherever it
+// falls, across a block's end too, and at the very end of the text.
 TEST_P(Utf8Check, judgesASequenceWhereverItFalls)
 {
     for (qsizetype before = 0; before < 34; ++before) {
@@ -259,6 +258,14 @@ INSTANTIATE_TEST_SUITE_P(
         Utf8Row{"leadCutByLead", "\xC3\xC3\xA9", false},
         Utf8Row{"fourBytesCutShort", "\xF0\x9F\x98", false}),
     RowName());
+
+// An empty value is valid however it is held: null, empty or a view of no bytes.
+TEST(VCardValue, takesEmptyTextForUtf8)
+{
+    EXPECT_TRUE(VCardValue::isValidUtf8(QByteArrayView()));
+    EXPECT_TRUE(VCardValue::isValidUtf8(QByteArray()));
+    EXPECT_TRUE(VCardValue::isValidUtf8(QByteArrayView("x", 0)));
+}
 
 // Every piece of a mixed text, cut anywhere (inside characters too), against Qt's decoder:
 // text is valid exactly when it comes back unchanged from a round trip.
