@@ -50,8 +50,14 @@ public:
 
     /// The enabled address books, the default one marked.
     [[nodiscard]] QList<Source> addressBooks() const;
+    /// How a book is opened: every call through the server, or its contacts read in this
+    /// process straight from where the server keeps them, where the book allows that (the
+    /// server's local books do; the others are read through the server all the same).
+    enum class Access : bool { Server, Direct };
+
     /// The address book of that uid (the default one for an empty uid) opened.
-    [[nodiscard]] Expected<GObjectPtr<EBookClient>> connect(const QString &uid);
+    [[nodiscard]] Expected<GObjectPtr<EBookClient>> connect(const QString &uid,
+                                                            Access access = Access::Server);
     /// Every contact of the book as vCard 3.0 text. Its linked picture files are read within
     /// kReadWait too.
     [[nodiscard]] Expected<QList<Card>> cards(EBookClient *book);
@@ -75,7 +81,7 @@ private:
     [[nodiscard]] Expected<GObjectPtr<GAsyncResult>> query(EBookClient *book, BookQuery start,
                                                            std::chrono::seconds limit);
     [[nodiscard]] static Card cardOf(EContact *contact, const QDeadlineTimer &deadline);
-    static void readLinkedPhoto(EContact *contact, Card &card, const QDeadlineTimer &deadline);
+    static void readLinkedPhoto(const QByteArray &uri, Card &card, const QDeadlineTimer &deadline);
     [[nodiscard]] Expected<GObjectPtr<ESource>> source(const QString &uid) const;
     [[nodiscard]] static QString knownUids(const QList<Source> &sources);
     [[nodiscard]] static Unexpected<QString> failure(const QString &what, GError *error);

@@ -18,8 +18,10 @@
 #include <QSet>
 #include <QStringDecoder>
 #include <QtConcurrent/QtConcurrentMap>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <functional>
+#include <span>
 #include <vector>
 
 #include <sys/stat.h>
@@ -105,6 +107,29 @@ void reportNoCard(VCardDiagnostics &diagnostics, bool empty, const QString &bina
         diagnostics.report(1, u"not a vCard file: no BEGIN:VCARD found"_s);
 }
 
+// A short text read whole, with what readData finds out about a text before its cards.
+struct ShortTextRead
+{
+    VCardDiagnostics diagnostics; // of the text as a whole (its character set)
+    VCardRangeRead cards;
+    bool empty = false;
+    QString binary;
+};
+
+std::vector<ShortTextRead> readShortTextsOf(std::span<const VCardSource> sources)
+{
+    std::vector<ShortTextRead> reads;
+    reads.reserve(sources.size());
+    for (const VCardSource &source : sources) {
+        VCardDiagnostics diagnostics(source.origin);
+        const Utf8Text text = asUtf8(source.data, diagnostics);
+        reads.push_back({std::move(diagnostics),
+                         readVCardRange(text.view, source.origin, text.valid),
+                         text.view.trimmed().isEmpty(), binaryKind(source.data)});
+    }
+    return reads;
+}
+
 class StoreBuilder final
 {
 public:
@@ -114,6 +139,7 @@ public:
 
     void readPath(const QString &path);
     void readData(QByteArrayView data, const QString &origin, VCardFile *file = nullptr);
+    void readShortTexts(const QList<VCardSource> &sources);
     ContactStoreRead finish();
 
 private:
@@ -128,10 +154,20 @@ private:
         QList<VCardMemberReference> members;
         std::size_t origin;
     };
+    // How far the cards of one text are taken in.
+    struct TextProgress
+    {
+        qsizetype lines = 0;
+        qsizetype cards = 0;
+        qsizetype strayLine = 0; // the first line of text outside a card, or 0
+    };
 
     void readFile(const QString &path, bool named);
-    qsizetype takeRanges(VCardRangeReads &ranges, std::size_t origin,
-                         const std::function<void(qsizetype)> &done);
+    TextProgress takeRanges(VCardRangeReads &ranges, std::size_t origin,
+                            const std::function<void(qsizetype)> &done);
+    void take(VCardRangeRead &range, std::size_t origin, TextProgress &progress);
+    void finishText(std::size_t origin, const TextProgress &progress, bool empty,
+                    const QString &binary);
     void expect(qsizetype cards);
     void addAll(std::vector<VCardContact> &contacts, std::size_t origin, qsizetype lineOffset);
     void add(VCardContact contact, std::size_t origin, qsizetype lineOffset);
@@ -201,41 +237,75 @@ void StoreBuilder::readData(QByteArrayView data, const QString &origin, VCardFil
     const bool empty = text.view.trimmed().isEmpty();
     const QString binary = binaryKind(data);
     VCardRangeReads ranges(text.view, origin, text.valid, m_options);
-    const qsizetype cards = takeRanges(ranges, index, [&](qsizetype consumed) {
+    const TextProgress progress = takeRanges(ranges, index, [&](qsizetype consumed) {
         if (file && text.converted.isNull())
             file->releaseUpTo(text.view.data() - data.data() + consumed);
     });
-    if (cards == 0) {
-        ++m_unreadFiles;
-        reportNoCard(m_diagnostics[index], empty, binary);
+    finishText(index, progress, empty, binary);
+}
+
+// Each short text is read whole on the pool, a piece of them at a time, and taken in by the
+// calling thread in order while the next pieces are read.
+void StoreBuilder::readShortTexts(const QList<VCardSource> &sources)
+{
+    constexpr qsizetype kPiece = 256;
+    QThreadPool pool;
+    pool.setMaxThreadCount(std::max(m_options.threads, 1));
+    std::vector<QFuture<std::vector<ShortTextRead>>> pieces;
+    for (qsizetype from = 0; from < sources.size(); from += kPiece) {
+        const std::span piece(sources.constData() + from, std::min(kPiece, sources.size() - from));
+        pieces.push_back(QtConcurrent::run(&pool, readShortTextsOf, piece));
+    }
+    expect(sources.size());
+    for (QFuture<std::vector<ShortTextRead>> &piece : pieces) {
+        for (ShortTextRead &read : piece.takeResult()) {
+            const std::size_t index = m_diagnostics.size();
+            m_diagnostics.push_back(std::move(read.diagnostics));
+            TextProgress progress;
+            take(read.cards, index, progress);
+            finishText(index, progress, read.empty, read.binary);
+        }
     }
 }
 
-// Takes in the ranges in text order, their lines counted on from those before them; done
-// learns how far the text is read. Returns how many cards there were.
-qsizetype StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
-                                   const std::function<void(qsizetype)> &done)
+// Takes in the ranges in text order; done learns how far the text is read.
+StoreBuilder::TextProgress StoreBuilder::takeRanges(VCardRangeReads &ranges, std::size_t origin,
+                                                    const std::function<void(qsizetype)> &done)
 {
-    VCardDiagnostics &diagnostics = m_diagnostics[origin];
-    qsizetype lines = 0;
-    qsizetype cards = 0;
-    qsizetype strayLine = 0;
+    TextProgress progress;
     bool first = true;
     while (std::optional<VCardRangeRead> range = ranges.next()) {
         if (std::exchange(first, false))
             expect(qsizetype(range->contacts.size()) * ranges.rangeCount());
-        diagnostics.append(range->diagnostics, lines);
-        if (strayLine == 0 && range->firstStrayLine > 0)
-            strayLine = lines + range->firstStrayLine;
-        cards += qsizetype(range->contacts.size());
-        addAll(range->contacts, origin, lines);
-        lines += range->lineCount;
+        take(*range, origin, progress);
         range.reset(); // what the contacts left behind, before more of the text is let go
         done(ranges.consumed());
     }
-    if (cards > 0 && strayLine > 0)
-        diagnostics.report(strayLine, u"text outside a card ignored"_s);
-    return cards;
+    return progress;
+}
+
+// Takes in the cards of a range, its lines counted on from those before it.
+void StoreBuilder::take(VCardRangeRead &range, std::size_t origin, TextProgress &progress)
+{
+    m_diagnostics[origin].append(range.diagnostics, progress.lines);
+    if (progress.strayLine == 0 && range.firstStrayLine > 0)
+        progress.strayLine = progress.lines + range.firstStrayLine;
+    progress.cards += qsizetype(range.contacts.size());
+    addAll(range.contacts, origin, progress.lines);
+    progress.lines += range.lineCount;
+}
+
+// Says what a text held beside its cards, or why it held none.
+void StoreBuilder::finishText(std::size_t origin, const TextProgress &progress, bool empty,
+                              const QString &binary)
+{
+    VCardDiagnostics &diagnostics = m_diagnostics[origin];
+    if (progress.cards > 0 && progress.strayLine > 0)
+        diagnostics.report(progress.strayLine, u"text outside a card ignored"_s);
+    if (progress.cards == 0) {
+        ++m_unreadFiles;
+        reportNoCard(diagnostics, empty, binary);
+    }
 }
 
 // The ranges are of about one size, so the first tells how many cards the text holds: the
@@ -415,6 +485,14 @@ ContactStoreRead readVCardSources(const QList<VCardSource> &sources,
     StoreBuilder builder(options);
     for (const VCardSource &source : sources)
         builder.readData(source.data, source.origin);
+    return builder.finish();
+}
+
+ContactStoreRead readShortVCardSources(const QList<VCardSource> &sources,
+                                       const VCardReadOptions &options)
+{
+    StoreBuilder builder(options);
+    builder.readShortTexts(sources);
     return builder.finish();
 }
 

@@ -74,6 +74,11 @@ struct VCardSource
 /// Reads several texts into one store, so that groups in one refer to cards in another.
 [[nodiscard]] ContactStoreRead readVCardSources(const QList<VCardSource> &sources,
                                                 const VCardReadOptions &options = {});
+/// The same for many short texts, a card or a few each (as the desktop's address-book server
+/// hands its contacts over): they are read side by side on the threads, each whole, where
+/// readVCardSources cuts each text into ranges for its threads and reads one after another.
+[[nodiscard]] ContactStoreRead readShortVCardSources(const QList<VCardSource> &sources,
+                                                     const VCardReadOptions &options = {});
 /// The first person card of data; origin names it in the diagnostics.
 [[nodiscard]] VCardPersonRead readFirstVCardPerson(const QByteArray &data, const QString &origin);
 /// A person on its own (the preview's sample) from the first card of data: UTF-8 (with or

@@ -245,8 +245,9 @@ TEST(EdsStore, readsOnlyRegularPictureFiles)
 }
 
 // Each person gets the picture its own card links to, also where UIDs make the same
-// identifier (the reader numbers them) and a contact list (whose picture is never read) is
-// among the cards.
+// identifier (the reader numbers them), where the server escapes the link (a file name
+// with ';' and ','), and where a contact list (whose picture is never read) is among the
+// cards.
 TEST(EdsStore, givesEachLinkedPictureToItsOwnContact)
 {
     QTemporaryDir folder;
@@ -260,6 +261,7 @@ TEST(EdsStore, givesEachLinkedPictureToItsOwnContact)
         card("UID:m n\nN:;Mia;;;\nPHOTO;VALUE=uri:" + pictureFile(u"mia.png"_s)),
         card("UID:m_n\nN:;Ned;;;\nPHOTO;VALUE=uri:" + pictureFile(u"ned.png"_s)),
         card("UID:m_n-2\nN:;Ola;;;"),
+        card("UID:pia\nN:;Pia;;;\nPHOTO;VALUE=uri:" + pictureFile(u"p;i,a.png"_s)),
         card("UID:list\nN:;List;;;\nX-EVOLUTION-LIST:TRUE\nPHOTO;VALUE=uri:"
              + fileUri(namedPipeIn(folder))),
     });
@@ -268,10 +270,12 @@ TEST(EdsStore, givesEachLinkedPictureToItsOwnContact)
     const ABPerson *mia = personNamed(*read.store, u"Mia"_s);
     const ABPerson *ned = personNamed(*read.store, u"Ned"_s);
     const ABPerson *ola = personNamed(*read.store, u"Ola"_s);
-    ASSERT_TRUE(mia && ned && ola);
+    const ABPerson *pia = personNamed(*read.store, u"Pia"_s);
+    ASSERT_TRUE(mia && ned && ola && pia);
     EXPECT_EQ(mia->imageData(), QByteArray("mia.png"));
     EXPECT_EQ(ned->imageData(), QByteArray("ned.png"));
     EXPECT_FALSE(ola->imageData());
+    EXPECT_EQ(pia->imageData(), QByteArray("p;i,a.png"));
 }
 
 // The window reads from a slot, inside Qt's event loop (GLib's default context); the store's
