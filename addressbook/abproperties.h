@@ -95,20 +95,30 @@ inline const QString kABAddressCountryCodeKey = QStringLiteral("countryCode"); /
 /// An address record's values in the order of its keys above; an empty view is a key not set.
 using ABAddressFields = std::array<QStringView, kABAddressFieldCount>;
 
-// Labels of multi-value entries. They are lower-case English texts; a label that a card
-// spells itself (a custom label) is kept as written. ABLocalizedPropertyOrLabel shows them.
-inline const QString kABHomeLabel = QStringLiteral("home");
-inline const QString kABWorkLabel = QStringLiteral("work");
-inline const QString kABOtherLabel = QStringLiteral("other");
-inline const QString kABPhoneMobileLabel = QStringLiteral("mobile");
-inline const QString kABPhoneIPhoneLabel = QStringLiteral("iPhone");
-inline const QString kABPhoneMainLabel = QStringLiteral("main");
-inline const QString kABPhoneHomeFAXLabel = QStringLiteral("home fax");
-inline const QString kABPhoneWorkFAXLabel = QStringLiteral("work fax");
-inline const QString kABPhoneOtherFAXLabel = QStringLiteral("other fax");
-inline const QString kABPhonePagerLabel = QStringLiteral("pager");
-inline const QString kABHomePageLabel = QStringLiteral("home page");
-inline const QString kABAnniversaryLabel = QStringLiteral("anniversary");
-inline const QString kABSpouseLabel = QStringLiteral("spouse");
-inline const QString kABManagerLabel = QStringLiteral("manager");
-inline const QString kABAssistantLabel = QStringLiteral("assistant");
+// Labels of multi-value entries. They are lower-case English texts, and keys of the "ui"
+// table (marked for lupdate here); a label that a card spells itself (a custom label) is kept
+// as written. ABLocalizedPropertyOrLabel shows them.
+inline const QString kABHomeLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "home"));
+inline const QString kABWorkLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "work"));
+inline const QString kABOtherLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "other"));
+inline const QString kABPhoneMobileLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "mobile"));
+inline const QString kABPhoneIPhoneLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "iPhone"));
+inline const QString kABPhoneMainLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "main"));
+inline const QString kABPhoneHomeFAXLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "home fax"));
+inline const QString kABPhoneWorkFAXLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "work fax"));
+inline const QString kABPhoneOtherFAXLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "other fax"));
+inline const QString kABPhonePagerLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "pager"));
+inline const QString kABHomePageLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "home page"));
+inline const QString kABAnniversaryLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "anniversary"));
+inline const QString kABSpouseLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "spouse"));
+inline const QString kABManagerLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "manager"));
+inline const QString kABAssistantLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "assistant"));
+// The relations other exporters write in their own form ("_$!<Sister>!$_").
+inline const QString kABMotherLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "mother"));
+inline const QString kABFatherLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "father"));
+inline const QString kABParentLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "parent"));
+inline const QString kABBrotherLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "brother"));
+inline const QString kABSisterLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "sister"));
+inline const QString kABChildLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "child"));
+inline const QString kABFriendLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "friend"));
+inline const QString kABPartnerLabel = QStringLiteral(QT_TRANSLATE_NOOP("ui", "partner"));

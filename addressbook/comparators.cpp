@@ -25,17 +25,9 @@ ComparisonResult fromInt(int comparison)
 // ICU's English collation has no tailoring of its own: it is the root, language-neutral
 // order. Qt's collator for the C locale would compare code points instead, putting "Émile"
 // after "Zoe".
-QLocale collationLocale()
+QLocale collationLocale(const QLocale &locale)
 {
-    const QLocale locale;
     return locale.language() == QLocale::C ? QLocale(QLocale::English) : locale;
-}
-
-QString withoutPrefixes(QString text, const QStringList &prefixes)
-{
-    for (const QString &prefix : prefixes)
-        text = QEV_NSStringAdditionsSubset::deprefixCaseInsensitive(text, prefix);
-    return text;
 }
 
 ABProperty namePartProperty(QChar code)
@@ -69,17 +61,28 @@ QString sortKeyText(const ABPerson &person, QStringView orderCode, const QString
 
 } // namespace
 
+QCollator makeNameCollator(const QLocale &locale)
+{
+    QCollator collator(collationLocale(locale));
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    return collator;
+}
+
 const QCollator &nameCollator()
 {
     static QString localeName;
     static QCollator collator;
-    const QLocale locale = collationLocale();
+    const QLocale locale = collationLocale(QLocale());
     if (localeName != locale.name() || localeName.isEmpty()) {
-        collator = QCollator(locale);
-        collator.setCaseSensitivity(Qt::CaseInsensitive);
+        collator = makeNameCollator(locale);
         localeName = locale.name();
     }
     return collator;
+}
+
+NameOrder userNameOrder()
+{
+    return {nameCollator(), stripPrefixes()};
 }
 
 // Split again whenever the installed translations give another list, so that a change of
@@ -94,6 +97,13 @@ const QStringList &stripPrefixes()
         prefixes = list.split(u'|', Qt::SkipEmptyParts);
     }
     return prefixes;
+}
+
+QString withoutPrefixes(QString text, const QStringList &prefixes)
+{
+    for (const QString &prefix : prefixes)
+        text = QEV_NSStringAdditionsSubset::deprefixCaseInsensitive(text, prefix);
+    return text;
 }
 
 QString withoutStripPrefixes(QString text)
@@ -148,15 +158,15 @@ ComparisonResult abSort(const ABPerson &first, const ABPerson &second, QStringVi
     return stringSort(*a, *b);
 }
 
-void sortPeople(QList<const ABPerson *> &people, QStringView orderCode)
+void sortPeople(QList<const ABPerson *> &people, QStringView orderCode, const NameOrder &order)
 {
     if (!isOrderCode(orderCode))
         return; // every pair compares as the same: any order is sorted
-    const QCollator &collator = nameCollator();
-    // The collator sets itself up on first use, and the prefixes are read once here; after
-    // that, making keys only reads both, so threads can share them.
+    const QCollator &collator = order.collator;
+    // The collator sets itself up on first use; after that, making keys only reads it and
+    // the prefixes, so threads can share them.
     (void)collator.sortKey(QString());
-    const QStringList &prefixes = stripPrefixes();
+    const QStringList &prefixes = order.prefixes;
     struct Keyed
     {
         QCollatorSortKey key;

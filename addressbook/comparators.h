@@ -10,6 +10,7 @@
 
 #include <QCollator>
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -21,15 +22,28 @@ class ABPerson;
 
 enum class ComparisonResult { OrderedAscending = -1, OrderedSame = 0, OrderedDescending = 1 };
 
+/// How names are put in order: a collator and the prefixes that sorting ignores. Once the
+/// collator has been used, threads may share both for reading.
+struct NameOrder
+{
+    const QCollator &collator;
+    const QStringList &prefixes;
+};
+
+/// The collator for names in locale: case ignored, and the root order under the C locale.
+[[nodiscard]] QCollator makeNameCollator(const QLocale &locale);
 /// The collator for names: the user's locale (QLocale()), case ignored; built again only
 /// when the default locale changes.
 [[nodiscard]] const QCollator &nameCollator();
+/// nameCollator() with stripPrefixes(): the order of the user's language.
+[[nodiscard]] NameOrder userNameOrder();
 
 /// The prefixes sorting and filing ignore: the "ui" table's "stripList" split at "|",
 /// loaded on first use. Without a "stripList" text the list is empty.
 [[nodiscard]] const QStringList &stripPrefixes();
-/// text with each prefix of stripPrefixes() removed once from its front, in list order,
-/// ignoring case.
+/// text with each of prefixes removed once from its front, in list order, ignoring case.
+[[nodiscard]] QString withoutPrefixes(QString text, const QStringList &prefixes);
+/// withoutPrefixes with stripPrefixes().
 [[nodiscard]] QString withoutStripPrefixes(QString text);
 
 /// Case-insensitive comparison in the user's locale.
@@ -51,5 +65,7 @@ enum class ComparisonResult { OrderedAscending = -1, OrderedSame = 0, OrderedDes
 /// The comparison of two persons' sort keys; with an unknown order code, always the same.
 [[nodiscard]] ComparisonResult abSort(const ABPerson &first, const ABPerson &second,
                                       QStringView orderCode);
-/// Sorts in the order abSort defines, computing each person's key once.
-void sortPeople(QList<const ABPerson *> &people, QStringView orderCode);
+/// Sorts in the order abSort defines, or in order's where given, computing each person's key
+/// once.
+void sortPeople(QList<const ABPerson *> &people, QStringView orderCode,
+                const NameOrder &order = userNameOrder());

@@ -95,7 +95,7 @@ QList<const ABPerson *> allGroupMembers(const Group &group)
 
 QList<const ABPerson *> peopleFromSelectedGroups(const ContactStore &store,
                                                  const QList<ChosenGroup> &groupsToUse,
-                                                 bool sortByLast)
+                                                 bool sortByLast, const NameOrder &order)
 {
     const QString ungrouped = ungroupedContactsName();
     // Names repeat (several collections in one folder): a name stands for all its groups.
@@ -119,7 +119,7 @@ QList<const ABPerson *> peopleFromSelectedGroups(const ContactStore &store,
             members.collect(*group);
     }
     QList<const ABPerson *> people = members.people();
-    sortPeople(people, sortByLast ? u"lfc" : u"flc");
+    sortPeople(people, sortByLast ? u"lfc" : u"flc", order);
     return people;
 }
 

@@ -6,6 +6,8 @@
 //   const auto people = peopleFromSelectedGroups(store, {{u"Friends"_s, true}}, true);
 #pragma once
 
+#include "addressbook/comparators.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -36,9 +38,10 @@ struct ChosenGroup
 /// once. A group met again (nesting that loops back) adds nothing the second time.
 [[nodiscard]] QList<const ABPerson *> allGroupMembers(const Group &group);
 /// The contacts of the ticked groups (a name ticks every group of that name), each once, sorted by
-/// abSort with "lfc" when sortByLast, else "flc". No ticked group, no contact.
+/// abSort with "lfc" when sortByLast, else "flc", in order's collation and prefixes. No ticked
+/// group, no contact.
 [[nodiscard]] QList<const ABPerson *>
 peopleFromSelectedGroups(const ContactStore &store, const QList<ChosenGroup> &groupsToUse,
-                         bool sortByLast);
+                         bool sortByLast, const NameOrder &order = userNameOrder());
 /// The strings sorted by stringSort, each exactly equal string once.
 [[nodiscard]] QStringList sortArrayRemovingDuplicates(const QStringList &strings);

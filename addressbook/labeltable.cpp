@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include <array>
+#include <span>
 
 using namespace Qt::StringLiterals;
 
@@ -12,6 +13,44 @@ namespace {
 QString translated(const QString &text)
 {
     return QCoreApplication::translate("ui", text.toUtf8().constData());
+}
+
+// The standard labels by the form exporters write inside "_$!<...>!$_", which differs from
+// the stored label in more than case and spaces for "iPhone" alone.
+struct ExportedLabel
+{
+    QStringView exported;
+    const QString &label;
+};
+
+std::span<const ExportedLabel> exportedLabels()
+{
+    static const ExportedLabel labels[]{
+        {u"Home", kABHomeLabel},
+        {u"Work", kABWorkLabel},
+        {u"Other", kABOtherLabel},
+        {u"Mobile", kABPhoneMobileLabel},
+        {u"iPhone", kABPhoneIPhoneLabel},
+        {u"Main", kABPhoneMainLabel},
+        {u"HomeFAX", kABPhoneHomeFAXLabel},
+        {u"WorkFAX", kABPhoneWorkFAXLabel},
+        {u"OtherFAX", kABPhoneOtherFAXLabel},
+        {u"Pager", kABPhonePagerLabel},
+        {u"HomePage", kABHomePageLabel},
+        {u"Anniversary", kABAnniversaryLabel},
+        {u"Spouse", kABSpouseLabel},
+        {u"Manager", kABManagerLabel},
+        {u"Assistant", kABAssistantLabel},
+        {u"Mother", kABMotherLabel},
+        {u"Father", kABFatherLabel},
+        {u"Parent", kABParentLabel},
+        {u"Brother", kABBrotherLabel},
+        {u"Sister", kABSisterLabel},
+        {u"Child", kABChildLabel},
+        {u"Friend", kABFriendLabel},
+        {u"Partner", kABPartnerLabel},
+    };
+    return labels;
 }
 
 // "HomeFAX" -> "home fax": a word starts where a capital follows a small letter.
@@ -34,8 +73,10 @@ QString normalizedLabel(const QString &label)
     if (!label.startsWith(u"_$!<"_s) || !label.endsWith(u">!$_"_s) || label.size() <= 8)
         return label;
     const QStringView inner = QStringView(label).sliced(4, label.size() - 8);
-    if (inner.compare(u"iPhone", Qt::CaseInsensitive) == 0)
-        return kABPhoneIPhoneLabel;
+    for (const ExportedLabel &standard : exportedLabels()) {
+        if (inner.compare(standard.exported, Qt::CaseInsensitive) == 0)
+            return standard.label;
+    }
     return wordsOf(inner);
 }
 
@@ -46,12 +87,20 @@ QString ABLocalizedPropertyOrLabel(const QString &label)
 
 QString ABLocalizedPropertyOrLabel(ABProperty property)
 {
-    static const std::array<QString, kABPropertyCount> names{
-        u"first name"_s,    u"last name"_s, u"middle name"_s, u"title"_s,  u"suffix"_s,
-        u"organization"_s,  u"job title"_s, u"department"_s,  u"flags"_s,  u"note"_s,
-        u"birthday"_s,      u"dates"_s,     u"phone"_s,       u"e-mail"_s, u"web page"_s,
-        u"related names"_s, u"AIM"_s,       u"ICQ"_s,         u"Jabber"_s, u"MSN"_s,
-        u"Yahoo!"_s,        u"address"_s,   u"group name"_s,
+    // Keys of the "ui" table, marked for lupdate.
+    static const std::array<const char *, kABPropertyCount> names{
+        QT_TRANSLATE_NOOP("ui", "first name"),  QT_TRANSLATE_NOOP("ui", "last name"),
+        QT_TRANSLATE_NOOP("ui", "middle name"), QT_TRANSLATE_NOOP("ui", "title"),
+        QT_TRANSLATE_NOOP("ui", "suffix"),      QT_TRANSLATE_NOOP("ui", "organization"),
+        QT_TRANSLATE_NOOP("ui", "job title"),   QT_TRANSLATE_NOOP("ui", "department"),
+        QT_TRANSLATE_NOOP("ui", "flags"),       QT_TRANSLATE_NOOP("ui", "note"),
+        QT_TRANSLATE_NOOP("ui", "birthday"),    QT_TRANSLATE_NOOP("ui", "dates"),
+        QT_TRANSLATE_NOOP("ui", "phone"),       QT_TRANSLATE_NOOP("ui", "e-mail"),
+        QT_TRANSLATE_NOOP("ui", "web page"),    QT_TRANSLATE_NOOP("ui", "related names"),
+        QT_TRANSLATE_NOOP("ui", "AIM"),         QT_TRANSLATE_NOOP("ui", "ICQ"),
+        QT_TRANSLATE_NOOP("ui", "Jabber"),      QT_TRANSLATE_NOOP("ui", "MSN"),
+        QT_TRANSLATE_NOOP("ui", "Yahoo!"),      QT_TRANSLATE_NOOP("ui", "address"),
+        QT_TRANSLATE_NOOP("ui", "group name"),
     };
-    return translated(names.at(static_cast<std::size_t>(property)));
+    return QCoreApplication::translate("ui", names.at(static_cast<std::size_t>(property)));
 }

@@ -65,7 +65,7 @@ ExportCommand::ExportCommand(PreferencesStore &store, Bundle bundle, std::FILE *
 int ExportCommand::run(const ExportOptions &options)
 {
     if (options.previewHtml)
-        return printPreview();
+        return printPreview(options.overrides);
     if (options.listAddressBooks)
         return listAddressBooks(options);
     const std::optional<ContactStoreRead> read = readAddressBook(options);
@@ -147,6 +147,7 @@ int ExportCommand::exportBook(const ContactStore &addressBook, const ExportOptio
     ExportSettings settings;
     readDefaults(settings, m_store, SettingsPaths::addressBookPreferencesFile());
     PageGenerator generator(m_store, settings, addressBook, m_bundle);
+    generator.setOverrides(options.overrides);
     // Opened before the page is written, so a PDF that cannot be written fails before any work.
     QSaveFile pdf(options.pdf ? QFileInfo(*options.pdf).absoluteFilePath() : QString());
     QByteArray printed;
@@ -208,10 +209,11 @@ int ExportCommand::fail(const QString &reason, int status) const
     return status;
 }
 
-int ExportCommand::printPreview()
+int ExportCommand::printPreview(const ExportOverrides &overrides)
 {
     ExportSettings settings;
     readDefaults(settings, m_store, SettingsPaths::addressBookPreferencesFile());
+    overrides.applyTo(settings);
     const MemoryContactStore noAddressBook;
     const PreviewPage preview(m_bundle);
     print(m_out,

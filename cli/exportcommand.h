@@ -42,7 +42,7 @@ public:
     static constexpr qsizetype maxPrintedTextBytes = qsizetype{2} * 1024 * 1024;
 
 private:
-    [[nodiscard]] int printPreview();
+    [[nodiscard]] int printPreview(const ExportOverrides &overrides);
     [[nodiscard]] std::optional<ContactStoreRead>
     readAddressBook(const ExportOptions &options) const;
     [[nodiscard]] bool reportProblems(const ContactStoreRead &read, const QString &name) const;

@@ -2,6 +2,7 @@
 #include "cli/exportoptions.h"
 
 #include "engine/pagefile.h"
+#include "engine/pagelanguage.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -22,13 +23,22 @@ struct Options
     QCommandLineOption pdf{u"pdf"_s, u"Also print the page to this PDF file."_s, u"FILE"_s};
     QCommandLineOption paper{
         u"paper"_s, u"The PDF's paper: a4 or letter (default: the locale's)."_s, u"SIZE"_s};
+    QCommandLineOption language{u"language"_s,
+                                u"The page's language, such as de or pt-BR, for this run "
+                                "(default: the stored one, else the desktop's)."_s,
+                                u"CODE"_s};
+    QCommandLineOption letterIndex{u"letter-index"_s,
+                                   u"How the index files contacts, for this run: latin (A to Z) "
+                                   "or locale (the alphabet of the page's language)."_s,
+                                   u"KIND"_s};
     QCommandLineOption previewHtml{
         u"preview-html"_s, u"Print the preview page for the current settings; write no file."_s};
     QCommandLineOption quiet{u"quiet"_s, u"Show no progress."_s};
 };
 
 // What the parser accepted but makes no sense together; empty when all is well.
-QString conflict(const QCommandLineParser &parser, const Options &names)
+QString conflict(const QCommandLineParser &parser, const Options &names,
+                 const QStringList &pageLanguages)
 {
     if (!parser.positionalArguments().isEmpty())
         return u"Unexpected argument: %1"_s.arg(parser.positionalArguments().first());
@@ -46,6 +56,13 @@ QString conflict(const QCommandLineParser &parser, const Options &names)
         return u"--paper goes with --pdf."_s;
     if (parser.isSet(names.paper) && !paperFromName(parser.value(names.paper)))
         return u"--paper is a4 or letter, not \"%1\"."_s.arg(parser.value(names.paper));
+    if (parser.isSet(names.language)
+        && !PageLanguage::known(parser.value(names.language), pageLanguages))
+        return u"--language is one of %1, not \"%2\"."_s.arg(pageLanguages.join(u", "_s),
+                                                             parser.value(names.language));
+    if (parser.isSet(names.letterIndex) && !letterIndexFromName(parser.value(names.letterIndex)))
+        return u"--letter-index is latin or locale, not \"%1\"."_s.arg(
+            parser.value(names.letterIndex));
     return {};
 }
 
@@ -57,14 +74,16 @@ std::optional<QString> valueIfSet(const QCommandLineParser &parser,
 
 } // namespace
 
-ExportOptionsParse parseExportOptions(const QStringList &arguments)
+ExportOptionsParse parseExportOptions(const QStringList &arguments,
+                                      const QStringList &pageLanguages)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Writes the address book as one HTML page, with the settings of the Vorlin window."_s);
     const Options names;
     parser.addOptions({names.addressBook, names.listAddressBooks, names.output, names.pdf,
-                       names.paper, names.previewHtml, names.quiet});
+                       names.paper, names.language, names.letterIndex, names.previewHtml,
+                       names.quiet});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -78,7 +97,7 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
                 QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion()
                     + u'\n',
                 ExportExit::success};
-    if (const QString problem = conflict(parser, names); !problem.isEmpty())
+    if (const QString problem = conflict(parser, names, pageLanguages); !problem.isEmpty())
         return {std::nullopt, problem + u"\n"_s + parser.helpText(), ExportExit::unusableInput};
 
     ExportOptions options;
@@ -86,6 +105,9 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments)
     options.output = valueIfSet(parser, names.output);
     options.pdf = valueIfSet(parser, names.pdf);
     options.paper = paperFromName(parser.value(names.paper));
+    options.overrides.pageLanguage
+        = PageLanguage::known(parser.value(names.language), pageLanguages);
+    options.overrides.letterIndex = letterIndexFromName(parser.value(names.letterIndex));
     options.previewHtml = parser.isSet(names.previewHtml);
     options.listAddressBooks = parser.isSet(names.listAddressBooks);
     options.quiet = parser.isSet(names.quiet);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/papersize.h"
+#include "settings/exportoverrides.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,6 +23,7 @@ struct ExportOptions
     std::optional<QString> output;
     std::optional<QString> pdf;
     std::optional<Paper> paper; // none: the locale's
+    ExportOverrides overrides;  // --language (a known code, "de" for "de_AT"), --letter-index
     bool previewHtml = false;
     bool listAddressBooks = false;
     bool quiet = false;
@@ -34,5 +36,7 @@ struct ExportOptionsParse
     int exitStatus = ExportExit::success;
 };
 
-/// Parses arguments (the program name first).
-[[nodiscard]] ExportOptionsParse parseExportOptions(const QStringList &arguments);
+/// Parses arguments (the program name first); pageLanguages are the codes --language takes
+/// (engine/pagelanguage.h), each also with a region ("de-AT" for "de").
+[[nodiscard]] ExportOptionsParse parseExportOptions(const QStringList &arguments,
+                                                    const QStringList &pageLanguages);

@@ -3,6 +3,7 @@
 // window, or prints the window's preview page.
 #include "cli/exportcommand.h"
 #include "cli/pdfprinter.h"
+#include "engine/pagelanguage.h"
 #include "settings/defaultsregistration.h"
 #include "settings/preferencesstore.h"
 #include "util/bundletranslations.h"
@@ -31,14 +32,15 @@ int main(int argc, char *argv[])
 
     // Qt's own list of arguments has already lost the bytes of a file name that is not UTF-8;
     // argv holds what is left once Qt has taken its own options.
-    const ExportOptionsParse parse = parseExportOptions(decodeArguments(argc, argv));
+    const Bundle bundle = Bundle::main();
+    const ExportOptionsParse parse
+        = parseExportOptions(decodeArguments(argc, argv), PageLanguage::available(bundle));
     if (!parse.options) {
         const bool failed = parse.exitStatus != ExportExit::success;
         const QString message = failed ? printableFileName(parse.message) : parse.message;
         std::fputs(message.toUtf8().constData(), failed ? stderr : stdout);
         return parse.exitStatus;
     }
-    const Bundle bundle = Bundle::main();
     BundleTranslations translations = BundleTranslations::load(bundle);
     translations.install();
     PreferencesStore &store = PreferencesStore::standard();

@@ -43,5 +43,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-image-formats-plugins, libqt6svg6")
 # and on a desktop without it the server pulls in a hundred more packages, so it is only
 # suggested; its client library is linked, so shlibdeps finds that.
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS "evolution-data-server")
+# Qt's own texts (standard buttons, the file dialog) in the window's language; without them
+# those few stay English and the rest of the window is still translated.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 
 include(CPack)

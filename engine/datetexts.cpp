@@ -18,12 +18,12 @@ qint64 keyOf(const ContactDate &date)
 } // namespace
 
 const QString &DateTexts::longText(const ContactDate &date, const DateFormatSource &formats,
-                                   const QTimeZone &timeZone)
+                                   const QTimeZone &timeZone, const QLocale &locale)
 {
     const qint64 key = keyOf(date);
     if (const auto found = m_texts.constFind(key); found != m_texts.constEnd())
         return *found;
     if (m_texts.size() >= maximumTexts)
         m_texts.clear();
-    return *m_texts.insert(key, longDateString(date, formats, timeZone));
+    return *m_texts.insert(key, longDateString(date, formats, timeZone, locale));
 }

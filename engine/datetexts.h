@@ -4,7 +4,7 @@
 // repeat across an address book.
 //
 //   DateTexts texts;
-//   const QString &text = texts.longText(date, formats, timeZone); // "7 December 1990"
+//   const QString &text = texts.longText(date, formats, timeZone, locale); // "7 December 1990"
 #pragma once
 
 #include <QHash>
@@ -12,15 +12,16 @@
 
 class ContactDate;
 class DateFormatSource;
+class QLocale;
 class QTimeZone;
 
 class DateTexts final
 {
 public:
-    /// longDateString(date, formats, timeZone); the caller passes the same formats and time
-    /// zone every time.
+    /// longDateString(date, formats, timeZone, locale); the caller passes the same formats,
+    /// time zone and locale every time.
     [[nodiscard]] const QString &longText(const ContactDate &date, const DateFormatSource &formats,
-                                          const QTimeZone &timeZone);
+                                          const QTimeZone &timeZone, const QLocale &locale);
 
 private:
     QHash<qint64, QString> m_texts;

@@ -2,6 +2,7 @@
 #include "engine/entrylabels.h"
 
 #include "addressbook/labeltable.h"
+#include "engine/pagelanguage.h"
 #include "util/stringadditions.h"
 
 namespace {
@@ -10,14 +11,30 @@ namespace {
 // with the address book.
 constexpr qsizetype maximumLabels = 1024;
 
-QString shownForm(const QString &storedLabel)
+// A capital right after a small letter is the label's own spelling, not the start of a word.
+bool hasOwnCapitals(QStringView label)
 {
-    if (storedLabel.isEmpty())
-        return storedLabel;
-    return QEV_NSStringAdditionsSubset::titleCaseString(ABLocalizedPropertyOrLabel(storedLabel));
+    for (qsizetype i = 1; i < label.size(); ++i) {
+        if (label[i].isUpper() && label[i - 1].isLower())
+            return true;
+    }
+    return false;
+}
+
+QString capitalised(const QString &label, const PageLanguage &language)
+{
+    if (label.isEmpty() || hasOwnCapitals(label))
+        return label;
+    if (language.isEnglish())
+        return QEV_NSStringAdditionsSubset::titleCaseString(label);
+    return language.locale().toUpper(label.first(1)) + label.sliced(1);
 }
 
 } // namespace
+
+EntryLabels::EntryLabels(const PageLanguage &language)
+    : m_language(&language)
+{}
 
 const QString &EntryLabels::shown(const QString &storedLabel)
 {
@@ -25,5 +42,7 @@ const QString &EntryLabels::shown(const QString &storedLabel)
         return *found;
     if (m_shown.size() >= maximumLabels)
         m_shown.clear();
-    return *m_shown.insert(storedLabel, shownForm(storedLabel));
+    const QString translated
+        = storedLabel.isEmpty() ? storedLabel : m_language->text(normalizedLabel(storedLabel));
+    return *m_shown.insert(storedLabel, capitalised(translated, *m_language));
 }

@@ -44,7 +44,8 @@ QString displayNameOf(const NameParts &parts)
 
 } // namespace
 
-NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings)
+NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings,
+                              const QStringList &prefixes)
 {
     const NameParts parts = namePartsOf(person);
     NameRecord record;
@@ -52,7 +53,7 @@ NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &sett
     record.sortName = settings.sortByLast ? parts.familyPart + parts.givenPart
                                           : parts.givenPart + parts.familyPart;
     if (record.sortName.isEmpty())
-        record.sortName = withoutStripPrefixes(parts.organization);
+        record.sortName = withoutPrefixes(parts.organization, prefixes);
     record.initial = stripDiacritical(firstCharacter(record.sortName)).toUpper();
     return record;
 }

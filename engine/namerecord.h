@@ -6,7 +6,10 @@
 //   // {"Dr. Anna M. Berg, Jr.", "Berg, Jr.Dr. Anna M.", "B"} with sortByLast on
 #pragma once
 
+#include "addressbook/comparators.h"
+
 #include <QString>
+#include <QStringList>
 
 class ABPerson;
 struct ExportSettings;
@@ -20,6 +23,9 @@ struct NameRecord
     [[nodiscard]] bool operator==(const NameRecord &other) const = default;
 };
 
-[[nodiscard]] NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings);
+/// An organization's sort name loses prefixes, as withoutStripPrefixes does (the user's
+/// language's unless given).
+[[nodiscard]] NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings,
+                                            const QStringList &prefixes = stripPrefixes());
 /// makeNameFromPerson's displayName alone, which a card needs, without the sorting parts.
 [[nodiscard]] QString makeDisplayName(const ABPerson &person);

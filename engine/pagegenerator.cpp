@@ -8,12 +8,14 @@
 #include "engine/htmltext.h"
 #include "engine/lettersections.h"
 #include "engine/pagefile.h"
+#include "engine/pagehead.h"
+#include "engine/pagelanguage.h"
 #include "engine/pagestream.h"
-#include "engine/uitext.h"
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "util/dateformatsnapshot.h"
+#include "util/stringadditions.h"
 #include "util/systemlog.h"
 
 #include <QDir>
@@ -34,23 +36,26 @@ QList<ChosenGroup> chosenGroups(const ExportSettings &settings)
 
 // The head with the style sheet and the letter index, filled in one pass: neither is searched
 // for placeholders, so the style sheet stays as the user wrote it.
-QString pageHead(const QString &css, const QString &letterIndex)
+QString pageHead(const QString &css, const QString &letterIndex, const PageLanguage &language)
 {
     return u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\"\n"
            "\t\t\"http://www.w3.org/TR/html4/loose.dtd\">\n"
-           "<html>\n"
+           "%1\n"
            "<head>\n"
-           "\t<title>%1</title>\n"
+           "\t<title>%2</title>\n"
            "\t<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">\n"
            "\t<meta name=\"robots\" content=\"noindex, nofollow\">\n"
+           "%3"
            "\t<style type=\"text/css\" title=\"text/css\" media=\"all\">\n"
-           "%2\n"
+           "%4\n"
            "\t</style>\n"
            "</head>\n"
            "<body>\n"
-           "\t<div id=\"toc_box\">\n\t\t<div id=\"toc\">%3</div>\n\t</div>\n"
-           "\t<div>&nbsp;</div>\n"_s.arg(uiText("Address Book"), styleElementText(css),
-                                         letterIndex);
+           "\t<div id=\"toc_box\">\n\t\t<div id=\"toc\">%5</div>\n\t</div>\n"
+           "\t<div>&nbsp;</div>\n"_s.arg(
+               htmlStartTag(language),
+               cleanValue(language.text(QT_TRANSLATE_NOOP("ui", "Address Book"))),
+               directionStyleElement(language), styleElementText(css), letterIndex);
 }
 
 QList<const ABPerson *> inPageOrder(const QList<LetterSection> &sections)
@@ -86,7 +91,10 @@ void appendSections(const std::function<void(QByteArrayView)> &page,
     for (const LetterSection &section : sections)
         total += section.members.size();
     for (const LetterSection &section : sections) {
-        page(u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%1</a>\n"_s.arg(section.title).toUtf8());
+        const QString title = cleanValue(section.title);
+        page(
+            u"\t<a class=\"toc_anchor\" name=\"toc_%1\">%2</a>\n"_s.arg(attributeForm(title), title)
+                .toUtf8());
         for (qsizetype i = 0; i < section.members.size(); ++i) {
             if (progress)
                 progress(static_cast<double>(written) / static_cast<double>(total));
@@ -98,11 +106,15 @@ void appendSections(const std::function<void(QByteArrayView)> &page,
     }
 }
 
+// A URI holds ASCII alone: a letter beyond it ("Б") goes into the link as its UTF-8 bytes,
+// percent-encoded, which browsers decode to find the anchor named "toc_Б".
 QString letterIndex(const QList<LetterSection> &sections)
 {
     QString index = u"\n"_s;
     for (const LetterSection &section : sections)
-        index += u"\t\t\t<a class=\"toc_link\" href=\"#toc_%1\">%1</a> \n"_s.arg(section.title);
+        index += u"\t\t\t<a class=\"toc_link\" href=\"#toc_%1\">%2</a> \n"_s.arg(
+            QEV_NSStringAdditionsSubset::addPercentEscapes(section.title),
+            cleanValue(section.title));
     return index + u"\t\t"_s;
 }
 
@@ -114,7 +126,13 @@ PageGenerator::PageGenerator(PreferencesStore &store, ExportSettings &settings,
     , m_settings(settings)
     , m_addressBook(addressBook)
     , m_bundle(std::move(bundle))
+    , m_languages(m_bundle)
 {}
+
+void PageGenerator::setOverrides(ExportOverrides overrides)
+{
+    m_overrides = std::move(overrides);
+}
 
 Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
                                                        const GenerationProgress &progress)
@@ -152,13 +170,20 @@ Expected<GenerationReport> PageGenerator::generateHTML(const QString &path,
 
 qsizetype PageGenerator::contactCount()
 {
-    return chosenPeople().size();
+    return chosenPeople(refreshedLanguage()).size();
 }
 
-QList<const ABPerson *> PageGenerator::chosenPeople()
+const PageLanguage &PageGenerator::refreshedLanguage()
 {
     readStoredSettings(m_settings, m_store);
-    return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast);
+    m_overrides.applyTo(m_settings);
+    return m_languages.languageFor(m_settings.pageLanguage);
+}
+
+QList<const ABPerson *> PageGenerator::chosenPeople(const PageLanguage &language) const
+{
+    return peopleFromSelectedGroups(m_addressBook, chosenGroups(m_settings), m_settings.sortByLast,
+                                    language.nameOrder());
 }
 
 QByteArray PageGenerator::pageText(const QString &imagesFolder, PictureSaving pictures,
@@ -176,19 +201,21 @@ void PageGenerator::writePageText(const PageSink &page, const QString &imagesFol
 {
     if (progress)
         progress(std::nullopt);
-    const QList<const ABPerson *> people = chosenPeople();
+    const PageLanguage &language = refreshedLanguage();
+    const QList<const ABPerson *> people = chosenPeople(language);
     contactCount = people.size();
-    const QList<LetterSection> sections = fileIntoSections(people, m_settings);
+    const QList<LetterSection> sections = fileIntoSections(people, m_settings, language);
     if (progress)
         progress(0.0);
 
     // The index goes into the head only: the cards hold contact text, which must never be
     // able to place markup.
-    page(pageHead(m_store.objectForKey(SettingsKeys::css).toString(), letterIndex(sections))
+    page(pageHead(m_store.objectForKey(SettingsKeys::css).toString(), letterIndex(sections),
+                  language)
              .toUtf8());
     // The cards are written on other threads: they read the date formats as they are now.
     const DateFormatSnapshot dateFormats(m_store);
-    const CardContext context{m_settings, dateFormats, m_addressBook};
+    const CardContext context{m_settings, dateFormats, m_addressBook, language};
     CardJobs cards(context, m_bundle, imagesFolder, pictures, inPageOrder(sections));
     GenericPictures generics(m_bundle, PictureFiles(imagesFolder));
     appendSections(page, sections, cards, generics, pictures, progress);

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Generates the whole page: takes a fresh settings snapshot, collects and sorts the contacts
 // of the chosen groups, files them under their letters, writes head, index, sections and
-// cards, and saves the page atomically. The window and vorlin-export both run it and
-// show its progress.
+// cards in the page's language (engine/pagelanguage.h), and saves the page atomically. The window
+// and vorlin-export both run it and show its progress.
 //
 //   PageGenerator generator(store, settings, addressBook);
 //   const GenerationResult result = generator.generateHTML(path, [](auto fraction) { ... });
 #pragma once
 
+#include "engine/pagelanguagechoice.h"
+#include "settings/exportoverrides.h"
 #include "util/bundle.h"
 
 #include <QByteArray>
@@ -46,6 +48,10 @@ public:
     PageGenerator(PreferencesStore &store, ExportSettings &settings,
                   const ContactStore &addressBook, Bundle bundle = Bundle::main());
 
+    /// Laid over the stored settings by every generation from now on (vorlin-export's
+    /// --language and --letter-index).
+    void setOverrides(ExportOverrides overrides);
+
     /// Writes the page to path, its pictures to "images" beside it, and once the page is
     /// written whole stores the file name as "fileName". On success the system log gets one
     /// line; a failure says "<file>: <reason>". A path naming a folder is refused before
@@ -71,7 +77,9 @@ private:
     /// Where the page's text goes, piece by piece as UTF-8, in page order.
     using PageSink = std::function<void(QByteArrayView)>;
 
-    [[nodiscard]] QList<const ABPerson *> chosenPeople();
+    /// Refreshes the settings snapshot, with the overrides, and gives the page's language.
+    [[nodiscard]] const PageLanguage &refreshedLanguage();
+    [[nodiscard]] QList<const ABPerson *> chosenPeople(const PageLanguage &language) const;
     void writePageText(const PageSink &page, const QString &imagesFolder, PictureSaving pictures,
                        const GenerationProgress &progress, qsizetype &contactCount);
 
@@ -79,4 +87,6 @@ private:
     ExportSettings &m_settings;
     const ContactStore &m_addressBook;
     Bundle m_bundle;
+    ExportOverrides m_overrides;
+    PageLanguageChoice m_languages;
 };

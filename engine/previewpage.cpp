@@ -4,7 +4,7 @@
 #include "addressbook/vcard/vcardstore.h"
 #include "engine/contactcardwriter.h"
 #include "engine/htmltext.h"
-#include "engine/uitext.h"
+#include "engine/pagehead.h"
 #include "settings/exportsettings.h"
 #include "util/systemlog.h"
 
@@ -55,20 +55,19 @@ QString filled(const QString &base, const QHash<QString, QString> &values)
 PreviewPage::PreviewPage(Bundle bundle)
     : m_bundle(std::move(bundle))
     , m_previewPerson(readSample(m_bundle))
-{
-    m_previewPerson.setValue(uiText("sampleNote"), kABNoteProperty);
-}
+    , m_languages(m_bundle)
+{}
 
 QString PreviewPage::baseHTML()
 {
     static const QString base = QStringList{
         u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""_s,
         u"\t\t\"http://www.w3.org/TR/html4/loose.dtd\">"_s,
-        u"<html>"_s,
+        u"<<html>>"_s,
         u"<head>"_s,
-        u"\t<title>Address Book</title>"_s,
+        u"\t<title><<title>></title>"_s,
         u"\t<meta http-equiv=\"content-type\" content=\"text/html; charset=utf-8\">"_s,
-        u"\t<style type=\"text/css\" title=\"text/css\" media=\"all\">"_s,
+        u"<<direction>>\t<style type=\"text/css\" title=\"text/css\" media=\"all\">"_s,
         u"<<css>>"_s,
         u"\t</style>"_s,
         u"</head>"_s,
@@ -88,11 +87,19 @@ QString PreviewPage::baseHTML()
 
 QString PreviewPage::render(const CardContext &context, const QString &css) const
 {
+    const PageLanguage &language = m_languages.languageFor(context.settings.pageLanguage);
+    ABPerson sample = m_previewPerson;
+    sample.setValue(language.text(QT_TRANSLATE_NOOP("ui", "sampleNote")), kABNoteProperty);
     QString card;
-    ContactCardWriter(context, m_bundle, QString())
-        .parseContact(m_previewPerson, card, PictureSaving::ReferenceOnly);
+    ContactCardWriter(
+        CardContext{context.settings, context.dateFormats, context.addressBook, language}, m_bundle,
+        QString())
+        .parseContact(sample, card, PictureSaving::ReferenceOnly);
     return filled(baseHTML(),
-                  {{u"css"_s, styleElementText(css)},
+                  {{u"html"_s, htmlStartTag(language)},
+                   {u"title"_s, cleanValue(language.text(QT_TRANSLATE_NOOP("ui", "Address Book")))},
+                   {u"direction"_s, directionStyleElement(language)},
+                   {u"css"_s, styleElementText(css)},
                    {u"l"_s, context.settings.sortByLast ? u"S"_s : u"J"_s},
                    {u"card"_s, card}});
 }

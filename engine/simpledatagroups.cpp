@@ -6,8 +6,8 @@
 #include "addressbook/contactdate.h"
 #include "engine/datagroupframe.h"
 #include "engine/htmltext.h"
+#include "engine/pagelanguage.h"
 #include "engine/phoneformatting.h"
-#include "engine/uitext.h"
 #include "settings/datakind.h"
 #include "settings/exportsettings.h"
 #include "util/stringadditions.h"
@@ -51,8 +51,8 @@ Expected<void> writeDateItem(QString &card, const QVariant &value, const QString
     if (value.metaType() != QMetaType::fromType<ContactDate>())
         return Unexpected(
             u"a %1 where a date belongs"_s.arg(QString::fromLatin1(value.typeName())));
-    const QString &text
-        = context.dates.longText(value.value<ContactDate>(), context.dateFormats, context.timeZone);
+    const QString &text = context.dates.longText(value.value<ContactDate>(), context.dateFormats,
+                                                 context.timeZone, context.language.locale());
     if (!text.isEmpty())
         appendKindItem(card, DataKind::Dates, context.settings, label, text,
                        addPercentEscapes(text));
@@ -124,7 +124,8 @@ bool addDates(const ABPerson &person, const QString &, QString &card, bool isFir
     const QVariant birthday = person.valueForProperty(kABBirthdayProperty);
     if (birthday.isValid()) {
         const qsizetype birthdayStart = card.size();
-        const Expected<void> written = writeDateItem(card, birthday, uiText("Birthday"), context);
+        const Expected<void> written = writeDateItem(
+            card, birthday, context.language.text(QT_TRANSLATE_NOOP("ui", "Birthday")), context);
         if (!written) {
             logDataGroupFailure(person.uniqueId(), u"birthday: %1"_s.arg(written.error()));
             group.abandon();
@@ -144,7 +145,8 @@ bool addNote(const ABPerson &person, const QString &, QString &card, bool isFirs
         return isFirstDataGroup;
     DataGroupInCard group(card, dataKindInfo(DataKind::Note).groupClass, person.uniqueId(),
                           isFirstDataGroup);
-    appendKindItem(card, DataKind::Note, context.settings, uiText("Note"), note,
+    appendKindItem(card, DataKind::Note, context.settings,
+                   context.language.text(QT_TRANSLATE_NOOP("ui", "Note")), note,
                    addPercentEscapes(note));
     return group.close();
 }

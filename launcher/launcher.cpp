@@ -141,9 +141,11 @@ int startApplication(LauncherPlatform &platform, const QString &launcherName, in
 
 int explain(LauncherPlatform &platform, const QString &minimum, bool sameRelease)
 {
-    std::optional<QString> name = LocalizedInfoStringForKey(platform, u"CFBundleDisplayName"_s);
+    std::optional<QString> name = LocalizedInfoStringForKey(
+        platform, QString::fromLatin1(QT_TRANSLATE_NOOP("InfoPlist", "CFBundleDisplayName")));
     if (!name)
-        name = LocalizedInfoStringForKey(platform, u"CFBundleName"_s);
+        name = LocalizedInfoStringForKey(
+            platform, QString::fromLatin1(QT_TRANSLATE_NOOP("InfoPlist", "CFBundleName")));
     const bool named = name && !name->isEmpty();
 
     Alert alert;

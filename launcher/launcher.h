@@ -9,6 +9,8 @@
 
 #include "launcher/launcherplatform.h"
 
+#include <QCoreApplication>
+#include <QLatin1StringView>
 #include <QString>
 #include <QStringView>
 
@@ -18,20 +20,34 @@
 
 namespace Launcher {
 
-/// A key of the "ui_svc" table with the text used where the table has none.
+/// A key of the "ui_svc" table with the text used where the table has none. The keys are
+/// marked for lupdate, which files them under "ui_svc" in every catalogue.
 struct LauncherText
 {
-    QStringView key;
+    QLatin1StringView key;
     QStringView defaultText;
 };
 
-inline constexpr LauncherText thisApplicationText{u"s001", u"This application"};
-inline constexpr LauncherText requiresText{u"s002", u"%@ requires Mac OS X %@ or later."};
+//: The application's name where the bundle names none.
+inline constexpr LauncherText thisApplicationText{
+    QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s001")), u"This application"};
+//: Alert message: the application's name, then the minimum kernel release.
+inline constexpr LauncherText requiresText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s002")),
+                                           u"%@ requires Mac OS X %@ or later."};
+//: Only the patch level is behind: the minimum kernel release. Ends in a line feed.
 inline constexpr LauncherText updateAdviceText{
-    u"s003", u"Please use Software Update to upgrade to Mac OS X %@ or later.\n"};
-inline constexpr LauncherText openUpdateText{u"s004", u"Open Software Update"};
-inline constexpr LauncherText quitText{u"s005", u"Quit"};
-inline constexpr LauncherText installAdviceText{u"s006", u"Please install Mac OS X %@ or later.\n"};
+    QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s003")),
+    u"Please use Software Update to upgrade to Mac OS X %@ or later.\n"};
+//: Button that opens the desktop's software updater.
+inline constexpr LauncherText openUpdateText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s004")),
+                                             u"Open Software Update"};
+//: Button that closes the alert.
+inline constexpr LauncherText quitText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s005")),
+                                       u"Quit"};
+//: The system is too old or its version unknown: the minimum kernel release. Ends in a line feed.
+inline constexpr LauncherText installAdviceText{
+    QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s006")),
+    u"Please install Mac OS X %@ or later.\n"};
 inline constexpr std::array launcherTexts{thisApplicationText, requiresText, updateAdviceText,
                                           openUpdateText,      quitText,     installAdviceText};
 

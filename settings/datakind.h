@@ -6,7 +6,7 @@
 // the window's rows) reads it from here, indexed by the enum.
 //
 //   for (const DataKindInfo &row : dataKinds())
-//       addRow(uiText(row.rowTitle), row.includeKey, row.schemeKey, row.placeholder);
+//       addRow(UiText::tr(row.rowTitle), row.includeKey, row.schemeKey, row.placeholder);
 #pragma once
 
 #include <QList>

@@ -2,6 +2,7 @@
 #include "settings/defaultsregistration.h"
 
 #include "settings/datakind.h"
+#include "settings/letterindex.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/valuetransformer.h"
@@ -56,6 +57,8 @@ QVariantMap defaultSettings(const QString &css)
     defaults.insert(dataOrder, QVariantList{0, 1, 2, 3, 4, 5, 6, 7});
     defaults.insert(fileName, u"vorlin.html"_s);
     defaults.insert(groupsToUse, QVariantList{});
+    defaults.insert(pageLanguage, u""_s);
+    defaults.insert(letterIndex, letterIndexName(LetterIndex::Latin));
     return defaults;
 }
 

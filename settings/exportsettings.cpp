@@ -86,4 +86,8 @@ void readStoredSettings(ExportSettings &settings, const PreferencesStore &store)
     settings.dataOrder
         = order.isValid() ? std::optional(dataOrderFromSetting(order)) : std::nullopt;
     settings.groupsToUse = readGroupsToUse(store);
+    settings.pageLanguage = store.objectForKey(SettingsKeys::pageLanguage).toString();
+    settings.letterIndex
+        = letterIndexFromName(store.objectForKey(SettingsKeys::letterIndex).toString())
+              .value_or(LetterIndex::Latin);
 }

@@ -5,6 +5,7 @@
 
 #include "settings/datakind.h"
 #include "settings/groupchoice.h"
+#include "settings/letterindex.h"
 
 #include <QList>
 #include <QString>
@@ -35,6 +36,12 @@ struct ExportSettings
     bool includeGenericImages = true;
     bool includeJobTitle = true;
     bool includeOrganization = true;
+
+    /// The page's language as stored: a language code, or "" for the desktop's. The engine
+    /// works out the language it names (engine/pagelanguagechoice.h).
+    QString pageLanguage;
+    /// A stored name that is neither "latin" nor "locale" reads as latin.
+    LetterIndex letterIndex = LetterIndex::Latin;
 
     // Indexed by DataKind and MessagingService; a kind without a scheme of its own (instant
     // messaging) keeps its scheme absent. "" is a cleared scheme (no link), absent is no

@@ -20,6 +20,11 @@ inline const QString dataOrder = QStringLiteral("dataOrder");
 inline const QString fileName = QStringLiteral("fileName");
 inline const QString groupsToUse = QStringLiteral("groupsToUse");
 
+// The page's language ("" for the desktop's, else a code such as "de" or "pt-BR") and how
+// its letter index files contacts ("latin" or "locale", settings/letterindex.h)
+inline const QString pageLanguage = QStringLiteral("pageLanguage");
+inline const QString letterIndex = QStringLiteral("letterIndex");
+
 // Without a registered default: the folder of the last save, and the address book to read
 inline const QString navLastCurrentDirectory = QStringLiteral("NSNavLastCurrentDirectory");
 inline const QString addressBookPath = QStringLiteral("addressBookPath");

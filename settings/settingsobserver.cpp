@@ -30,7 +30,7 @@ const QStringList &SettingsObserver::observedKeyPaths()
         }
         for (const MessagingServiceInfo &row : messagingServices())
             keys.append(row.schemeKey.toString());
-        keys += {css, dataOrder};
+        keys += {css, dataOrder, pageLanguage};
         QStringList paths;
         for (const QString &key : keys)
             paths.append(u"values."_s + key);

@@ -4,13 +4,13 @@
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/eds/addressbookwatcher.h"
 #include "engine/cardcontext.h"
-#include "engine/uitext.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "settings/settingsobserver.h"
 #include "settings/settingspaths.h"
 #include "ui/grouptablemodel.h"
 #include "ui/settingsbinder.h"
+#include "ui/uitext.h"
 
 using namespace Qt::StringLiterals;
 
@@ -137,8 +137,8 @@ Expected<GenerationReport> AppController::generateHTML(const QString &path,
     refreshAddressBook();
     if (!hasAddressBook()) {
         const QString why
-            = m_missingReason.isEmpty() ? uiText("No address book is open.") : m_missingReason;
-        return Unexpected(uiText("There is nothing to export. %@").replace(u"%@"_s, why));
+            = m_missingReason.isEmpty() ? UiText::tr("No address book is open.") : m_missingReason;
+        return Unexpected(UiText::tr("There is nothing to export. %@").replace(u"%@"_s, why));
     }
     PageGenerator generator(m_store, m_settings, *m_read.store, m_bundle);
     return generator.generateHTML(path, progress);

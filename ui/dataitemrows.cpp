@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dataitemrows.h"
 
-#include "engine/uitext.h"
 #include "settings/datakind.h"
+#include "ui/uitext.h"
 
 namespace DataItemRows {
 
@@ -10,7 +10,7 @@ namespace {
 
 QString ui(QStringView key)
 {
-    return uiText(key.toUtf8().constData());
+    return UiText::tr(key.toUtf8().constData());
 }
 
 QString messagingSwitchKey()

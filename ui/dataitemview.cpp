@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/dataitemview.h"
 
-#include "engine/uitext.h"
 #include "ui/bundlepicture.h"
 #include "ui/dataorderlayout.h"
 #include "ui/settingsbinder.h"
 #include "ui/shapedbutton.h"
+#include "ui/uitext.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -68,13 +68,13 @@ void Vorlin_DataItemView::setSwitchButtonData(const SwitchButtonData &row)
     fitSwitchButton();
     m_switchButton->setObjectName(row.valueKey);
     m_switchButton->setAccessibleName(row.title);
-    m_switchButton->setToolTip(uiText("Show this kind of row on the cards"));
+    m_switchButton->setToolTip(UiText::tr("Show this kind of row on the cards"));
     m_binder.bindValue(m_switchButton, u"values."_s + row.valueKey);
     if (!row.enabledKey.isEmpty())
         m_binder.bindEnabled(m_switchButton, u"values."_s + row.enabledKey);
     if (m_upButton) {
-        m_upButton->setAccessibleName(uiText("Move %@ up").replace(u"%@"_s, row.title));
-        m_downButton->setAccessibleName(uiText("Move %@ down").replace(u"%@"_s, row.title));
+        m_upButton->setAccessibleName(UiText::tr("Move %@ up").replace(u"%@"_s, row.title));
+        m_downButton->setAccessibleName(UiText::tr("Move %@ down").replace(u"%@"_s, row.title));
     }
 }
 
@@ -102,7 +102,8 @@ void Vorlin_DataItemView::setUriTextFieldData(const std::optional<UriTextFieldDa
     }
     m_uriTextField->setObjectName(field->valueKey);
     m_uriTextField->setAccessibleName(field->placeholderString);
-    m_uriTextField->setToolTip(uiText("The link scheme put before each value; empty for no link"));
+    m_uriTextField->setToolTip(
+        UiText::tr("The link scheme put before each value; empty for no link"));
     m_binder.bindValue(m_uriTextField, u"values."_s + field->valueKey,
                        {u"QEV_NilToBlankStringTransformer"_s, field->placeholderString, true});
     m_binder.bindEnabled(m_uriTextField, u"values."_s + field->enabledKey);
@@ -126,8 +127,8 @@ QEV_ShapedButton *Vorlin_DataItemView::makeArrow(const Bundle &bundle, const QSt
     arrow->setObjectName(picture);
     arrow->setImage(bundlePicture(bundle, picture, ratio));
     arrow->setAlternateImage(bundlePicture(bundle, picture + u"_pressed"_s, ratio));
-    arrow->setToolTip(picture == u"arrow_up"_s ? uiText("Move this row up")
-                                               : uiText("Move this row down"));
+    arrow->setToolTip(picture == u"arrow_up"_s ? UiText::tr("Move this row up")
+                                               : UiText::tr("Move this row down"));
     arrow->setGeometry(controlRect(x, kDirectionButtonSize, kDirectionButtonSize));
     return arrow;
 }

@@ -2,10 +2,10 @@
 #include "ui/grouptablemodel.h"
 
 #include "addressbook/groupselection.h"
-#include "engine/uitext.h"
 #include "settings/exportsettings.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
+#include "ui/uitext.h"
 
 using namespace Qt::StringLiterals;
 
@@ -66,9 +66,9 @@ QVariant GroupTableModel::data(const QModelIndex &index, int role) const
         case Qt::CheckStateRole:
             return choice.include ? Qt::Checked : Qt::Unchecked;
         case Qt::AccessibleTextRole:
-            return uiText("Include %@").replace(u"%@"_s, choice.name);
+            return UiText::tr("Include %@").replace(u"%@"_s, choice.name);
         case Qt::ToolTipRole:
-            return uiText("Tick the groups whose contacts go into the page");
+            return UiText::tr("Tick the groups whose contacts go into the page");
         default:
             return {};
         }
@@ -78,7 +78,7 @@ QVariant GroupTableModel::data(const QModelIndex &index, int role) const
     case Qt::AccessibleTextRole:
         return choice.name;
     case Qt::ToolTipRole:
-        return uiText("Address book group");
+        return UiText::tr("Address book group");
     default:
         return {};
     }
@@ -89,7 +89,7 @@ QVariant GroupTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation != Qt::Horizontal
         || (role != Qt::DisplayRole && role != Qt::AccessibleTextRole))
         return {};
-    return section == IncludeColumn ? uiText("Include") : uiText("Group");
+    return section == IncludeColumn ? UiText::tr("Include") : UiText::tr("Group");
 }
 
 Qt::ItemFlags GroupTableModel::flags(const QModelIndex &index) const

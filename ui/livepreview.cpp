@@ -2,7 +2,7 @@
 #include "ui/livepreview.h"
 
 #include "engine/pagefile.h"
-#include "engine/uitext.h"
+#include "ui/uitext.h"
 
 #include <QChildEvent>
 #include <QTimer>
@@ -48,7 +48,7 @@ LivePreview::LivePreview(QWidget *parent)
     : QWebEngineView(parent)
 {
     setObjectName(u"webView"_s);
-    setAccessibleName(uiText("Preview"));
+    setAccessibleName(UiText::tr("Preview"));
     setFocusPolicy(Qt::ClickFocus);
     // Our own scripts run in a world of their own, which this setting leaves on.
     settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, false);
@@ -139,7 +139,7 @@ void LivePreview::loadLatest()
         m_readable.append(file->toLocalFile());
         return load(*file);
     }
-    const QString why = uiText("The preview cannot be shown.") + u' ' + file.error();
+    const QString why = UiText::tr("The preview cannot be shown.") + u' ' + file.error();
     setHtml(u"<p>%1</p>"_s.arg(why.toHtmlEscaped()));
 }
 

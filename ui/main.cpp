@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QLocale>
 #include <QTimer>
 
 #include <algorithm>
@@ -170,6 +171,7 @@ int main(int argc, char *argv[])
     const Bundle bundle = Bundle::main();
     BundleTranslations translations = BundleTranslations::load(bundle);
     translations.install();
+    QApplication::setLayoutDirection(QLocale(translations.language()).textDirection());
     PreferencesStore &store = PreferencesStore::standard();
     registerDefaultSettings(store, bundle);
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/mainwindow.h"
 
-#include "engine/uitext.h"
 #include "settings/preferencesstore.h"
 #include "settings/settingskeys.h"
 #include "ui/accessoryviewscrollview.h"
@@ -15,8 +14,10 @@
 #include "ui/listcheckboxcell.h"
 #include "ui/listtextcell.h"
 #include "ui/livepreview.h"
+#include "ui/pagelanguagepanel.h"
 #include "ui/panelcolors.h"
 #include "ui/settingsbinder.h"
+#include "ui/uitext.h"
 #include "ui/windowframe.h"
 #include "util/homepath.h"
 
@@ -89,7 +90,7 @@ MainWindow::MainWindow(AppController &controller, bool withPreview, QWidget *par
     setWindowTitle(u"Vorlin"_s);
     setAccessibleName(u"Vorlin"_s);
 
-    auto *right = named(new QSplitter(Qt::Vertical), u"previewSplitter"_s, uiText("Preview"));
+    auto *right = named(new QSplitter(Qt::Vertical), u"previewSplitter"_s, UiText::tr("Preview"));
     if (withPreview) {
         m_preview = new LivePreview(right);
         connect(&controller, &AppController::previewChanged, m_preview, &LivePreview::showPage);
@@ -116,20 +117,20 @@ MainWindow::MainWindow(AppController &controller, bool withPreview, QWidget *par
 
 QWidget *MainWindow::makeSourcePanel()
 {
-    auto *panel = named(new QWidget, u"sourceView"_s, uiText("Settings"));
+    auto *panel = named(new QWidget, u"sourceView"_s, UiText::tr("Settings"));
     panel->setAutoFillBackground(true);
     auto *layout = new QVBoxLayout(panel);
-    layout->addWidget(new QLabel(uiText("Groups")));
+    layout->addWidget(new QLabel(UiText::tr("Groups")));
     layout->addWidget(makeGroupArea(), 1);
     layout->addWidget(makeSwitches());
     m_dataItems = new Vorlin_DataItemContainerView(panel);
-    m_dataItems->setAccessibleName(uiText("Data order"));
+    m_dataItems->setAccessibleName(UiText::tr("Data order"));
     m_dataItems->buildRows(m_controller.store(), m_controller.binder(), m_controller.bundle(),
                            PanelColors::forPalette(palette()).panel);
     layout->addWidget(m_dataItems);
-    auto *generate
-        = named(new QPushButton(uiText("Generate...")), u"generateButton"_s, uiText("Generate..."));
-    generate->setToolTip(uiText("Write the page of the ticked groups"));
+    auto *generate = named(new QPushButton(UiText::tr("Generate...")), u"generateButton"_s,
+                           UiText::tr("Generate..."));
+    generate->setToolTip(UiText::tr("Write the page of the ticked groups"));
     connect(generate, &QPushButton::clicked, this, &MainWindow::generateHTML);
     layout->addWidget(generate);
     m_sourcePanel = panel;
@@ -138,8 +139,9 @@ QWidget *MainWindow::makeSourcePanel()
 
 QWidget *MainWindow::makeGroupArea()
 {
-    m_groupArea = named(new QStackedWidget, u"groupArea"_s, uiText("Groups"));
-    m_groupsTable = named(new QEV_AccessoryViewScrollView, u"groupsTableView"_s, uiText("Groups"));
+    m_groupArea = named(new QStackedWidget, u"groupArea"_s, UiText::tr("Groups"));
+    m_groupsTable
+        = named(new QEV_AccessoryViewScrollView, u"groupsTableView"_s, UiText::tr("Groups"));
     GroupTableModel &model = m_controller.groupModel();
     m_groupsTable->setModel(&model);
     m_checkboxCell = new QEV_ListCheckboxNSHCell(m_groupsTable);
@@ -170,12 +172,12 @@ QWidget *MainWindow::makeGroupArea()
 
     auto *missing = new QWidget;
     auto *layout = new QVBoxLayout(missing);
-    m_noAddressBookLabel = named(new QLabel(uiText("No address book was found.")),
-                                 u"noAddressBookLabel"_s, uiText("No address book was found."));
+    m_noAddressBookLabel = named(new QLabel(UiText::tr("No address book was found.")),
+                                 u"noAddressBookLabel"_s, UiText::tr("No address book was found."));
     m_noAddressBookLabel->setWordWrap(true);
     layout->addWidget(m_noAddressBookLabel);
-    auto *open = named(new QPushButton(uiText("Open Address Book...")), u"openAddressBookButton"_s,
-                       uiText("Open Address Book..."));
+    auto *open = named(new QPushButton(UiText::tr("Open Address Book...")),
+                       u"openAddressBookButton"_s, UiText::tr("Open Address Book..."));
     connect(open, &QPushButton::clicked, this, [this] { openAddressBook(); });
     layout->addWidget(open);
     layout->addStretch();
@@ -190,29 +192,33 @@ QWidget *MainWindow::makeSwitches()
         QString key;
         const char *title;
     } switches[]
-        = {{SettingsKeys::sortByLast, "Sort by last name"},
-           {SettingsKeys::includeImage, "Include pictures"},
-           {SettingsKeys::includeGenericImages, "Generic pictures for contacts without one"},
-           {SettingsKeys::includeJobTitle, "Include job titles"},
-           {SettingsKeys::includeOrganization, "Include organizations"}};
+        = {{SettingsKeys::sortByLast, QT_TRANSLATE_NOOP("ui", "Sort by last name")},
+           {SettingsKeys::includeImage, QT_TRANSLATE_NOOP("ui", "Include pictures")},
+           {SettingsKeys::includeGenericImages,
+            QT_TRANSLATE_NOOP("ui", "Generic pictures for contacts without one")},
+           {SettingsKeys::includeJobTitle, QT_TRANSLATE_NOOP("ui", "Include job titles")},
+           {SettingsKeys::includeOrganization, QT_TRANSLATE_NOOP("ui", "Include organizations")}};
     auto *box = new QWidget;
     auto *layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     for (const auto &entry : switches) {
-        auto *check = named(new QCheckBox(uiText(entry.title)), entry.key, uiText(entry.title));
+        auto *check
+            = named(new QCheckBox(UiText::tr(entry.title)), entry.key, UiText::tr(entry.title));
         m_controller.binder().bindValue(check, u"values."_s + entry.key);
         layout->addWidget(check);
     }
+    layout->addWidget(new PageLanguagePanel(m_controller.binder(), m_controller.bundle()));
     return box;
 }
 
 QWidget *MainWindow::makeStyleSheetEditor()
 {
-    auto *editor = named(new QPlainTextEdit, SettingsKeys::css, uiText("Style sheet"));
+    auto *editor = named(new QPlainTextEdit, SettingsKeys::css, UiText::tr("Style sheet"));
     editor->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     // The bundled style sheet indents with tabs; a tab as wide as four blanks keeps it readable.
     editor->setTabStopDistance(QFontMetricsF(editor->font()).horizontalAdvance(u' ') * 4);
-    editor->setToolTip(uiText("The style sheet of the page; every change shows in the preview"));
+    editor->setToolTip(
+        UiText::tr("The style sheet of the page; every change shows in the preview"));
     editor->setTabChangesFocus(true);
     m_controller.binder().bindValue(editor, u"values.css"_s);
     return editor;
@@ -220,16 +226,16 @@ QWidget *MainWindow::makeStyleSheetEditor()
 
 void MainWindow::makeMenus()
 {
-    QMenu *file = menuBar()->addMenu(uiText("&File"));
+    QMenu *file = menuBar()->addMenu(UiText::tr("&File"));
     auto *books = new AddressBookMenu(file);
     connect(books, &AddressBookMenu::chooseFileRequested, this, [this] { openAddressBook(); });
     connect(books, &AddressBookMenu::chooseFolderRequested, this,
             [this] { openAddressBook(true); });
     connect(books, &AddressBookMenu::addressBookChosen, this, &MainWindow::chooseAddressBook);
     file->addMenu(books);
-    file->addAction(uiText("Generate..."), QKeySequence::Save, this, &MainWindow::generateHTML);
+    file->addAction(UiText::tr("Generate..."), QKeySequence::Save, this, &MainWindow::generateHTML);
     file->addSeparator();
-    file->addAction(uiText("Quit"), QKeySequence::Quit, this, &QWidget::close);
+    file->addAction(UiText::tr("Quit"), QKeySequence::Quit, this, &QWidget::close);
 }
 
 void MainWindow::applyPanelColors()
@@ -250,7 +256,7 @@ void MainWindow::applyPanelColors()
 
 void MainWindow::makeStatusBar()
 {
-    m_progress = named(new QProgressBar, u"progressIndicator"_s, uiText("Progress"));
+    m_progress = named(new QProgressBar, u"progressIndicator"_s, UiText::tr("Progress"));
     m_progress->setRange(0, 1000);
     m_progress->setMaximumWidth(200);
     // A window of its own: the web view makes every redraw of the main window a composition
@@ -258,12 +264,12 @@ void MainWindow::makeStatusBar()
     // desktops) made a generation three times slower; the bar alone redraws cheaply.
     m_progress->setAttribute(Qt::WA_NativeWindow);
     m_progress->hide();
-    m_addressBookLabel = named(new ElidedLabel, u"addressBookLabel"_s, uiText("Address book"));
-    m_problemsLabel = named(new QLabel, u"problemsLabel"_s, uiText("Problems while reading"));
-    m_problemsButton = named(new QPushButton(uiText("Details...")), u"problemsButton"_s,
-                             uiText("Show what could not be read"));
+    m_addressBookLabel = named(new ElidedLabel, u"addressBookLabel"_s, UiText::tr("Address book"));
+    m_problemsLabel = named(new QLabel, u"problemsLabel"_s, UiText::tr("Problems while reading"));
+    m_problemsButton = named(new QPushButton(UiText::tr("Details...")), u"problemsButton"_s,
+                             UiText::tr("Show what could not be read"));
     connect(m_problemsButton, &QPushButton::clicked, this, &MainWindow::showProblems);
-    m_generatedLabel = named(new ElidedLabel, u"generatedLabel"_s, uiText("Last page"));
+    m_generatedLabel = named(new ElidedLabel, u"generatedLabel"_s, UiText::tr("Last page"));
     m_generatedLabel->hide();
     statusBar()->addWidget(m_addressBookLabel);
     statusBar()->addWidget(m_problemsLabel);
@@ -274,20 +280,14 @@ void MainWindow::makeStatusBar()
 
 namespace {
 
-QString counted(qsizetype count, const char *one, const char *many)
-{
-    return count == 1 ? uiText(one) : uiText(many).replace(u"%@"_s, QLocale().toString(count));
-}
-
 // "4 values could not be read", "1 file could not be read", or both.
 QString problemsText(qsizetype problems, qsizetype unreadFiles)
 {
     QStringList parts;
     if (const qsizetype values = problems - unreadFiles; values > 0)
-        parts.append(counted(values, "1 value could not be read", "%@ values could not be read"));
+        parts.append(UiText::tr("%Ln value(s) could not be read", nullptr, int(values)));
     if (unreadFiles > 0)
-        parts.append(
-            counted(unreadFiles, "1 file could not be read", "%@ files could not be read"));
+        parts.append(UiText::tr("%Ln file(s) could not be read", nullptr, int(unreadFiles)));
     return parts.join(u", "_s);
 }
 
@@ -300,15 +300,15 @@ void MainWindow::showAddressBookState()
     const QString &missing = m_controller.missingReason();
     m_noAddressBookLabel->setText(
         missing.isEmpty()
-            ? uiText("No address book was found.")
-            : uiText("The address book cannot be read now: %@").replace(u"%@"_s, missing));
+            ? UiText::tr("No address book was found.")
+            : UiText::tr("The address book cannot be read now: %@").replace(u"%@"_s, missing));
     const std::optional<QString> &name = m_controller.addressBookPath();
     m_addressBookLabel->setFullText(
-        !name ? uiText("No address book")
-              : uiText("%1: %2").arg(
+        !name ? UiText::tr("No address book")
+              : UiText::tr("%1: %2").arg(
                   *name,
-                  open ? counted(m_controller.contactCount(), "1 contact", "%@ contacts")
-                       : uiText("cannot be read")));
+                  open ? UiText::tr("%Ln contact(s)", nullptr, int(m_controller.contactCount()))
+                       : UiText::tr("cannot be read")));
     const QString problems
         = problemsText(m_controller.problemCount(), m_controller.unreadFileCount());
     m_problemsLabel->setText(problems);
@@ -320,7 +320,7 @@ void MainWindow::showProblems()
 {
     openMessage(this,
                 {QMessageBox::Information, QMessageBox::Close, u"problemsAlert"_s,
-                 uiText("Problems while reading"), m_problemsLabel->text(),
+                 UiText::tr("Problems while reading"), m_problemsLabel->text(),
                  m_controller.addressBookProblems().join(u'\n')});
 }
 
@@ -367,18 +367,18 @@ void MainWindow::generateHTML()
     if (!m_controller.refreshAddressBook()) {
         QApplication::beep();
         const QString &missing = m_controller.missingReason();
-        alert(u"nothingToExportAlert"_s, uiText("There is nothing to export."),
-              missing.isEmpty() ? uiText("No address book is open. Choose one with File > Open "
-                                         "Address Book.")
+        alert(u"nothingToExportAlert"_s, UiText::tr("There is nothing to export."),
+              missing.isEmpty() ? UiText::tr("No address book is open. Choose one with File > Open "
+                                             "Address Book.")
                                 : missing);
         return;
     }
-    auto *dialog = new QFileDialog(this, uiText("Save"));
+    auto *dialog = new QFileDialog(this, UiText::tr("Save"));
     dialog->setObjectName(u"saveDialog"_s);
     dialog->setAcceptMode(QFileDialog::AcceptSave);
-    dialog->setLabelText(QFileDialog::LookIn, uiText("Choose a location for the HTML output:"));
+    dialog->setLabelText(QFileDialog::LookIn, UiText::tr("Choose a location for the HTML output:"));
     dialog->setDefaultSuffix(u"html"_s);
-    dialog->setNameFilter(uiText("HTML page (*.html)"));
+    dialog->setNameFilter(UiText::tr("HTML page (*.html)"));
     dialog->setDirectory(pageFolder(
         m_controller.store().objectForKey(SettingsKeys::navLastCurrentDirectory).toString()));
     dialog->selectFile(m_controller.store().objectForKey(SettingsKeys::fileName).toString());
@@ -418,27 +418,27 @@ void MainWindow::generateTo(const QString &path)
         return;
     }
     QApplication::beep();
-    alert(u"generationAlert"_s, uiText("The page could not be written."), result.error());
+    alert(u"generationAlert"_s, UiText::tr("The page could not be written."), result.error());
 }
 
 void MainWindow::showGenerated(const QString &path, qsizetype contacts)
 {
-    m_generatedLabel->setFullText(
-        uiText("%1 written to %2")
-            .arg(counted(contacts, "1 contact", "%@ contacts"), QDir::toNativeSeparators(path)));
+    m_generatedLabel->setFullText(UiText::tr("%1 written to %2")
+                                      .arg(UiText::tr("%Ln contact(s)", nullptr, int(contacts)),
+                                           QDir::toNativeSeparators(path)));
     m_generatedLabel->show();
 }
 
 void MainWindow::openAddressBook(bool folder)
 {
-    auto *dialog = new QFileDialog(this, uiText("Open Address Book..."));
+    auto *dialog = new QFileDialog(this, UiText::tr("Open Address Book..."));
     dialog->setObjectName(u"openAddressBookDialog"_s);
     if (folder) {
         dialog->setFileMode(QFileDialog::Directory);
         dialog->setOption(QFileDialog::ShowDirsOnly);
     } else {
         dialog->setFileMode(QFileDialog::ExistingFile);
-        dialog->setNameFilter(uiText("vCard files (*.vcf *.vcard)"));
+        dialog->setNameFilter(UiText::tr("vCard files (*.vcf *.vcard)"));
     }
     dialog->setWindowModality(Qt::WindowModal);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
@@ -449,7 +449,7 @@ void MainWindow::openAddressBook(bool folder)
 void MainWindow::chooseAddressBook(const QString &name)
 {
     if (!m_controller.chooseAddressBook(name))
-        alert(u"openAddressBookAlert"_s, uiText("The address book could not be opened."),
+        alert(u"openAddressBookAlert"_s, UiText::tr("The address book could not be opened."),
               m_controller.openError());
 }
 

@@ -9,7 +9,7 @@
 //   SettingsBinder binder(PreferencesStore::standard());
 //   binder.bindValue(field, u"values.phoneURIScheme"_s,
 //                    {.transformerName = u"QEV_NilToBlankStringTransformer"_s,
-//                     .nullPlaceholder = uiText("Phone URI Scheme"), .continuous = true});
+//                     .nullPlaceholder = UiText::tr("Phone URI Scheme"), .continuous = true});
 //   binder.bindEnabled(field, u"values.includePhone"_s);
 #pragma once
 

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTranslator>
 
 #include <algorithm>
@@ -90,9 +91,23 @@ std::optional<QString> BundleTranslations::lookup(const QString &table, const QS
 
 void BundleTranslations::install()
 {
+    auto qtCatalogue = std::make_unique<QTranslator>();
+    if (language() != u"en"_s
+        && qtCatalogue->load(u"qtbase_"_s + language(),
+                             QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        m_qtCatalogue = std::move(qtCatalogue);
+        QCoreApplication::installTranslator(m_qtCatalogue.get());
+    }
     // The application asks the most recently installed translator first.
     for (auto it = m_catalogues.rbegin(); it != m_catalogues.rend(); ++it)
         QCoreApplication::installTranslator(it->get());
+}
+
+QString BundleTranslations::language() const
+{
+    if (m_catalogues.empty() || m_catalogues.front()->language().isEmpty())
+        return u"en"_s;
+    return m_catalogues.front()->language();
 }
 
 QStringList BundleTranslations::files() const

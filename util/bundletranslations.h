@@ -40,8 +40,13 @@ public:
 
     /// Hands the catalogues to the QCoreApplication (which must exist), best language
     /// first, while this object lives. QCoreApplication::translate(table, key) then gives
-    /// the text, or the key itself where no catalogue has an entry.
+    /// the text, or the key itself where no catalogue has an entry. Qt's own catalogue of
+    /// the same language comes too, where the system has it, for Qt's standard buttons and
+    /// dialogs.
     void install();
+
+    /// The language of the best catalogue ("de", "pt_BR"); "en" when none was found.
+    [[nodiscard]] QString language() const;
 
     /// The files loaded, best language first.
     [[nodiscard]] QStringList files() const;
@@ -50,4 +55,5 @@ private:
     BundleTranslations();
 
     std::vector<std::unique_ptr<QTranslator>> m_catalogues;
+    std::unique_ptr<QTranslator> m_qtCatalogue;
 };

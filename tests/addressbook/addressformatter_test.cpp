@@ -151,6 +151,10 @@ INSTANTIATE_TEST_SUITE_P(
                     LabelRow{"exportersStandard", u"_$!<HomePage>!$_"_s, u"home page"_s},
                     LabelRow{"exportersFax", u"_$!<WorkFAX>!$_"_s, u"work fax"_s},
                     LabelRow{"exportersPhone", u"_$!<iPhone>!$_"_s, u"iPhone"_s},
+                    LabelRow{"exportersPhoneInCapitals", u"_$!<IPHONE>!$_"_s, u"iPhone"_s},
+                    LabelRow{"exportersRelation", u"_$!<Sister>!$_"_s, u"sister"_s},
+                    LabelRow{"exportersFormInAnyCase", u"_$!<HOMEFAX>!$_"_s, u"home fax"_s},
+                    LabelRow{"exportersFormUnknown", u"_$!<SchoolFriend>!$_"_s, u"school friend"_s},
                     LabelRow{"custom", u"Ferienhaus"_s, u"Ferienhaus"_s},
                     LabelRow{"empty", QString(), QString()}),
     RowName());

@@ -9,6 +9,8 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <vector>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
@@ -125,5 +127,47 @@ TEST(AbSort, followsAChangeOfTranslations)
     QCoreApplication::removeTranslator(&german);
     EXPECT_EQ(stripPrefixes(), (QStringList{u"The "_s, u"A "_s}));
 }
+
+struct OrderRow : NamedRow
+{
+    QLocale locale;
+    QStringList prefixes;
+    QStringList sorted; // last names
+};
+
+class SortInOrder : public testing::TestWithParam<OrderRow>
+{};
+
+// A page in another language than the user's sorts in that language, whatever QLocale() is.
+TEST_P(SortInOrder, followsTheGivenCollationAndPrefixes)
+{
+    const std::vector<ABPerson> people{named({}, u"Öberg"_s, {}), named({}, u"Zander"_s, {}),
+                                       named({}, u"Die Adler"_s, {}), named({}, u"the Berg"_s, {})};
+    QList<const ABPerson *> order;
+    for (const ABPerson &person : people)
+        order.append(&person);
+    const QCollator collator = makeNameCollator(GetParam().locale);
+    sortPeople(order, u"lfc", {collator, GetParam().prefixes});
+    QStringList lastNames;
+    for (const ABPerson *person : order)
+        lastNames.append(person->stringForProperty(kABLastNameProperty).value_or(QString()));
+    EXPECT_EQ(lastNames, GetParam().sorted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Comparators, SortInOrder,
+    testing::Values(OrderRow{"swedishWithGermanPrefixes",
+                             QLocale(QLocale::Swedish),
+                             {u"Der "_s, u"Die "_s},
+                             {u"Die Adler"_s, u"the Berg"_s, u"Zander"_s, u"Öberg"_s}},
+                    OrderRow{"germanWithEnglishPrefixes",
+                             QLocale(QLocale::German),
+                             {u"The "_s},
+                             {u"the Berg"_s, u"Die Adler"_s, u"Öberg"_s, u"Zander"_s}},
+                    OrderRow{"posixIsTheRootOrder",
+                             QLocale::c(),
+                             {},
+                             {u"Die Adler"_s, u"Öberg"_s, u"the Berg"_s, u"Zander"_s}}),
+    RowName());
 
 } // namespace

@@ -21,6 +21,16 @@ const QByteArray twoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;
 class VorlinExport : public ExportHome
 {};
 
+// The desktop's language, whatever the test's own.
+QProcessEnvironment englishDesktop()
+{
+    QProcessEnvironment environment;
+    environment.insert(u"LC_ALL"_s, u"en_US.UTF-8"_s);
+    environment.insert(u"LANGUAGE"_s, u"en_US"_s);
+    return environment;
+}
+const QProcessEnvironment desktopInEnglish = englishDesktop();
+
 TEST_F(VorlinExport, firstRunExportsEveryGroup)
 {
     write(u"book.vcf"_s, twoCards);
@@ -131,6 +141,15 @@ INSTANTIATE_TEST_SUITE_P(
                   {u"--pdf"_s, u"a.pdf"_s, u"--paper"_s, u"a5"_s},
                   2,
                   u"a4 or letter, not \"a5\""_s},
+        StatusRow{"unknownLanguage",
+                  {u"--language"_s, u"xx"_s},
+                  2,
+                  u"--language is one of ar, de, en, "_s},
+        StatusRow{"unknownLanguageNamed", {u"--language"_s, u"xx-DE"_s}, 2, u"not \"xx-DE\""_s},
+        StatusRow{"unknownLetterIndex",
+                  {u"--letter-index"_s, u"cyrillic"_s},
+                  2,
+                  u"--letter-index is latin or locale, not \"cyrillic\""_s},
         StatusRow{"pdfWithoutFileName", {u"--pdf"_s, u"out/"_s}, 2, u"--pdf needs a file name"_s},
         StatusRow{"emptyOutput", {u"--output"_s, u""_s}, 2, u"--output needs a file name"_s},
         StatusRow{"emptyOutputAfterEquals", {u"--output="_s}, 2, u"--output needs a file name"_s},
@@ -141,6 +160,73 @@ INSTANTIATE_TEST_SUITE_P(
                   2,
                   u"one of the two"_s}),
     RowName());
+
+const QByteArray russianCards
+    = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Борисов;Иван;;;\r\nBDAY:1980-03-04\r\nEND:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Андреев;Пётр;;;\r\nEND:VCARD\r\n";
+
+struct LanguageRow : NamedRow
+{
+    QStringList options;
+    QStringList pageHolds;
+};
+
+class LanguageOption : public VorlinExport, public testing::WithParamInterface<LanguageRow>
+{};
+
+// The options choose for the run alone: the stored settings never learn them.
+TEST_P(LanguageOption, choosesThePagesLanguageForTheRun)
+{
+    write(u"book.vcf"_s, russianCards);
+    const Outcome result = runExport(
+        home.path(),
+        QStringList{u"--quiet"_s, u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s}
+            + GetParam().options,
+        desktopInEnglish);
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    const QString page = read(u"a.html"_s);
+    for (const QString &text : GetParam().pageHolds)
+        EXPECT_TRUE(page.contains(text)) << text.toStdString() << '\n' << page.toStdString();
+    const QString prefs = read(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s);
+    EXPECT_FALSE(prefs.contains(u"pageLanguage"_s) || prefs.contains(u"letterIndex"_s));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LanguageOption,
+    testing::Values(
+        LanguageRow{"desktops", {}, {u"\n<html>\n"_s, u"March 4, 1980"_s}},
+        LanguageRow{"known", {u"--language"_s, u"de"_s}, {u"\n<html lang=\"de\">\n"_s, u"März"_s}},
+        LanguageRow{"regionFallsBack", {u"--language"_s, u"de_AT"_s}, {u"<html lang=\"de\">"_s}},
+        LanguageRow{"latinIndexFilesOtherScriptsUnderStar",
+                    {u"--language"_s, u"ru"_s},
+                    {u"name=\"toc_*\""_s}},
+        LanguageRow{
+            "localeIndex",
+            {u"--language"_s, u"ru"_s, u"--letter-index"_s, u"locale"_s},
+            {u"<html lang=\"ru\">"_s, u"href=\"#toc_%D0%90\">А</a>"_s, u"name=\"toc_Б\">Б</a>"_s}}),
+    RowName());
+
+TEST_F(VorlinExport, anUnknownStoredLanguageIsTheDesktopsAndSaidOnce)
+{
+    write(u"book.vcf"_s, russianCards);
+    write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
+          *toXmlPropertyList(QVariantMap{{u"pageLanguage"_s, u"xx"_s}}));
+    const Outcome result = runExport(
+        home.path(), {u"--quiet"_s, u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s},
+        desktopInEnglish);
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_EQ(result.err.count(u"pageLanguage \"xx\""_s), 1) << result.err.toStdString();
+    EXPECT_TRUE(read(u"a.html"_s).contains(u"\n<html>\n"_s));
+}
+
+TEST_F(VorlinExport, previewFollowsTheLanguageOption)
+{
+    const Outcome result
+        = runExport(home.path(), {u"--preview-html"_s, u"--language"_s, u"de"_s}, desktopInEnglish);
+    ASSERT_EQ(result.status, 0) << result.err.toStdString();
+    EXPECT_TRUE(result.out.contains(u"\n<html lang=\"de\">\n"_s));
+    EXPECT_FALSE(result.out.contains(u"<title>Address Book</title>"_s));
+}
 
 TEST_F(VorlinExport, namedPipeIsRefusedAndSkippedInAFolder)
 {

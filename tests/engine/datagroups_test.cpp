@@ -119,7 +119,7 @@ TEST(Frame, unwritableEntryDropsTheWholeListAndSaysWhy)
     };
     const ABPerson contact
         = person({{kABPhoneProperty, listValue({{u"1"_s, u"home"_s}, {u"2"_s, u"work"_s}})}});
-    EntryLabels labels;
+    EntryLabels labels(PageLanguage::builtIn());
     QString card = u"before"_s;
     DataGroupInCard group(card, u"phone"_s, contact.uniqueId(), true);
     EXPECT_FALSE(group.writeEntries(contact, kABPhoneProperty, labels, failsOnTwo));

@@ -39,7 +39,8 @@ TEST(LetterSections, followTheFirstContactOfEachLetterThenReserves)
                                                                            {u"6"_s, u"Émile"_s},
                                                                            {u"7"_s, {}}})
         people.append(&store.addPerson(named(id, name)));
-    const QList<LetterSection> sections = fileIntoSections(people, ExportSettings());
+    const QList<LetterSection> sections
+        = fileIntoSections(people, ExportSettings(), PageLanguage::builtIn());
     QStringList titles;
     for (const LetterSection &section : sections)
         titles.append(section.title);

@@ -69,6 +69,45 @@ TEST_F(Preview, showsTheSampleNoteNotTheResourcesOwn)
     EXPECT_FALSE(page.contains(u"own note"_s));
 }
 
+struct PreviewLanguageRow : NamedRow
+{
+    QString pageLanguage;
+    QStringList shows;
+};
+
+class PreviewLanguage : public Preview, public testing::WithParamInterface<PreviewLanguageRow>
+{};
+
+// The window speaks English here; the preview speaks the page's language, catalogue and all.
+TEST_P(PreviewLanguage, isThePagesNotTheWindows)
+{
+    const QString folder = testBundle.resources() + u"/translations"_s;
+    ASSERT_TRUE(QDir().mkpath(folder));
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(VORLIN_TEST_TRANSLATED_CONTENTS)
+                                + u"/Resources/translations/vorlin_de.qm"_s,
+                            folder + u"/vorlin_de.qm"_s));
+    settings.pageLanguage = GetParam().pageLanguage;
+    const QLocale desktop;
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    const QString page = render();
+    QLocale::setDefault(desktop);
+    for (const QString &text : GetParam().shows)
+        EXPECT_TRUE(page.contains(text)) << text.toStdString() << "\n" << page.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PreviewLanguage,
+    testing::Values(PreviewLanguageRow{"desktops",
+                                       u""_s,
+                                       {u"<html>\n"_s, u"<title>Address Book</title>"_s,
+                                        u"<span class=\"label\">Note</span>"_s}},
+                    PreviewLanguageRow{"german",
+                                       u"de"_s,
+                                       {u"<html lang=\"de\">\n"_s, u"<title>Adressbuch</title>"_s,
+                                        u"<span class=\"label\">Notiz</span>"_s,
+                                        u"<span class=\"value\">Notiz des Beispiels</span>"_s}}),
+    RowName());
+
 TEST_F(Preview, resolvesReferencesInTheResourceFolder)
 {
     EXPECT_EQ(preview.baseUrl(), QUrl::fromLocalFile(testBundle.resources() + u'/'));

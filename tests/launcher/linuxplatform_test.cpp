@@ -113,9 +113,9 @@ TEST(LinuxPlatform, readsTheBundleInfoPlist)
 TEST(LinuxPlatform, findsNoEntryWhereTheTablesHaveNone)
 {
     LinuxPlatform platform = buildTreePlatform();
-    EXPECT_EQ(platform.localizedString(u"ui_svc"_s, u"s005"_s), std::nullopt);
+    EXPECT_EQ(platform.localizedString(u"ui_svc"_s, u"s999"_s), std::nullopt);
     EXPECT_EQ(platform.localizedString(u"ui"_s, u"s002"_s), std::nullopt);
-    EXPECT_EQ(platform.localizedString(u"InfoPlist"_s, u"CFBundleName"_s), std::nullopt);
+    EXPECT_EQ(platform.localizedString(u"InfoPlist"_s, u"CFBundleVersion"_s), std::nullopt);
 }
 
 // The English catalogue words some texts for Linux; each must still fit the launcher's use.

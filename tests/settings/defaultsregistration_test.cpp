@@ -93,6 +93,8 @@ const std::vector<DefaultRow> everyRegisteredDefault{
     {"dataOrder", u"dataOrder"_s, QVariantList{0, 1, 2, 3, 4, 5, 6, 7}},
     {"fileName", u"fileName"_s, u"vorlin.html"_s},
     {"groupsToUse", u"groupsToUse"_s, QVariantList{}},
+    {"pageLanguageIsTheDesktops", u"pageLanguage"_s, u""_s},
+    {"letterIndexIsLatin", u"letterIndex"_s, u"latin"_s},
 };
 
 INSTANTIATE_TEST_SUITE_P(Keys, RegisteredDefault, testing::ValuesIn(everyRegisteredDefault),
@@ -110,7 +112,7 @@ TEST(DefaultSettings, registerTheKeysOfTheTableAndNoOther)
 TEST(DefaultSettings, coverAllKeysAndOnlyJabberHasAPlaceholder)
 {
     const QVariantMap defaults = defaultSettings(QString());
-    EXPECT_EQ(defaults.size(), 34);
+    EXPECT_EQ(defaults.size(), 36);
     for (auto it = defaults.cbegin(); it != defaults.cend(); ++it) {
         if (it.key().endsWith(u"URIScheme"_s)) {
             EXPECT_EQ(it.value().toString().contains(u"%@"_s), it.key() == u"jabberURIScheme"_s)

@@ -2,6 +2,7 @@
 #include "settings/exportsettings.h"
 
 #include "settings/defaultsregistration.h"
+#include "settings/exportoverrides.h"
 #include "settings/preferencesstore.h"
 #include "settingstestsupport.h"
 #include "util/propertylist.h"
@@ -200,6 +201,50 @@ TEST_F(Snapshot, aDamagedPhoneFormatFileIsReportedOncePerRead)
     EXPECT_TRUE(log.first().startsWith(u"Phone formats not used: "_s));
     EXPECT_TRUE(log.first().contains(path(u"com.apple.addressbook.plist"_s)));
 }
+
+struct PageChoiceRow : NamedRow
+{
+    QVariant storedLanguage; // invalid: not stored
+    QVariant storedIndex;
+    ExportOverrides overrides;
+    QString language;
+    LetterIndex index;
+};
+
+class PageChoice : public Snapshot, public testing::WithParamInterface<PageChoiceRow>
+{};
+
+TEST_P(PageChoice, isStoredOrTheRunsOwn)
+{
+    const PageChoiceRow &row = GetParam();
+    m_store.setObject(row.storedLanguage, u"pageLanguage"_s);
+    m_store.setObject(row.storedIndex, u"letterIndex"_s);
+    ExportSettings settings = refreshed();
+    row.overrides.applyTo(settings);
+    EXPECT_EQ(settings.pageLanguage, row.language);
+    EXPECT_EQ(settings.letterIndex, row.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PageChoice,
+    testing::Values(PageChoiceRow{"defaults", {}, {}, {}, u""_s, LetterIndex::Latin},
+                    PageChoiceRow{"stored", u"de"_s, u"locale"_s, {}, u"de"_s, LetterIndex::Locale},
+                    PageChoiceRow{
+                        "indexNameIsExact", {}, u"Locale"_s, {}, u""_s, LetterIndex::Latin},
+                    PageChoiceRow{"indexOfAnotherType", {}, 1, {}, u""_s, LetterIndex::Latin},
+                    PageChoiceRow{"runChoosesBoth",
+                                  u"de"_s,
+                                  u"latin"_s,
+                                  {u"sv"_s, LetterIndex::Locale},
+                                  u"sv"_s,
+                                  LetterIndex::Locale},
+                    PageChoiceRow{"runChoosesTheLanguageAlone",
+                                  u"de"_s,
+                                  u"locale"_s,
+                                  {u"ru"_s, std::nullopt},
+                                  u"ru"_s,
+                                  LetterIndex::Locale}),
+    RowName());
 
 } // namespace
 

@@ -15,14 +15,15 @@ namespace {
 
 // Membership alone decides what reaches the preview, so the whole list is compared as a set;
 // the four places checked before stay checked.
-TEST(ObservedKeyPaths, areTheThirtyTwoInOrder)
+TEST(ObservedKeyPaths, areTheThirtyThreeInOrder)
 {
     const QStringList &paths = SettingsObserver::observedKeyPaths();
-    ASSERT_EQ(paths.size(), 32);
+    ASSERT_EQ(paths.size(), 33);
     EXPECT_EQ(paths.first(), u"values.sortByLast"_s);
     EXPECT_EQ(paths.at(18), u"values.phoneURIScheme"_s);
     EXPECT_EQ(paths.at(30), u"values.css"_s);
-    EXPECT_EQ(paths.last(), u"values.dataOrder"_s);
+    EXPECT_EQ(paths.at(31), u"values.dataOrder"_s);
+    EXPECT_EQ(paths.last(), u"values.pageLanguage"_s);
     QStringList expected{u"values.sortByLast"_s,
                          u"values.includeImage"_s,
                          u"values.includeGenericImages"_s,
@@ -54,7 +55,8 @@ TEST(ObservedKeyPaths, areTheThirtyTwoInOrder)
                          u"values.dateURIScheme"_s,
                          u"values.relatedNameURIScheme"_s,
                          u"values.css"_s,
-                         u"values.dataOrder"_s};
+                         u"values.dataOrder"_s,
+                         u"values.pageLanguage"_s};
     QStringList sorted = paths;
     sorted.sort();
     expected.sort();
@@ -89,6 +91,8 @@ INSTANTIATE_TEST_SUITE_P(
                     ObservationRow{"scheme", u"webURIScheme"_s, u"https://"_s, true},
                     ObservationRow{"styleSheet", u"css"_s, u"body {}"_s, true},
                     ObservationRow{"dataOrder", u"dataOrder"_s, QVariantList{7, 6}, true},
+                    ObservationRow{"pageLanguage", u"pageLanguage"_s, u"de"_s, true},
+                    ObservationRow{"letterIndex", u"letterIndex"_s, u"locale"_s, false},
                     ObservationRow{"fileName", u"fileName"_s, u"a.html"_s, false},
                     ObservationRow{"groupsToUse", u"groupsToUse"_s, QVariantList{}, false},
                     ObservationRow{"lastFolder", u"NSNavLastCurrentDirectory"_s, u"/tmp"_s, false}),

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/settingskeys.h"
+#include "ui/choicebox.h"
 #include "ui/settingsbinder.h"
+#include "ui/stringswitchtransformer.h"
 #include "uitestsupport.h"
 
 #include <QCheckBox>
@@ -127,6 +129,44 @@ TEST_F(SettingsBinding, refusesKeyPathsOutsideValuesAndForgetsDestroyedControls)
     binder.bindValue(box.get(), u"values.includePhone"_s);
     box.reset();
     store.setObject(false, u"includePhone"_s); // must not touch the deleted box
+}
+
+// The page language and the letter index store codes and words while the window shows names
+// and a tick; a stored value the window does not offer shows as the first choice.
+TEST_F(SettingsBinding, choiceBoxStoresTheCodeBehindTheName)
+{
+    ChoiceBox box;
+    box.addChoice(u"The desktop's language"_s, QString());
+    box.addChoice(u"Deutsch"_s, u"de"_s);
+    box.addChoice(u"svenska"_s, u"sv"_s);
+    store.setObject(u"sv"_s, u"choiceUnderTest"_s);
+    ASSERT_TRUE(binder.bindValue(&box, u"values.choiceUnderTest"_s));
+    EXPECT_EQ(box.currentText(), u"svenska"_s);
+    box.setCurrentIndex(1);
+    ASSERT_TRUE(store.synchronize());
+    EXPECT_EQ(onDisk(u"choiceUnderTest"_s), QVariant(u"de"_s));
+    store.setObject(u"tlh"_s, u"choiceUnderTest"_s);
+    EXPECT_EQ(box.currentIndex(), 0);
+}
+
+TEST_F(SettingsBinding, switchStoresOneOfTwoWords)
+{
+    ValueTransformer::setValueTransformer(
+        std::make_shared<StringSwitchTransformer>(u"locale"_s, u"latin"_s), u"TestSwitch"_s);
+    QCheckBox box;
+    store.setObject(u"latin"_s, u"switchUnderTest"_s);
+    ASSERT_TRUE(binder.bindValue(
+        &box, u"values.switchUnderTest"_s,
+        {.transformerName = u"TestSwitch"_s, .nullPlaceholder = {}, .continuous = false}));
+    EXPECT_FALSE(box.isChecked());
+    box.click();
+    ASSERT_TRUE(store.synchronize());
+    EXPECT_EQ(onDisk(u"switchUnderTest"_s), QVariant(u"locale"_s));
+    box.click();
+    ASSERT_TRUE(store.synchronize());
+    EXPECT_EQ(onDisk(u"switchUnderTest"_s), QVariant(u"latin"_s));
+    store.setObject(u"Latin"_s, u"switchUnderTest"_s);
+    EXPECT_FALSE(box.isChecked()) << "anything but the on word reads as off";
 }
 
 } // namespace

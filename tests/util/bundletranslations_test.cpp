@@ -66,6 +66,15 @@ TEST(BundleTranslations, loadsEachCatalogueOnce)
               QStringList{catalogue(u"en"_s)});
 }
 
+// The window's language, and with it its direction, is that of the catalogue it speaks.
+TEST(BundleTranslations, speakTheLanguageOfTheBestCatalogue)
+{
+    EXPECT_EQ(BundleTranslations::load(translatedBundle, {u"de-AT"_s}).language(), u"de"_s);
+    EXPECT_EQ(BundleTranslations::load(translatedBundle, {u"fr"_s}).language(), u"en"_s);
+    QTemporaryDir dir;
+    EXPECT_EQ(BundleTranslations::load(Bundle(dir.path()), {u"de"_s}).language(), u"en"_s);
+}
+
 TEST(BundleTranslations, withoutCataloguesHaveNoEntries)
 {
     QTemporaryDir dir;
