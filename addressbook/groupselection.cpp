@@ -5,7 +5,6 @@
 #include "addressbook/contactstore.h"
 #include "addressbook/group.h"
 
-#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -57,7 +56,7 @@ private:
 
 QString ungroupedContactsName()
 {
-    return QCoreApplication::translate("ui", "Ungrouped Contacts");
+    return u"Ungrouped Contacts"_s;
 }
 
 QList<const Group *> allGroups(const ContactStore &store)

@@ -23,8 +23,9 @@ struct ChosenGroup
     bool include = false;
 };
 
-/// The name of the pseudo-group of contacts in no group: the "ui" text for
-/// "Ungrouped Contacts".
+/// The name of the pseudo-group of contacts in no group, "Ungrouped Contacts", as the group
+/// choice stores it in every language, so that a change of language keeps its tick; the
+/// window shows it translated.
 [[nodiscard]] QString ungroupedContactsName();
 
 /// Every group of the store.

@@ -3,6 +3,9 @@
 
 #include <QDir>
 
+#include <unicode/locid.h>
+#include <unicode/unistr.h>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -24,6 +27,20 @@ QLocale localeFor(const QString &code)
 }
 
 } // namespace
+
+QString PageLanguage::nativeName(const QString &code)
+{
+    // ICU rather than QLocale: Qt names a language by its default region's variant
+    // ("español de España"), where the catalogue speaks the language as a whole.
+    UErrorCode status = U_ZERO_ERROR;
+    const icu::Locale locale = icu::Locale::forLanguageTag(code.toStdString(), status);
+    icu::UnicodeString name;
+    if (U_SUCCESS(status))
+        locale.getDisplayName(locale, name);
+    if (name.isEmpty())
+        return code;
+    return QStringView(name.getBuffer(), name.length()).toString();
+}
 
 QStringList PageLanguage::available(const Bundle &bundle)
 {

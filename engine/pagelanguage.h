@@ -30,6 +30,9 @@ public:
     /// "de"); none when it names none of them.
     [[nodiscard]] static std::optional<QString> known(const QString &code,
                                                       const QStringList &available);
+    /// The name of the language of code in that language, as a list of languages shows it:
+    /// "Deutsch", "español", "português (Brasil)"; the code itself where none is known.
+    [[nodiscard]] static QString nativeName(const QString &code);
     /// English from the program's own texts, with the default locale as it is at first use:
     /// what a card context made without a language shows.
     [[nodiscard]] static const PageLanguage &builtIn();

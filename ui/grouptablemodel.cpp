@@ -9,6 +9,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// The pseudo-group keeps its English name in the stored choice and speaks the window's
+// language on screen.
+QString shownName(const QString &name)
+{
+    return name == ungroupedContactsName() ? UiText::tr("Ungrouped Contacts") : name;
+}
+
+} // namespace
+
 GroupTableModel::GroupTableModel(ExportSettings &settings, PreferencesStore &store,
                                  const ContactStore &addressBook, QObject *parent)
     : QAbstractTableModel(parent)
@@ -66,7 +77,7 @@ QVariant GroupTableModel::data(const QModelIndex &index, int role) const
         case Qt::CheckStateRole:
             return choice.include ? Qt::Checked : Qt::Unchecked;
         case Qt::AccessibleTextRole:
-            return UiText::tr("Include %@").replace(u"%@"_s, choice.name);
+            return UiText::tr("Include %@").replace(u"%@"_s, shownName(choice.name));
         case Qt::ToolTipRole:
             return UiText::tr("Tick the groups whose contacts go into the page");
         default:
@@ -76,7 +87,7 @@ QVariant GroupTableModel::data(const QModelIndex &index, int role) const
     switch (role) {
     case Qt::DisplayRole:
     case Qt::AccessibleTextRole:
-        return choice.name;
+        return shownName(choice.name);
     case Qt::ToolTipRole:
         return UiText::tr("Address book group");
     default:

@@ -74,11 +74,8 @@ PageLanguagePanel::PageLanguagePanel(SettingsBinder &binder, const Bundle &bundl
 
 QString PageLanguagePanel::languageName(const QString &code)
 {
-    const QLocale locale(code);
-    QString name = locale.nativeLanguageName();
-    if (code.contains(u'-'))
-        name += u" ("_s + locale.nativeTerritoryName() + u')';
+    QString name = PageLanguage::nativeName(code);
     if (!name.isEmpty())
-        name[0] = name[0].toUpper();
+        name[0] = QLocale(code).toUpper(name.first(1)).front();
     return name;
 }

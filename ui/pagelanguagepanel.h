@@ -18,7 +18,7 @@ class PageLanguagePanel final : public QWidget
 public:
     PageLanguagePanel(SettingsBinder &binder, const Bundle &bundle, QWidget *parent = nullptr);
 
-    /// What the list shows for code: the language's own name ("Deutsch", "português
-    /// (Brasil)") with a capital first letter.
+    /// What the list shows for code: the language's own name ("Deutsch", "Português
+    /// (Brasil)"), with a capital first letter as a list item starts.
     [[nodiscard]] static QString languageName(const QString &code);
 };

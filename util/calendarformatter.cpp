@@ -219,8 +219,8 @@ QString CalendarFormatter::fromQtFormat(QStringView qtFormat)
 
 QString CalendarFormatter::withoutYear(QStringView calendarFormat)
 {
-    // Split into literal runs and conversions, then drop each year-bound conversion with the
-    // literal before it, or, when it comes first, with the literal after it.
+    // Split into literal runs and conversions, then drop each year-bound conversion with its
+    // own word and one separator: the one before it or, when it comes first, the one after.
     struct Piece
     {
         QString text;
@@ -243,20 +243,31 @@ QString CalendarFormatter::withoutYear(QStringView calendarFormat)
         static const QString yearBound = u"YyaAwj"_s;
         return piece.conversion && yearBound.contains(piece.text.back());
     };
+    const auto isLiteral = [&pieces](qsizetype at) {
+        return at >= 0 && at < pieces.size() && !pieces.at(at).conversion;
+    };
+    // A literal that starts with a letter ("年", "日") is the word of the conversion before it;
+    // so is the literal that ends the format (" г."). Any other literal separates two
+    // conversions.
+    const auto startsWithWord = [&pieces](qsizetype at) {
+        return pieces.at(at).text.front().isLetter();
+    };
     for (qsizetype i = 0; i < pieces.size();) {
         if (!needsYear(pieces.at(i))) {
             ++i;
             continue;
         }
+        if (isLiteral(i + 1) && (i + 2 == pieces.size() || startsWithWord(i + 1)))
+            pieces.removeAt(i + 1);
+        pieces.removeAt(i);
         const bool firstConversion = std::none_of(pieces.cbegin(), pieces.cbegin() + i,
                                                   [](const Piece &p) { return p.conversion; });
-        const qsizetype literal = firstConversion ? i + 1 : i - 1;
-        const bool hasLiteral
-            = literal >= 0 && literal < pieces.size() && !pieces.at(literal).conversion;
-        pieces.removeAt(i);
-        if (hasLiteral)
-            pieces.removeAt(firstConversion ? i : literal);
-        i = firstConversion || !hasLiteral ? i : i - 1;
+        if (firstConversion && isLiteral(i) && !startsWithWord(i)) {
+            pieces.removeAt(i);
+        } else if (!firstConversion && isLiteral(i - 1) && !startsWithWord(i - 1)) {
+            pieces.removeAt(i - 1);
+            --i;
+        }
     }
     QString result;
     for (const Piece &piece : std::as_const(pieces))

@@ -28,15 +28,15 @@
     </message>
     <message>
         <source>The desktop&apos;s address books cannot be reached</source>
-        <translation>يتعذّر الوصول إلى دفاتر عناوين سطح المكتب</translation>
+        <translation>يتعذّر الوصول إلى دفاتر عناوين النظام</translation>
     </message>
     <message>
         <source>The desktop has no address books</source>
-        <translation>لا توجد دفاتر عناوين على سطح المكتب</translation>
+        <translation>لا توجد دفاتر عناوين في النظام</translation>
     </message>
     <message>
         <source>%@ (default)</source>
-        <translation>%@ (الافتراضي)</translation>
+        <translation>&#x200f;&#x2068;%@&#x2069; (الافتراضي)</translation>
     </message>
     <message>
         <source>No address book is open.</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Write the page of the ticked groups</source>
-        <translation>اكتب صفحة المجموعات المعلَّمة</translation>
+        <translation>أنشئ صفحة المجموعات المعلَّمة</translation>
     </message>
     <message>
         <source>No address book was found.</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <translation>&#x200f;&#x2068;%1&#x2069;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln contact(s)</source>
@@ -225,7 +225,7 @@
     </message>
     <message>
         <source>Save</source>
-        <translation>حفظ</translation>
+        <translation>احفظ</translation>
     </message>
     <message>
         <source>Choose a location for the HTML output:</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>%1 written to %2</source>
-        <translation>تمت كتابة %1 في %2</translation>
+        <translation>تمت كتابة %1 في &#x2068;%2&#x2069;</translation>
     </message>
     <message>
         <source>vCard files (*.vcf *.vcard)</source>
@@ -310,7 +310,7 @@
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation>لغة سطح المكتب</translation>
+        <translation>لغة النظام</translation>
     </message>
     <message>
         <source>The language of the page&apos;s labels, dates and index</source>
@@ -387,7 +387,7 @@
     </message>
     <message>
         <source>anniversary</source>
-        <translation>ذكرى سنوية</translation>
+        <translation>الذكرى السنوية</translation>
     </message>
     <message>
         <source>spouse</source>
@@ -515,7 +515,7 @@
     </message>
     <message>
         <source>Yahoo!</source>
-        <translation>Yahoo!</translation>
+        <translation>Yahoo!&#x200e;</translation>
     </message>
     <message>
         <source>address</source>
@@ -599,7 +599,7 @@
     </message>
     <message>
         <source>Yahoo! URI Scheme</source>
-        <translation>مخطط URI لـ Yahoo!</translation>
+        <translation>مخطط URI لـ Yahoo!&#x200e;</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
-        <translation>Das jedem Wert vorangestellte Link-Schema; leer bedeutet kein Link</translation>
+        <translation>Das Link-Schema, das jedem Wert vorangestellt wird; leer lassen für keinen Link</translation>
     </message>
     <message>
         <source>Move this row up</source>
@@ -116,11 +116,11 @@
     </message>
     <message>
         <source>Generate...</source>
-        <translation>Erzeugen …</translation>
+        <translation>Erstellen …</translation>
     </message>
     <message>
         <source>Write the page of the ticked groups</source>
-        <translation>Die Seite der angekreuzten Gruppen schreiben</translation>
+        <translation>Die Seite mit den angekreuzten Gruppen erstellen</translation>
     </message>
     <message>
         <source>No address book was found.</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Last page</source>
-        <translation>Zuletzt erzeugte Seite</translation>
+        <translation>Zuletzt erstellte Seite</translation>
     </message>
     <message numerus="yes">
         <source>%Ln value(s) could not be read</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>No address book is open. Choose one with File &gt; Open Address Book.</source>
-        <translation>Es ist kein Adressbuch geöffnet. Wählen Sie eines mit Datei &gt; Adressbuch öffnen.</translation>
+        <translation>Es ist kein Adressbuch geöffnet. Wählen Sie eines unter Datei &gt; Adressbuch öffnen.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -225,11 +225,11 @@
     </message>
     <message>
         <source>The page could not be written.</source>
-        <translation>Die Seite konnte nicht geschrieben werden.</translation>
+        <translation>Die Seite konnte nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>%1 written to %2</source>
-        <translation>%1 nach %2 geschrieben</translation>
+        <translation>%1 in %2 gespeichert</translation>
     </message>
     <message>
         <source>vCard files (*.vcf *.vcard)</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Untick every group</source>
-        <translation>Bei allen Gruppen das Kreuz entfernen</translation>
+        <translation>Kreuze bei allen Gruppen entfernen</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -555,7 +555,7 @@ Zeilenumbrüche in einer Notiz erscheinen so, wie sie eingegeben wurden.</transl
     </message>
     <message>
         <source>Date URI Scheme</source>
-        <translation>URI-Schema für Datumsangaben</translation>
+        <translation>URI-Schema für Datum</translation>
     </message>
     <message>
         <source>Related Name URI Scheme</source>

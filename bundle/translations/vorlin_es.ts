@@ -28,11 +28,11 @@
     </message>
     <message>
         <source>The desktop&apos;s address books cannot be reached</source>
-        <translation>No se puede acceder a las libretas de direcciones del escritorio</translation>
+        <translation>No se puede acceder a las libretas de direcciones del sistema</translation>
     </message>
     <message>
         <source>The desktop has no address books</source>
-        <translation>El escritorio no tiene libretas de direcciones</translation>
+        <translation>No hay libretas de direcciones en el sistema</translation>
     </message>
     <message>
         <source>%@ (default)</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Tick the groups whose contacts go into the page</source>
-        <translation>Marque los grupos cuyos contactos se incluyen en la página</translation>
+        <translation>Marque los grupos cuyos contactos quiere incluir en la página</translation>
     </message>
     <message>
         <source>Address book group</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Write the page of the ticked groups</source>
-        <translation>Guardar la página de los grupos marcados</translation>
+        <translation>Generar la página con los grupos marcados</translation>
     </message>
     <message>
         <source>No address book was found.</source>
@@ -201,7 +201,7 @@
     </message>
     <message>
         <source>cannot be read</source>
-        <translation>ilegible</translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>There is nothing to export.</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation>El idioma del escritorio</translation>
+        <translation>Idioma del sistema</translation>
     </message>
     <message>
         <source>The language of the page&apos;s labels, dates and index</source>
@@ -543,51 +543,51 @@ Los saltos de línea de una nota se muestran tal como se escribieron.</translati
     </message>
     <message>
         <source>Phone URI Scheme</source>
-        <translation>Esquema de URI del teléfono</translation>
+        <translation>Esquema URI: teléfono</translation>
     </message>
     <message>
         <source>Email URI Scheme</source>
-        <translation>Esquema de URI del correo electrónico</translation>
+        <translation>Esquema URI: correo</translation>
     </message>
     <message>
         <source>Web URI Scheme</source>
-        <translation>Esquema de URI de la web</translation>
+        <translation>Esquema URI: web</translation>
     </message>
     <message>
         <source>Date URI Scheme</source>
-        <translation>Esquema de URI de las fechas</translation>
+        <translation>Esquema URI: fechas</translation>
     </message>
     <message>
         <source>Related Name URI Scheme</source>
-        <translation>Esquema de URI de los nombres relacionados</translation>
+        <translation>Esquema URI: relaciones</translation>
     </message>
     <message>
         <source>Postal URI Scheme</source>
-        <translation>Esquema de URI de la dirección postal</translation>
+        <translation>Esquema URI: dirección</translation>
     </message>
     <message>
         <source>Note URI Scheme</source>
-        <translation>Esquema de URI de la nota</translation>
+        <translation>Esquema URI: nota</translation>
     </message>
     <message>
         <source>AIM URI Scheme</source>
-        <translation>Esquema de URI de AIM</translation>
+        <translation>Esquema URI: AIM</translation>
     </message>
     <message>
         <source>ICQ URI Scheme</source>
-        <translation>Esquema de URI de ICQ</translation>
+        <translation>Esquema URI: ICQ</translation>
     </message>
     <message>
         <source>Jabber URI Scheme</source>
-        <translation>Esquema de URI de Jabber</translation>
+        <translation>Esquema URI: Jabber</translation>
     </message>
     <message>
         <source>MSN URI Scheme</source>
-        <translation>Esquema de URI de MSN</translation>
+        <translation>Esquema URI: MSN</translation>
     </message>
     <message>
         <source>Yahoo! URI Scheme</source>
-        <translation>Esquema de URI de Yahoo!</translation>
+        <translation>Esquema URI: Yahoo!</translation>
     </message>
 </context>
 <context>
@@ -600,12 +600,12 @@ Los saltos de línea de una nota se muestran tal como se escribieron.</translati
     <message>
         <source>s002</source>
         <extracomment>Alert message: the application&apos;s name, then the minimum kernel release.</extracomment>
-        <translation>%@ requiere el kernel Linux %@ o posterior.</translation>
+        <translation>%@ requiere el kernel de Linux %@ o posterior.</translation>
     </message>
     <message>
         <source>s003</source>
         <extracomment>Only the patch level is behind: the minimum kernel release. Ends in a line feed.</extracomment>
-        <translation>Use el actualizador de software para pasar al kernel Linux %@ o posterior.
+        <translation>Use el actualizador de software para instalar el kernel de Linux %@ o posterior.
 </translation>
     </message>
     <message>
@@ -621,7 +621,7 @@ Los saltos de línea de una nota se muestran tal como se escribieron.</translati
     <message>
         <source>s006</source>
         <extracomment>The system is too old or its version unknown: the minimum kernel release. Ends in a line feed.</extracomment>
-        <translation>Instale el kernel Linux %@ o posterior.
+        <translation>Instale el kernel de Linux %@ o posterior.
 </translation>
     </message>
 </context>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
-        <translation>Le schéma de lien placé devant chaque valeur ; vide pour aucun lien</translation>
+        <translation>Le schéma de lien placé devant chaque valeur ; laisser vide pour ne pas créer de lien</translation>
     </message>
     <message>
         <source>Move this row up</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Tick the groups whose contacts go into the page</source>
-        <translation>Cochez les groupes dont les contacts figurent sur la page</translation>
+        <translation>Cocher les groupes dont les contacts figureront sur la page</translation>
     </message>
     <message>
         <source>Address book group</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Write the page of the ticked groups</source>
-        <translation>Enregistrer la page des groupes cochés</translation>
+        <translation>Générer la page des groupes cochés</translation>
     </message>
     <message>
         <source>No address book was found.</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>No address book is open. Choose one with File &gt; Open Address Book.</source>
-        <translation>Aucun carnet d&apos;adresses n&apos;est ouvert. Choisissez-en un avec Fichier &gt; Ouvrir un carnet d&apos;adresses.</translation>
+        <translation>Aucun carnet d&apos;adresses n&apos;est ouvert. Choisissez-en un via Fichier &gt; Ouvrir un carnet d&apos;adresses.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation>La langue du bureau</translation>
+        <translation>Langue du bureau</translation>
     </message>
     <message>
         <source>The language of the page&apos;s labels, dates and index</source>
@@ -483,7 +483,7 @@ Les retours à la ligne d&apos;une note s&apos;affichent tels qu&apos;ils ont é
     </message>
     <message>
         <source>related names</source>
-        <translation>noms associés</translation>
+        <translation>relations</translation>
     </message>
     <message>
         <source>AIM</source>
@@ -531,7 +531,7 @@ Les retours à la ligne d&apos;une note s&apos;affichent tels qu&apos;ils ont é
     </message>
     <message>
         <source>Related Names</source>
-        <translation>Noms associés</translation>
+        <translation>Relations</translation>
     </message>
     <message>
         <source>Instant Messaging</source>
@@ -559,11 +559,11 @@ Les retours à la ligne d&apos;une note s&apos;affichent tels qu&apos;ils ont é
     </message>
     <message>
         <source>Related Name URI Scheme</source>
-        <translation>Schéma d&apos;URI des noms associés</translation>
+        <translation>Schéma d&apos;URI des relations</translation>
     </message>
     <message>
         <source>Postal URI Scheme</source>
-        <translation>Schéma d&apos;URI de l&apos;adresse postale</translation>
+        <translation>Schéma d&apos;URI postal</translation>
     </message>
     <message>
         <source>Note URI Scheme</source>

@@ -28,11 +28,11 @@
     </message>
     <message>
         <source>The desktop&apos;s address books cannot be reached</source>
-        <translation>Le rubriche del desktop non sono raggiungibili</translation>
+        <translation>Impossibile accedere alle rubriche del sistema</translation>
     </message>
     <message>
         <source>The desktop has no address books</source>
-        <translation>Il desktop non ha rubriche</translation>
+        <translation>Nessuna rubrica nel sistema</translation>
     </message>
     <message>
         <source>%@ (default)</source>
@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
-        <translation>Lo schema di collegamento anteposto a ogni valore; vuoto per nessun collegamento</translation>
+        <translation>Lo schema di collegamento anteposto a ogni valore; vuoto per non creare collegamenti</translation>
     </message>
     <message>
         <source>Move this row up</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Tick the groups whose contacts go into the page</source>
-        <translation>Spunta i gruppi i cui contatti vanno nella pagina</translation>
+        <translation>Seleziona i gruppi da includere nella pagina</translation>
     </message>
     <message>
         <source>Address book group</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Write the page of the ticked groups</source>
-        <translation>Salva la pagina dei gruppi spuntati</translation>
+        <translation>Genera la pagina con i gruppi selezionati</translation>
     </message>
     <message>
         <source>No address book was found.</source>
@@ -245,7 +245,7 @@
     </message>
     <message>
         <source>Tick every group</source>
-        <translation>Spunta tutti i gruppi</translation>
+        <translation>Seleziona tutti i gruppi</translation>
     </message>
     <message>
         <source>Select none</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Untick every group</source>
-        <translation>Togli la spunta a tutti i gruppi</translation>
+        <translation>Deseleziona tutti i gruppi</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -298,7 +298,7 @@
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation>La lingua del desktop</translation>
+        <translation>Lingua del sistema</translation>
     </message>
     <message>
         <source>The language of the page&apos;s labels, dates and index</source>
@@ -563,7 +563,7 @@ Le interruzioni di riga di una nota appaiono così come sono state digitate.</tr
     </message>
     <message>
         <source>Postal URI Scheme</source>
-        <translation>Schema URI dell&apos;indirizzo postale</translation>
+        <translation>Schema URI dell&apos;indirizzo</translation>
     </message>
     <message>
         <source>Note URI Scheme</source>
@@ -600,12 +600,12 @@ Le interruzioni di riga di una nota appaiono così come sono state digitate.</tr
     <message>
         <source>s002</source>
         <extracomment>Alert message: the application&apos;s name, then the minimum kernel release.</extracomment>
-        <translation>%@ richiede il kernel Linux %@ o successivo.</translation>
+        <translation>%@ richiede il kernel Linux %@ o versioni successive.</translation>
     </message>
     <message>
         <source>s003</source>
         <extracomment>Only the patch level is behind: the minimum kernel release. Ends in a line feed.</extracomment>
-        <translation>Usa il programma di aggiornamento software per passare al kernel Linux %@ o successivo.
+        <translation>Usa il programma di aggiornamento software per installare il kernel Linux %@ o versioni successive.
 </translation>
     </message>
     <message>
@@ -621,7 +621,7 @@ Le interruzioni di riga di una nota appaiono così come sono state digitate.</tr
     <message>
         <source>s006</source>
         <extracomment>The system is too old or its version unknown: the minimum kernel release. Ends in a line feed.</extracomment>
-        <translation>Installa il kernel Linux %@ o successivo.
+        <translation>Installa il kernel Linux %@ o versioni successive.
 </translation>
     </message>
 </context>

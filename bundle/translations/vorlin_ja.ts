@@ -28,11 +28,11 @@
     </message>
     <message>
         <source>The desktop&apos;s address books cannot be reached</source>
-        <translation>デスクトップのアドレス帳にアクセスできません</translation>
+        <translation>システムのアドレス帳にアクセスできません</translation>
     </message>
     <message>
         <source>The desktop has no address books</source>
-        <translation>デスクトップにアドレス帳がありません</translation>
+        <translation>システムにアドレス帳がありません</translation>
     </message>
     <message>
         <source>%@ (default)</source>
@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>Move %@ up</source>
-        <translation>%@ を上へ移動</translation>
+        <translation>「%@」を上へ移動</translation>
     </message>
     <message>
         <source>Move %@ down</source>
-        <translation>%@ を下へ移動</translation>
+        <translation>「%@」を下へ移動</translation>
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
@@ -76,7 +76,7 @@
     </message>
     <message>
         <source>Include %@</source>
-        <translation>%@ を含める</translation>
+        <translation>「%@」を含める</translation>
     </message>
     <message>
         <source>Tick the groups whose contacts go into the page</source>
@@ -226,7 +226,7 @@
     </message>
     <message>
         <source>%1 written to %2</source>
-        <translation>%1 を %2 に書き出しました</translation>
+        <translation>%1を %2 に書き出しました</translation>
     </message>
     <message>
         <source>vCard files (*.vcf *.vcard)</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>Generic pictures for contacts without one</source>
-        <translation>写真のない連絡先には汎用の写真を使う</translation>
+        <translation>写真のない連絡先には汎用の画像を使う</translation>
     </message>
     <message>
         <source>Include job titles</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation>デスクトップの言語</translation>
+        <translation>システムの言語</translation>
     </message>
     <message>
         <source>The language of the page&apos;s labels, dates and index</source>

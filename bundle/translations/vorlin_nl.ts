@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
-        <translation>Het linkschema dat voor elke waarde wordt gezet; leeg voor geen link</translation>
+        <translation>Het linkschema dat vóór elke waarde komt; leeg laten voor geen link</translation>
     </message>
     <message>
         <source>Move this row up</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Tick the groups whose contacts go into the page</source>
-        <translation>Vink de groepen aan waarvan de contacten op de pagina komen</translation>
+        <translation>De groepen aanvinken waarvan de contacten op de pagina komen</translation>
     </message>
     <message>
         <source>Address book group</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Write the page of the ticked groups</source>
-        <translation>De pagina van de aangevinkte groepen schrijven</translation>
+        <translation>De pagina met de aangevinkte groepen genereren</translation>
     </message>
     <message>
         <source>No address book was found.</source>
@@ -225,11 +225,11 @@
     </message>
     <message>
         <source>The page could not be written.</source>
-        <translation>De pagina kon niet worden geschreven.</translation>
+        <translation>De pagina kon niet worden opgeslagen.</translation>
     </message>
     <message>
         <source>%1 written to %2</source>
-        <translation>%1 geschreven naar %2</translation>
+        <translation>%1 opgeslagen in %2</translation>
     </message>
     <message>
         <source>vCard files (*.vcf *.vcard)</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>Include pictures</source>
-        <translation>Afbeeldingen opnemen</translation>
+        <translation>Foto&apos;s opnemen</translation>
     </message>
     <message>
         <source>Generic pictures for contacts without one</source>
-        <translation>Standaardafbeelding voor contacten zonder afbeelding</translation>
+        <translation>Standaardfoto voor contacten zonder foto</translation>
     </message>
     <message>
         <source>Include job titles</source>
@@ -318,7 +318,7 @@
     </message>
     <message>
         <source>stripList</source>
-        <translation>De |Het |Een |&apos;t </translation>
+        <translation>The |A |An </translation>
     </message>
     <message>
         <source>sampleNote</source>
@@ -605,7 +605,7 @@ Regeleinden in een notitie worden getoond zoals ze zijn getypt.</translation>
     <message>
         <source>s003</source>
         <extracomment>Only the patch level is behind: the minimum kernel release. Ends in a line feed.</extracomment>
-        <translation>Werk met de software-updater bij naar Linux-kernel %@ of nieuwer.
+        <translation>Gebruik de software-updater om bij te werken naar Linux-kernel %@ of nieuwer.
 </translation>
     </message>
     <message>

@@ -232,7 +232,7 @@
     </message>
     <message>
         <source>%1 written to %2</source>
-        <translation>Zapisano %1 w %2</translation>
+        <translation>Zapisano %1 w pliku %2</translation>
     </message>
     <message>
         <source>vCard files (*.vcf *.vcard)</source>
@@ -334,11 +334,11 @@ Podziały wierszy w notatce są widoczne tak, jak je wpisano.</translation>
     </message>
     <message>
         <source>home</source>
-        <translation>domowy</translation>
+        <translation>dom</translation>
     </message>
     <message>
         <source>work</source>
-        <translation>służbowy</translation>
+        <translation>praca</translation>
     </message>
     <message>
         <source>other</source>
@@ -346,7 +346,7 @@ Podziały wierszy w notatce są widoczne tak, jak je wpisano.</translation>
     </message>
     <message>
         <source>mobile</source>
-        <translation>komórkowy</translation>
+        <translation>komórka</translation>
     </message>
     <message>
         <source>iPhone</source>
@@ -562,7 +562,7 @@ Podziały wierszy w notatce są widoczne tak, jak je wpisano.</translation>
     </message>
     <message>
         <source>Related Name URI Scheme</source>
-        <translation>Schemat URI dla osób powiązanych</translation>
+        <translation>Schemat URI dla powiązań</translation>
     </message>
     <message>
         <source>Postal URI Scheme</source>

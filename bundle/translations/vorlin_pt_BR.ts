@@ -28,11 +28,11 @@
     </message>
     <message>
         <source>The desktop&apos;s address books cannot be reached</source>
-        <translation>Os catálogos de endereços do sistema estão inacessíveis</translation>
+        <translation>Não é possível acessar os catálogos de endereços do sistema</translation>
     </message>
     <message>
         <source>The desktop has no address books</source>
-        <translation>O sistema não tem catálogos de endereços</translation>
+        <translation>Não há catálogos de endereços no sistema</translation>
     </message>
     <message>
         <source>%@ (default)</source>
@@ -80,7 +80,7 @@
     </message>
     <message>
         <source>Tick the groups whose contacts go into the page</source>
-        <translation>Marque os grupos cujos contatos entram na página</translation>
+        <translation>Marque os grupos cujos contatos serão incluídos na página</translation>
     </message>
     <message>
         <source>Address book group</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>The address book cannot be read now: %@</source>
-        <translation>No momento, o catálogo de endereços não pode ser lido: %@</translation>
+        <translation>Não é possível ler o catálogo de endereços no momento: %@</translation>
     </message>
     <message>
         <source>No address book</source>
@@ -265,7 +265,7 @@
     </message>
     <message>
         <source>Sort by last name</source>
-        <translation>Ordenar pelo sobrenome</translation>
+        <translation>Ordenar por sobrenome</translation>
     </message>
     <message>
         <source>Include pictures</source>
@@ -543,51 +543,51 @@ As quebras de linha de uma nota aparecem como foram digitadas.</translation>
     </message>
     <message>
         <source>Phone URI Scheme</source>
-        <translation>Esquema de URI do telefone</translation>
+        <translation>Esquema de URI: telefone</translation>
     </message>
     <message>
         <source>Email URI Scheme</source>
-        <translation>Esquema de URI do e-mail</translation>
+        <translation>Esquema de URI: e-mail</translation>
     </message>
     <message>
         <source>Web URI Scheme</source>
-        <translation>Esquema de URI da web</translation>
+        <translation>Esquema de URI: web</translation>
     </message>
     <message>
         <source>Date URI Scheme</source>
-        <translation>Esquema de URI das datas</translation>
+        <translation>Esquema de URI: datas</translation>
     </message>
     <message>
         <source>Related Name URI Scheme</source>
-        <translation>Esquema de URI das pessoas relacionadas</translation>
+        <translation>Esquema de URI: pessoas</translation>
     </message>
     <message>
         <source>Postal URI Scheme</source>
-        <translation>Esquema de URI do endereço</translation>
+        <translation>Esquema de URI: endereço</translation>
     </message>
     <message>
         <source>Note URI Scheme</source>
-        <translation>Esquema de URI da nota</translation>
+        <translation>Esquema de URI: nota</translation>
     </message>
     <message>
         <source>AIM URI Scheme</source>
-        <translation>Esquema de URI do AIM</translation>
+        <translation>Esquema de URI: AIM</translation>
     </message>
     <message>
         <source>ICQ URI Scheme</source>
-        <translation>Esquema de URI do ICQ</translation>
+        <translation>Esquema de URI: ICQ</translation>
     </message>
     <message>
         <source>Jabber URI Scheme</source>
-        <translation>Esquema de URI do Jabber</translation>
+        <translation>Esquema de URI: Jabber</translation>
     </message>
     <message>
         <source>MSN URI Scheme</source>
-        <translation>Esquema de URI do MSN</translation>
+        <translation>Esquema de URI: MSN</translation>
     </message>
     <message>
         <source>Yahoo! URI Scheme</source>
-        <translation>Esquema de URI do Yahoo!</translation>
+        <translation>Esquema de URI: Yahoo!</translation>
     </message>
 </context>
 <context>

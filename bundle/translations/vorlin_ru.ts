@@ -252,7 +252,7 @@
     </message>
     <message>
         <source>Select none</source>
-        <translation>Снять все</translation>
+        <translation>Снять все отметки</translation>
     </message>
     <message>
         <source>Untick every group</source>
@@ -276,7 +276,7 @@
     </message>
     <message>
         <source>Generic pictures for contacts without one</source>
-        <translation>Стандартные изображения для контактов без фотографии</translation>
+        <translation>Стандартные аватары для контактов без фото</translation>
     </message>
     <message>
         <source>Include job titles</source>
@@ -546,31 +546,31 @@
     </message>
     <message>
         <source>Phone URI Scheme</source>
-        <translation>Схема URI для телефона</translation>
+        <translation>Схема URI телефона</translation>
     </message>
     <message>
         <source>Email URI Scheme</source>
-        <translation>Схема URI для эл. почты</translation>
+        <translation>Схема URI эл. почты</translation>
     </message>
     <message>
         <source>Web URI Scheme</source>
-        <translation>Схема URI для веб-страниц</translation>
+        <translation>Схема URI веб-страниц</translation>
     </message>
     <message>
         <source>Date URI Scheme</source>
-        <translation>Схема URI для дат</translation>
+        <translation>Схема URI дат</translation>
     </message>
     <message>
         <source>Related Name URI Scheme</source>
-        <translation>Схема URI для связанных лиц</translation>
+        <translation>Схема URI связанных лиц</translation>
     </message>
     <message>
         <source>Postal URI Scheme</source>
-        <translation>Схема URI для адреса</translation>
+        <translation>Схема URI адреса</translation>
     </message>
     <message>
         <source>Note URI Scheme</source>
-        <translation>Схема URI для заметки</translation>
+        <translation>Схема URI заметки</translation>
     </message>
     <message>
         <source>AIM URI Scheme</source>

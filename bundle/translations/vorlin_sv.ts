@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
-        <translation>Länkschemat som sätts före varje värde; tomt för ingen länk</translation>
+        <translation>Länkschemat som sätts före varje värde; lämna tomt för ingen länk</translation>
     </message>
     <message>
         <source>Move this row up</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>Data order</source>
-        <translation>Ordning för uppgifter</translation>
+        <translation>Uppgifternas ordning</translation>
     </message>
     <message>
         <source>Generate...</source>
@@ -120,7 +120,7 @@
     </message>
     <message>
         <source>Write the page of the ticked groups</source>
-        <translation>Skriv sidan för de förkryssade grupperna</translation>
+        <translation>Skapa sidan med de förkryssade grupperna</translation>
     </message>
     <message>
         <source>No address book was found.</source>
@@ -209,7 +209,7 @@
     </message>
     <message>
         <source>No address book is open. Choose one with File &gt; Open Address Book.</source>
-        <translation>Ingen adressbok är öppen. Välj en med Arkiv &gt; Öppna adressbok.</translation>
+        <translation>Ingen adressbok är öppen. Välj en via Arkiv &gt; Öppna adressbok.</translation>
     </message>
     <message>
         <source>Save</source>
@@ -225,11 +225,11 @@
     </message>
     <message>
         <source>The page could not be written.</source>
-        <translation>Sidan kunde inte skrivas.</translation>
+        <translation>Sidan kunde inte sparas.</translation>
     </message>
     <message>
         <source>%1 written to %2</source>
-        <translation>%1 skrevs till %2</translation>
+        <translation>%1 sparades i %2</translation>
     </message>
     <message>
         <source>vCard files (*.vcf *.vcard)</source>
@@ -253,7 +253,7 @@
     </message>
     <message>
         <source>Untick every group</source>
-        <translation>Ta bort krysset för alla grupper</translation>
+        <translation>Kryssa ur alla grupper</translation>
     </message>
     <message>
         <source>Refresh</source>
@@ -600,12 +600,12 @@ Radbrytningar i en anteckning visas så som de skrevs.</translation>
     <message>
         <source>s002</source>
         <extracomment>Alert message: the application&apos;s name, then the minimum kernel release.</extracomment>
-        <translation>%@ kräver Linux-kärna %@ eller senare.</translation>
+        <translation>%@ kräver Linuxkärnan %@ eller senare.</translation>
     </message>
     <message>
         <source>s003</source>
         <extracomment>Only the patch level is behind: the minimum kernel release. Ends in a line feed.</extracomment>
-        <translation>Använd programuppdateraren för att uppgradera till Linux-kärna %@ eller senare.
+        <translation>Använd programuppdateraren för att uppgradera till Linuxkärnan %@ eller senare.
 </translation>
     </message>
     <message>
@@ -621,7 +621,7 @@ Radbrytningar i en anteckning visas så som de skrevs.</translation>
     <message>
         <source>s006</source>
         <extracomment>The system is too old or its version unknown: the minimum kernel release. Ends in a line feed.</extracomment>
-        <translation>Installera Linux-kärna %@ eller senare.
+        <translation>Installera Linuxkärnan %@ eller senare.
 </translation>
     </message>
 </context>

@@ -28,11 +28,11 @@
     </message>
     <message>
         <source>The desktop&apos;s address books cannot be reached</source>
-        <translation>无法访问桌面的通讯录</translation>
+        <translation>无法访问系统通讯录</translation>
     </message>
     <message>
         <source>The desktop has no address books</source>
-        <translation>桌面没有通讯录</translation>
+        <translation>系统中没有通讯录</translation>
     </message>
     <message>
         <source>%@ (default)</source>
@@ -52,11 +52,11 @@
     </message>
     <message>
         <source>Move %@ up</source>
-        <translation>上移 %@</translation>
+        <translation>上移“%@”</translation>
     </message>
     <message>
         <source>Move %@ down</source>
-        <translation>下移 %@</translation>
+        <translation>下移“%@”</translation>
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
@@ -76,11 +76,11 @@
     </message>
     <message>
         <source>Include %@</source>
-        <translation>包含 %@</translation>
+        <translation>包含“%@”</translation>
     </message>
     <message>
         <source>Tick the groups whose contacts go into the page</source>
-        <translation>勾选要将其联系人放入页面的分组</translation>
+        <translation>勾选要放入页面的联系人所属的分组</translation>
     </message>
     <message>
         <source>Address book group</source>
@@ -295,7 +295,7 @@
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation>桌面语言</translation>
+        <translation>系统语言</translation>
     </message>
     <message>
         <source>The language of the page&apos;s labels, dates and index</source>

@@ -69,6 +69,17 @@ INSTANTIATE_TEST_SUITE_P(
                     KnownRow{"empty", u""_s, std::nullopt}),
     RowName());
 
+// The window lists each language by its own name, for the language as a whole where the
+// catalogue has no region.
+TEST(PageLanguages, goByTheirOwnNames)
+{
+    EXPECT_EQ(PageLanguage::nativeName(u"es"_s), u"español"_s);
+    EXPECT_EQ(PageLanguage::nativeName(u"de"_s), u"Deutsch"_s);
+    EXPECT_EQ(PageLanguage::nativeName(u"pt-BR"_s), u"português (Brasil)"_s);
+    EXPECT_EQ(PageLanguage::nativeName(u"zh-CN"_s), u"中文（中国）"_s);
+    EXPECT_EQ(PageLanguage::nativeName(u"ar"_s), u"العربية"_s);
+}
+
 TEST(PageLanguages, areEnglishAndTheBundlesCatalogues)
 {
     QTemporaryDir dir;

@@ -11,6 +11,7 @@
 #include "uitestsupport.h"
 
 #include <QTest>
+#include <QTranslator>
 
 using namespace Qt::StringLiterals;
 
@@ -60,6 +61,23 @@ TEST_F(GroupTable, firstStartTicksEverythingUngroupedFirst)
     EXPECT_EQ(shown(), expected);
     EXPECT_EQ(storedOnDisk(), expected);
     EXPECT_EQ(settings.groupsToUse, expected);
+}
+
+// The stored choice names the pseudo-group alike in every language, so that a German window
+// keeps the tick an English one set, and the other way round.
+TEST_F(GroupTable, ungroupedContactsSpeakTheWindowsLanguageButAreStoredAlike)
+{
+    QTranslator german;
+    ASSERT_TRUE(german.load(
+        QStringLiteral(VORLIN_TEST_BUNDLE_CONTENTS "/Resources/translations/vorlin_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    addGroup(u"Work"_s);
+    storeChoices({{false, u"Ungrouped Contacts"_s}, {true, u"Work"_s}});
+    model.reloadGroupNamesTable();
+    EXPECT_EQ(shown(), (Choices{{false, u"Kontakte ohne Gruppe"_s}, {true, u"Work"_s}}));
+    model.setData(model.index(0, GroupTableModel::IncludeColumn), Qt::Checked, Qt::CheckStateRole);
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(storedOnDisk(), (Choices{{true, u"Ungrouped Contacts"_s}, {true, u"Work"_s}}));
 }
 
 TEST_F(GroupTable, refreshFollowsTheAddressBook)

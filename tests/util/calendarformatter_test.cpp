@@ -133,17 +133,22 @@ TEST_P(WithoutYear, dropsYearBoundConversionsWithTheirSeparator)
     EXPECT_EQ(CalendarFormatter::withoutYear(GetParam().format), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, WithoutYear,
-                         testing::Values(FormatRow{"usLong", u"%A, %B %e, %Y"_s, u"%B %e"_s},
-                                         FormatRow{"germanLong", u"%A, %e. %B %Y"_s, u"%e. %B"_s},
-                                         FormatRow{"yearFirst", u"%Y-%m-%d"_s, u"%m-%d"_s},
-                                         FormatRow{"japanese", u"%Y年%m月%e日"_s, u"%m月%e日"_s},
-                                         FormatRow{"twoDigitYear", u"%d/%m/%y"_s, u"%d/%m"_s},
-                                         FormatRow{"noYear", u"%e %B"_s, u"%e %B"_s},
-                                         FormatRow{"percentSignKept", u"%e%%%Y"_s, u"%e%%"_s},
-                                         FormatRow{"onlyYear", u"%Y"_s, QString()},
-                                         FormatRow{"unpaddedKept", u"%-m/%-d/%y"_s, u"%-m/%-d"_s},
-                                         FormatRow{"unpaddedYearDropped", u"%-y-%-m"_s, u"%-m"_s}),
-                         RowName());
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WithoutYear,
+    testing::Values(FormatRow{"usLong", u"%A, %B %e, %Y"_s, u"%B %e"_s},
+                    FormatRow{"germanLong", u"%A, %e. %B %Y"_s, u"%e. %B"_s},
+                    FormatRow{"yearFirst", u"%Y-%m-%d"_s, u"%m-%d"_s},
+                    FormatRow{"japanese", u"%Y年%m月%e日"_s, u"%m月%e日"_s},
+                    FormatRow{"twoDigitYear", u"%d/%m/%y"_s, u"%d/%m"_s},
+                    FormatRow{"noYear", u"%e %B"_s, u"%e %B"_s},
+                    FormatRow{"percentSignKept", u"%e%%%Y"_s, u"%e%%"_s},
+                    FormatRow{"onlyYear", u"%Y"_s, QString()},
+                    FormatRow{"unpaddedKept", u"%-m/%-d/%y"_s, u"%-m/%-d"_s},
+                    FormatRow{"unpaddedYearDropped", u"%-y-%-m"_s, u"%-m"_s},
+                    FormatRow{"russianYearWord", u"%A, %-e %B %Y г."_s, u"%-e %B"_s},
+                    FormatRow{"japaneseWeekdayLast", u"%Y年%-m月%-e日%A"_s, u"%-m月%-e日"_s},
+                    FormatRow{"spanishConnector", u"%A, %-e de %B de %Y"_s, u"%-e de %B"_s},
+                    FormatRow{"weekdayAfterTheYear", u"%-e %B %Y, %A"_s, u"%-e %B"_s}),
+    RowName());
 
 } // namespace
