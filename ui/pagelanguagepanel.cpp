@@ -9,6 +9,7 @@
 #include "ui/stringswitchtransformer.h"
 #include "ui/uitext.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QFormLayout>
 #include <QLocale>
@@ -26,6 +27,7 @@ ChoiceBox *makeLanguageBox(const Bundle &bundle)
     auto *box = new ChoiceBox;
     box->setObjectName(SettingsKeys::pageLanguage);
     box->setAccessibleName(UiText::tr("Page language"));
+    box->view()->setAccessibleName(UiText::tr("Page language"));
     box->setToolTip(UiText::tr("The language of the page's labels, dates and index"));
     box->addChoice(UiText::tr("The desktop's language"), QString());
     QStringList codes = PageLanguage::available(bundle);

@@ -221,8 +221,8 @@ class Window:
         return any(path[:len(web)] == web for web in self.web_paths)
 
     def walk(self, reading_order=False):
-        """Every object outside web content, depth first. In reading order a split pane's
-        panes go left to right, top to bottom, as they show."""
+        """Every object outside web content and combo boxes' lists, depth first. In reading
+        order a split pane's panes go left to right, top to bottom, as they show."""
         stack = list(reversed(self.frames()))
         while stack:
             acc = stack.pop()
@@ -233,7 +233,9 @@ class Window:
             if reading_order and acc.getRole() == pyatspi.ROLE_SPLIT_PANE:
                 kids.sort(key=position)
             yield acc
-            stack.extend(reversed(kids))
+            # A combo box's list is its popup, reached by the arrow keys, not by Tab.
+            if acc.getRole() != pyatspi.ROLE_COMBO_BOX:
+                stack.extend(reversed(kids))
 
     def controls(self, reading_order=False):
         found = []
