@@ -39,8 +39,8 @@ doubled=$(tr ',' '\n' <<<"$depends" | awk '{ print $1 }' | sort | uniq -d | xarg
   fail "Depends names libqt6webengine6-data, which libqt6webenginecore6 brings"
 [ "$(dpkg-deb --field "$deb" Suggests)" = evolution-data-server ] ||
   fail "Suggests is not evolution-data-server, the server of the desktop's address books"
-[ -z "$(dpkg-deb --field "$deb" Recommends)" ] ||
-  fail "Recommends $(dpkg-deb --field "$deb" Recommends): nothing needs recommending"
+[ "$(dpkg-deb --field "$deb" Recommends)" = qt6-translations-l10n ] ||
+  fail "Recommends is not qt6-translations-l10n, Qt's own texts in the window's language"
 for field in Maintainer Description Homepage Section; do
   [ -n "$(dpkg-deb --field "$deb" "$field")" ] || fail "no $field field"
 done
