@@ -106,11 +106,6 @@ QString withoutPrefixes(QString text, const QStringList &prefixes)
     return text;
 }
 
-QString withoutStripPrefixes(QString text)
-{
-    return withoutPrefixes(std::move(text), stripPrefixes());
-}
-
 ComparisonResult stringSort(const QString &first, const QString &second)
 {
     return fromInt(nameCollator().compare(first, second));

@@ -43,8 +43,6 @@ struct NameOrder
 [[nodiscard]] const QStringList &stripPrefixes();
 /// text with each of prefixes removed once from its front, in list order, ignoring case.
 [[nodiscard]] QString withoutPrefixes(QString text, const QStringList &prefixes);
-/// withoutPrefixes with stripPrefixes().
-[[nodiscard]] QString withoutStripPrefixes(QString text);
 
 /// Case-insensitive comparison in the user's locale.
 [[nodiscard]] ComparisonResult stringSort(const QString &first, const QString &second);

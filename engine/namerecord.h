@@ -23,8 +23,8 @@ struct NameRecord
     [[nodiscard]] bool operator==(const NameRecord &other) const = default;
 };
 
-/// An organization's sort name loses prefixes, as withoutStripPrefixes does (the user's
-/// language's unless given).
+/// An organization's sort name loses the strip prefixes, as withoutPrefixes removes them
+/// (the user's language's unless given).
 [[nodiscard]] NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &settings,
                                             const QStringList &prefixes = stripPrefixes());
 /// makeNameFromPerson's displayName alone, which a card needs, without the sorting parts.
