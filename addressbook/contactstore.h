@@ -41,6 +41,10 @@ public:
     [[nodiscard]] QString formattedAddress(const ABAddressFields &address) const;
 };
 
+/// Whether a listing of address books opens every book to count its contacts, or only names
+/// them (at once).
+enum class ContactCounts : bool { Skip, Count };
+
 /// The store installed last, the same object on every call until the next install; an empty
 /// store before the first.
 [[nodiscard]] const ContactStore &sharedAddressBook();

@@ -5,6 +5,7 @@
 #include "addressbook/eds/edsstore.h"
 #include "addressbook/groupselection.h"
 #include "addressbook/memorycontactstore.h"
+#include "addressbook/thunderbird/thunderbirdstore.h"
 #include "addressbook/vcard/vcardstore.h"
 #include "cli/pdfprinter.h"
 #include "cli/printedpage.h"
@@ -53,6 +54,12 @@ QString textTooLargeToPrint(const QString &pdf, qsizetype text, QByteArrayView p
                .arg(largest.textBytes);
 }
 
+// A listing's count: -1 is a book that was not or could not be counted.
+QString contactCount(qsizetype contacts)
+{
+    return contacts >= 0 ? u"%1 contacts"_s.arg(contacts) : u"? contacts"_s;
+}
+
 } // namespace
 
 ExportCommand::ExportCommand(PreferencesStore &store, Bundle bundle, std::FILE *out, std::FILE *err)
@@ -82,7 +89,8 @@ std::optional<ContactStoreRead> ExportCommand::readAddressBook(const ExportOptio
     if (!name) {
         print(m_err,
               u"vorlin-export: no address book to read. Name one with --address-book PATH "
-              "(a .vcf file or a folder of them, or eds: for the desktop's address book), or "
+              "(a .vcf file or a folder of them, eds: for the desktop's address book or "
+              "thunderbird: for Thunderbird's), or "
               "store it as the preference \"addressBookPath\".\n"_s);
         return std::nullopt;
     }
@@ -110,32 +118,35 @@ bool ExportCommand::reportProblems(const ContactStoreRead &read, const QString &
 }
 
 // One line per address book: the name to pass, what it is, how many contacts, and which one
-// the desktop takes by default. The vCard location comes first when the lookup order has one.
+// the desktop takes by default (or why a book of Thunderbird's could not be counted). The vCard
+// location comes first when the lookup order has one. Without a desktop session the
+// desktop's books are left out with a line saying so, and the others are still listed.
 int ExportCommand::listAddressBooks(const ExportOptions &options) const
 {
     const std::optional<QString> name = chooseAddressBookName(
         options.addressBook, m_store.objectForKey(SettingsKeys::addressBookPath).toString());
-    bool listed = false;
-    if (name && !isDesktopAddressBookName(*name) && QFileInfo::exists(*name)) {
+    if (name && isPathAddressBookName(*name) && QFileInfo::exists(*name)) {
         const ContactStoreRead read = readVCardStore(*name);
         print(m_out,
               u"%1\tvCard\t%2 contacts\n"_s.arg(canonicalAddressBookName(*name))
                   .arg(read.store->people().size()));
-        listed = true;
     }
     const Expected<QList<EdsAddressBook>> books = listEdsAddressBooks();
-    if (!books) {
-        print(m_err, u"vorlin-export: %1\n"_s.arg(books.error()));
-        return listed ? ExportExit::success : ExportExit::unusableInput;
-    }
-    for (const EdsAddressBook &book : *books) {
-        const QString count
-            = book.contacts >= 0 ? u"%1 contacts"_s.arg(book.contacts) : u"? contacts"_s;
+    if (!books)
+        print(m_err,
+              u"vorlin-export: the desktop's address books are not listed: %1\n"_s.arg(
+                  books.error()));
+    for (const EdsAddressBook &book : books.value_or(QList<EdsAddressBook>())) {
         print(m_out,
-              u"%1\t%2\t%3%4\n"_s.arg(book.name, book.displayName, count,
+              u"%1\t%2\t%3%4\n"_s.arg(book.name, book.displayName, contactCount(book.contacts),
                                       book.isDefault ? u"\tdefault"_s : QString()));
         if (!book.problem.isEmpty())
             print(m_err, u"vorlin-export: %1: %2\n"_s.arg(book.name, book.problem));
+    }
+    for (const ThunderbirdAddressBook &book : listThunderbirdAddressBooks(ContactCounts::Count)) {
+        print(m_out,
+              u"%1\t%2\t%3%4\n"_s.arg(book.name, book.description, contactCount(book.contacts),
+                                      book.problem.isEmpty() ? QString() : u'\t' + book.problem));
     }
     return ExportExit::success;
 }

@@ -14,8 +14,9 @@ namespace {
 struct Options
 {
     QCommandLineOption addressBook{u"address-book"_s,
-                                   u"The address book: a .vcf file or a folder of them, or "
-                                   "eds: (the desktop's default address book) or eds:UID."_s,
+                                   u"The address book: a .vcf file or a folder of them, "
+                                   "eds: (the desktop's default address book), eds:UID, or "
+                                   "thunderbird:PROFILE/FILE (one of Thunderbird's)."_s,
                                    u"PATH"_s};
     QCommandLineOption listAddressBooks{u"list-address-books"_s,
                                         u"List the address books there are, and write no file."_s};

@@ -4,12 +4,18 @@
 
 #include <QAction>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
-AddressBookMenu::AddressBookMenu(QWidget *parent, Lister lister)
+AddressBookMenu::AddressBookMenu(QWidget *parent, Lister lister,
+                                 ThunderbirdLister thunderbirdLister)
     : QMenu(UiText::tr("Open Address Book..."), parent)
     , m_lister(lister ? std::move(lister)
                       : Lister([] { return listEdsAddressBooks(ContactCounts::Skip); }))
+    , m_thunderbirdLister(thunderbirdLister ? std::move(thunderbirdLister) : ThunderbirdLister([] {
+        return listThunderbirdAddressBooks(ContactCounts::Skip);
+    }))
 {
     setObjectName(u"openAddressBookMenu"_s);
     setAccessibleName(UiText::tr("Open Address Book..."));
@@ -31,24 +37,47 @@ void AddressBookMenu::refresh()
         action->deleteLater();
     }
     m_listed.clear();
+    addDesktopBooks();
+    addThunderbirdBooks();
+}
+
+void AddressBookMenu::addDesktopBooks()
+{
     const Expected<QList<EdsAddressBook>> books = m_lister();
     if (!books)
         return addNote(UiText::tr("The desktop's address books cannot be reached"), books.error());
     if (books->isEmpty())
         return addNote(UiText::tr("The desktop has no address books"), {});
-    for (const EdsAddressBook &book : *books)
-        addBook(book);
+    for (const EdsAddressBook &book : *books) {
+        addBook(book.name,
+                book.isDefault ? UiText::tr("%@ (default)").replace(u"%@"_s, book.displayName)
+                               : book.displayName);
+    }
 }
 
-void AddressBookMenu::addBook(const EdsAddressBook &book)
+// Each is named by its description and Thunderbird's name, and by its profile too where
+// books of several profiles are listed. A description that is one of the built-in books' names
+// is shown in the window's language.
+void AddressBookMenu::addThunderbirdBooks()
 {
-    const QString text = book.isDefault
-        ? UiText::tr("%@ (default)").replace(u"%@"_s, book.displayName)
-        : book.displayName;
+    const QList<ThunderbirdAddressBook> books = m_thunderbirdLister();
+    const bool oneProfile
+        = std::ranges::all_of(books, [&books](const ThunderbirdAddressBook &book) {
+              return book.profile == books.constFirst().profile;
+          });
+    for (const ThunderbirdAddressBook &book : books) {
+        const QString description = UiText::tr(book.description.toUtf8().constData());
+        addBook(book.name,
+                oneProfile ? UiText::tr("%1 (Thunderbird)").arg(description)
+                           : UiText::tr("%1 (Thunderbird, %2)").arg(description, book.profile));
+    }
+}
+
+void AddressBookMenu::addBook(const QString &name, const QString &text)
+{
     auto *action = new QAction(text, this);
-    action->setObjectName(u"addressBookAction:"_s + book.name);
-    action->setToolTip(book.name);
-    const QString name = book.name;
+    action->setObjectName(u"addressBookAction:"_s + name);
+    action->setToolTip(name);
     connect(action, &QAction::triggered, this, [this, name] { Q_EMIT addressBookChosen(name); });
     insertAction(m_separator, action);
     m_listed.append(action);

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// File > Open Address Book: the desktop's address books, listed anew each time the menu
-// opens, and "Choose a file..." and "Choose a folder..." below them. When the desktop's
-// address-book server cannot be reached, one disabled entry says so (its tooltip says why).
+// File > Open Address Book: the desktop's address books and Thunderbird's, listed anew each
+// time the menu opens, and "Choose a file..." and "Choose a folder..." below them. When the
+// desktop's address-book server cannot be reached, one disabled entry says so (its tooltip
+// says why), and Thunderbird's books are listed all the same.
 #pragma once
 
 #include "addressbook/eds/edsstore.h"
+#include "addressbook/thunderbird/thunderbirdstore.h"
 
 #include <QMenu>
 
@@ -18,26 +20,32 @@ class AddressBookMenu final : public QMenu
 
 public:
     using Lister = std::function<Expected<QList<EdsAddressBook>>()>;
+    using ThunderbirdLister = std::function<QList<ThunderbirdAddressBook>()>;
 
-    /// lister names the desktop's address books; the real one asks the server.
-    explicit AddressBookMenu(QWidget *parent = nullptr, Lister lister = {});
+    /// lister names the desktop's address books, thunderbirdLister Thunderbird's; the real
+    /// ones ask the server and look in the home folder.
+    explicit AddressBookMenu(QWidget *parent = nullptr, Lister lister = {},
+                             ThunderbirdLister thunderbirdLister = {});
 
-    /// Lists the desktop's address books again (the menu does it when it opens).
+    /// Lists the address books again (the menu does it when it opens).
     void refresh();
     [[nodiscard]] QAction *chooseFileAction() const { return m_chooseFile; }
     [[nodiscard]] QAction *chooseFolderAction() const { return m_chooseFolder; }
 
 Q_SIGNALS:
-    /// A desktop address book was picked: its name ("eds:<uid>").
+    /// An address book was picked: its name ("eds:<uid>", "thunderbird:<profile>/<file>").
     void addressBookChosen(const QString &name);
     void chooseFileRequested();
     void chooseFolderRequested();
 
 private:
-    void addBook(const EdsAddressBook &book);
+    void addDesktopBooks();
+    void addThunderbirdBooks();
+    void addBook(const QString &name, const QString &text);
     void addNote(const QString &text, const QString &why);
 
     Lister m_lister;
+    ThunderbirdLister m_thunderbirdLister;
     QAction *m_separator;
     QAction *m_chooseFile;
     QAction *m_chooseFolder;

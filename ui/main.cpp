@@ -128,8 +128,8 @@ int main(int argc, char *argv[])
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     const QCommandLineOption addressBook(
         u"address-book"_s,
-        u"The address book: a .vcf file or a folder of them, or eds: (the desktop's default "
-        "address book) or eds:UID."_s,
+        u"The address book: a .vcf file or a folder of them, eds: (the desktop's default "
+        "address book), eds:UID, or thunderbird:PROFILE/FILE (one of Thunderbird's)."_s,
         u"PATH"_s);
     const QCommandLineOption screenshot(
         u"screenshot"_s,

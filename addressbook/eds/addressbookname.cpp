@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/eds/edsstore.h"
+#include "addressbook/thunderbird/thunderbirdstore.h"
 #include "util/filename.h"
 #include "util/homepath.h"
 
@@ -20,15 +21,22 @@ bool isDesktopAddressBookName(const QString &name)
     return name.startsWith(kEdsScheme);
 }
 
+bool isPathAddressBookName(const QString &name)
+{
+    return !isDesktopAddressBookName(name) && !isThunderbirdAddressBookName(name);
+}
+
 QString canonicalAddressBookName(const QString &name)
 {
-    return isDesktopAddressBookName(name) ? name : absoluteFileName(name);
+    return isPathAddressBookName(name) ? absoluteFileName(name) : name;
 }
 
 Expected<ContactStoreRead> openAddressBook(const QString &name)
 {
     if (isDesktopAddressBookName(name))
         return readEdsStore(name.sliced(kEdsScheme.size()));
+    if (isThunderbirdAddressBookName(name))
+        return readThunderbirdStore(name.sliced(kThunderbirdScheme.size()));
     // By the name's own bytes: one that is not UTF-8 is found too (util/filename.h).
     const QByteArray source = encodeFileName(name);
     if (::access(source.constData(), F_OK) != 0)

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where an address-book name becomes a store. A name is a path (a .vcf file or
-// a folder of them, read by the vCard store), "eds:" (the desktop's default address book) or
-// "eds:<source-uid>" (one of the desktop's address books). The command line, the preference
-// "addressBookPath" and the window all go through here.
+// a folder of them, read by the vCard store), "eds:" (the desktop's default address book),
+// "eds:<source-uid>" (one of the desktop's address books) or "thunderbird:..." (one of
+// Thunderbird's, thunderbirdprofiles.h). The command line, the preference "addressBookPath"
+// and the window all go through here.
 //
 //   Expected<ContactStoreRead> read = openAddressBook(name);
 //   if (!read) fail(read.error());  // "<name>: <reason>"
@@ -22,9 +23,12 @@
 chooseAddressBookName(const std::optional<QString> &commandLine, const QString &preference);
 /// Whether the name is one of the desktop's address books rather than a path.
 [[nodiscard]] bool isDesktopAddressBookName(const QString &name);
-/// The form to remember: a path made absolute; a desktop address book's name unchanged.
+/// Whether the name is a path (a file or a folder), not the name of a book kept elsewhere.
+[[nodiscard]] bool isPathAddressBookName(const QString &name);
+/// The form to remember: a path made absolute; any other name unchanged.
 [[nodiscard]] QString canonicalAddressBookName(const QString &name);
 /// Reads the address book the name gives. Fails, with "<name>: <reason>", when there is no
-/// such file or folder, it cannot be read, or the desktop's address book cannot be reached or
-/// opened; problems with single cards are diagnostics of the result.
+/// such file or folder, it cannot be read, the desktop's address book cannot be reached or
+/// opened, or Thunderbird's cannot be found or read; problems with single cards are
+/// diagnostics of the result.
 [[nodiscard]] Expected<ContactStoreRead> openAddressBook(const QString &name);

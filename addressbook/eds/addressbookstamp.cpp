@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/addressbookstamp.h"
 #include "addressbook/eds/addressbookname.h"
+#include "addressbook/thunderbird/thunderbirdstore.h"
 #include "addressbook/vcard/vcardfolder.h"
 #include "util/filename.h"
+
+#include <QFileInfo>
 
 #include <cerrno>
 #include <sys/stat.h>
@@ -28,6 +31,8 @@ std::optional<AddressBookStamp> AddressBookStamp::of(const QString &name)
 {
     if (isDesktopAddressBookName(name))
         return std::nullopt;
+    if (isThunderbirdAddressBookName(name))
+        return ofThunderbirdBook(name.sliced(kThunderbirdScheme.size()));
     AddressBookStamp stamp;
     struct stat status = {};
     if (!lookAt(name, status)) {
@@ -47,6 +52,18 @@ std::optional<AddressBookStamp> AddressBookStamp::of(const QString &name)
     } else {
         stamp.m_kind = Kind::Other;
     }
+    return stamp;
+}
+
+// Thunderbird writes its changes to the book's log first and into the database later.
+AddressBookStamp AddressBookStamp::ofThunderbirdBook(const QString &book)
+{
+    AddressBookStamp stamp;
+    const std::optional<QString> path = thunderbirdBookPath(book);
+    if (!path || !QFileInfo::exists(*path))
+        return stamp;
+    stamp.m_kind = Kind::File;
+    stamp.m_files = {stampOf(*path), stampOf(*path + u"-wal"_s)};
     return stamp;
 }
 

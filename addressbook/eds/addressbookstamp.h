@@ -19,8 +19,9 @@
 /// folder's listing met. Two equal stamps mean the book need not be parsed again. The inode
 /// tells a file renamed over another of the same size within one tick of the clock; the
 /// folders' own times are left out, since a file that reading would not take changes them
-/// without changing the book. A desktop address book ("eds:...") has no stamp
-/// (std::nullopt): it is always asked again.
+/// without changing the book. A book of Thunderbird's ("thunderbird:...") is stamped as its
+/// database file and that file's log (-wal), written or not. A desktop address book
+/// ("eds:...") has no stamp (std::nullopt): it is always asked again.
 class AddressBookStamp final
 {
 public:
@@ -52,6 +53,7 @@ private:
     };
 
     AddressBookStamp() = default;
+    [[nodiscard]] static AddressBookStamp ofThunderbirdBook(const QString &book);
     [[nodiscard]] static FileStamp stampOf(const QString &path);
     void listFolder(const QString &path);
 

@@ -3,6 +3,7 @@
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/eds/edsbookview.h"
 #include "addressbook/eds/edsstore.h"
+#include "addressbook/thunderbird/thunderbirdstore.h"
 #include "util/systemlog.h"
 
 #include <QFileInfo>
@@ -46,6 +47,7 @@ void AddressBookWatcher::stop()
         m_paths->removePaths(followed);
     m_stamp.reset();
     m_name.clear();
+    m_file.clear();
 }
 
 void AddressBookWatcher::watchDesktopBook(const QString &name)
@@ -71,7 +73,10 @@ void AddressBookWatcher::watchPath(const QString &name)
         systemLog(u"%1: only the first %2 of its %3 folders are followed for changes"_s.arg(
             name, QString::number(kMaxWatches), QString::number(stamp->folders().size())));
     m_name = name;
-    m_isFolder = QFileInfo(name).isDir();
+    m_file = isThunderbirdAddressBookName(name)
+        ? thunderbirdBookPath(name.sliced(kThunderbirdScheme.size())).value_or(QString())
+        : name;
+    m_isFolder = QFileInfo(m_file).isDir();
     m_stamp = std::move(stamp);
     followPaths(*m_stamp);
 }
@@ -129,10 +134,13 @@ bool AddressBookWatcher::followPaths(const AddressBookStamp &stamp)
 QStringList AddressBookWatcher::pathsToFollow(const AddressBookStamp &stamp) const
 {
     if (!m_isFolder) {
-        const QFileInfo file(m_name);
+        const QFileInfo file(m_file);
         QStringList paths{file.absolutePath()};
         if (file.exists())
-            paths.append(m_name);
+            paths.append(m_file);
+        // A book of Thunderbird's changes in its log first.
+        if (m_file != m_name && QFileInfo::exists(m_file + u"-wal"_s))
+            paths.append(m_file + u"-wal"_s);
         return paths;
     }
     // The folder above tells when the book's folder is moved away or back, which a watch on

@@ -33,7 +33,8 @@ class QTimer;
 /// folder and every folder its reading descends into, new ones as they appear; its card files too
 /// while all fit in kMaxWatches, since a folder does not see a file written in place (a folder of
 /// thousands of cards is followed by its folders alone, so only new, removed and replaced cards are
-/// seen there). changed() comes when the folder's stamp differs.
+/// seen there). changed() comes when the folder's stamp differs. A book of Thunderbird's is
+/// followed as a file book of its database, with the database's log (-wal) beside it.
 ///
 /// A desktop address book ("eds:", "eds:<source-uid>"): the server's announcements of added,
 /// changed and removed contacts, and the book's server going away. watch() connects and
@@ -53,9 +54,9 @@ public:
     explicit AddressBookWatcher(QObject *parent = nullptr);
     ~AddressBookWatcher() override;
 
-    /// Follows the address book of that name (a path, "eds:" or "eds:<source-uid>"); replaces
-    /// what was followed before. A name that cannot be followed logs why (systemLog) and is
-    /// not followed.
+    /// Follows the address book of that name (a path, "eds:", "eds:<source-uid>" or
+    /// "thunderbird:..."); replaces what was followed before. A name that cannot be followed
+    /// logs why (systemLog) and is not followed.
     void watch(const QString &name);
     /// Follows nothing.
     void stop();
@@ -73,6 +74,7 @@ private:
     static void cannotFollow(const QString &name, const QString &reason);
 
     QString m_name;
+    QString m_file; // the file or folder followed: the path, or a Thunderbird book's database
     bool m_isFolder = false;
     QFileSystemWatcher *m_paths;
     QTimer *m_quiet;

@@ -33,9 +33,6 @@ inline constexpr QStringView kEdsScheme = u"eds:";
 /// diagnostic naming "eds:<source-uid>/<contact-uid>"; the others are read.
 [[nodiscard]] Expected<ContactStoreRead> readEdsStore(const QString &sourceUid);
 
-/// Whether a listing opens every book to count its contacts, or only names them (at once).
-enum class ContactCounts : bool { Skip, Count };
-
 /// The enabled address books of the desktop, with their numbers of contacts when asked.
 [[nodiscard]] Expected<QList<EdsAddressBook>> listEdsAddressBooks(ContactCounts counts
                                                                   = ContactCounts::Count);

@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>%@ (default)</source>
-        <translation>&#x200f;&#x2068;%@&#x2069; (الافتراضي)</translation>
+        <translation>‏⁨%@⁩ (الافتراضي)</translation>
     </message>
     <message>
         <source>No address book is open.</source>
@@ -198,7 +198,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>&#x200f;&#x2068;%1&#x2069;: %2</translation>
+        <translation>‏⁨%1⁩: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln contact(s)</source>
@@ -241,7 +241,7 @@
     </message>
     <message>
         <source>%1 written to %2</source>
-        <translation>تمت كتابة %1 في &#x2068;%2&#x2069;</translation>
+        <translation>تمت كتابة %1 في ⁨%2⁩</translation>
     </message>
     <message>
         <source>vCard files (*.vcf *.vcard)</source>
@@ -305,7 +305,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>لغة الصفحة</translation>
     </message>
     <message>
@@ -515,7 +514,7 @@
     </message>
     <message>
         <source>Yahoo!</source>
-        <translation>Yahoo!&#x200e;</translation>
+        <translation>Yahoo!‎</translation>
     </message>
     <message>
         <source>address</source>
@@ -599,7 +598,23 @@
     </message>
     <message>
         <source>Yahoo! URI Scheme</source>
-        <translation>مخطط URI لـ Yahoo!&#x200e;</translation>
+        <translation>مخطط URI لـ Yahoo!‎</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird، %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>دفتر العناوين الشخصي</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>العناوين المجمّعة</translation>
     </message>
 </context>
 <context>

@@ -285,7 +285,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Seitensprache</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ Zeilenumbrüche in einer Notiz erscheinen so, wie sie eingegeben wurden.</transl
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>URI-Schema für Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Persönliches Adressbuch</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Gesammelte Adressen</translation>
     </message>
 </context>
 <context>

@@ -293,7 +293,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Page language</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ Line breaks in a note show as they were typed.</translation>
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Yahoo! URI Scheme</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Personal Address Book</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Collected Addresses</translation>
     </message>
 </context>
 <context>

@@ -293,7 +293,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Idioma de la página</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ Los saltos de línea de una nota se muestran tal como se escribieron.</translati
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Esquema URI: Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Libreta de direcciones personal</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Direcciones recopiladas</translation>
     </message>
 </context>
 <context>

@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>The link scheme put before each value; empty for no link</source>
-        <translation>Le schéma de lien placé devant chaque valeur ; laisser vide pour ne pas créer de lien</translation>
+        <translation>Le schéma de lien placé devant chaque valeur&#xa0;; laisser vide pour ne pas créer de lien</translation>
     </message>
     <message>
         <source>Move this row up</source>
@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>The style sheet of the page; every change shows in the preview</source>
-        <translation>La feuille de style de la page ; chaque modification apparaît dans l&apos;aperçu</translation>
+        <translation>La feuille de style de la page&#xa0;; chaque modification apparaît dans l&apos;aperçu</translation>
     </message>
     <message>
         <source>&amp;File</source>
@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>The address book cannot be read now: %@</source>
-        <translation>Le carnet d&apos;adresses ne peut pas être lu pour l&apos;instant : %@</translation>
+        <translation>Le carnet d&apos;adresses ne peut pas être lu pour l&apos;instant&#xa0;: %@</translation>
     </message>
     <message>
         <source>No address book</source>
@@ -190,7 +190,7 @@
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>%Ln contact(s)</source>
@@ -217,7 +217,7 @@
     </message>
     <message>
         <source>Choose a location for the HTML output:</source>
-        <translation>Choisissez où enregistrer la page HTML :</translation>
+        <translation>Choisissez où enregistrer la page HTML&#xa0;:</translation>
     </message>
     <message>
         <source>HTML page (*.html)</source>
@@ -293,7 +293,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Langue de la page</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ Les retours à la ligne d&apos;une note s&apos;affichent tels qu&apos;ils ont é
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Schéma d&apos;URI de Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Adresses personnelles</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Adresses collectées</translation>
     </message>
 </context>
 <context>

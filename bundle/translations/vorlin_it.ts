@@ -293,7 +293,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Lingua della pagina</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ Le interruzioni di riga di una nota appaiono così come sono state digitate.</tr
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Schema URI di Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Rubrica personale</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Indirizzi raccolti</translation>
     </message>
 </context>
 <context>

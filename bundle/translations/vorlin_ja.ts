@@ -290,7 +290,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>ページの言語</translation>
     </message>
     <message>
@@ -585,6 +584,22 @@
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Yahoo! の URI スキーム</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1（Thunderbird）</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1（Thunderbird、%2）</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>個人用アドレス帳</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>記録されたアドレス</translation>
     </message>
 </context>
 <context>

@@ -285,7 +285,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Paginataal</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ Regeleinden in een notitie worden getoond zoals ze zijn getypt.</translation>
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>URI-schema voor Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Persoonlijk adresboek</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Verzamelde adressen</translation>
     </message>
 </context>
 <context>

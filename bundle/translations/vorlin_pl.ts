@@ -296,7 +296,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Język strony</translation>
     </message>
     <message>
@@ -591,6 +590,22 @@ Podziały wierszy w notatce są widoczne tak, jak je wpisano.</translation>
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Schemat URI dla Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Osobista książka adresowa</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Zebrane adresy</translation>
     </message>
 </context>
 <context>

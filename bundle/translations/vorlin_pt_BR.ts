@@ -293,7 +293,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Idioma da página</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ As quebras de linha de uma nota aparecem como foram digitadas.</translation>
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Esquema de URI: Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Catálogo pessoal</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Endereços coletados</translation>
     </message>
 </context>
 <context>

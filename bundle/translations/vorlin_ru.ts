@@ -296,7 +296,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Язык страницы</translation>
     </message>
     <message>
@@ -591,6 +590,22 @@
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Схема URI для Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Личная адресная книга</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Собранные адреса</translation>
     </message>
 </context>
 <context>

@@ -285,7 +285,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>Sidans språk</translation>
     </message>
     <message>
@@ -588,6 +587,22 @@ Radbrytningar i en anteckning visas så som de skrevs.</translation>
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>URI-schema för Yahoo!</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1 (Thunderbird)</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1 (Thunderbird, %2)</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>Personlig adressbok</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>Insamlade adresser</translation>
     </message>
 </context>
 <context>

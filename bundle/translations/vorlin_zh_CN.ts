@@ -290,7 +290,6 @@
     </message>
     <message>
         <source>Page language</source>
-        <extracomment>The window&apos;s page-language choice (label).</extracomment>
         <translation>页面语言</translation>
     </message>
     <message>
@@ -585,6 +584,22 @@
     <message>
         <source>Yahoo! URI Scheme</source>
         <translation>Yahoo! URI 协议</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird)</source>
+        <translation>%1（Thunderbird）</translation>
+    </message>
+    <message>
+        <source>%1 (Thunderbird, %2)</source>
+        <translation>%1（Thunderbird，%2）</translation>
+    </message>
+    <message>
+        <source>Personal Address Book</source>
+        <translation>个人通讯录</translation>
+    </message>
+    <message>
+        <source>Collected Addresses</source>
+        <translation>收集的地址</translation>
     </message>
 </context>
 <context>

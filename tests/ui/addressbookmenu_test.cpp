@@ -12,6 +12,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+QList<ThunderbirdAddressBook> noThunderbirdBooks()
+{
+    return {};
+}
+
 QStringList texts(const QMenu &menu)
 {
     QStringList result;
@@ -26,7 +31,8 @@ TEST(AddressBookMenu, listsTheDesktopsBooksAboveChoosingAFile)
 {
     QList<EdsAddressBook> books{{u"eds:a"_s, u"Personal"_s, -1, {}, true},
                                 {u"eds:b"_s, u"Work"_s, -1, {}, false}};
-    AddressBookMenu menu(nullptr, [&books] { return Expected<QList<EdsAddressBook>>(books); });
+    AddressBookMenu menu(
+        nullptr, [&books] { return Expected<QList<EdsAddressBook>>(books); }, noThunderbirdBooks);
     menu.refresh();
     EXPECT_EQ(texts(menu),
               (QStringList{u"Personal (default)"_s, u"Work"_s, u"--"_s, u"Choose a file..."_s,
@@ -50,11 +56,38 @@ TEST(AddressBookMenu, listsTheDesktopsBooksAboveChoosingAFile)
 TEST(AddressBookMenu, saysWhyThereAreNoDesktopBooks)
 {
     AddressBookMenu menu(
-        nullptr, [] { return Expected<QList<EdsAddressBook>>(Unexpected(u"no session bus"_s)); });
+        nullptr, [] { return Expected<QList<EdsAddressBook>>(Unexpected(u"no session bus"_s)); },
+        noThunderbirdBooks);
     menu.refresh();
     const QAction *note = menu.actions().constFirst();
     EXPECT_EQ(note->text(), u"The desktop's address books cannot be reached"_s);
     EXPECT_FALSE(note->isEnabled());
     EXPECT_EQ(note->toolTip(), u"no session bus"_s);
     EXPECT_TRUE(menu.chooseFileAction()->isEnabled());
+}
+
+// Thunderbird's books are listed whether or not the desktop's can be reached, each named by
+// its profile too once books of two profiles are listed.
+TEST(AddressBookMenu, listsThunderbirdsBooksBesideTheDesktops)
+{
+    QList<ThunderbirdAddressBook> books{
+        {u"thunderbird:default/abook.sqlite"_s, u"Personal Address Book"_s, u"default"_s, -1, {}},
+        {u"thunderbird:work/abook-1.sqlite"_s, u"Family"_s, u"work"_s, -1, {}}};
+    AddressBookMenu menu(
+        nullptr, [] { return Expected<QList<EdsAddressBook>>(Unexpected(u"no session bus"_s)); },
+        [&books] { return books; });
+    menu.refresh();
+    EXPECT_EQ(texts(menu),
+              (QStringList{u"The desktop's address books cannot be reached"_s,
+                           u"Personal Address Book (Thunderbird, default)"_s,
+                           u"Family (Thunderbird, work)"_s, u"--"_s, u"Choose a file..."_s,
+                           u"Choose a folder..."_s}));
+    QSignalSpy chosen(&menu, &AddressBookMenu::addressBookChosen);
+    menu.actions()[2]->trigger();
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.constFirst().constFirst().toString(), u"thunderbird:work/abook-1.sqlite"_s);
+
+    books.removeLast();
+    menu.refresh();
+    EXPECT_EQ(texts(menu)[1], u"Personal Address Book (Thunderbird)"_s);
 }
