@@ -72,20 +72,20 @@ Slot slotOf(ABProperty property)
 // Sized by its list, so that no empty label can stand in for a missing one.
 const auto &standardLabels()
 {
-    static const auto labels = std::to_array<QString>(
+    static const auto kLabels = std::to_array<QString>(
         {kABHomeLabel, kABWorkLabel, kABOtherLabel, kABPhoneMobileLabel, kABPhoneIPhoneLabel,
          kABPhoneMainLabel, kABPhoneHomeFAXLabel, kABPhoneWorkFAXLabel, kABPhoneOtherFAXLabel,
          kABPhonePagerLabel, kABHomePageLabel, kABAnniversaryLabel, kABSpouseLabel, kABManagerLabel,
          kABAssistantLabel});
-    return labels;
+    return kLabels;
 }
 
 const std::array<QString, kABAddressFieldCount> &addressKeys()
 {
-    static const std::array<QString, kABAddressFieldCount> keys{
+    static const std::array<QString, kABAddressFieldCount> kKeys{
         kABAddressStreetKey, kABAddressCityKey,    kABAddressStateKey,
         kABAddressZIPKey,    kABAddressCountryKey, kABAddressCountryCodeKey};
-    return keys;
+    return kKeys;
 }
 
 constexpr QChar kFieldSeparator = u'\x1F';

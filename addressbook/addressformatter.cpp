@@ -94,8 +94,8 @@ QString renderLine(QStringView line, const ABAddressFields &address)
 
 const AddressFormatter &AddressFormatter::shared()
 {
-    static const AddressFormatter formatter;
-    return formatter;
+    static const AddressFormatter kFormatter;
+    return kFormatter;
 }
 
 AddressFormatter::AddressFormatter()

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr std::array layouts{
+constexpr std::array kLayouts{
     AddressLayout{u"AE", u"%N%n%O%n%A%n%S"},
     AddressLayout{u"AR", u"%N%n%O%n%A%n%Z %C%n%S"},
     AddressLayout{u"AT", u"%O%n%N%n%A%n%Z %C"},
@@ -74,5 +74,5 @@ constexpr std::array layouts{
 
 std::span<const AddressLayout> addressLayouts()
 {
-    return layouts;
+    return kLayouts;
 }

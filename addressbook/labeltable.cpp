@@ -25,7 +25,7 @@ struct ExportedLabel
 
 std::span<const ExportedLabel> exportedLabels()
 {
-    static const ExportedLabel labels[]{
+    static const ExportedLabel kLabels[]{
         {u"Home", kABHomeLabel},
         {u"Work", kABWorkLabel},
         {u"Other", kABOtherLabel},
@@ -50,7 +50,7 @@ std::span<const ExportedLabel> exportedLabels()
         {u"Friend", kABFriendLabel},
         {u"Partner", kABPartnerLabel},
     };
-    return labels;
+    return kLabels;
 }
 
 // "HomeFAX" -> "home fax": a word starts where a capital follows a small letter.
@@ -88,7 +88,7 @@ QString ABLocalizedPropertyOrLabel(const QString &label)
 QString ABLocalizedPropertyOrLabel(ABProperty property)
 {
     // Keys of the "ui" table, marked for lupdate.
-    static const std::array<const char *, kABPropertyCount> names{
+    static const std::array<const char *, kABPropertyCount> kNames{
         QT_TRANSLATE_NOOP("ui", "first name"),  QT_TRANSLATE_NOOP("ui", "last name"),
         QT_TRANSLATE_NOOP("ui", "middle name"), QT_TRANSLATE_NOOP("ui", "title"),
         QT_TRANSLATE_NOOP("ui", "suffix"),      QT_TRANSLATE_NOOP("ui", "organization"),
@@ -102,5 +102,5 @@ QString ABLocalizedPropertyOrLabel(ABProperty property)
         QT_TRANSLATE_NOOP("ui", "Yahoo!"),      QT_TRANSLATE_NOOP("ui", "address"),
         QT_TRANSLATE_NOOP("ui", "group name"),
     };
-    return QCoreApplication::translate("ui", names.at(static_cast<std::size_t>(property)));
+    return QCoreApplication::translate("ui", kNames.at(static_cast<std::size_t>(property)));
 }

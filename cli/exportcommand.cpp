@@ -38,7 +38,7 @@ QString tooLargeToPrint(const QString &pdf, qsizetype contacts)
            "and 2.2 GB of memory, and the time grows faster than the count. Write the page "
            "alone, or tick fewer groups."_s.arg(pdf)
                .arg(contacts)
-               .arg(ExportCommand::maxPrintedContacts);
+               .arg(ExportCommand::kMaxPrintedContacts);
 }
 
 QString textTooLargeToPrint(const QString &pdf, qsizetype text, QByteArrayView page)
@@ -49,7 +49,7 @@ QString textTooLargeToPrint(const QString &pdf, qsizetype text, QByteArrayView p
            "the whole page at once, and a few megabytes take it minutes and gigabytes of "
            "memory. Write the page alone, or shorten that contact."_s.arg(pdf)
                .arg(text)
-               .arg(ExportCommand::maxPrintedTextBytes)
+               .arg(ExportCommand::kMaxPrintedTextBytes)
                .arg(largest.name)
                .arg(largest.textBytes);
 }
@@ -200,13 +200,13 @@ int ExportCommand::openPdf(PageGenerator &generator, const QString &page, QSaveF
                         pdf.fileName()),
                     ExportExit::unusableInput);
     const qsizetype contacts = generator.contactCount();
-    if (contacts > maxPrintedContacts)
+    if (contacts > kMaxPrintedContacts)
         return fail(tooLargeToPrint(pdf.fileName(), contacts), ExportExit::pageNotWritten);
     // Pictures are only referenced: the page's generation writes them.
     qsizetype printedContacts = 0;
     printed = generator.pageText(QFileInfo(page).absolutePath() + u"/images"_s,
                                  PictureSaving::ReferenceOnly, {}, printedContacts);
-    if (const qsizetype text = PrintedPage::textBytes(printed); text > maxPrintedTextBytes)
+    if (const qsizetype text = PrintedPage::textBytes(printed); text > kMaxPrintedTextBytes)
         return fail(textTooLargeToPrint(pdf.fileName(), text, printed), ExportExit::pageNotWritten);
     PageGenerator::makeTargetFolder(QFileInfo(pdf.fileName()).absolutePath());
     if (!pdf.open(QIODevice::WriteOnly))

@@ -35,11 +35,11 @@ public:
 
     /// The most contacts printed to one PDF: the web engine lays out the whole book at once,
     /// and beyond this takes minutes and gigabytes (measured in docs/ARCHITECTURE.md).
-    static constexpr qsizetype maxPrintedContacts = 2000;
+    static constexpr qsizetype kMaxPrintedContacts = 2000;
     /// The most text (the page's bytes outside its markup) printed to one PDF, however few
     /// contacts hold it: one 3 MB note kept the engine busy past PdfPrinter::deadline, and a
     /// 6 MB one ran it out of memory (docs/ARCHITECTURE.md).
-    static constexpr qsizetype maxPrintedTextBytes = qsizetype{2} * 1024 * 1024;
+    static constexpr qsizetype kMaxPrintedTextBytes = qsizetype{2} * 1024 * 1024;
 
 private:
     [[nodiscard]] int printPreview(const ExportOverrides &overrides);

@@ -12,9 +12,11 @@
 
 /// vorlin-export's exit statuses.
 namespace ExportExit {
+// Named as enumerators are (.clang-tidy). NOLINTBEGIN(readability-identifier-naming)
 inline constexpr int success = 0;        // the page (or the preview, help, version) written
 inline constexpr int pageNotWritten = 1; // the page could not be written
 inline constexpr int unusableInput = 2;  // no usable address book, or a bad command line
+// NOLINTEND(readability-identifier-naming)
 } // namespace ExportExit
 
 struct ExportOptions

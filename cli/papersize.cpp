@@ -20,7 +20,7 @@ std::optional<Paper> paperFromName(const QString &name)
 Paper paperForLocale(const QString &localeName)
 {
     // The territories whose paper size is Letter in the Unicode locale data.
-    static constexpr std::array letterTerritories{
+    static constexpr std::array kLetterTerritories{
         QLocale::Belize,       QLocale::Canada,     QLocale::Chile,       QLocale::Colombia,
         QLocale::CostaRica,    QLocale::ElSalvador, QLocale::Guatemala,   QLocale::Mexico,
         QLocale::Nicaragua,    QLocale::Panama,     QLocale::Philippines, QLocale::PuertoRico,
@@ -30,7 +30,7 @@ Paper paperForLocale(const QString &localeName)
     if (name.isEmpty() || name == u"C" || name == u"POSIX")
         return Paper::A4;
     const QLocale::Territory territory = QLocale(name).territory();
-    return std::ranges::find(letterTerritories, territory) != letterTerritories.end()
+    return std::ranges::find(kLetterTerritories, territory) != kLetterTerritories.end()
         ? Paper::Letter
         : Paper::A4;
 }

@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // What the page asks for with @page; the engine's own default would be none.
-constexpr QMarginsF pageMargins(12, 12, 12, 12);
+constexpr QMarginsF kPageMargins(12, 12, 12, 12);
 
 QString terminationReason(QWebEnginePage::RenderProcessTerminationStatus status, int exitCode)
 {
@@ -137,10 +137,10 @@ QString PdfPrinter::printFile(const QString &pagePath, const QString &folder, QS
             = u"%1: the web engine did not finish printing within %2 seconds: the page "
               "may be too large, or its style sheet wait on a file or server that never answers"_s
                   .arg(pdf.fileName())
-                  .arg(deadline.count());
+                  .arg(kDeadline.count());
         loop.quit();
     });
-    timer.start(deadline);
+    timer.start(kDeadline);
 
     PageFence fence(pagePath, folder);
     QWebEngineProfile profile; // off the record: nothing is kept in the user's home
@@ -166,7 +166,7 @@ QString PdfPrinter::printFile(const QString &pagePath, const QString &folder, QS
                 bytes = result;
                 loop.quit();
             },
-            QPageLayout(pageSize(m_paper), QPageLayout::Portrait, pageMargins,
+            QPageLayout(pageSize(m_paper), QPageLayout::Portrait, kPageMargins,
                         QPageLayout::Millimeter));
         loop.exec();
         if (failure.isEmpty() && bytes.isEmpty())

@@ -30,7 +30,7 @@ public:
     /// How long loading and printing may take before the PDF is given up: the largest book
     /// printed (ExportCommand's bounds) takes about 100 seconds, and a page whose style sheet
     /// waits on a pipe or a slow server would otherwise never finish.
-    static constexpr std::chrono::seconds deadline{120};
+    static constexpr std::chrono::seconds kDeadline{120};
 
     /// Loads page (the generated UTF-8 text) from a private copy whose pictures resolve in
     /// folder, the page's folder, prints it and commits the bytes to pdf, an open QSaveFile,

@@ -14,18 +14,18 @@ namespace {
 
 // How the generator opens each card and its name; contact text is escaped, so it cannot
 // forge either.
-constexpr QByteArrayView cardStart = "\t<div class=\"card\" id=\"addressbook:";
-constexpr QByteArrayView nameStart = "<div class=\"contactname\">";
-constexpr QByteArrayView nameEnd = "</div>";
+constexpr QByteArrayView kCardStart = "\t<div class=\"card\" id=\"addressbook:";
+constexpr QByteArrayView kNameStart = "<div class=\"contactname\">";
+constexpr QByteArrayView kNameEnd = "</div>";
 
 QString cardName(QByteArrayView card)
 {
-    const qsizetype start = card.indexOf(nameStart);
+    const qsizetype start = card.indexOf(kNameStart);
     if (start < 0)
         return {};
-    const QByteArrayView rest = card.sliced(start + nameStart.size());
+    const QByteArrayView rest = card.sliced(start + kNameStart.size());
     const QString html
-        = QString::fromUtf8(rest.first(std::max<qsizetype>(rest.indexOf(nameEnd), 0)));
+        = QString::fromUtf8(rest.first(std::max<qsizetype>(rest.indexOf(kNameEnd), 0)));
     return QTextDocumentFragment::fromHtml(html).toPlainText();
 }
 
@@ -47,8 +47,8 @@ qsizetype PrintedPage::textBytes(QByteArrayView html)
 PrintedPage::Card PrintedPage::largestCard(QByteArrayView page)
 {
     Card largest;
-    for (qsizetype start = page.indexOf(cardStart); start >= 0;) {
-        const qsizetype next = page.indexOf(cardStart, start + cardStart.size());
+    for (qsizetype start = page.indexOf(kCardStart); start >= 0;) {
+        const qsizetype next = page.indexOf(kCardStart, start + kCardStart.size());
         const QByteArrayView card = page.sliced(start, (next < 0 ? page.size() : next) - start);
         if (const qsizetype text = textBytes(card); text > largest.textBytes)
             largest = {cardName(card), text};

@@ -6,7 +6,7 @@
 #include <unistd.h>
 
 namespace {
-constexpr int barWidth = 30;
+constexpr int kBarWidth = 30;
 }
 
 TerminalProgress::TerminalProgress(bool enabled, std::FILE *stream)
@@ -45,9 +45,9 @@ void TerminalProgress::update(std::optional<double> fraction)
     if (percent == m_lastPercent)
         return;
     m_lastPercent = percent;
-    const int filled = percent * barWidth / 100;
+    const int filled = percent * kBarWidth / 100;
     const std::string bar = std::string(static_cast<std::size_t>(filled), '#')
-        + std::string(static_cast<std::size_t>(barWidth - filled), '.');
+        + std::string(static_cast<std::size_t>(kBarWidth - filled), '.');
     std::fprintf(m_stream, "\rWriting cards [%s] %3d%%\033[K", bar.c_str(), percent);
     std::fflush(m_stream);
 }

@@ -12,10 +12,10 @@ namespace {
 
 // Enough cards per job that handing a job over costs little beside writing them, few enough
 // that a batch with several pictures does not keep the page waiting long.
-constexpr qsizetype batchSize = 128;
+constexpr qsizetype kBatchSize = 128;
 // Batches in flight per thread: the page's thread finds the next batch ready while the
 // workers go on.
-constexpr qsizetype batchesPerThread = 2;
+constexpr qsizetype kBatchesPerThread = 2;
 
 } // namespace
 
@@ -56,10 +56,10 @@ WrittenCard CardJobs::take()
 
 void CardJobs::startBatches()
 {
-    const qsizetype limit = batchesPerThread * std::max(1, m_pool->maxThreadCount());
+    const qsizetype limit = kBatchesPerThread * std::max(1, m_pool->maxThreadCount());
     while (m_started < m_people.size() && std::ssize(m_inFlight) < limit) {
         const qsizetype first = m_started;
-        const qsizetype end = std::min(first + batchSize, m_people.size());
+        const qsizetype end = std::min(first + kBatchSize, m_people.size());
         m_inFlight.push_back(
             QtConcurrent::run(m_pool, [this, first, end] { return writeBatch(first, end); }));
         m_started = end;

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString emptyPictureColumn = u"\t\t<div class=\"imagecolumn\">&nbsp;</div>\n"_s;
+const QString kEmptyPictureColumn = u"\t\t<div class=\"imagecolumn\">&nbsp;</div>\n"_s;
 
 // A switch rather than an array, so that a kind added to DataKind without a writer is a
 // compile error (-Wswitch).
@@ -101,7 +101,7 @@ void ContactCardWriter::appendPictureColumn(const ABPerson &person, const QStrin
     const std::optional<QString> reference
         = m_context.settings.includeImage ? pictureReference(person, pictures) : std::nullopt;
     if (!reference) {
-        page += emptyPictureColumn;
+        page += kEmptyPictureColumn;
         return;
     }
     page += u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" src=\"" + *reference
@@ -169,9 +169,9 @@ void ContactCardWriter::appendDataColumn(const ABPerson &person, const QString &
 {
     page += u"\t\t<div class=\"datacolumn\">\n";
     bool isFirstDataGroup = true;
-    static const QList<int> noOrder;
+    static const QList<int> kNoOrder;
     const std::optional<QList<int>> &dataOrder = m_context.settings.dataOrder;
-    for (const int id : dataOrder ? *dataOrder : noOrder) {
+    for (const int id : dataOrder ? *dataOrder : kNoOrder) {
         const std::optional<DataKind> kind = dataKindFromId(id);
         if (kind && isIncluded(*kind, m_context.settings))
             isFirstDataGroup = writerFor(*kind)(person, name, page, isFirstDataGroup, m_context);

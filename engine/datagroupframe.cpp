@@ -134,9 +134,9 @@ void appendKindItem(QString &card, DataKind kind, const ExportSettings &settings
                     const QString &label, const QString &value, const QString &linkValue)
 {
     // The scheme is read in place: the settings are shared by the threads writing cards.
-    static const QString noScheme;
+    static const QString kNoScheme;
     const std::optional<QString> &scheme = settings.scheme(kind);
-    appendDataItem(card, dataKindInfo(kind).itemClass, label, scheme ? *scheme : noScheme, value,
+    appendDataItem(card, dataKindInfo(kind).itemClass, label, scheme ? *scheme : kNoScheme, value,
                    linkValue);
 }
 

@@ -8,7 +8,7 @@ namespace {
 
 // Every day of a century or so, with and without its year; past this many the table starts
 // over rather than grow with the address book.
-constexpr qsizetype maximumTexts = 65536;
+constexpr qsizetype kMaximumTexts = 65536;
 
 qint64 keyOf(const ContactDate &date)
 {
@@ -23,7 +23,7 @@ const QString &DateTexts::longText(const ContactDate &date, const DateFormatSour
     const qint64 key = keyOf(date);
     if (const auto found = m_texts.constFind(key); found != m_texts.constEnd())
         return *found;
-    if (m_texts.size() >= maximumTexts)
+    if (m_texts.size() >= kMaximumTexts)
         m_texts.clear();
     return *m_texts.insert(key, longDateString(date, formats, timeZone, locale));
 }

@@ -9,7 +9,7 @@ namespace {
 
 // Custom labels may all differ; past this many the table starts over rather than grow
 // with the address book.
-constexpr qsizetype maximumLabels = 1024;
+constexpr qsizetype kMaximumLabels = 1024;
 
 // A capital right after a small letter is the label's own spelling, not the start of a word.
 bool hasOwnCapitals(QStringView label)
@@ -40,7 +40,7 @@ const QString &EntryLabels::shown(const QString &storedLabel)
 {
     if (const auto found = m_shown.constFind(storedLabel); found != m_shown.constEnd())
         return *found;
-    if (m_shown.size() >= maximumLabels)
+    if (m_shown.size() >= kMaximumLabels)
         m_shown.clear();
     const QString translated
         = storedLabel.isEmpty() ? storedLabel : m_language->text(normalizedLabel(storedLabel));

@@ -41,21 +41,21 @@ bool hasOwnSchemeAndAuthority(QStringView value)
 // counts here.
 bool opensScript(QStringView target)
 {
-    static const QStringList scriptSchemes{u"javascript"_s, u"vbscript"_s, u"data"_s};
-    constexpr qsizetype longestKept = 10;
-    std::array<QChar, longestKept> scheme{};
+    static const QStringList kScriptSchemes{u"javascript"_s, u"vbscript"_s, u"data"_s};
+    constexpr qsizetype kLongestKept = 10;
+    std::array<QChar, kLongestKept> scheme{};
     qsizetype length = 0;
     for (const QChar c : target) {
         if (c == u':') {
             const QStringView kept(scheme.data(), length);
-            return std::ranges::any_of(scriptSchemes, [kept](const QString &script) {
+            return std::ranges::any_of(kScriptSchemes, [kept](const QString &script) {
                 return kept.compare(script, Qt::CaseInsensitive) == 0;
             });
         }
         if (c.isSpace() || c.category() == QChar::Other_Control
             || c.category() == QChar::Other_Format)
             continue;
-        if (length == longestKept)
+        if (length == kLongestKept)
             return false;
         scheme[std::size_t(length++)] = c;
     }
@@ -141,9 +141,9 @@ QString styleElementText(const QString &css)
     // The parser ends the element at "</style" followed by a blank, "/" or ">"; every
     // "</style" is escaped, so no trick with what follows can slip through. Within a comment
     // the backslash is only text.
-    static const QRegularExpression endTag(u"</(?=style)"_s,
-                                           QRegularExpression::CaseInsensitiveOption);
-    return QString(css).replace(endTag, u"<\\/"_s);
+    static const QRegularExpression kEndTag(u"</(?=style)"_s,
+                                            QRegularExpression::CaseInsensitiveOption);
+    return QString(css).replace(kEndTag, u"<\\/"_s);
 }
 
 std::optional<QString> linkTarget(const QString &scheme, const QString &linkValue)

@@ -84,16 +84,16 @@ QList<LetterSection> latinSections(const QList<const ABPerson *> &people,
 }
 
 // A place of the alphabet, or one of these two.
-constexpr int numbersPlace = -1;
-constexpr int othersPlace = -2;
+constexpr int kNumbersPlace = -1;
+constexpr int kOthersPlace = -2;
 
 int alphabetPlace(const QString &name, const LetterAlphabet &alphabet)
 {
     if (name.isEmpty())
-        return othersPlace;
+        return kOthersPlace;
     if (name.front().isDigit())
-        return numbersPlace;
-    return alphabet.letterOf(name).value_or(othersPlace);
+        return kNumbersPlace;
+    return alphabet.letterOf(name).value_or(kOthersPlace);
 }
 
 QList<LetterSection> localeSections(const QList<const ABPerson *> &people,
@@ -111,7 +111,7 @@ QList<LetterSection> localeSections(const QList<const ABPerson *> &people,
         if (place >= 0)
             letters.at(static_cast<std::size_t>(place)).append(people.at(i));
         else
-            (place == numbersPlace ? reserves.numbers : reserves.others)
+            (place == kNumbersPlace ? reserves.numbers : reserves.others)
                 .members.append(people.at(i));
     }
     QList<LetterSection> sections;

@@ -7,7 +7,7 @@
 #include "util/stringadditions.h"
 
 using namespace Qt::StringLiterals;
-using namespace QEV_NSStringAdditionsSubset;
+namespace strings = QEV_NSStringAdditionsSubset;
 
 namespace {
 
@@ -54,7 +54,7 @@ NameRecord makeNameFromPerson(const ABPerson &person, const ExportSettings &sett
                                           : parts.givenPart + parts.familyPart;
     if (record.sortName.isEmpty())
         record.sortName = withoutPrefixes(parts.organization, prefixes);
-    record.initial = stripDiacritical(firstCharacter(record.sortName)).toUpper();
+    record.initial = strings::stripDiacritical(strings::firstCharacter(record.sortName)).toUpper();
     return record;
 }
 

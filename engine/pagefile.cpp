@@ -47,10 +47,10 @@ bool PageFile::mayRead(const QUrl &url, const QStringList &readable)
 
 QString PageFile::withBase(const QString &html, const QUrl &baseUrl)
 {
-    static const QRegularExpression head(u"<head(\\s[^>]*)?>"_s,
-                                         QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kHead(u"<head(\\s[^>]*)?>"_s,
+                                          QRegularExpression::CaseInsensitiveOption);
     const QString base
         = u"<base href=\"%1\">"_s.arg(baseUrl.toString(QUrl::FullyEncoded).toHtmlEscaped());
-    const QRegularExpressionMatch match = head.match(html);
+    const QRegularExpressionMatch match = kHead.match(html);
     return QString(html).insert(match.hasMatch() ? match.capturedEnd() : 0, base);
 }

@@ -12,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr QStringView englishCode = u"en";
+constexpr QStringView kEnglishCode = u"en";
 
 // The desktop's regional formats stay where it speaks the page's language (a German desktop
 // in Austria writes Austrian month names); the C locale speaks English.
@@ -44,7 +44,7 @@ QString PageLanguage::nativeName(const QString &code)
 
 QStringList PageLanguage::available(const Bundle &bundle)
 {
-    QStringList codes{englishCode.toString()};
+    QStringList codes{kEnglishCode.toString()};
     const QDir catalogues(bundle.resourcesPath() + u"/translations"_s);
     for (const QString &file : catalogues.entryList({u"vorlin_*.qm"_s}, QDir::Files)) {
         // "vorlin_pt_BR.qm" -> "pt-BR"
@@ -75,8 +75,8 @@ std::optional<QString> PageLanguage::known(const QString &code, const QStringLis
 
 const PageLanguage &PageLanguage::builtIn()
 {
-    static const PageLanguage english(englishCode.toString(), std::nullopt);
-    return english;
+    static const PageLanguage kEnglish(kEnglishCode.toString(), std::nullopt);
+    return kEnglish;
 }
 
 PageLanguage::PageLanguage(const QString &code, const Bundle &bundle)
@@ -100,7 +100,7 @@ PageLanguage::PageLanguage(QString code, std::optional<BundleTranslations> texts
 
 bool PageLanguage::isEnglish() const
 {
-    return m_code == englishCode;
+    return m_code == kEnglishCode;
 }
 
 bool PageLanguage::isRightToLeft() const

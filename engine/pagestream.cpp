@@ -16,7 +16,7 @@ namespace {
 
 // Large enough that the writes cost little beside the copying, small enough to stay in the
 // cache of a busy machine.
-constexpr qsizetype blockSize = qsizetype{1} << 20;
+constexpr qsizetype kBlockSize = qsizetype{1} << 20;
 
 // Something that is neither a regular file nor a folder (links followed): a device, a pipe.
 bool isSpecialFile(const std::optional<mode_t> &mode)
@@ -31,8 +31,8 @@ PageStream::PageStream(const QString &path)
     , m_saveFile(path)
 {
     m_writer.setMaxThreadCount(1);
-    m_block.reserve(blockSize + blockSize / 4);
-    m_writing.reserve(blockSize + blockSize / 4);
+    m_block.reserve(kBlockSize + kBlockSize / 4);
+    m_writing.reserve(kBlockSize + kBlockSize / 4);
     const std::optional<mode_t> existing = fileMode(path);
     if (isSpecialFile(existing))
         openInPlace(false);
@@ -72,7 +72,7 @@ void PageStream::append(QStringView text)
     m_block.resize(used + m_toUtf8.requiredSpace(text.size()));
     const char *end = m_toUtf8.appendToBuffer(m_block.data() + used, text);
     m_block.resize(end - m_block.constData());
-    if (m_block.size() >= blockSize)
+    if (m_block.size() >= kBlockSize)
         handOver();
 }
 
@@ -81,7 +81,7 @@ void PageStream::appendUtf8(QByteArrayView text)
     if (m_error)
         return;
     m_block.append(text);
-    if (m_block.size() >= blockSize)
+    if (m_block.size() >= kBlockSize)
         handOver();
 }
 

@@ -9,7 +9,7 @@
 #include "util/stringadditions.h"
 
 using namespace Qt::StringLiterals;
-using namespace QEV_NSStringAdditionsSubset;
+namespace strings = QEV_NSStringAdditionsSubset;
 
 namespace {
 
@@ -19,7 +19,7 @@ QString addressText(const ABAddressFields &address, const ContactStore &addressB
 {
     const QString city = address[1].toString();
     const QString state = address[2].toString();
-    QString text = trimFromBoth(addressBook.formattedAddress(address), {u"\n"_s, u"\r"_s});
+    QString text = strings::trimFromBoth(addressBook.formattedAddress(address), {u"\n"_s, u"\r"_s});
     text.remove(u'\u200E').remove(u'\u200F');
     if (!city.isEmpty() && !state.isEmpty())
         text.replace(city + u' ' + state, city + u", "_s + state);
@@ -38,7 +38,7 @@ bool addPostals(const ABPerson &person, const QString &, QString &card, bool isF
                              const QString text = addressText(address, context.addressBook);
                              if (!text.isEmpty())
                                  appendKindItem(out, DataKind::Postal, context.settings, label,
-                                                text, addPercentEscapes(text));
+                                                text, strings::addPercentEscapes(text));
                          });
     return group.close();
 }

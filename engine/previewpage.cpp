@@ -39,10 +39,10 @@ ABPerson readSample(const Bundle &bundle)
 // for placeholders, so the style sheet and the card stay as they are.
 QString filled(const QString &base, const QHash<QString, QString> &values)
 {
-    static const QRegularExpression placeholder(u"<<(\\w+)>>"_s);
+    static const QRegularExpression kPlaceholder(u"<<(\\w+)>>"_s);
     QString page;
     qsizetype from = 0;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(base)) {
+    for (const QRegularExpressionMatch &match : kPlaceholder.globalMatch(base)) {
         page += QStringView(base).sliced(from, match.capturedStart() - from);
         page += values.value(match.captured(1), match.captured());
         from = match.capturedEnd();
@@ -60,7 +60,7 @@ PreviewPage::PreviewPage(Bundle bundle)
 
 QString PreviewPage::baseHTML()
 {
-    static const QString base = QStringList{
+    static const QString kBase = QStringList{
         u"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""_s,
         u"\t\t\"http://www.w3.org/TR/html4/loose.dtd\">"_s,
         u"<<html>>"_s,
@@ -82,7 +82,7 @@ QString PreviewPage::baseHTML()
         u"\t<<card>></body>"_s,
         u"</html>"_s,
     }.join(u'\n');
-    return base;
+    return kBase;
 }
 
 QString PreviewPage::render(const CardContext &context, const QString &css) const

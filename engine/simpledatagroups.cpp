@@ -13,7 +13,7 @@
 #include "util/stringadditions.h"
 
 using namespace Qt::StringLiterals;
-using namespace QEV_NSStringAdditionsSubset;
+namespace strings = QEV_NSStringAdditionsSubset;
 
 namespace {
 
@@ -41,8 +41,8 @@ bool writeTextGroup(
 QString emailLinkValue(const QString &address, const QString &cleanedName)
 {
     if (address.contains(u'<'))
-        return snr(address, u" "_s, u"%20"_s);
-    return addPercentEscapes(cleanedName) + u"%20%3C"_s + address + u"%3E"_s;
+        return strings::snr(address, u" "_s, u"%20"_s);
+    return strings::addPercentEscapes(cleanedName) + u"%20%3C"_s + address + u"%3E"_s;
 }
 
 Expected<void> writeDateItem(QString &card, const QVariant &value, const QString &label,
@@ -55,7 +55,7 @@ Expected<void> writeDateItem(QString &card, const QVariant &value, const QString
                                                  context.timeZone, context.language.locale());
     if (!text.isEmpty())
         appendKindItem(card, DataKind::Dates, context.settings, label, text,
-                       addPercentEscapes(text));
+                       strings::addPercentEscapes(text));
     return {};
 }
 
@@ -70,7 +70,7 @@ bool addPhones(const ABPerson &person, const QString &, QString &card, bool isFi
                               const QString formatted
                                   = formatPhoneNumber(number, settings.gPhoneNumberFormats);
                               appendKindItem(out, DataKind::Phone, settings, label, formatted,
-                                             addPercentEscapes(formatted));
+                                             strings::addPercentEscapes(formatted));
                           });
 }
 
@@ -101,7 +101,7 @@ bool addRelatedNames(const ABPerson &person, const QString &, QString &card, boo
                           isFirstDataGroup, context,
                           [&](QString &out, const QString &name, const QString &label) {
                               appendKindItem(out, DataKind::RelatedNames, context.settings, label,
-                                             name, addPercentEscapes(name));
+                                             name, strings::addPercentEscapes(name));
                           });
 }
 
@@ -139,14 +139,14 @@ bool addDates(const ABPerson &person, const QString &, QString &card, bool isFir
 bool addNote(const ABPerson &person, const QString &, QString &card, bool isFirstDataGroup,
              const CardContext &context)
 {
-    const QString note = trimFromBoth(person.stringForProperty(kABNoteProperty).value_or(QString()),
-                                      {u"\n"_s, u"\r"_s});
+    const QString note = strings::trimFromBoth(
+        person.stringForProperty(kABNoteProperty).value_or(QString()), {u"\n"_s, u"\r"_s});
     if (note.isEmpty())
         return isFirstDataGroup;
     DataGroupInCard group(card, dataKindInfo(DataKind::Note).groupClass, person.uniqueId(),
                           isFirstDataGroup);
     appendKindItem(card, DataKind::Note, context.settings,
                    context.language.text(QT_TRANSLATE_NOOP("ui", "Note")), note,
-                   addPercentEscapes(note));
+                   strings::addPercentEscapes(note));
     return group.close();
 }

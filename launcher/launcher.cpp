@@ -45,10 +45,10 @@ std::int32_t integerPrefix(QStringView text)
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+'))
         ++i;
     std::int64_t value = 0;
-    constexpr std::int64_t limit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
+    constexpr std::int64_t kLimit = std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1;
     for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i)
-        value = std::min(value * 10 + (text[i].unicode() - u'0'), limit);
-    value = negative ? -value : std::min(value, limit - 1);
+        value = std::min(value * 10 + (text[i].unicode() - u'0'), kLimit);
+    value = negative ? -value : std::min(value, kLimit - 1);
     return std::int32_t(value);
 }
 
@@ -98,18 +98,18 @@ QString minimumSystemVersion(LauncherPlatform &platform)
         if (minimum && !minimum->isEmpty())
             return *minimum;
     }
-    return defaultMinimumSystemVersion.toString();
+    return kDefaultMinimumSystemVersion.toString();
 }
 
 // "Vorlin-svc" starts "Vorlin", any other name its ".real" companion; "-svc" names nothing.
 std::optional<QString> applicationExecutableName(const QString &launcherName)
 {
-    constexpr QStringView suffix = u"-svc";
-    if (!launcherName.endsWith(suffix))
+    constexpr QStringView kSuffix = u"-svc";
+    if (!launcherName.endsWith(kSuffix))
         return launcherName + u".real";
-    if (launcherName.size() == suffix.size())
+    if (launcherName.size() == kSuffix.size())
         return std::nullopt;
-    return launcherName.chopped(suffix.size());
+    return launcherName.chopped(kSuffix.size());
 }
 
 void writeErrorLine(LauncherPlatform &platform, const QString &line)
@@ -151,13 +151,13 @@ int explain(LauncherPlatform &platform, const QString &minimum, bool sameRelease
     Alert alert;
     alert.title = named ? *name : QString();
     alert.message
-        = formatObjects(localized(platform, requiresText),
-                        {named ? *name : localized(platform, thisApplicationText), minimum});
-    const LauncherText &advice = sameRelease ? updateAdviceText : installAdviceText;
+        = formatObjects(localized(platform, kRequiresText),
+                        {named ? *name : localized(platform, kThisApplicationText), minimum});
+    const LauncherText &advice = sameRelease ? kUpdateAdviceText : kInstallAdviceText;
     alert.informativeText = formatObjects(localized(platform, advice), {minimum});
     if (sameRelease)
-        alert.buttons.append(localized(platform, openUpdateText));
-    alert.buttons.append(localized(platform, quitText));
+        alert.buttons.append(localized(platform, kOpenUpdateText));
+    alert.buttons.append(localized(platform, kQuitText));
 
     const std::optional<qsizetype> pressed = platform.runAlert(alert);
     if (sameRelease && pressed == 0)

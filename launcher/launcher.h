@@ -29,36 +29,38 @@ struct LauncherText
 };
 
 //: The application's name where the bundle names none.
-inline constexpr LauncherText thisApplicationText{
+inline constexpr LauncherText kThisApplicationText{
     QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s001")), u"This application"};
 //: Alert message: the application's name, then the minimum kernel release.
-inline constexpr LauncherText requiresText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s002")),
-                                           u"%@ requires Mac OS X %@ or later."};
+inline constexpr LauncherText kRequiresText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s002")),
+                                            u"%@ requires Mac OS X %@ or later."};
 //: Only the patch level is behind: the minimum kernel release. Ends in a line feed.
-inline constexpr LauncherText updateAdviceText{
+inline constexpr LauncherText kUpdateAdviceText{
     QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s003")),
     u"Please use Software Update to upgrade to Mac OS X %@ or later.\n"};
 //: Button that opens the desktop's software updater.
-inline constexpr LauncherText openUpdateText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s004")),
-                                             u"Open Software Update"};
+inline constexpr LauncherText kOpenUpdateText{
+    QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s004")), u"Open Software Update"};
 //: Button that closes the alert.
-inline constexpr LauncherText quitText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s005")),
-                                       u"Quit"};
+inline constexpr LauncherText kQuitText{QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s005")),
+                                        u"Quit"};
 //: The system is too old or its version unknown: the minimum kernel release. Ends in a line feed.
-inline constexpr LauncherText installAdviceText{
+inline constexpr LauncherText kInstallAdviceText{
     QLatin1StringView(QT_TRANSLATE_NOOP("ui_svc", "s006")),
     u"Please install Mac OS X %@ or later.\n"};
-inline constexpr std::array launcherTexts{thisApplicationText, requiresText, updateAdviceText,
-                                          openUpdateText,      quitText,     installAdviceText};
+inline constexpr std::array kLauncherTexts{kThisApplicationText, kRequiresText, kUpdateAdviceText,
+                                           kOpenUpdateText,      kQuitText,     kInstallAdviceText};
 
 /// The minimum system version where the bundle's Info.plist declares none: the one the
 /// shipped Info.plist states, since no other kernel release means anything here.
-inline constexpr QStringView defaultMinimumSystemVersion = u"" VORLIN_MINIMUM_SYSTEM_VERSION;
+inline constexpr QStringView kDefaultMinimumSystemVersion = u"" VORLIN_MINIMUM_SYSTEM_VERSION;
 
 /// The launcher's exit statuses.
 namespace Exit {
+// Named as enumerators are (.clang-tidy). NOLINTBEGIN(readability-identifier-naming)
 inline constexpr int alertShown = 0; // the system is too old, which the alert said
 inline constexpr int notStarted = 1; // no bundle, or the application cannot be started
+// NOLINTEND(readability-identifier-naming)
 } // namespace Exit
 
 /// The launcher's entry. Replaces the process with the application when the system is new

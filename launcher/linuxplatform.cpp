@@ -174,12 +174,12 @@ bool hasDisplay(const QProcessEnvironment &environment)
 
 std::optional<QStringList> softwareUpdaterCommand(const QStringList &searchPaths)
 {
-    static const QList<QStringList> updaters{
+    static const QList<QStringList> kUpdaters{
         {u"gnome-software"_s, u"--mode=updates"_s},
         {u"plasma-discover"_s, u"--mode"_s, u"update"_s},
         {u"update-manager"_s},
     };
-    for (QStringList command : updaters) {
+    for (QStringList command : kUpdaters) {
         const QString program = QStandardPaths::findExecutable(command.first(), searchPaths);
         if (!program.isEmpty()) {
             command.first() = program;

@@ -7,7 +7,7 @@ namespace {
 
 // The titles and placeholders are keys of the "ui" table, marked for lupdate where they are
 // written.
-constexpr std::array<DataKindInfo, dataKindCount> kinds{{
+constexpr std::array<DataKindInfo, kDataKindCount> kKinds{{
     {DataKind::Phone, u"" QT_TRANSLATE_NOOP("ui", "Phone"), u"includePhone", u"phoneURIScheme",
      u"dialectic://dial?number=", u"" QT_TRANSLATE_NOOP("ui", "Phone URI Scheme"), u"phone",
      u"phone"},
@@ -34,7 +34,7 @@ constexpr std::array<DataKindInfo, dataKindCount> kinds{{
      u"" QT_TRANSLATE_NOOP("ui", "Note URI Scheme"), u"note", u"note"},
 }};
 
-constexpr std::array<MessagingServiceInfo, messagingServiceCount> services{{
+constexpr std::array<MessagingServiceInfo, kMessagingServiceCount> kServices{{
     {MessagingService::AIM, u"" QT_TRANSLATE_NOOP("ui", "AIM"), u"includeAIM", u"aimURIScheme",
      u"aim:goim?screenname=", u"" QT_TRANSLATE_NOOP("ui", "AIM URI Scheme")},
     {MessagingService::ICQ, u"" QT_TRANSLATE_NOOP("ui", "ICQ"), u"includeICQ", u"icqURIScheme",
@@ -57,33 +57,33 @@ constexpr bool isInEnumOrder(const std::array<Row, count> &rows, Enum Row::*fiel
     }
     return true;
 }
-static_assert(isInEnumOrder(kinds, &DataKindInfo::kind));
-static_assert(isInEnumOrder(services, &MessagingServiceInfo::service));
-static_assert(static_cast<std::size_t>(DataKind::Note) + 1 == dataKindCount);
-static_assert(static_cast<std::size_t>(MessagingService::Yahoo) + 1 == messagingServiceCount);
+static_assert(isInEnumOrder(kKinds, &DataKindInfo::kind));
+static_assert(isInEnumOrder(kServices, &MessagingServiceInfo::service));
+static_assert(static_cast<std::size_t>(DataKind::Note) + 1 == kDataKindCount);
+static_assert(static_cast<std::size_t>(MessagingService::Yahoo) + 1 == kMessagingServiceCount);
 
 } // namespace
 
-const std::array<DataKindInfo, dataKindCount> &dataKinds()
+const std::array<DataKindInfo, kDataKindCount> &dataKinds()
 {
-    return kinds;
+    return kKinds;
 }
 
 const DataKindInfo &dataKindInfo(DataKind kind)
 {
-    return kinds.at(static_cast<std::size_t>(kind));
+    return kKinds.at(static_cast<std::size_t>(kind));
 }
 
 std::optional<DataKind> dataKindFromId(int id)
 {
-    if (id < 0 || static_cast<std::size_t>(id) >= dataKindCount)
+    if (id < 0 || static_cast<std::size_t>(id) >= kDataKindCount)
         return std::nullopt;
     return static_cast<DataKind>(id);
 }
 
 QList<int> dataOrderFromSetting(const QVariant &stored)
 {
-    std::array<bool, dataKindCount> placed{};
+    std::array<bool, kDataKindCount> placed{};
     QList<int> order;
     const auto place = [&](int id) {
         if (dataKindFromId(id) && !std::exchange(placed.at(std::size_t(id)), true))
@@ -96,17 +96,17 @@ QList<int> dataOrderFromSetting(const QVariant &stored)
         if (isNumber)
             place(id);
     }
-    for (std::size_t id = 0; id < dataKindCount; ++id)
+    for (std::size_t id = 0; id < kDataKindCount; ++id)
         place(int(id));
     return order;
 }
 
-const std::array<MessagingServiceInfo, messagingServiceCount> &messagingServices()
+const std::array<MessagingServiceInfo, kMessagingServiceCount> &messagingServices()
 {
-    return services;
+    return kServices;
 }
 
 const MessagingServiceInfo &messagingServiceInfo(MessagingService service)
 {
-    return services.at(static_cast<std::size_t>(service));
+    return kServices.at(static_cast<std::size_t>(service));
 }

@@ -28,7 +28,7 @@ enum class DataKind : std::uint8_t {
     Postal = 6,
     Note = 7,
 };
-inline constexpr std::size_t dataKindCount = 8;
+inline constexpr std::size_t kDataKindCount = 8;
 
 /// In the order their entries appear on a card.
 enum class MessagingService : std::uint8_t {
@@ -38,7 +38,7 @@ enum class MessagingService : std::uint8_t {
     MSN = 3,
     Yahoo = 4,
 };
-inline constexpr std::size_t messagingServiceCount = 5;
+inline constexpr std::size_t kMessagingServiceCount = 5;
 
 struct DataKindInfo
 {
@@ -65,7 +65,7 @@ struct MessagingServiceInfo
 };
 
 /// The eight kinds, row i describing DataKind(i).
-[[nodiscard]] const std::array<DataKindInfo, dataKindCount> &dataKinds();
+[[nodiscard]] const std::array<DataKindInfo, kDataKindCount> &dataKinds();
 [[nodiscard]] const DataKindInfo &dataKindInfo(DataKind kind);
 /// The kind a "dataOrder" entry names, when 0 <= id <= 7.
 [[nodiscard]] std::optional<DataKind> dataKindFromId(int id);
@@ -75,5 +75,5 @@ struct MessagingServiceInfo
 [[nodiscard]] QList<int> dataOrderFromSetting(const QVariant &stored);
 
 /// The five services, row i describing MessagingService(i).
-[[nodiscard]] const std::array<MessagingServiceInfo, messagingServiceCount> &messagingServices();
+[[nodiscard]] const std::array<MessagingServiceInfo, kMessagingServiceCount> &messagingServices();
 [[nodiscard]] const MessagingServiceInfo &messagingServiceInfo(MessagingService service);

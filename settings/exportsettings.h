@@ -46,10 +46,10 @@ struct ExportSettings
     // Indexed by DataKind and MessagingService; a kind without a scheme of its own (instant
     // messaging) keeps its scheme absent. "" is a cleared scheme (no link), absent is no
     // setting at all.
-    std::array<bool, dataKindCount> includeKind = allOn<dataKindCount>();
-    std::array<std::optional<QString>, dataKindCount> kindScheme;
-    std::array<bool, messagingServiceCount> includeService = allOn<messagingServiceCount>();
-    std::array<std::optional<QString>, messagingServiceCount> serviceScheme;
+    std::array<bool, kDataKindCount> includeKind = allOn<kDataKindCount>();
+    std::array<std::optional<QString>, kDataKindCount> kindScheme;
+    std::array<bool, kMessagingServiceCount> includeService = allOn<kMessagingServiceCount>();
+    std::array<std::optional<QString>, kMessagingServiceCount> serviceScheme;
 
     std::optional<QList<int>> dataOrder;
     std::optional<QList<GroupChoice>> groupsToUse;

@@ -10,20 +10,20 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-const QString includeKey = u"include"_s;
-const QString nameKey = u"name"_s;
+const QString kIncludeKey = u"include"_s;
+const QString kNameKey = u"name"_s;
 } // namespace
 
 QVariant GroupChoice::toVariant() const
 {
-    return QVariantMap{{includeKey, include}, {nameKey, name}};
+    return QVariantMap{{kIncludeKey, include}, {kNameKey, name}};
 }
 
 std::optional<GroupChoice> GroupChoice::fromVariant(const QVariant &value)
 {
     const QVariantMap map = value.toMap();
-    const QVariant name = map.value(nameKey);
-    const std::optional<bool> include = preferenceBoolean(map.value(includeKey));
+    const QVariant name = map.value(kNameKey);
+    const std::optional<bool> include = preferenceBoolean(map.value(kIncludeKey));
     if (value.typeId() != QMetaType::QVariantMap || name.typeId() != QMetaType::QString || !include)
         return std::nullopt;
     return GroupChoice{*include, name.toString()};

@@ -10,7 +10,7 @@ PreferencesFileWatcher::PreferencesFileWatcher(QString path, QObject *parent)
     // Not restarted by later notifications: a file rewritten without pause is still re-read
     // every settle time.
     m_settle.setSingleShot(true);
-    m_settle.setInterval(settleMilliseconds);
+    m_settle.setInterval(kSettleMilliseconds);
     connect(&m_settle, &QTimer::timeout, this, &PreferencesFileWatcher::changed);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this,
             &PreferencesFileWatcher::onNotified);

@@ -19,7 +19,7 @@ class PreferencesFileWatcher final : public QObject
 public:
     /// How long a burst of notifications is gathered before changed(); also the delay of
     /// checkAgainLater().
-    static constexpr int settleMilliseconds = 150;
+    static constexpr int kSettleMilliseconds = 150;
 
     explicit PreferencesFileWatcher(QString path, QObject *parent = nullptr);
 

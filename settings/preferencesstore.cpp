@@ -25,7 +25,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Long enough for any other save to finish; a lock older than this is stale.
-constexpr int lockWait = 5000;
+constexpr int kLockWait = 5000;
 
 // What reading the user file found, before deciding what to do about a problem.
 struct UserFileRead
@@ -73,7 +73,7 @@ PreferencesStore::PreferencesStore(Files files, QObject *parent)
     m_user = readUserFile().value_or(QVariantMap());
     loadGlobalDomain();
     m_saveTimer.setSingleShot(true);
-    m_saveTimer.setInterval(saveDelayMilliseconds);
+    m_saveTimer.setInterval(kSaveDelayMilliseconds);
     connect(&m_saveTimer, &QTimer::timeout, this, [this] { (void)synchronize(); });
     const QCoreApplication *application = QCoreApplication::instance();
     if (!application)
@@ -264,7 +264,7 @@ Expected<void> PreferencesStore::save()
     const QString lockPath = m_files.userDomain + u".lock"_s;
     removeOddLock(lockPath);
     QLockFile lock(lockPath);
-    if (!lock.tryLock(lockWait)) {
+    if (!lock.tryLock(kLockWait)) {
         const QString why = lock.error() == QLockFile::LockFailedError
             ? u"another program holds %1"_s.arg(lock.fileName())
             : u"%1 cannot be made"_s.arg(lock.fileName());

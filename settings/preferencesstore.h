@@ -10,7 +10,7 @@
 //
 //   PreferencesStore &store = PreferencesStore::standard();
 //   store.setObject(u"vorlin.html"_s, u"fileName"_s);   // on disk when this returns
-//   store.updateValue(u"body {}"_s, u"css"_s);          // on disk within saveDelayMilliseconds
+//   store.updateValue(u"body {}"_s, u"css"_s);          // on disk within kSaveDelayMilliseconds
 #pragma once
 
 #include "util/dateformatsource.h"
@@ -43,7 +43,7 @@ public:
     [[nodiscard]] static PreferencesStore &standard();
 
     /// How long after an updateValue its save follows, at the latest.
-    static constexpr int saveDelayMilliseconds = 300;
+    static constexpr int kSaveDelayMilliseconds = 300;
 
     /// Reads both files. A user file that cannot be parsed is kept aside as
     /// "<name>.corrupt-<timestamp>" and the store starts on the defaults. With an application
@@ -64,7 +64,7 @@ public:
     /// is then still in effect for this run and is saved with the next change.
     Expected<void> setObject(const QVariant &value, const QString &key);
     /// Sets the user's value at once, like setObject, and saves it within
-    /// saveDelayMilliseconds together with any further updates, so a field typed into does
+    /// kSaveDelayMilliseconds together with any further updates, so a field typed into does
     /// not write the file on every keystroke. An error (also logged) only for a value without
     /// a property-list form; a failed later save is logged and retried with the next change.
     /// Without an application object (no event loop to save later) it saves at once.

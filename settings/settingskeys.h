@@ -7,6 +7,9 @@
 
 namespace SettingsKeys {
 
+// Named as the keys they stand for, as enumerators are (.clang-tidy).
+// NOLINTBEGIN(readability-identifier-naming)
+
 // Switches; those of the data kinds and messaging services are in settings/datakind.h
 inline const QString sortByLast = QStringLiteral("sortByLast");
 inline const QString includeImage = QStringLiteral("includeImage");
@@ -28,5 +31,6 @@ inline const QString letterIndex = QStringLiteral("letterIndex");
 // Without a registered default: the folder of the last save, and the address book to read
 inline const QString navLastCurrentDirectory = QStringLiteral("NSNavLastCurrentDirectory");
 inline const QString addressBookPath = QStringLiteral("addressBookPath");
+// NOLINTEND(readability-identifier-naming)
 
 } // namespace SettingsKeys

@@ -16,7 +16,7 @@ SettingsObserver::SettingsObserver(PreferencesStore &store, QObject *parent)
 
 const QStringList &SettingsObserver::observedKeyPaths()
 {
-    static const QStringList keyPaths = [] {
+    static const QStringList kKeyPaths = [] {
         using namespace SettingsKeys;
         QStringList keys{sortByLast, includeImage, includeGenericImages, includeJobTitle,
                          includeOrganization};
@@ -36,7 +36,7 @@ const QStringList &SettingsObserver::observedKeyPaths()
             paths.append(u"values."_s + key);
         return paths;
     }();
-    return keyPaths;
+    return kKeyPaths;
 }
 
 void SettingsObserver::observeValueForKeyPath(const QString &keyPath)

@@ -17,8 +17,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Marks data written by writeArchivedDataDefault, so other data is never misread.
-constexpr quint32 archiveMagic = 0x564F524C; // "VORL"
-constexpr QDataStream::Version archiveVersion = QDataStream::Qt_6_4;
+constexpr quint32 kArchiveMagic = 0x564F524C; // "VORL"
+constexpr QDataStream::Version kArchiveVersion = QDataStream::Qt_6_4;
 
 PreferencesStore &store()
 {
@@ -28,11 +28,11 @@ PreferencesStore &store()
 std::optional<QVariant> unarchive(const QByteArray &data)
 {
     QDataStream in(data);
-    in.setVersion(archiveVersion);
+    in.setVersion(kArchiveVersion);
     quint32 magic = 0;
     QVariant object;
     in >> magic;
-    if (magic != archiveMagic)
+    if (magic != kArchiveMagic)
         return std::nullopt;
     in >> object;
     if (in.status() != QDataStream::Ok || !in.atEnd())
@@ -66,8 +66,8 @@ void QEV_UserDefaults::writeArchivedDataDefault(const QVariant &object, const QS
 {
     QByteArray data;
     QDataStream out(&data, QIODevice::WriteOnly);
-    out.setVersion(archiveVersion);
-    out << archiveMagic << object;
+    out.setVersion(kArchiveVersion);
+    out << kArchiveMagic << object;
     if (out.status() != QDataStream::Ok) {
         systemLog(u"Setting \"%1\" not stored: the value cannot be archived."_s.arg(key));
         return;

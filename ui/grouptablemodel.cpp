@@ -124,8 +124,8 @@ bool GroupTableModel::setData(const QModelIndex &index, const QVariant &value, i
 
 const QList<GroupChoice> &GroupTableModel::choices() const
 {
-    static const QList<GroupChoice> none;
-    return m_settings.groupsToUse ? *m_settings.groupsToUse : none;
+    static const QList<GroupChoice> kNone;
+    return m_settings.groupsToUse ? *m_settings.groupsToUse : kNone;
 }
 
 void GroupTableModel::replaceChoices(QList<GroupChoice> choices)

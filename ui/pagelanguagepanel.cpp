@@ -20,7 +20,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString letterIndexSwitch = u"LetterIndexSwitch"_s;
+const QString kLetterIndexSwitch = u"LetterIndexSwitch"_s;
 
 ChoiceBox *makeLanguageBox(const Bundle &bundle)
 {
@@ -61,7 +61,7 @@ PageLanguagePanel::PageLanguagePanel(SettingsBinder &binder, const Bundle &bundl
     ValueTransformer::setValueTransformer(
         std::make_shared<StringSwitchTransformer>(letterIndexName(LetterIndex::Locale),
                                                   letterIndexName(LetterIndex::Latin)),
-        letterIndexSwitch);
+        kLetterIndexSwitch);
     auto *layout = new QFormLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     ChoiceBox *language = makeLanguageBox(bundle);
@@ -71,7 +71,7 @@ PageLanguagePanel::PageLanguagePanel(SettingsBinder &binder, const Bundle &bundl
     binder.bindValue(language, u"values."_s + SettingsKeys::pageLanguage);
     binder.bindValue(
         letters, u"values."_s + SettingsKeys::letterIndex,
-        {.transformerName = letterIndexSwitch, .nullPlaceholder = {}, .continuous = false});
+        {.transformerName = kLetterIndexSwitch, .nullPlaceholder = {}, .continuous = false});
 }
 
 QString PageLanguagePanel::languageName(const QString &code)

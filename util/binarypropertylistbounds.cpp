@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr qsizetype headerSize = 8;
-constexpr qsizetype trailerSize = 32;
+constexpr qsizetype kHeaderSize = 8;
+constexpr qsizetype kTrailerSize = 32;
 
 struct Trailer
 {
@@ -31,9 +31,9 @@ quint64 bigEndian(const QByteArray &bytes, quint64 at, int size)
 
 std::optional<Trailer> readTrailer(const QByteArray &bytes)
 {
-    if (bytes.size() < headerSize + trailerSize)
+    if (bytes.size() < kHeaderSize + kTrailerSize)
         return std::nullopt;
-    const auto at = static_cast<quint64>(bytes.size() - trailerSize);
+    const auto at = static_cast<quint64>(bytes.size() - kTrailerSize);
     Trailer trailer{static_cast<quint8>(bytes[at + 6]), static_cast<quint8>(bytes[at + 7]),
                     bigEndian(bytes, at + 8, 8), bigEndian(bytes, at + 16, 8),
                     bigEndian(bytes, at + 24, 8)};

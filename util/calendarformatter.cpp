@@ -240,8 +240,8 @@ QString CalendarFormatter::withoutYear(QStringView calendarFormat)
             pieces.append({text, isConversion});
     }
     const auto needsYear = [](const Piece &piece) {
-        static const QString yearBound = u"YyaAwj"_s;
-        return piece.conversion && yearBound.contains(piece.text.back());
+        static const QString kYearBound = u"YyaAwj"_s;
+        return piece.conversion && kYearBound.contains(piece.text.back());
     };
     const auto isLiteral = [&pieces](qsizetype at) {
         return at >= 0 && at < pieces.size() && !pieces.at(at).conversion;

@@ -27,8 +27,8 @@ using PlistPtr = std::unique_ptr<void, PlistFree>;
 // Property-list dates count from the first instant of 2001 (UTC).
 const QDateTime &referenceDate()
 {
-    static const QDateTime reference(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
-    return reference;
+    static const QDateTime kReference(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
+    return kReference;
 }
 
 PlistPtr toNode(const QVariant &value);
@@ -126,7 +126,7 @@ std::optional<QByteArray> binaryToXml(const QByteArray &bytes)
 
 // Far more values than any preferences hold, and few enough for libplist to expand and print
 // in a fraction of a second.
-constexpr quint64 maximumValues = quint64{1} << 18;
+constexpr quint64 kMaximumValues = quint64{1} << 18;
 
 // Binary lists are measured, then turned into XML; XML is passed on as it is.
 Expected<QByteArray> xmlForm(const QByteArray &bytes, const QString &origin)
@@ -137,15 +137,15 @@ Expected<QByteArray> xmlForm(const QByteArray &bytes, const QString &origin)
         return Unexpected(u"%1: too large for a property list"_s.arg(origin));
     if (!bytes.startsWith("bplist"))
         return bytes;
-    switch (binaryPropertyListShape(bytes, XmlPropertyListReader::maximumDepth, maximumValues)) {
+    switch (binaryPropertyListShape(bytes, XmlPropertyListReader::kMaximumDepth, kMaximumValues)) {
     case BinaryListShape::WithinBounds:
         break;
     case BinaryListShape::TooDeep:
         return Unexpected(u"%1: nested deeper than %2 levels"_s.arg(origin).arg(
-            XmlPropertyListReader::maximumDepth));
+            XmlPropertyListReader::kMaximumDepth));
     case BinaryListShape::TooManyValues:
         return Unexpected(u"%1: its shared values expand to more than %2 values"_s.arg(origin).arg(
-            maximumValues));
+            kMaximumValues));
     }
     std::optional<QByteArray> xml = binaryToXml(bytes);
     if (!xml)

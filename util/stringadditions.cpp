@@ -15,21 +15,21 @@ namespace {
 // stand around it for the lowering to apply.
 const QStringList &smallWords()
 {
-    static const QStringList words
+    static const QStringList kWords
         = u" A | An | And | As | At | Both | But | By | Either | For | From | In | Is | Neither "
           u"| Nor | Of | On | Or | So | The | To | With | Yet "_s.split(u'|');
-    return words;
+    return kWords;
 }
 
 const QStringList &lowerSmallWords()
 {
-    static const QStringList words = [] {
+    static const QStringList kWords = [] {
         QStringList lowered;
         for (const QString &word : smallWords())
             lowered.append(word.toLower());
         return lowered;
     }();
-    return words;
+    return kWords;
 }
 
 // The characters that the token scanners pass over: Unicode white space, line breaks
@@ -63,14 +63,14 @@ qsizetype runEnd(const QString &text, qsizetype position, Predicate belongs)
 
 const CharacterSet &allWhitespaceCharacterSet()
 {
-    static const CharacterSet whiteSet{u' ', u'\t', u'\n', u'\r', QChar(0x000B), QChar(0x000C)};
-    return whiteSet;
+    static const CharacterSet kWhiteSet{u' ', u'\t', u'\n', u'\r', QChar(0x000B), QChar(0x000C)};
+    return kWhiteSet;
 }
 
 const CharacterSet &newlineCharacterSet()
 {
-    static const CharacterSet newlineSet{u'\n', u'\r'};
-    return newlineSet;
+    static const CharacterSet kNewlineSet{u'\n', u'\r'};
+    return kNewlineSet;
 }
 
 bool isBlankString(const QString &receiver)
@@ -134,10 +134,10 @@ QStringList characters(const QString &receiver)
 
 std::optional<QString> charAtIndex(const QString &receiver, std::uint32_t index)
 {
-    constexpr std::uint32_t lastIndex = 0xFFFFFFFFu;
+    constexpr std::uint32_t kLastIndex = 0xFFFFFFFFu;
     if (receiver.isEmpty())
         return std::nullopt;
-    if (index == lastIndex)
+    if (index == kLastIndex)
         return QString(receiver.back());
     if (index >= static_cast<std::uint64_t>(receiver.size()))
         return std::nullopt;

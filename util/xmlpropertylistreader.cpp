@@ -141,8 +141,8 @@ QVariant XmlPropertyListReader::fail(const QString &what)
 
 QVariant XmlPropertyListReader::readValue(int depth)
 {
-    if (depth > maximumDepth)
-        return fail(u"nested deeper than %1 levels"_s.arg(maximumDepth));
+    if (depth > kMaximumDepth)
+        return fail(u"nested deeper than %1 levels"_s.arg(kMaximumDepth));
     const QStringView name = m_xml.name();
     if (name == u"dict")
         return readDictionary(depth + 1);

@@ -12,7 +12,7 @@ class XmlPropertyListReader final
 {
 public:
     /// Deeper nesting than any settings file needs; the limit keeps recursion bounded.
-    static constexpr int maximumDepth = 256;
+    static constexpr int kMaximumDepth = 256;
 
     explicit XmlPropertyListReader(const QByteArray &xml);
 

@@ -41,9 +41,9 @@ QByteArrayView head(QByteArrayView data)
 
 bool holdsBegin(QByteArrayView text)
 {
-    constexpr QByteArrayView begin = "BEGIN:VCARD";
-    for (qsizetype at = 0; at + begin.size() <= text.size(); ++at) {
-        if (equalsIgnoringCase(text.sliced(at, begin.size()), begin))
+    constexpr QByteArrayView kBegin = "BEGIN:VCARD";
+    for (qsizetype at = 0; at + kBegin.size() <= text.size(); ++at) {
+        if (equalsIgnoringCase(text.sliced(at, kBegin.size()), kBegin))
             return true;
     }
     return false;

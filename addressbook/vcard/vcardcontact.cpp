@@ -71,7 +71,8 @@ std::strong_ordering compareGroups(QByteArrayView a, QByteArrayView b)
     return std::strong_ordering::equal;
 }
 
-// An object rather than a function, so that the searches inline it.
+// An object rather than a function, so that the searches inline it; named as the function it
+// stands for. NOLINTNEXTLINE(readability-identifier-naming)
 constexpr auto groupBefore = [](QByteArrayView a, QByteArrayView b) {
     return std::is_lt(compareGroups(a, b));
 };
@@ -407,14 +408,14 @@ void ContactBuilder::addHandle(ABProperty property, const QString &handle,
 
 void ContactBuilder::readName(const VCardProperty &property)
 {
-    static constexpr std::array<ABProperty, 5> order{kABLastNameProperty, kABFirstNameProperty,
-                                                     kABMiddleNameProperty, kABTitleProperty,
-                                                     kABSuffixProperty};
+    static constexpr std::array<ABProperty, 5> kOrder{kABLastNameProperty, kABFirstNameProperty,
+                                                      kABMiddleNameProperty, kABTitleProperty,
+                                                      kABSuffixProperty};
     const Utf8 value = text(property);
     const VCardValue::Parts components = VCardValue::split(value.view(), ';');
-    for (qsizetype i = 0; i < components.size() && i < qsizetype(order.size()); ++i) {
+    for (qsizetype i = 0; i < components.size() && i < qsizetype(kOrder.size()); ++i) {
         if (!components[i].contains(',')) {
-            setText(order[std::size_t(i)], VCardValue::plain(components[i]), property.value);
+            setText(kOrder[std::size_t(i)], VCardValue::plain(components[i]), property.value);
             continue;
         }
         // A component may be a list ("Philip,Paul"); it is shown as words.
@@ -424,7 +425,7 @@ void ContactBuilder::readName(const VCardProperty &property)
             if (!plain.isEmpty())
                 words += (words.isEmpty() ? "" : " ") + plain.view().toByteArray();
         }
-        setText(order[std::size_t(i)], Utf8(std::move(words)));
+        setText(kOrder[std::size_t(i)], Utf8(std::move(words)));
     }
 }
 

@@ -16,7 +16,7 @@ namespace VCardDialect {
 namespace {
 
 // Sorted by name, which keeps the list easy to read and lets a name listed twice be caught.
-constexpr std::array names{
+constexpr std::array kNames{
     FieldName{"ADR", Field::Address},
     FieldName{"ANNIVERSARY", Field::Anniversary},
     FieldName{"BDAY", Field::Birthday},
@@ -68,15 +68,15 @@ constexpr std::array names{
 };
 
 constexpr std::size_t kLongestName = 31;
-static_assert(std::ranges::is_sorted(names, {}, &FieldName::name),
+static_assert(std::ranges::is_sorted(kNames, {}, &FieldName::name),
               "the property names must stay sorted");
-static_assert(std::ranges::adjacent_find(names, {}, &FieldName::name) == names.end(),
+static_assert(std::ranges::adjacent_find(kNames, {}, &FieldName::name) == kNames.end(),
               "a property name may be listed once only");
-static_assert(std::ranges::all_of(names, [](const FieldName &entry) {
+static_assert(std::ranges::all_of(kNames, [](const FieldName &entry) {
     return entry.name.size() <= kLongestName;
 }));
 
-static_assert(std::ranges::all_of(names, [](const FieldName &entry) {
+static_assert(std::ranges::all_of(kNames, [](const FieldName &entry) {
     return entry.name.back() >= 'A' && entry.name.back() <= 'Z';
 }));
 
@@ -92,8 +92,8 @@ constexpr auto kNamesByLengthAndLastLetter = [] {
         for (NameBucket &bucket : byLetter)
             bucket.fill(kNoName);
     }
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string_view name = names[i].name;
+    for (std::size_t i = 0; i < kNames.size(); ++i) {
+        const std::string_view name = kNames[i].name;
         NameBucket &bucket = buckets[name.size()][std::size_t(name.back() - 'A')];
         const auto free = std::ranges::find(bucket, kNoName);
         if (free == bucket.end())
@@ -208,8 +208,8 @@ quint64 foldedTypeWord(QByteArrayView value)
     quint64 bytes = 0;
     if (!value.isEmpty())
         std::memcpy(&bytes, value.data(), std::size_t(value.size()));
-    constexpr quint64 caseBits = 0x0020202020202020;
-    return (qFromLittleEndian(bytes) & ~caseBits) | quint64(value.size()) << 56;
+    constexpr quint64 kCaseBits = 0x0020202020202020;
+    return (qFromLittleEndian(bytes) & ~kCaseBits) | quint64(value.size()) << 56;
 }
 
 constexpr std::array<std::pair<quint64, Types>, 9> kTypeWords{{
@@ -243,7 +243,7 @@ Types typesOf(const VCardProperty &property)
 
 std::span<const FieldName> fieldNames()
 {
-    return names;
+    return kNames;
 }
 
 Field fieldOf(QByteArrayView name)
@@ -256,8 +256,8 @@ Field fieldOf(QByteArrayView name)
         return Field::Unknown;
     for (const quint8 i :
          kNamesByLengthAndLastLetter[std::size_t(name.size())][std::size_t(last - 'A')]) {
-        if (i != kNoName && equalsIgnoringCase(name, QByteArrayView(names[i].name)))
-            return names[i].field;
+        if (i != kNoName && equalsIgnoringCase(name, QByteArrayView(kNames[i].name)))
+            return kNames[i].field;
     }
     return Field::Unknown;
 }
@@ -354,7 +354,7 @@ QString handleOf(QByteArrayView value)
 // Names of services are compared without case and without blanks ("Google Talk").
 std::optional<ABProperty> messagingService(QByteArrayView name)
 {
-    static constexpr auto services = std::to_array<std::pair<std::string_view, ABProperty>>({
+    static constexpr auto kServices = std::to_array<std::pair<std::string_view, ABProperty>>({
         {"aim", kABAIMInstantProperty},
         {"icq", kABICQInstantProperty},
         {"jabber", kABJabberInstantProperty},
@@ -376,7 +376,7 @@ std::optional<ABProperty> messagingService(QByteArrayView name)
             return std::nullopt;
         joined[std::size_t(size++)] = c;
     }
-    for (const auto &[service, property] : services) {
+    for (const auto &[service, property] : kServices) {
         if (equalsIgnoringCase(QByteArrayView(joined.data(), size), QByteArrayView(service)))
             return property;
     }

@@ -88,13 +88,13 @@ Expected<VCardFile> VCardFile::readIntoPages(int descriptor, qint64 size,
 // Where the file cannot be mapped, its bytes are read, still no more than the bound.
 Expected<VCardFile> VCardFile::readFrom(int descriptor, qint64 size)
 {
-    constexpr qsizetype chunk = qsizetype{64} * 1024;
+    constexpr qsizetype kChunk = qsizetype{64} * 1024;
     VCardFile file;
     file.m_copy.reserve(qsizetype(size));
     for (;;) {
         const qsizetype filled = file.m_copy.size();
-        file.m_copy.resize(filled + chunk);
-        const ssize_t got = ::read(descriptor, file.m_copy.data() + filled, size_t(chunk));
+        file.m_copy.resize(filled + kChunk);
+        const ssize_t got = ::read(descriptor, file.m_copy.data() + filled, size_t(kChunk));
         if (got < 0 && errno == EINTR) {
             file.m_copy.resize(filled);
             continue;

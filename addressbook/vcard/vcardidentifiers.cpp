@@ -37,14 +37,14 @@ constexpr QStringView kGroupSuffix = u":ABGroup";
 
 QStringView withoutUrnPrefix(QStringView uid)
 {
-    constexpr QStringView prefix = u"urn:uuid:";
+    constexpr QStringView kPrefix = u"urn:uuid:";
     const QStringView trimmed = uid.trimmed();
     // The case-blind comparison is made only where the first letter may begin the prefix:
     // made for every card, it cost more than the rest of the identifier.
-    if (trimmed.size() < prefix.size() || (trimmed[0] != u'u' && trimmed[0] != u'U'))
+    if (trimmed.size() < kPrefix.size() || (trimmed[0] != u'u' && trimmed[0] != u'U'))
         return trimmed;
-    return trimmed.startsWith(prefix, Qt::CaseInsensitive) ? trimmed.sliced(prefix.size())
-                                                           : trimmed;
+    return trimmed.startsWith(kPrefix, Qt::CaseInsensitive) ? trimmed.sliced(kPrefix.size())
+                                                            : trimmed;
 }
 
 } // namespace

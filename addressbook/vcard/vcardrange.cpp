@@ -10,8 +10,8 @@ namespace {
 // the text end (CRLF, LF, CR).
 qsizetype nextCardStart(QByteArrayView text, qsizetype from)
 {
-    constexpr QByteArrayView begin = "BEGIN:VCARD";
-    for (qsizetype at = text.indexOf(begin, from); at > 0; at = text.indexOf(begin, at + 1)) {
+    constexpr QByteArrayView kBegin = "BEGIN:VCARD";
+    for (qsizetype at = text.indexOf(kBegin, from); at > 0; at = text.indexOf(kBegin, at + 1)) {
         if (text[at - 1] == '\n' || text[at - 1] == '\r')
             return at;
     }

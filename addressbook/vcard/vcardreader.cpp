@@ -64,14 +64,14 @@ const char *findCROrLF(const char *p, const char *end)
             return p + std::countr_zero(hits);
     }
 #endif
-    constexpr quint64 ones = 0x0101010101010101;
-    constexpr quint64 highs = 0x8080808080808080;
+    constexpr quint64 kOnes = 0x0101010101010101;
+    constexpr quint64 kHighs = 0x8080808080808080;
     for (; end - p >= 8; p += 8) {
         const quint64 word = qFromLittleEndian<quint64>(p); // the first byte lowest
-        const quint64 lf = word ^ (ones * '\n');
-        const quint64 cr = word ^ (ones * '\r');
+        const quint64 lf = word ^ (kOnes * '\n');
+        const quint64 cr = word ^ (kOnes * '\r');
         // The lowest flagged byte is exact: only bytes above a match can be flagged falsely.
-        const quint64 hits = (((lf - ones) & ~lf) | ((cr - ones) & ~cr)) & highs;
+        const quint64 hits = (((lf - kOnes) & ~lf) | ((cr - kOnes) & ~cr)) & kHighs;
         if (hits)
             return p + std::countr_zero(hits) / 8;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/vcard/vcardstore.h"
+#include "addressbook/vcard/legacytext.h"
 #include "addressbook/vcard/vcardbytes.h"
-#include "addressbook/vcard/vcardcharset.h"
 #include "addressbook/vcard/vcardcontact.h"
 #include "addressbook/vcard/vcarddiagnostics.h"
 #include "addressbook/vcard/vcardfile.h"

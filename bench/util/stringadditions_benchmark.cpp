@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 using namespace Qt::StringLiterals;
-using namespace QEV_NSStringAdditionsSubset;
+namespace strings = QEV_NSStringAdditionsSubset;
 
 namespace {
 
@@ -14,7 +14,7 @@ void titleCaseOfALabel(benchmark::State &state)
 {
     const QString label = u"home fax of the main office"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(titleCaseString(label));
+        benchmark::DoNotOptimize(strings::titleCaseString(label));
 }
 BENCHMARK(titleCaseOfALabel);
 
@@ -22,7 +22,7 @@ void percentEscapesOfAnAddress(benchmark::State &state)
 {
     const QString address = u"Jürgen Müller <jürgen.müller@example.org>"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(addPercentEscapes(address));
+        benchmark::DoNotOptimize(strings::addPercentEscapes(address));
 }
 BENCHMARK(percentEscapesOfAnAddress);
 
@@ -30,7 +30,7 @@ void stripDiacriticalOfAName(benchmark::State &state)
 {
     const QString name = u"Åsa Ångström-Çelik"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(stripDiacritical(name));
+        benchmark::DoNotOptimize(strings::stripDiacritical(name));
 }
 BENCHMARK(stripDiacriticalOfAName);
 
@@ -39,7 +39,7 @@ void cleanOfAPhoneNumber(benchmark::State &state)
     const QString phone = u"+1 (555) 123-4567 ext. 89"_s;
     const QString digits = u"1234567890"_s;
     for (auto _ : state)
-        benchmark::DoNotOptimize(clean(phone, digits));
+        benchmark::DoNotOptimize(strings::clean(phone, digits));
 }
 BENCHMARK(cleanOfAPhoneNumber);
 
@@ -48,7 +48,7 @@ void escapeLongNote(benchmark::State &state)
     const QString note = u"Tom & Jerry <tj> said: \"hi\"\r\n"_s.repeated(state.range(0));
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            snrBatch(note, {u"&"_s, u"<"_s, u">"_s}, {u"&amp;"_s, u"&lt;"_s, u"&gt;"_s}));
+            strings::snrBatch(note, {u"&"_s, u"<"_s, u">"_s}, {u"&amp;"_s, u"&lt;"_s, u"&gt;"_s}));
     state.SetBytesProcessed(state.iterations() * note.size() * 2);
 }
 BENCHMARK(escapeLongNote)->Range(8, 8 << 10);

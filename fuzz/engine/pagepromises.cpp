@@ -74,7 +74,7 @@ QString decodedValue(const QString &value)
             continue;
         }
         const QStringView entity = QStringView(value).sliced(i + 1, semicolon - i - 1);
-        static const QList<std::pair<QString, QString>> named{
+        static const QList<std::pair<QString, QString>> kNamed{
             {u"amp"_s, u"&"_s},   {u"lt"_s, u"<"_s},   {u"gt"_s, u">"_s},
             {u"quot"_s, u"\""_s}, {u"apos"_s, u"'"_s}, {u"nbsp"_s, u"\u00a0"_s}};
         bool ok = false;
@@ -82,7 +82,7 @@ QString decodedValue(const QString &value)
             ? entity.sliced(2).toUInt(&ok, 16)
             : (entity.startsWith(u'#') ? entity.sliced(1).toUInt(&ok, 10) : 0);
         QString replacement;
-        for (const auto &[name, text] : named) {
+        for (const auto &[name, text] : kNamed) {
             if (entity == name)
                 replacement = text;
         }
@@ -142,9 +142,9 @@ std::optional<QString> attributeProblem(const Tag &tag)
 
 bool isVoid(const QString &name)
 {
-    static const QStringList voidElements{u"meta"_s, u"img"_s,  u"br"_s,
-                                          u"hr"_s,   u"link"_s, u"input"_s};
-    return voidElements.contains(name);
+    static const QStringList kVoidElements{u"meta"_s, u"img"_s,  u"br"_s,
+                                           u"hr"_s,   u"link"_s, u"input"_s};
+    return kVoidElements.contains(name);
 }
 
 // Keeps the stack of open elements; an end tag must close the innermost one.

@@ -19,10 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)formatter.format(moment, text);
     (void)formatter.format(moment, CalendarFormatter::fromQtFormat(text));
 
-    using namespace QEV_NSStringAdditionsSubset;
-    (void)titleCaseString(text);
-    (void)clean(text, QStringLiteral("1234567890"));
-    (void)addPercentEscapes(text);
-    (void)stripDiacritical(text);
+    namespace strings = QEV_NSStringAdditionsSubset;
+    (void)strings::titleCaseString(text);
+    (void)strings::clean(text, QStringLiteral("1234567890"));
+    (void)strings::addPercentEscapes(text);
+    (void)strings::stripDiacritical(text);
     return 0;
 }

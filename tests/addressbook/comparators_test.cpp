@@ -17,16 +17,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr auto Ascending = ComparisonResult::OrderedAscending;
-constexpr auto Same = ComparisonResult::OrderedSame;
-constexpr auto Descending = ComparisonResult::OrderedDescending;
+constexpr auto kAscending = ComparisonResult::OrderedAscending;
+constexpr auto kSame = ComparisonResult::OrderedSame;
+constexpr auto kDescending = ComparisonResult::OrderedDescending;
 
 TEST(StringSort, ignoresCaseAndSortsAccentsWithTheirLetters)
 {
-    EXPECT_EQ(stringSort(u"friends"_s, u"Friends"_s), Same);
-    EXPECT_EQ(stringSort(u"Émile"_s, u"Zoe"_s), Ascending);
-    EXPECT_EQ(stringSort(u"émile"_s, u"Eve"_s), Ascending);
-    EXPECT_EQ(stringSort(u"Dean"_s, u"DeAnn"_s), Ascending);
+    EXPECT_EQ(stringSort(u"friends"_s, u"Friends"_s), kSame);
+    EXPECT_EQ(stringSort(u"Émile"_s, u"Zoe"_s), kAscending);
+    EXPECT_EQ(stringSort(u"émile"_s, u"Eve"_s), kAscending);
+    EXPECT_EQ(stringSort(u"Dean"_s, u"DeAnn"_s), kAscending);
 }
 
 TEST(StringSort, followsTheUsersLocale)
@@ -37,8 +37,8 @@ TEST(StringSort, followsTheUsersLocale)
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     const ComparisonResult german = stringSort(u"Öberg"_s, u"Zander"_s);
     QLocale::setDefault(before);
-    EXPECT_EQ(swedish, Descending); // Ö is a letter after Z in Swedish
-    EXPECT_EQ(german, Ascending);
+    EXPECT_EQ(swedish, kDescending); // Ö is a letter after Z in Swedish
+    EXPECT_EQ(german, kAscending);
 }
 
 struct NumericRow : NamedRow
@@ -60,21 +60,21 @@ TEST_P(NumericSort, comparesValuesOrValuesUnderAKey)
 
 INSTANTIATE_TEST_SUITE_P(
     Comparators, NumericSort,
-    testing::Values(NumericRow{"smallerFirst", 1, 2, std::nullopt, Ascending},
-                    NumericRow{"mixedKinds", 2.5, 2, std::nullopt, Descending},
-                    NumericRow{"equal", 3, 3.0, std::nullopt, Same},
-                    NumericRow{"tenAfterNine", 10, 9, std::nullopt, Descending},
+    testing::Values(NumericRow{"smallerFirst", 1, 2, std::nullopt, kAscending},
+                    NumericRow{"mixedKinds", 2.5, 2, std::nullopt, kDescending},
+                    NumericRow{"equal", 3, 3.0, std::nullopt, kSame},
+                    NumericRow{"tenAfterNine", 10, 9, std::nullopt, kDescending},
                     NumericRow{"underAKey", QVariantMap{{u"length"_s, 7}},
-                               QVariantMap{{u"length"_s, 12}}, u"length"_s, Ascending}),
+                               QVariantMap{{u"length"_s, 12}}, u"length"_s, kAscending}),
     RowName());
 
 TEST(NumericSortImpl, putsTheLargestFirst)
 {
     const QVariantMap top{{u"y"_s, 200.0}};
     const QVariantMap bottom{{u"y"_s, 10.0}};
-    EXPECT_EQ(numericSortImpl(top, bottom, u"y"_s), Ascending);
-    EXPECT_EQ(numericSortImpl(bottom, top, u"y"_s), Descending);
-    EXPECT_EQ(numericSortImpl(top, top, u"y"_s), Same);
+    EXPECT_EQ(numericSortImpl(top, bottom, u"y"_s), kAscending);
+    EXPECT_EQ(numericSortImpl(bottom, top, u"y"_s), kDescending);
+    EXPECT_EQ(numericSortImpl(top, top, u"y"_s), kSame);
 }
 
 ABPerson named(const QString &first, const QString &last, const QString &organization)
@@ -103,12 +103,12 @@ TEST_P(AbSort, comparesTheKeysOfTheOrderCode)
 }
 
 INSTANTIATE_TEST_SUITE_P(Comparators, AbSort,
-                         testing::Values(AbSortRow{"lastFirst", u"lfc"_s, Descending},
-                                         AbSortRow{"firstLast", u"flc"_s, Ascending},
-                                         AbSortRow{"companyWithoutPrefix", u"clf"_s, Ascending},
-                                         AbSortRow{"companyFirstName", u"cfl"_s, Ascending},
-                                         AbSortRow{"unknownCode", u"xyz"_s, Same},
-                                         AbSortRow{"emptyCode", QString(), Same}),
+                         testing::Values(AbSortRow{"lastFirst", u"lfc"_s, kDescending},
+                                         AbSortRow{"firstLast", u"flc"_s, kAscending},
+                                         AbSortRow{"companyWithoutPrefix", u"clf"_s, kAscending},
+                                         AbSortRow{"companyFirstName", u"cfl"_s, kAscending},
+                                         AbSortRow{"unknownCode", u"xyz"_s, kSame},
+                                         AbSortRow{"emptyCode", QString(), kSame}),
                          RowName());
 
 TEST(AbSort, readsTheStripListFromTheUiTable)

@@ -19,7 +19,7 @@ private:
     StripListTranslator m_table{QStringLiteral("The |A ")};
 };
 
-[[maybe_unused]] testing::Environment *const environment
+[[maybe_unused]] testing::Environment *const kEnvironment
     = testing::AddGlobalTestEnvironment(new UiTableEnvironment);
 
 } // namespace

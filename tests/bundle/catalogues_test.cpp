@@ -79,7 +79,7 @@ QString cataloguePath(const QString &language)
 // What lupdate finds in the sources today, read once for the whole suite.
 const Catalogue &markedTexts()
 {
-    static const Catalogue texts = [] {
+    static const Catalogue kTexts = [] {
         QTemporaryDir folder;
         const QString path = folder.filePath(u"sources.ts"_s);
         QProcess lupdate;
@@ -91,16 +91,16 @@ const Catalogue &markedTexts()
             << lupdate.readAllStandardError().toStdString();
         return readCatalogue(path);
     }();
-    return texts;
+    return kTexts;
 }
 
 // The parts of a text the program fills in or acts on: "%@", "%1", "%Ln", the access key's
 // "&" and a final line feed.
 QStringList placeholdersOf(const QString &text)
 {
-    static const QRegularExpression placeholder(u"%(@|L?n|\\d)|&(?=[^ ;])"_s);
+    static const QRegularExpression kPlaceholder(u"%(@|L?n|\\d)|&(?=[^ ;])"_s);
     QStringList found;
-    for (const QRegularExpressionMatch &match : placeholder.globalMatch(text))
+    for (const QRegularExpressionMatch &match : kPlaceholder.globalMatch(text))
         found.append(match.captured());
     if (text.endsWith(u'\n'))
         found.append(u"line feed"_s);

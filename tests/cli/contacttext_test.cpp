@@ -11,14 +11,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray eve = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:eve\r\nN:Vance;Eve;;;\r\n"
-                       "URL;TYPE=HOME:https://example.org/eve\r\n"
-                       "URL;TYPE=WORK:javascript:alert(1)\r\n"
-                       "URL;TYPE=OTHER: JaVaScRiPt:alert(2)\r\n"
-                       "NOTE:bell\x07 escape\x1B[2J end\r\n"
-                       "BDAY:1985-03-05\r\n"
-                       "X-ANNIVERSARY:\x1B]0;title\x07\r\n"
-                       "END:VCARD\r\n";
+const QByteArray kEve = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:eve\r\nN:Vance;Eve;;;\r\n"
+                        "URL;TYPE=HOME:https://example.org/eve\r\n"
+                        "URL;TYPE=WORK:javascript:alert(1)\r\n"
+                        "URL;TYPE=OTHER: JaVaScRiPt:alert(2)\r\n"
+                        "NOTE:bell\x07 escape\x1B[2J end\r\n"
+                        "BDAY:1985-03-05\r\n"
+                        "X-ANNIVERSARY:\x1B]0;title\x07\r\n"
+                        "END:VCARD\r\n";
 
 class ContactText : public ExportHome
 {
@@ -27,7 +27,7 @@ protected:
     Outcome exportEve(const std::optional<QString> &webScheme = {},
                       const QProcessEnvironment &environment = {})
     {
-        write(u"book.vcf"_s, eve);
+        write(u"book.vcf"_s, kEve);
         if (webScheme) {
             write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
                   *toXmlPropertyList(QVariantMap{{u"webURIScheme"_s, *webScheme}}));
@@ -95,7 +95,7 @@ TEST_F(ContactText, datesFollowTheLocalesOwnPadding)
 // The sample contact's own web page is linked as it is written, and nothing is written.
 TEST_F(ContactText, previewWritesNoFileAtAll)
 {
-    write(u"book.vcf"_s, eve);
+    write(u"book.vcf"_s, kEve);
     const QStringList before = entries();
     const Outcome result = run({u"--preview-html"_s});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();

@@ -23,7 +23,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray oneCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
+const QByteArray kOneCard
+    = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
 
 QByteArray cardWithPhoto(const QByteArray &uid, const QByteArray &photo)
 {
@@ -95,7 +96,7 @@ protected:
 
 TEST_F(FailedWrites, aPageSentToAFullDeviceFailsWithTheReason)
 {
-    write(u"book.vcf"_s, oneCard);
+    write(u"book.vcf"_s, kOneCard);
     const QString device = fullDevice();
     if (device.isEmpty())
         GTEST_SKIP() << "no device to write to";
@@ -112,21 +113,21 @@ TEST_F(FailedWrites, aPageSentToAFullDeviceFailsWithTheReason)
 
 TEST_F(FailedWrites, aPageWrittenInPlaceThatFailsSaysItIsIncomplete)
 {
-    write(u"book.vcf"_s, oneCard);
+    write(u"book.vcf"_s, kOneCard);
     write(u"locked/page.html"_s, "the previous page\n");
     const QString folder = home.filePath(u"locked"_s);
     ExportRun how = withFileSizeLimit(2000);
     // A folder that allows no temporary file, holding a page the user may write.
     if (geteuid() == 0) {
-        constexpr uid_t nobody = 65534;
-        ASSERT_EQ(
-            ::chown(home.filePath(u"locked/page.html"_s).toLocal8Bit().constData(), nobody, nobody),
-            0);
+        constexpr uid_t kNobody = 65534;
+        ASSERT_EQ(::chown(home.filePath(u"locked/page.html"_s).toLocal8Bit().constData(), kNobody,
+                          kNobody),
+                  0);
         ASSERT_TRUE(QFile::setPermissions(home.path(), QFileDevice::Permissions(0x7777)));
         how.inChild = [limited = how.inChild] {
             limited();
             // Still root, the child would write anywhere: it ends instead, failing the test.
-            if (::setgid(nobody) != 0 || ::setuid(nobody) != 0)
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
                 ::_exit(127);
         };
     } else {
@@ -149,7 +150,7 @@ TEST_F(FailedWrites, aPictureThatCannotBeWrittenKeepsItsReferenceAndNamesTheReas
 {
     const QByteArray photo = pngOf(noise(200));
     ASSERT_GT(photo.size(), 100'000);
-    write(u"book.vcf"_s, cardWithPhoto("big", photo) + oneCard);
+    write(u"book.vcf"_s, cardWithPhoto("big", photo) + kOneCard);
     const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s},
                                withFileSizeLimit(60'000));
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
@@ -195,7 +196,7 @@ TEST_F(FailedWrites, aPdfIsNeverWrittenOverADevice)
     const QString device = fullDevice();
     if (device.isEmpty())
         GTEST_SKIP() << "no device to write to";
-    write(u"book.vcf"_s, oneCard);
+    write(u"book.vcf"_s, kOneCard);
     const Outcome result
         = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s, u"--pdf"_s, device});
     EXPECT_EQ(result.status, 2);
@@ -275,7 +276,7 @@ TEST_P(GenericNames, neverTakeOverTheGenericPicture)
 {
     // The contact with the photo sorts first, so a shared name would have the generic
     // picture written over its own.
-    write(u"book.vcf"_s, cardWithPhoto(GetParam().uid, pngOf(filled(8, Qt::red))) + oneCard);
+    write(u"book.vcf"_s, cardWithPhoto(GetParam().uid, pngOf(filled(8, Qt::red))) + kOneCard);
     ASSERT_EQ(run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s}).status, 0);
     EXPECT_TRUE(read(u"a.html"_s).contains(u"src=\"images/%1\""_s.arg(GetParam().ownFile)));
     EXPECT_EQ(QImage(home.filePath(u"images/"_s + GetParam().ownFile)).pixelColor(0, 0),
@@ -303,7 +304,7 @@ class StoredFileName : public ExportHome, public testing::WithParamInterface<Sto
 
 TEST_P(StoredFileName, thatNamesNoFileCountsAsNone)
 {
-    write(u"book.vcf"_s, oneCard);
+    write(u"book.vcf"_s, kOneCard);
     QDir().mkpath(home.filePath(u"pages/folder"_s));
     write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
           *toXmlPropertyList(QVariantMap{{u"addressBookPath"_s, u"~/book.vcf"_s},
@@ -335,7 +336,7 @@ class FirstPage : public ExportHome, public testing::WithParamInterface<DesktopR
 
 TEST_P(FirstPage, goesToTheUsersDesktopFolder)
 {
-    write(u"book.vcf"_s, oneCard);
+    write(u"book.vcf"_s, kOneCard);
     if (!GetParam().userDirs.isEmpty())
         write(u".config/user-dirs.dirs"_s, GetParam().userDirs);
     const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--quiet"_s});

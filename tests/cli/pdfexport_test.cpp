@@ -44,17 +44,17 @@ QString toolOutput(const QString &program, const QStringList &arguments)
 // (a new page) is the one white-space character that counts.
 QString withoutSpace(QString text)
 {
-    static const QRegularExpression space(u"[ \\t\\r\\n]+"_s);
-    return text.remove(space);
+    static const QRegularExpression kSpace(u"[ \\t\\r\\n]+"_s);
+    return text.remove(kSpace);
 }
 
 QString plainText(QString html)
 {
-    static const QRegularExpression tag(u"<[^>]*>"_s);
-    static const QRegularExpression numbered(u"&#([0-9]+);"_s);
-    html.replace(tag, u"\n"_s);
-    for (QRegularExpressionMatch entity = numbered.match(html); entity.hasMatch();
-         entity = numbered.match(html))
+    static const QRegularExpression kTag(u"<[^>]*>"_s);
+    static const QRegularExpression kNumbered(u"&#([0-9]+);"_s);
+    html.replace(kTag, u"\n"_s);
+    for (QRegularExpressionMatch entity = kNumbered.match(html); entity.hasMatch();
+         entity = kNumbered.match(html))
         html.replace(entity.capturedStart(), entity.capturedLength(),
                      QChar(entity.captured(1).toInt()));
     for (const auto &[entity, character] : {std::pair{u"&lt;"_s, u"<"_s},
@@ -92,19 +92,19 @@ struct Section
 
 Card cardOf(const QString &markup)
 {
-    static const QRegularExpression name(u"<div class=\"contactname\">(.*?)</div>"_s);
+    static const QRegularExpression kName(u"<div class=\"contactname\">(.*?)</div>"_s);
     QStringList lines = plainText(markup).split(u'\n');
     lines.removeIf([](const QString &line) { return line.trimmed().isEmpty(); });
-    return {plainText(name.match(markup).captured(1)).trimmed(), lines.last().trimmed()};
+    return {plainText(kName.match(markup).captured(1)).trimmed(), lines.last().trimmed()};
 }
 
 // The page's letters and, under each, every card's name and last line, in page order.
 QList<Section> sectionsOf(const QString &page)
 {
-    static const QRegularExpression piece(
+    static const QRegularExpression kPiece(
         u"<a class=\"toc_anchor\" name=\"[^\"]*\">([^<]*)</a>|<div class=\"card\""_s);
     QList<Section> sections;
-    QRegularExpressionMatchIterator pieces = piece.globalMatch(page);
+    QRegularExpressionMatchIterator pieces = kPiece.globalMatch(page);
     while (pieces.hasNext()) {
         const QRegularExpressionMatch match = pieces.next();
         if (match.hasCaptured(1)) {
@@ -266,8 +266,8 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalRow{"folderIsAFile", u"book.vcf/a.pdf"_s, 1, u"book.vcf/a.pdf: "_s},
         RefusalRow{"folderTakesNoFiles", u"/proc/vorlin.pdf"_s, 1, u"/proc/vorlin.pdf: "_s},
         RefusalRow{
-            "tooManyContacts", u"a.pdf"_s, static_cast<int>(ExportCommand::maxPrintedContacts) + 1,
-            u"%1 contacts are too many to print"_s.arg(ExportCommand::maxPrintedContacts + 1)},
+            "tooManyContacts", u"a.pdf"_s, static_cast<int>(ExportCommand::kMaxPrintedContacts) + 1,
+            u"%1 contacts are too many to print"_s.arg(ExportCommand::kMaxPrintedContacts + 1)},
         // One contact's text alone, refused before the engine starts and named as the cause.
         RefusalRow{"hugeNote", u"a.pdf"_s, 2, u"The most is on the card of \"Ann0 Lee\""_s,
                    3'000'000}),

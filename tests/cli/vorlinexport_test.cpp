@@ -14,9 +14,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray twoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;;;\r\n"
-                            "CATEGORIES:Friends\r\nEND:VCARD\r\n"
-                            "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bo\r\nN:Berg;Bo;;;\r\nEND:VCARD\r\n";
+const QByteArray kTwoCards
+    = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:ann\r\nN:Lee;Ann;;;\r\n"
+      "CATEGORIES:Friends\r\nEND:VCARD\r\n"
+      "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:bo\r\nN:Berg;Bo;;;\r\nEND:VCARD\r\n";
 
 class VorlinExport : public ExportHome
 {};
@@ -29,11 +30,11 @@ QProcessEnvironment englishDesktop()
     environment.insert(u"LANGUAGE"_s, u"en_US"_s);
     return environment;
 }
-const QProcessEnvironment desktopInEnglish = englishDesktop();
+const QProcessEnvironment kDesktopInEnglish = englishDesktop();
 
 TEST_F(VorlinExport, firstRunExportsEveryGroup)
 {
-    write(u"book.vcf"_s, twoCards);
+    write(u"book.vcf"_s, kTwoCards);
     const Outcome result
         = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"out/a.html"_s});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
@@ -48,7 +49,7 @@ TEST_F(VorlinExport, firstRunExportsEveryGroup)
 
 TEST_F(VorlinExport, storedChoicesAreKept)
 {
-    write(u"book.vcf"_s, twoCards);
+    write(u"book.vcf"_s, kTwoCards);
     write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
           *toXmlPropertyList(QVariantMap{
               {u"groupsToUse"_s,
@@ -60,9 +61,9 @@ TEST_F(VorlinExport, storedChoicesAreKept)
 
 TEST_F(VorlinExport, findsTheAddressBookInThePreferencesOrTheDataFolder)
 {
-    write(u".local/share/contacts/one.vcf"_s, twoCards);
+    write(u".local/share/contacts/one.vcf"_s, kTwoCards);
     ASSERT_EQ(run({u"--output"_s, u"a.html"_s}).status, 0);
-    write(u"elsewhere.vcf"_s, twoCards);
+    write(u"elsewhere.vcf"_s, kTwoCards);
     write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
           *toXmlPropertyList(QVariantMap{{u"addressBookPath"_s, u"~/elsewhere.vcf"_s},
                                          {u"NSNavLastCurrentDirectory"_s, u"~/pages"_s}}));
@@ -73,7 +74,7 @@ TEST_F(VorlinExport, findsTheAddressBookInThePreferencesOrTheDataFolder)
 
 TEST_F(VorlinExport, badCardsAreWarnedAboutAndTheRestExported)
 {
-    write(u"book.vcf"_s, twoCards + "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Cut;Off\r\n");
+    write(u"book.vcf"_s, kTwoCards + "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Cut;Off\r\n");
     const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s});
     EXPECT_EQ(result.status, 0);
     EXPECT_TRUE(result.err.contains(u"vorlin-export: warning: "_s)) << result.err.toStdString();
@@ -82,7 +83,7 @@ TEST_F(VorlinExport, badCardsAreWarnedAboutAndTheRestExported)
 
 TEST_F(VorlinExport, aDamagedPhoneFormatFileIsReportedOnce)
 {
-    write(u"book.vcf"_s, twoCards);
+    write(u"book.vcf"_s, kTwoCards);
     write(u".config/vorlin/Library/Preferences/com.apple.addressbook.plist"_s, "garbage");
     const Outcome result = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s});
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
@@ -91,7 +92,7 @@ TEST_F(VorlinExport, aDamagedPhoneFormatFileIsReportedOnce)
 
 TEST_F(VorlinExport, unwritablePageFailsWithOneLine)
 {
-    write(u"book.vcf"_s, twoCards);
+    write(u"book.vcf"_s, kTwoCards);
     QDir().mkpath(home.filePath(u"taken.html"_s));
     const Outcome result
         = run({u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"taken.html"_s});
@@ -161,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                   u"one of the two"_s}),
     RowName());
 
-const QByteArray russianCards
+const QByteArray kRussianCards
     = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Борисов;Иван;;;\r\nBDAY:1980-03-04\r\nEND:VCARD\r\n"
       "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Андреев;Пётр;;;\r\nEND:VCARD\r\n";
 
@@ -177,12 +178,12 @@ class LanguageOption : public VorlinExport, public testing::WithParamInterface<L
 // The options choose for the run alone: the stored settings never learn them.
 TEST_P(LanguageOption, choosesThePagesLanguageForTheRun)
 {
-    write(u"book.vcf"_s, russianCards);
+    write(u"book.vcf"_s, kRussianCards);
     const Outcome result = runExport(
         home.path(),
         QStringList{u"--quiet"_s, u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s}
             + GetParam().options,
-        desktopInEnglish);
+        kDesktopInEnglish);
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     const QString page = read(u"a.html"_s);
     for (const QString &text : GetParam().pageHolds)
@@ -208,12 +209,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(VorlinExport, anUnknownStoredLanguageIsTheDesktopsAndSaidOnce)
 {
-    write(u"book.vcf"_s, russianCards);
+    write(u"book.vcf"_s, kRussianCards);
     write(u".config/vorlin/Library/Preferences/org.vorlin.Vorlin.plist"_s,
           *toXmlPropertyList(QVariantMap{{u"pageLanguage"_s, u"xx"_s}}));
     const Outcome result = runExport(
         home.path(), {u"--quiet"_s, u"--address-book"_s, u"book.vcf"_s, u"--output"_s, u"a.html"_s},
-        desktopInEnglish);
+        kDesktopInEnglish);
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_EQ(result.err.count(u"pageLanguage \"xx\""_s), 1) << result.err.toStdString();
     EXPECT_TRUE(read(u"a.html"_s).contains(u"\n<html>\n"_s));
@@ -221,8 +222,8 @@ TEST_F(VorlinExport, anUnknownStoredLanguageIsTheDesktopsAndSaidOnce)
 
 TEST_F(VorlinExport, previewFollowsTheLanguageOption)
 {
-    const Outcome result
-        = runExport(home.path(), {u"--preview-html"_s, u"--language"_s, u"de"_s}, desktopInEnglish);
+    const Outcome result = runExport(home.path(), {u"--preview-html"_s, u"--language"_s, u"de"_s},
+                                     kDesktopInEnglish);
     ASSERT_EQ(result.status, 0) << result.err.toStdString();
     EXPECT_TRUE(result.out.contains(u"\n<html lang=\"de\">\n"_s));
     EXPECT_FALSE(result.out.contains(u"<title>Address Book</title>"_s));
@@ -230,7 +231,7 @@ TEST_F(VorlinExport, previewFollowsTheLanguageOption)
 
 TEST_F(VorlinExport, namedPipeIsRefusedAndSkippedInAFolder)
 {
-    write(u"book/a.vcf"_s, twoCards);
+    write(u"book/a.vcf"_s, kTwoCards);
     ASSERT_EQ(::mkfifo(QFile::encodeName(home.filePath(u"book/pipe.vcf"_s)).constData(), 0600), 0);
     const Outcome named
         = run({u"--address-book"_s, u"book/pipe.vcf"_s, u"--output"_s, u"a.html"_s});

@@ -289,24 +289,24 @@ TEST_P(CardSwitch, hidesOnlyItsOwnPart)
     }
 }
 
-const std::vector<std::pair<ABProperty, QVariant>> annAtAcme{{kABFirstNameProperty, u"Ann"_s},
-                                                             {kABJobTitleProperty, u"Chef"_s},
-                                                             {kABOrganizationProperty, u"Acme"_s}};
+const std::vector<std::pair<ABProperty, QVariant>> kAnnAtAcme{{kABFirstNameProperty, u"Ann"_s},
+                                                              {kABJobTitleProperty, u"Chef"_s},
+                                                              {kABOrganizationProperty, u"Acme"_s}};
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, CardSwitch,
-    testing::Values(SwitchRow{"jobTitle", &ExportSettings::includeJobTitle, annAtAcme, false,
+    testing::Values(SwitchRow{"jobTitle", &ExportSettings::includeJobTitle, kAnnAtAcme, false,
                               u"\t\t\t<div class=\"jobtitle\">Chef</div>\n"_s},
-                    SwitchRow{"organization", &ExportSettings::includeOrganization, annAtAcme,
+                    SwitchRow{"organization", &ExportSettings::includeOrganization, kAnnAtAcme,
                               false, u"\t\t\t<div class=\"organization\">Acme</div>\n"_s},
-                    SwitchRow{"ownPicture", &ExportSettings::includeImage, annAtAcme, true,
+                    SwitchRow{"ownPicture", &ExportSettings::includeImage, kAnnAtAcme, true,
                               u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" "
                               u"src=\"images/ann.png\" alt=\"Ann\"></div>\n"_s},
                     SwitchRow{"genericPictureFollowsThePictureSwitch",
-                              &ExportSettings::includeImage, annAtAcme, false,
+                              &ExportSettings::includeImage, kAnnAtAcme, false,
                               u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" "
                               u"src=\"images/genericPerson.png\" alt=\"Ann\"></div>\n"_s},
-                    SwitchRow{"genericPicture", &ExportSettings::includeGenericImages, annAtAcme,
+                    SwitchRow{"genericPicture", &ExportSettings::includeGenericImages, kAnnAtAcme,
                               false,
                               u"\t\t<div class=\"imagecolumn\"><img class=\"contactimage\" "
                               u"src=\"images/genericPerson.png\" alt=\"Ann\"></div>\n"_s}),

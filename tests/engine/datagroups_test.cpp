@@ -299,7 +299,7 @@ TEST_P(EveryService, showsOnlyItsOwnEntriesWithItsSchemeAndMark)
     const ServiceRow &row = GetParam();
     settings.includeService.fill(false);
     settings.include(row.service) = true;
-    for (std::size_t i = 0; i < messagingServiceCount; ++i)
+    for (std::size_t i = 0; i < kMessagingServiceCount; ++i)
         settings.serviceScheme.at(i) = u"s%1:"_s.arg(i);
     const ABPerson contact
         = person({{kABAIMInstantProperty, listValue({{u"aim"_s, u"work"_s}})},
@@ -366,11 +366,11 @@ TEST_P(Postal, laysOutEachAddress)
     }
 }
 
-const QVariantMap springfield{{kABAddressStreetKey, u"1 Main St"_s},
-                              {kABAddressCityKey, u"Springfield"_s},
-                              {kABAddressStateKey, u"IL"_s},
-                              {kABAddressZIPKey, u"62701"_s},
-                              {kABAddressCountryCodeKey, u"us"_s}};
+const QVariantMap kSpringfield{{kABAddressStreetKey, u"1 Main St"_s},
+                               {kABAddressCityKey, u"Springfield"_s},
+                               {kABAddressStateKey, u"IL"_s},
+                               {kABAddressZIPKey, u"62701"_s},
+                               {kABAddressCountryCodeKey, u"us"_s}};
 
 QVariantMap with(QVariantMap address, const QString &key, const QVariant &value)
 {
@@ -383,25 +383,25 @@ QVariantMap with(QVariantMap address, const QString &key, const QVariant &value)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Postal,
-    testing::Values(PostalRow{"commaBetweenCityAndState", springfield,
+    testing::Values(PostalRow{"commaBetweenCityAndState", kSpringfield,
                               u"1 Main St<br>Springfield, IL 62701"_s},
-                    PostalRow{"noStateNoComma", with(springfield, kABAddressStateKey, {}),
+                    PostalRow{"noStateNoComma", with(kSpringfield, kABAddressStateKey, {}),
                               u"1 Main St<br>Springfield 62701"_s},
                     PostalRow{"directionMarksRemoved",
-                              with(springfield, kABAddressStreetKey, u"\u200F1 Main\u200E St"_s),
+                              with(kSpringfield, kABAddressStreetKey, u"\u200F1 Main\u200E St"_s),
                               u"1 Main St<br>Springfield, IL 62701"_s},
                     PostalRow{"markBeforeLineBreakKeepsTheBreak",
-                              with(springfield, kABAddressStreetKey, u"\u200E\n1 Main St"_s),
+                              with(kSpringfield, kABAddressStreetKey, u"\u200E\n1 Main St"_s),
                               u"<br>1 Main St<br>Springfield, IL 62701"_s},
                     PostalRow{"nothingToShow", QVariantMap{}, std::nullopt}),
     RowName());
 
 TEST_F(Writers, primaryAddressFirst)
 {
-    const QVariantMap second = with(springfield, kABAddressStreetKey, u"2 Oak Ave"_s);
+    const QVariantMap second = with(kSpringfield, kABAddressStreetKey, u"2 Oak Ave"_s);
     write(addPostals,
           person({{kABAddressProperty,
-                   listValue({{springfield, u"home"_s}, {second, u"work"_s}}, 1)}}));
+                   listValue({{kSpringfield, u"home"_s}, {second, u"work"_s}}, 1)}}));
     EXPECT_LT(card.indexOf(u"2 Oak Ave"_s), card.indexOf(u"1 Main St"_s));
 }
 

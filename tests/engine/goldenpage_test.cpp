@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const Bundle buildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
+const Bundle kBuildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
 
 QString fileText(const QString &path)
 {
@@ -47,7 +47,7 @@ protected:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         ASSERT_TRUE(
-            m_english.load(buildTreeBundle.resourcesPath() + u"/translations/vorlin_en.qm"_s));
+            m_english.load(kBuildTreeBundle.resourcesPath() + u"/translations/vorlin_en.qm"_s));
         QCoreApplication::installTranslator(&m_english);
     }
     void TearDown() override
@@ -60,13 +60,13 @@ protected:
     {
         PreferencesStore store({m_folder.filePath(u"prefs/user.plist"_s), {}});
         store.registerDefaults(
-            defaultSettings(fileText(buildTreeBundle.resourcesPath() + u"/default.css"_s)));
+            defaultSettings(fileText(kBuildTreeBundle.resourcesPath() + u"/default.css"_s)));
         const ContactStoreRead read = readVCardStore(addressBook);
         store.setObject(
             groupChoicesToVariant(refreshedGroupChoices(allGroupNames(*read.store), std::nullopt)),
             SettingsKeys::groupsToUse);
         ExportSettings settings;
-        PageGenerator generator(store, settings, *read.store, buildTreeBundle);
+        PageGenerator generator(store, settings, *read.store, kBuildTreeBundle);
         const SystemLogCapture quiet([](const QString &) {});
         const QString page = m_folder.filePath(u"page.html"_s);
         const Expected<GenerationReport> generated = generator.generateHTML(page);

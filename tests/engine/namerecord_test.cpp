@@ -48,7 +48,7 @@ TEST_P(NameFromPerson, joinsTheNameFields)
     EXPECT_EQ(makeDisplayName(person(GetParam().properties)), GetParam().expected.displayName);
 }
 
-const std::vector<std::pair<ABProperty, QVariant>> fullName{
+const std::vector<std::pair<ABProperty, QVariant>> kFullName{
     {kABTitleProperty, u"Dr."_s},     {kABFirstNameProperty, u"Anna"_s},
     {kABMiddleNameProperty, u"M."_s}, {kABLastNameProperty, u"Berg"_s},
     {kABSuffixProperty, u"Jr."_s},    {kABOrganizationProperty, u"Acme"_s}};
@@ -57,11 +57,11 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, NameFromPerson,
     testing::Values(
         NameRow{"fullNameByLast",
-                fullName,
+                kFullName,
                 true,
                 {u"Dr. Anna M. Berg, Jr."_s, u"Berg, Jr.Dr. Anna M."_s, u"B"_s}},
         NameRow{"fullNameByFirst",
-                fullName,
+                kFullName,
                 false,
                 {u"Dr. Anna M. Berg, Jr."_s, u"Dr. Anna M.Berg, Jr."_s, u"D"_s}},
         NameRow{"lastNameOnly",

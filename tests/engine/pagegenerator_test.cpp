@@ -201,9 +201,9 @@ QMap<QString, QByteArray> filesBelow(const QString &folder)
 // The cards of a page by contact identifier.
 QMap<QString, QString> cardsOf(const QString &page)
 {
-    static const QString cardStart = u"\t<div class=\"card\" id=\"addressbook:"_s;
+    static const QString kCardStart = u"\t<div class=\"card\" id=\"addressbook:"_s;
     QMap<QString, QString> cards;
-    for (QStringView card : QStringView(page).split(cardStart).mid(1))
+    for (QStringView card : QStringView(page).split(kCardStart).mid(1))
         cards.insert(card.first(card.indexOf(u'"')).toString(), card.toString());
     return cards;
 }
@@ -224,8 +224,8 @@ private:
 // others are still being written.
 TEST_F(Generation, cardsAndPicturesOnSeveralThreadsGiveTheSamePageFilesAndLogAsOnOne)
 {
-    constexpr int count = 1100; // four threads have 1024 cards in flight
-    addContacts(addressBook, count, 10, 130);
+    constexpr int kCount = 1100; // four threads have 1024 cards in flight
+    addContacts(addressBook, kCount, 10, 130);
     QMap<QString, QByteArray> pictures[2];
     QString pages[2];
     QStringList logs[2];
@@ -238,10 +238,10 @@ TEST_F(Generation, cardsAndPicturesOnSeveralThreadsGiveTheSamePageFilesAndLogAsO
         pages[run] = page(name);
         pictures[run] = filesBelow(folder.filePath(u"run%1/images"_s.arg(run)));
         logs[run] = log.mid(0, log.size() - 1); // the last line holds the time taken
-        EXPECT_EQ(progress.size(), count + 2) << run;
+        EXPECT_EQ(progress.size(), kCount + 2) << run;
     }
     EXPECT_EQ(pages[0], pages[1]);
-    EXPECT_EQ(cardsOf(pages[0]).size(), count);
+    EXPECT_EQ(cardsOf(pages[0]).size(), kCount);
     EXPECT_EQ(pictures[0], pictures[1]);
     // 110 own pictures but the broken one, and both generic ones.
     EXPECT_EQ(pictures[0].size(), 109 + 2);
@@ -254,10 +254,10 @@ TEST_F(Generation, cardsAndPicturesOnSeveralThreadsGiveTheSamePageFilesAndLogAsO
 TEST_F(Generation, aFailingPictureAmongManyLeavesEveryOtherCardWhole)
 {
     const PoolThreads pool(2);
-    constexpr int count = 600; // two threads have 512 cards in flight
+    constexpr int kCount = 600; // two threads have 512 cards in flight
     const QString damaged = u"p7:ABPerson"_s;
     const QString unwritable = u"p300:ABPerson"_s;
-    const QList<ABPerson *> people = addContacts(addressBook, count, 1);
+    const QList<ABPerson *> people = addContacts(addressBook, kCount, 1);
     ASSERT_TRUE(generate(u"clean/page.html"_s).has_value());
     people[7]->setImageData("no picture");
     ASSERT_TRUE(QDir().mkpath(folder.filePath(u"failing/images/p300.png"_s)));
@@ -266,7 +266,7 @@ TEST_F(Generation, aFailingPictureAmongManyLeavesEveryOtherCardWhole)
 
     QMap<QString, QString> clean = cardsOf(page(u"clean/page.html"_s));
     QMap<QString, QString> failing = cardsOf(page(u"failing/page.html"_s));
-    ASSERT_EQ(failing.size(), count);
+    ASSERT_EQ(failing.size(), kCount);
     EXPECT_TRUE(failing.take(damaged).contains(u"\t\t<div class=\"imagecolumn\">&nbsp;</div>\n"_s));
     clean.remove(damaged);
     EXPECT_EQ(failing, clean);

@@ -19,12 +19,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const Bundle buildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
+const Bundle kBuildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
 // The tests' own German table ("home" is "privat").
-const Bundle translatedBundle(QString::fromUtf8(VORLIN_TEST_TRANSLATED_CONTENTS));
+const Bundle kTranslatedBundle(QString::fromUtf8(VORLIN_TEST_TRANSLATED_CONTENTS));
 
-const QStringList shipped{u"ar"_s,    u"de"_s, u"en"_s, u"ja"_s,
-                          u"pt-BR"_s, u"ru"_s, u"sv"_s, u"zh-CN"_s};
+const QStringList kShipped{u"ar"_s,    u"de"_s, u"en"_s, u"ja"_s,
+                           u"pt-BR"_s, u"ru"_s, u"sv"_s, u"zh-CN"_s};
 
 // The default locale for the test's length; QLocale() is the desktop's language.
 class DesktopLocale
@@ -50,7 +50,7 @@ class KnownLanguage : public testing::TestWithParam<KnownRow>
 
 TEST_P(KnownLanguage, isTheCodeOrTheLanguageItNarrows)
 {
-    EXPECT_EQ(PageLanguage::known(GetParam().code, shipped), GetParam().language);
+    EXPECT_EQ(PageLanguage::known(GetParam().code, kShipped), GetParam().language);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -108,7 +108,7 @@ class ChosenLanguage : public testing::TestWithParam<ChoiceRow>
 TEST_P(ChosenLanguage, isTheStoredOneElseTheDesktops)
 {
     const DesktopLocale desktop(GetParam().desktop);
-    EXPECT_EQ(PageLanguageChoice::resolvedCode(GetParam().choice, shipped), GetParam().language);
+    EXPECT_EQ(PageLanguageChoice::resolvedCode(GetParam().choice, kShipped), GetParam().language);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,7 +127,7 @@ TEST(PageLanguageChoice, saysOnceThatAStoredLanguageIsUnknown)
     const DesktopLocale desktop(u"en_US"_s);
     QStringList log;
     const SystemLogCapture capture([&](const QString &line) { log.append(line); });
-    PageLanguageChoice languages(buildTreeBundle);
+    PageLanguageChoice languages(kBuildTreeBundle);
     EXPECT_EQ(languages.languageFor(u"xx"_s).code(), u"en"_s);
     EXPECT_EQ(languages.languageFor(u"xx"_s).code(), u"en"_s);
     ASSERT_EQ(log.size(), 1);
@@ -149,7 +149,7 @@ class LanguageInTheHead : public testing::TestWithParam<HeadRow>
 
 TEST_P(LanguageInTheHead, namesItAndItsDirection)
 {
-    const PageLanguage language(GetParam().code, buildTreeBundle);
+    const PageLanguage language(GetParam().code, kBuildTreeBundle);
     EXPECT_EQ(htmlStartTag(language), GetParam().startTag);
     EXPECT_EQ(directionStyleElement(language).contains(u"[dir=rtl]"_s), GetParam().mirrored);
 }
@@ -165,13 +165,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PageLanguage, speaksItsCatalogueNotTheWindows)
 {
     // The application has no German table installed: the page's comes from the bundle.
-    const PageLanguage german(u"de"_s, translatedBundle);
+    const PageLanguage german(u"de"_s, kTranslatedBundle);
     EXPECT_EQ(german.text("Birthday"), u"Geburtstag"_s);
     EXPECT_EQ(german.text("no such key"), u"no such key"_s);
     EXPECT_EQ(german.stripPrefixes(), (QStringList{u"Der "_s, u"Die "_s}));
     EXPECT_EQ(QCoreApplication::translate("ui", "Birthday"), u"Birthday"_s);
     // A language without a list of prefixes strips none, rather than its key.
-    EXPECT_EQ(PageLanguage(u"sv"_s, translatedBundle).stripPrefixes(), QStringList());
+    EXPECT_EQ(PageLanguage(u"sv"_s, kTranslatedBundle).stripPrefixes(), QStringList());
 }
 
 struct LocaleRow : NamedRow
@@ -187,7 +187,7 @@ class LanguageLocale : public testing::TestWithParam<LocaleRow>
 TEST_P(LanguageLocale, keepsTheDesktopsRegionWhereItSpeaksTheLanguage)
 {
     const DesktopLocale desktop(GetParam().desktop);
-    EXPECT_EQ(PageLanguage(GetParam().code, translatedBundle).locale().name(), GetParam().locale);
+    EXPECT_EQ(PageLanguage(GetParam().code, kTranslatedBundle).locale().name(), GetParam().locale);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -211,7 +211,7 @@ class ShownLabel : public testing::TestWithParam<LabelRow>
 
 TEST_P(ShownLabel, keepsItsOwnCapitalsAndFollowsTheLanguagesCase)
 {
-    const PageLanguage language(GetParam().code, translatedBundle);
+    const PageLanguage language(GetParam().code, kTranslatedBundle);
     EntryLabels labels(language);
     EXPECT_EQ(labels.shown(GetParam().stored), GetParam().shown);
 }

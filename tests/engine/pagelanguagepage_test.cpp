@@ -28,7 +28,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const Bundle buildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
+const Bundle kBuildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
 
 QString fileText(const QString &path)
 {
@@ -66,7 +66,7 @@ protected:
     {
         PreferencesStore store({m_folder.filePath(u"prefs/user.plist"_s), {}});
         store.registerDefaults(
-            defaultSettings(fileText(buildTreeBundle.resourcesPath() + u"/default.css"_s)));
+            defaultSettings(fileText(kBuildTreeBundle.resourcesPath() + u"/default.css"_s)));
         store.setObject(language, SettingsKeys::pageLanguage);
         store.setObject(letterIndex, SettingsKeys::letterIndex);
         const ContactStoreRead read = readVCardStore(addressBook);
@@ -74,7 +74,7 @@ protected:
             groupChoicesToVariant(refreshedGroupChoices(allGroupNames(*read.store), std::nullopt)),
             SettingsKeys::groupsToUse);
         ExportSettings settings;
-        PageGenerator generator(store, settings, *read.store, buildTreeBundle);
+        PageGenerator generator(store, settings, *read.store, kBuildTreeBundle);
         const SystemLogCapture quiet([](const QString &) {});
         const QString path = m_folder.filePath(u"page.html"_s);
         const Expected<GenerationReport> generated = generator.generateHTML(path);
@@ -122,7 +122,7 @@ TEST_F(LanguagePage, inArabicRunsRightToLeftAndKeepsTheStyleSheet)
     const qsizetype mirrored = arabic.indexOf(u"[dir=rtl] .label"_s);
     const qsizetype users = arabic.indexOf(
         u"title=\"text/css\" media=\"all\">\n"_s
-        + fileText(buildTreeBundle.resourcesPath() + u"/default.css"_s) + u"\n\t</style>\n"_s);
+        + fileText(kBuildTreeBundle.resourcesPath() + u"/default.css"_s) + u"\n\t</style>\n"_s);
     EXPECT_GE(mirrored, 0);
     EXPECT_GT(users, mirrored); // the user's rules of the same weight come later and win
     EXPECT_FALSE(brokenPagePromise(arabic));

@@ -10,7 +10,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QStringList northAmerican{u"+1 (###) ###-####"_s, u"(###) ###-####"_s, u"###-####"_s};
+const QStringList kNorthAmerican{u"+1 (###) ###-####"_s, u"(###) ###-####"_s, u"###-####"_s};
 
 struct PhoneRow : NamedRow
 {
@@ -29,17 +29,17 @@ TEST_P(FormatPhoneNumber, usesTheBestFittingFormat)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, FormatPhoneNumber,
-    testing::Values(PhoneRow{"noPrefixMatchTriesListOrder", u"415 555 1234"_s, northAmerican,
+    testing::Values(PhoneRow{"noPrefixMatchTriesListOrder", u"415 555 1234"_s, kNorthAmerican,
                              u"+1 (415) 555-1234"_s},
-                    PhoneRow{"prefixMatchConsumesLeadingOne", u"1 415 555 1234"_s, northAmerican,
+                    PhoneRow{"prefixMatchConsumesLeadingOne", u"1 415 555 1234"_s, kNorthAmerican,
                              u"+1 (415) 555-1234"_s},
-                    PhoneRow{"prefixMatchTooShortFallsBack", u"1234567890"_s, northAmerican,
+                    PhoneRow{"prefixMatchTooShortFallsBack", u"1234567890"_s, kNorthAmerican,
                              u"(123) 456-7890"_s},
-                    PhoneRow{"sevenDigits", u"555 1234"_s, northAmerican, u"555-1234"_s},
-                    PhoneRow{"tooManyDigitsShownAsStored", u"5551234567890"_s, northAmerican,
+                    PhoneRow{"sevenDigits", u"555 1234"_s, kNorthAmerican, u"555-1234"_s},
+                    PhoneRow{"tooManyDigitsShownAsStored", u"5551234567890"_s, kNorthAmerican,
                              u"5551234567890"_s},
-                    PhoneRow{"noDigitsUnchanged", u"ext. abc"_s, northAmerican, u"ext. abc"_s},
-                    PhoneRow{"emptyNumber", QString(), northAmerican, QString()},
+                    PhoneRow{"noDigitsUnchanged", u"ext. abc"_s, kNorthAmerican, u"ext. abc"_s},
+                    PhoneRow{"emptyNumber", QString(), kNorthAmerican, QString()},
                     PhoneRow{"absentList", u"555 1234"_s, std::nullopt, u"555 1234"_s},
                     PhoneRow{"emptyList", u"555 1234"_s, QStringList{}, u"555 1234"_s},
                     PhoneRow{"longestPrefixFirst", u"44 20 7946 0958"_s,

@@ -117,8 +117,8 @@ TEST_P(VersionComponents, areReadLikeDecimalPrefixes)
     EXPECT_EQ(returned, row.patch);
 }
 
-constexpr std::int32_t int32Max = std::numeric_limits<std::int32_t>::max();
-constexpr std::int32_t int32Min = std::numeric_limits<std::int32_t>::min();
+constexpr std::int32_t kInt32Max = std::numeric_limits<std::int32_t>::max();
+constexpr std::int32_t kInt32Min = std::numeric_limits<std::int32_t>::min();
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, VersionComponents,
@@ -133,8 +133,8 @@ INSTANTIATE_TEST_SUITE_P(
                     VersionRow{"leadingBlanks", u" 10.\t4.\n2"_s, 10, 4, 2},
                     VersionRow{"blankAfterSign", u"- 1"_s, 0, 0, 0},
                     VersionRow{"signs", u"-1.+2.-0"_s, -1, 2, 0},
-                    VersionRow{"tooLarge", u"99999999999.2147483648"_s, int32Max, int32Max, 0},
-                    VersionRow{"tooSmall", u"-99999999999.-2147483648"_s, int32Min, int32Min, 0},
+                    VersionRow{"tooLarge", u"99999999999.2147483648"_s, kInt32Max, kInt32Max, 0},
+                    VersionRow{"tooSmall", u"-99999999999.-2147483648"_s, kInt32Min, kInt32Min, 0},
                     VersionRow{"otherDigitsAreNoDigits", u"\u0661\u0660.4"_s, 0, 4, 0}),
     RowName());
 
@@ -316,17 +316,17 @@ TEST_P(ApplicationArguments, passUnchangedExceptTheFirst)
     EXPECT_EQ(platform.replacedWith, GetParam().expected);
 }
 
-const QByteArray vorlinPath = "/b/Vorlin.app/Contents/MacOS/Vorlin";
+const QByteArray kVorlinPath = "/b/Vorlin.app/Contents/MacOS/Vorlin";
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, ApplicationArguments,
     testing::Values(
         ArgumentsRow{"three",
                      {"vorlin", "--address-book", "/home/a b/contacts.vcf"},
-                     {vorlinPath, "--address-book", "/home/a b/contacts.vcf"}},
-        ArgumentsRow{"onlyTheProgram", {"vorlin"}, {vorlinPath}},
-        ArgumentsRow{"none", {}, {vorlinPath}},
-        ArgumentsRow{"bytesAsTheyAre", {"vorlin", "\xff\xfe", ""}, {vorlinPath, "\xff\xfe", ""}}),
+                     {kVorlinPath, "--address-book", "/home/a b/contacts.vcf"}},
+        ArgumentsRow{"onlyTheProgram", {"vorlin"}, {kVorlinPath}},
+        ArgumentsRow{"none", {}, {kVorlinPath}},
+        ArgumentsRow{"bytesAsTheyAre", {"vorlin", "\xff\xfe", ""}, {kVorlinPath, "\xff\xfe", ""}}),
     RowName());
 
 TEST(StartApplication, failureEndsWithStatusOneAndSaysWhy)

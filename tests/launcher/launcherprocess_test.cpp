@@ -18,7 +18,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString buildContents = QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS);
+const QString kBuildContents = QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS);
 
 struct Finished
 {
@@ -37,7 +37,7 @@ protected:
         ASSERT_TRUE(QFile::copy(QString::fromUtf8(VORLIN_TEST_LAUNCHER), launcher()));
         ASSERT_TRUE(QFile::copy(QString::fromUtf8(VORLIN_TEST_STUB), stub()));
         const QString english = u"/Resources/translations/vorlin_en.qm"_s;
-        ASSERT_TRUE(QFile::copy(buildContents + english, contents() + english));
+        ASSERT_TRUE(QFile::copy(kBuildContents + english, contents() + english));
         writeInfoPlist(u"1.0"_s);
     }
 
@@ -50,7 +50,7 @@ protected:
     void writeInfoPlist(const QString &minimum) const
     {
         QVariantMap info
-            = readPropertyListFile(buildContents + u"/Info.plist"_s).value_or(QVariant()).toMap();
+            = readPropertyListFile(kBuildContents + u"/Info.plist"_s).value_or(QVariant()).toMap();
         ASSERT_FALSE(info.isEmpty());
         info[u"LSEnvironment"_s] = QVariantMap{{u"MinimumSystemVersion"_s, minimum}};
         QFile file(contents() + u"/Info.plist"_s);
@@ -155,9 +155,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ShippedInfoPlist, statesTheLaunchersOwnMinimum)
 {
     const QVariantMap info
-        = readPropertyListFile(buildContents + u"/Info.plist"_s).value_or(QVariant()).toMap();
+        = readPropertyListFile(kBuildContents + u"/Info.plist"_s).value_or(QVariant()).toMap();
     EXPECT_EQ(info.value(u"LSEnvironment"_s).toMap().value(u"MinimumSystemVersion"_s),
-              Launcher::defaultMinimumSystemVersion.toString());
+              Launcher::kDefaultMinimumSystemVersion.toString());
 }
 
 TEST_F(BuiltLauncher, outsideABundleSaysSo)

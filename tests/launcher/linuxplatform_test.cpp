@@ -122,7 +122,7 @@ TEST(LinuxPlatform, findsNoEntryWhereTheTablesHaveNone)
 TEST(LinuxPlatform, englishTextsKeepTheShapeOfTheDefaults)
 {
     LinuxPlatform platform = buildTreePlatform();
-    for (const Launcher::LauncherText &text : Launcher::launcherTexts) {
+    for (const Launcher::LauncherText &text : Launcher::kLauncherTexts) {
         const QString key = text.key.toString();
         const std::optional<QString> english = platform.localizedString(u"ui_svc"_s, key);
         if (!english)

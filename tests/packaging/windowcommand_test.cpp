@@ -12,9 +12,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray noDisplay
+const QByteArray kNoDisplay
     = "Vorlin: cannot open the window: neither DISPLAY nor WAYLAND_DISPLAY names a display\n";
-const QByteArray unreachable = "Vorlin: cannot open the window: the display cannot be reached\n";
+const QByteArray kUnreachable = "Vorlin: cannot open the window: the display cannot be reached\n";
 
 struct CommandRow : NamedRow
 {
@@ -54,15 +54,15 @@ INSTANTIATE_TEST_SUITE_P(
         CommandRow{"help", {u"--help"_s}, {}, 0, "Usage: vorlin [options] [address-book]\n", ""},
         CommandRow{"helpAll", {u"--help-all"_s}, {}, 0, "Usage: vorlin [options]", ""},
         CommandRow{"version", {u"-v"_s}, {}, 0, "Vorlin " VORLIN_TEST_VERSION "\n", ""},
-        CommandRow{"noDisplay", {}, {}, 1, "", noDisplay},
-        CommandRow{"noDisplayForABook", {u"book.vcf"_s}, {}, 1, "", noDisplay},
+        CommandRow{"noDisplay", {}, {}, 1, "", kNoDisplay},
+        CommandRow{"noDisplayForABook", {u"book.vcf"_s}, {}, 1, "", kNoDisplay},
         // Named displays that nothing serves, as a stale SSH session leaves them.
         CommandRow{"unusableDisplay",
                    {},
                    {u"DISPLAY=:97"_s, u"XAUTHORITY=/nonexistent"_s},
                    1,
                    "",
-                   unreachable},
+                   kUnreachable},
         // --help and --version need no display, not even the one that is named.
         CommandRow{"helpOnAnUnusableDisplay",
                    {u"--help"_s},
@@ -82,14 +82,14 @@ INSTANTIATE_TEST_SUITE_P(
                    {u"DISPLAY=:97"_s, u"XAUTHORITY=/nonexistent"_s},
                    1,
                    "",
-                   unreachable},
+                   kUnreachable},
         CommandRow{"unusableWaylandDisplay",
                    {},
                    {u"WAYLAND_DISPLAY=vorlin-no-such-display"_s},
                    1,
                    "",
-                   unreachable},
-        CommandRow{"unusableChosenPlatform", {}, {u"QT_QPA_PLATFORM=xcb"_s}, 1, "", unreachable},
+                   kUnreachable},
+        CommandRow{"unusableChosenPlatform", {}, {u"QT_QPA_PLATFORM=xcb"_s}, 1, "", kUnreachable},
         // A chosen platform that needs no display runs; it still answers --version.
         CommandRow{"offscreenChosen",
                    {u"-platform"_s, u"offscreen"_s, u"--version"_s},

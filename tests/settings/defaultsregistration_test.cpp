@@ -15,7 +15,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const Bundle buildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
+const Bundle kBuildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
 
 // The process's one registration, made before any test runs, whatever their order, as the
 // application makes it at start; every later call registers nothing.
@@ -26,7 +26,7 @@ public:
     {
         m_store = std::make_unique<PreferencesStore>(
             PreferencesStore::Files{m_dir.filePath(u"prefs/user.plist"_s), {}});
-        registerDefaultSettings(*m_store, buildTreeBundle);
+        registerDefaultSettings(*m_store, kBuildTreeBundle);
     }
     void TearDown() override { m_store.reset(); }
 
@@ -37,7 +37,7 @@ private:
     std::unique_ptr<PreferencesStore> m_store;
 };
 
-auto *const firstRegistration
+auto *const kFirstRegistration
     = static_cast<FirstRegistration *>(testing::AddGlobalTestEnvironment(new FirstRegistration));
 
 struct DefaultRow : NamedRow
@@ -58,7 +58,7 @@ TEST_P(RegisteredDefault, readsOnAFreshInstallation)
 
 // Every key written out, with the default a fresh installation reads, rather than taken
 // from the tables that register them.
-const std::vector<DefaultRow> everyRegisteredDefault{
+const std::vector<DefaultRow> kEveryRegisteredDefault{
     {"sortByLast", u"sortByLast"_s, true},
     {"includeImage", u"includeImage"_s, true},
     {"includeGenericImages", u"includeGenericImages"_s, true},
@@ -97,13 +97,13 @@ const std::vector<DefaultRow> everyRegisteredDefault{
     {"letterIndexIsLatin", u"letterIndex"_s, u"latin"_s},
 };
 
-INSTANTIATE_TEST_SUITE_P(Keys, RegisteredDefault, testing::ValuesIn(everyRegisteredDefault),
+INSTANTIATE_TEST_SUITE_P(Keys, RegisteredDefault, testing::ValuesIn(kEveryRegisteredDefault),
                          RowName());
 
 TEST(DefaultSettings, registerTheKeysOfTheTableAndNoOther)
 {
     QStringList tableKeys;
-    for (const DefaultRow &row : everyRegisteredDefault)
+    for (const DefaultRow &row : kEveryRegisteredDefault)
         tableKeys.append(row.key);
     tableKeys.sort();
     EXPECT_EQ(defaultSettings(u"body {}"_s).keys(), tableKeys);
@@ -123,12 +123,12 @@ TEST(DefaultSettings, coverAllKeysAndOnlyJabberHasAPlaceholder)
 
 TEST_F(ConfigFolderTest, registrationRunsOnceWithTheBundledStyleSheet)
 {
-    const QString css = firstRegistration->store().objectForKey(u"css"_s).toString();
-    EXPECT_EQ(css.toUtf8(), readFile(buildTreeBundle.resourcesPath() + u"/default.css"_s));
+    const QString css = kFirstRegistration->store().objectForKey(u"css"_s).toString();
+    EXPECT_EQ(css.toUtf8(), readFile(kBuildTreeBundle.resourcesPath() + u"/default.css"_s));
     EXPECT_TRUE(css.contains(u".card"_s));
 
     PreferencesStore second({path(u"other.plist"_s), {}});
-    registerDefaultSettings(second, buildTreeBundle);
+    registerDefaultSettings(second, kBuildTreeBundle);
     EXPECT_FALSE(second.objectForKey(u"css"_s).isValid());
 }
 
@@ -144,7 +144,7 @@ class NilToBlank : public testing::TestWithParam<TransformRow>
 TEST_P(NilToBlank, turnsOnlyAbsentIntoEmptyBothWays)
 {
     PreferencesStore store({});
-    registerDefaultSettings(store, buildTreeBundle);
+    registerDefaultSettings(store, kBuildTreeBundle);
     const auto transformer
         = ValueTransformer::valueTransformerForName(u"QEV_NilToBlankStringTransformer"_s);
     ASSERT_TRUE(transformer);

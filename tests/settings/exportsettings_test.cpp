@@ -137,7 +137,7 @@ struct PhoneFormatRow : NamedRow
     std::optional<QStringList> expected;
 };
 
-const QVariantMap formatsDictionary{
+const QVariantMap kFormatsDictionary{
     {u"ABPhoneFormat-PhoneFormatter"_s, QVariantList{u"+# (###) ###-####"_s, u"###-####"_s}}};
 
 // An XML file of the address book with extra entries ahead of the formats and extra items
@@ -164,9 +164,9 @@ TEST_P(PhoneFormats, comeFromTheAddressBookPreferences)
 INSTANTIATE_TEST_SUITE_P(
     Rows, PhoneFormats,
     testing::Values(
-        PhoneFormatRow{"xml", toXmlPropertyList(formatsDictionary),
+        PhoneFormatRow{"xml", toXmlPropertyList(kFormatsDictionary),
                        QStringList{u"+# (###) ###-####"_s, u"###-####"_s}},
-        PhoneFormatRow{"binary", toBinaryPropertyList(formatsDictionary),
+        PhoneFormatRow{"binary", toBinaryPropertyList(kFormatsDictionary),
                        QStringList{u"+# (###) ###-####"_s, u"###-####"_s}},
         PhoneFormatRow{"noFile", std::nullopt, std::nullopt},
         PhoneFormatRow{"keyMissing", toXmlPropertyList(QVariantMap{{u"other"_s, 1}}), std::nullopt},
@@ -265,21 +265,21 @@ TEST_P(RefreshGroups, keepsChoicesAddsNewGroupsDropsGoneOnes)
     EXPECT_EQ(refreshedGroupChoices(GetParam().groups, GetParam().stored), GetParam().expected);
 }
 
-const QStringList groups{u"Ungrouped Contacts"_s, u"Family"_s, u"Work"_s};
+const QStringList kGroups{u"Ungrouped Contacts"_s, u"Family"_s, u"Work"_s};
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, RefreshGroups,
     testing::Values(
         RefreshRow{"firstStartTicksAll",
-                   groups,
+                   kGroups,
                    std::nullopt,
                    {{true, u"Ungrouped Contacts"_s}, {true, u"Family"_s}, {true, u"Work"_s}}},
         RefreshRow{"emptyStoredTicksAll",
-                   groups,
+                   kGroups,
                    QList<GroupChoice>{},
                    {{true, u"Ungrouped Contacts"_s}, {true, u"Family"_s}, {true, u"Work"_s}}},
         RefreshRow{"storedKeptNewTickedGoneDropped",
-                   groups,
+                   kGroups,
                    QList<GroupChoice>{
                        {false, u"Work"_s}, {false, u"Old"_s}, {false, u"Ungrouped Contacts"_s}},
                    {{false, u"Ungrouped Contacts"_s}, {true, u"Family"_s}, {false, u"Work"_s}}},

@@ -22,10 +22,10 @@ namespace {
 
 // Long enough for a notification, the settle time and a retry, with room to spare: an
 // announcement that has not come by then is not coming.
-constexpr int quietTime = 700;
+constexpr int kQuietTime = 700;
 
-const QVariantMap initialValues{{u"fileName"_s, u"f.html"_s}, {u"sortByLast"_s, true}};
-const QVariantMap changedValues{{u"fileName"_s, u"f.html"_s}, {u"sortByLast"_s, false}};
+const QVariantMap kInitialValues{{u"fileName"_s, u"f.html"_s}, {u"sortByLast"_s, true}};
+const QVariantMap kChangedValues{{u"fileName"_s, u"f.html"_s}, {u"sortByLast"_s, false}};
 
 QStringList announcedKeys(const QSignalSpy &spy)
 {
@@ -41,14 +41,14 @@ protected:
     void SetUp() override
     {
         QDir().mkpath(path(u"prefs"_s));
-        writeFile(files().userDomain, *toXmlPropertyList(initialValues));
+        writeFile(files().userDomain, *toXmlPropertyList(kInitialValues));
     }
 
     /// Waits for a first announcement, then for any further one.
     QStringList announcedAfterwards(QSignalSpy &spy)
     {
         spy.wait(1000);
-        QTest::qWait(quietTime);
+        QTest::qWait(kQuietTime);
         return announcedKeys(spy);
     }
 };
@@ -91,12 +91,12 @@ INSTANTIATE_TEST_SUITE_P(
                         }},
         OtherProgramRow{"handEditSavedByRename",
                         [](const PreferencesStore::Files &files, const QString &) {
-                            replaceFile(files.userDomain, *toXmlPropertyList(changedValues));
+                            replaceFile(files.userDomain, *toXmlPropertyList(kChangedValues));
                         }},
         // A separate process writing the file in place, in the binary form.
         OtherProgramRow{"otherProcessWritingInPlace",
                         [](const PreferencesStore::Files &files, const QString &scratch) {
-                            writeFile(scratch, *toXmlPropertyList(changedValues));
+                            writeFile(scratch, *toXmlPropertyList(kChangedValues));
                             runPlistutil(scratch, files.userDomain);
                         }},
         // Removed, then replaced after the store's first look found nothing.
@@ -104,7 +104,7 @@ INSTANTIATE_TEST_SUITE_P(
                         [](const PreferencesStore::Files &files, const QString &) {
                             QFile::remove(files.userDomain);
                             QTimer::singleShot(200, [files] {
-                                replaceFile(files.userDomain, *toXmlPropertyList(changedValues));
+                                replaceFile(files.userDomain, *toXmlPropertyList(kChangedValues));
                             });
                         }}),
     RowName());
@@ -118,7 +118,7 @@ TEST_F(Follow, ownSavesAnnounceNothingMore)
 
     ASSERT_TRUE(store.setObject(u"g.html"_s, u"fileName"_s));
     ASSERT_TRUE(store.updateValue(u"p {}"_s, u"css"_s));
-    QTest::qWait(PreferencesStore::saveDelayMilliseconds + quietTime);
+    QTest::qWait(PreferencesStore::kSaveDelayMilliseconds + kQuietTime);
 
     EXPECT_EQ(announcedKeys(changes), (QStringList{u"fileName"_s, u"css"_s}));
     QStringList seenByOther = announcedKeys(otherChanges);
@@ -153,9 +153,9 @@ TEST_F(Follow, damagedFileIsLeftInPlaceAndTheValuesKept)
     const SystemLogCapture capture([&](const QString &line) { log.append(line); });
 
     replaceFile(files().userDomain, "<?xml version=\"1.0\"?><plist><dict><key>sortBy");
-    QTest::qWait(quietTime);
+    QTest::qWait(kQuietTime);
     replaceFile(files().userDomain, "still not a property list");
-    QTest::qWait(quietTime);
+    QTest::qWait(kQuietTime);
 
     EXPECT_TRUE(changes.isEmpty());
     EXPECT_EQ(store.objectForKey(u"sortByLast"_s), true);
@@ -163,7 +163,7 @@ TEST_F(Follow, damagedFileIsLeftInPlaceAndTheValuesKept)
     ASSERT_EQ(log.size(), 1);
     EXPECT_TRUE(log.first().contains(files().userDomain)) << log.first().toStdString();
 
-    replaceFile(files().userDomain, *toXmlPropertyList(changedValues));
+    replaceFile(files().userDomain, *toXmlPropertyList(kChangedValues));
     EXPECT_EQ(announcedAfterwards(changes), QStringList{u"sortByLast"_s});
 }
 

@@ -21,7 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int saveDelay = PreferencesStore::saveDelayMilliseconds;
+constexpr int kSaveDelay = PreferencesStore::kSaveDelayMilliseconds;
 
 class Update : public ConfigFolderTest
 {
@@ -62,7 +62,7 @@ TEST_P(UpdateValue, takesEffectAtOnceAndReachesTheFileAfterTheDelay)
     ASSERT_EQ(changes.size(), 1);
     EXPECT_EQ(changes.first().first(), u"css"_s);
     EXPECT_EQ(fileVersion(files().userDomain), before) << "not written yet";
-    EXPECT_TRUE(waitUntil([&] { return onDisk(u"css"_s) == GetParam().saved; }, saveDelay + 500));
+    EXPECT_TRUE(waitUntil([&] { return onDisk(u"css"_s) == GetParam().saved; }, kSaveDelay + 500));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, UpdateValue,
@@ -134,14 +134,14 @@ TEST_P(Typing, writesTheFileAtMostOncePerDelay)
             QTest::qWait(GetParam().pauseMilliseconds);
     }
     const qint64 typing = clock.elapsed();
-    QTest::qWait(saveDelay + 200);
+    QTest::qWait(kSaveDelay + 200);
 
     ASSERT_FALSE(writes.empty());
     for (std::size_t i = 1; i < writes.size(); ++i)
-        EXPECT_GE(writes[i] - writes[i - 1], saveDelay - 60) << "write " << i;
+        EXPECT_GE(writes[i] - writes[i - 1], kSaveDelay - 60) << "write " << i;
     const auto duringTyping
         = std::count_if(writes.cbegin(), writes.cend(), [&](qint64 at) { return at <= typing; });
-    EXPECT_GE(duringTyping, typing / saveDelay - 1);
+    EXPECT_GE(duringTyping, typing / kSaveDelay - 1);
     EXPECT_EQ(onDisk(u"css"_s),
               QString(u"p { color: #"_s + QString::number(GetParam().keystrokes - 1)));
 }

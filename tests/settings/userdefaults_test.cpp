@@ -30,7 +30,7 @@ public:
 private:
     QTemporaryDir m_dir;
 };
-const auto *const standardStoreFolder = testing::AddGlobalTestEnvironment(new StandardStoreFolder);
+const auto *const kStandardStoreFolder = testing::AddGlobalTestEnvironment(new StandardStoreFolder);
 
 TEST(UserDefaults, standardStoreLivesInTheConfigFolder)
 {
@@ -103,11 +103,11 @@ TEST_P(UserCountryCode, isTheFifthEntryInUpperCase)
     QEV_UserDefaults::removeDefault(key);
 }
 
-const QVariantList berlin{u"52.5"_s, u"13.4"_s, u"0"_s, u"Europe/Berlin"_s, u"de"_s};
+const QVariantList kBerlin{u"52.5"_s, u"13.4"_s, u"0"_s, u"Europe/Berlin"_s, u"de"_s};
 
 INSTANTIATE_TEST_SUITE_P(Rows, UserCountryCode,
-                         testing::Values(CountryRow{"fiveEntries", berlin, u"DE"_s},
-                                         CountryRow{"fourEntries", berlin.mid(0, 4), u"US"_s},
+                         testing::Values(CountryRow{"fiveEntries", kBerlin, u"DE"_s},
+                                         CountryRow{"fourEntries", kBerlin.mid(0, 4), u"US"_s},
                                          CountryRow{"absent", QVariant(), u"US"_s}),
                          RowName());
 

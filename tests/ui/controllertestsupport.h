@@ -32,8 +32,8 @@ struct ConfigHome
     {
         qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
         static BundleTranslations translations = BundleTranslations::load(Bundle(kBundle));
-        static const bool installed = (translations.install(), true);
-        (void)installed;
+        static const bool kInstalled = (translations.install(), true);
+        (void)kInstalled;
     }
     ~ConfigHome() { qunsetenv("XDG_CONFIG_HOME"); }
     QTemporaryDir dir;

@@ -208,8 +208,8 @@ TEST_F(Controller, aFolderCanBeChosenFromTheMenu)
 QStringList groupOrder(const QString &html)
 {
     QStringList kinds;
-    static const QRegularExpression group(u"<div class=\"datagroup(?:_first)?\" id=\"([a-z]+)-"_s);
-    for (const QRegularExpressionMatch &match : group.globalMatch(html))
+    static const QRegularExpression kGroup(u"<div class=\"datagroup(?:_first)?\" id=\"([a-z]+)-"_s);
+    for (const QRegularExpressionMatch &match : kGroup.globalMatch(html))
         kinds.append(match.captured(1));
     return kinds;
 }

@@ -42,7 +42,7 @@ TEST_F(SettingsBinding, editCountsAtOnceAndIsSavedAfterTheDelay)
     box.click();
     EXPECT_FALSE(observer.isEnabled());
     EXPECT_FALSE(onDisk(u"includePhone"_s).isValid()) << "not saved on the keystroke";
-    QTest::qWait(PreferencesStore::saveDelayMilliseconds + 300);
+    QTest::qWait(PreferencesStore::kSaveDelayMilliseconds + 300);
     EXPECT_EQ(onDisk(u"includePhone"_s), QVariant(false));
 }
 

@@ -17,11 +17,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // A bundle with the German and English test catalogues.
-const Bundle translatedBundle(QString::fromUtf8(VORLIN_TEST_TRANSLATED_CONTENTS));
+const Bundle kTranslatedBundle(QString::fromUtf8(VORLIN_TEST_TRANSLATED_CONTENTS));
 
 QString catalogue(const QString &language)
 {
-    return translatedBundle.resourcesPath() + u"/translations/vorlin_"_s + language + u".qm"_s;
+    return kTranslatedBundle.resourcesPath() + u"/translations/vorlin_"_s + language + u".qm"_s;
 }
 
 struct LookupRow : NamedRow
@@ -39,7 +39,7 @@ TEST_P(TranslationLookup, takesTheBestLanguageThenEnglish)
 {
     const LookupRow &row = GetParam();
     const BundleTranslations translations
-        = BundleTranslations::load(translatedBundle, row.languages);
+        = BundleTranslations::load(kTranslatedBundle, row.languages);
     EXPECT_EQ(translations.lookup(row.table, row.key), row.text);
 }
 
@@ -60,17 +60,17 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(BundleTranslations, loadsEachCatalogueOnce)
 {
-    EXPECT_EQ(BundleTranslations::load(translatedBundle, {u"de-AT"_s}).files(),
+    EXPECT_EQ(BundleTranslations::load(kTranslatedBundle, {u"de-AT"_s}).files(),
               (QStringList{catalogue(u"de"_s), catalogue(u"en"_s)}));
-    EXPECT_EQ(BundleTranslations::load(translatedBundle, {u"en-GB"_s, u"de"_s}).files(),
+    EXPECT_EQ(BundleTranslations::load(kTranslatedBundle, {u"en-GB"_s, u"de"_s}).files(),
               QStringList{catalogue(u"en"_s)});
 }
 
 // The window's language, and with it its direction, is that of the catalogue it speaks.
 TEST(BundleTranslations, speakTheLanguageOfTheBestCatalogue)
 {
-    EXPECT_EQ(BundleTranslations::load(translatedBundle, {u"de-AT"_s}).language(), u"de"_s);
-    EXPECT_EQ(BundleTranslations::load(translatedBundle, {u"fr"_s}).language(), u"en"_s);
+    EXPECT_EQ(BundleTranslations::load(kTranslatedBundle, {u"de-AT"_s}).language(), u"de"_s);
+    EXPECT_EQ(BundleTranslations::load(kTranslatedBundle, {u"fr"_s}).language(), u"en"_s);
     QTemporaryDir dir;
     EXPECT_EQ(BundleTranslations::load(Bundle(dir.path()), {u"de"_s}).language(), u"en"_s);
 }
@@ -109,7 +109,7 @@ TEST(BundleTranslations, installedAnswerQtsTranslate)
         return QCoreApplication::translate("ui_svc", key);
     };
     {
-        BundleTranslations translations = BundleTranslations::load(translatedBundle, {u"de"_s});
+        BundleTranslations translations = BundleTranslations::load(kTranslatedBundle, {u"de"_s});
         translations.install();
         EXPECT_EQ(translate("s005"), u"Beenden"_s);
         EXPECT_EQ(translate("s001"), u"This program"_s);

@@ -34,9 +34,9 @@ private:
     QHash<QString, QString> m_formats;
 };
 
-const QEV_NSDateAdditions::DurationUnits englishUnits{u"second"_s,  u"seconds"_s, u"minute"_s,
-                                                      u"minutes"_s, u"hour"_s,    u"hours"_s,
-                                                      u"day"_s,     u"days"_s};
+const QEV_NSDateAdditions::DurationUnits kEnglishUnits{u"second"_s,  u"seconds"_s, u"minute"_s,
+                                                       u"minutes"_s, u"hour"_s,    u"hours"_s,
+                                                       u"day"_s,     u"days"_s};
 
 struct DurationRow : NamedRow
 {
@@ -49,7 +49,7 @@ class ElapsedTime : public testing::TestWithParam<DurationRow>
 
 TEST_P(ElapsedTime, namesEachNonZeroPart)
 {
-    EXPECT_EQ(QEV_NSDateAdditions::elapsedTimeStringForSeconds(GetParam().seconds, englishUnits),
+    EXPECT_EQ(QEV_NSDateAdditions::elapsedTimeStringForSeconds(GetParam().seconds, kEnglishUnits),
               GetParam().expected);
 }
 
@@ -84,12 +84,12 @@ TEST_F(DateStrings, useTheStoredFormatOfEachStyle)
                                {u"NSShortTimeDateFormatString"_s, u"shorttime %y"_s},
                                {u"NSTimeFormatString"_s, u"time %M"_s}});
     const CalendarDate date(moment, QTimeZone::utc());
-    using namespace QEV_NSCalendarDateAdditions;
-    EXPECT_EQ(longDateString(date, formats), u"long 2026"_s);
-    EXPECT_EQ(longTimeDateString(date, formats), u"longtime 2026"_s);
-    EXPECT_EQ(shortDateString(date, formats), u"short 26"_s);
-    EXPECT_EQ(shortTimeDateString(date, formats), u"shorttime 26"_s);
-    EXPECT_EQ(timeString(date, formats), u"time 05"_s);
+    namespace calendar = QEV_NSCalendarDateAdditions;
+    EXPECT_EQ(calendar::longDateString(date, formats), u"long 2026"_s);
+    EXPECT_EQ(calendar::longTimeDateString(date, formats), u"longtime 2026"_s);
+    EXPECT_EQ(calendar::shortDateString(date, formats), u"short 26"_s);
+    EXPECT_EQ(calendar::shortTimeDateString(date, formats), u"shorttime 26"_s);
+    EXPECT_EQ(calendar::timeString(date, formats), u"time 05"_s);
 }
 
 TEST_F(DateStrings, followTheLocaleWithoutStoredFormat)

@@ -87,12 +87,12 @@ QByteArray xmlList(const QByteArray &body)
 }
 
 // Damaged binary files whose string and key hold a NUL: reading them must not abort.
-const QByteArray nulInBinaryString = QByteArray::fromBase64(
+const QByteArray kNulInBinaryString = QByteArray::fromBase64(
     "YnBsaXN0MDDYAQIDBAUGBwgJCgsPEBYXFFNjc3NUZGF0YVlkYXRhT3JkZXJUZGF0ZVtncm91cHNUb1Vz"
     "ZVFuUXJac29ydEJ5TGGjdFdib2R5IHt9QgABowwNDhAAEAEQAjNByGMXQAAAAKER0hITFBVXaW5jbHVk"
     "ZVRuYW1lCVZGYW1pbHkT//////////sjP+AAAAAAAABkZXJUZGF0ZVtncm91cHNUb1VzZVFuUXIAAAAA"
     "AAABAQAAAAAAAAAYAAAAAAAAAAQAAAAAAAAAmA==");
-const QByteArray nulInBinaryKey = QByteArray::fromBase64(
+const QByteArray kNulInBinaryKey = QByteArray::fromBase64(
     "YnBsaXN0MDDYBQIDBAUGBwgJCgsPVGRhdGFZZGF0YU9yZGVyVGRhdGVbZ3JvdXBzVG9Vc2VRblFyWnNv"
     "cnRCeUxhc3RXYm9keSB7fUIAAaMMDQ4QABABEAIzQchjF0AAAAChEdISExQVV2luY2x1ZGVuVGFtZQlW"
     "RmFtaWx5E//////////7Iz/gAAAAAAATFBVXaW5jbHVkZVRuYTA9P0FMVFdbXV9hamxxeX5+ho8AAAAA"
@@ -162,8 +162,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BadInputRow{"badBase64", xmlList("<data>!!!</data>")},
                     BadInputRow{"badDate", xmlList("<date>yesterday</date>")},
                     BadInputRow{"twoValues", xmlList("<true/><false/>")},
-                    BadInputRow{"nulInBinaryString", nulInBinaryString},
-                    BadInputRow{"nulInBinaryKey", nulInBinaryKey},
+                    BadInputRow{"nulInBinaryString", kNulInBinaryString},
+                    BadInputRow{"nulInBinaryKey", kNulInBinaryKey},
                     BadInputRow{"text", QByteArray("just some words")},
                     BadInputRow{"truncatedBinary", QByteArray("bplist00\xd1\x01", 10)},
                     BadInputRow{"truncatedXml",

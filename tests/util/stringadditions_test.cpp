@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
-using namespace QEV_NSStringAdditionsSubset;
+namespace strings = QEV_NSStringAdditionsSubset;
 
 namespace {
 
@@ -24,7 +24,7 @@ class TitleCase : public testing::TestWithParam<TransformRow>
 
 TEST_P(TitleCase, matchesTheWordRules)
 {
-    EXPECT_EQ(titleCaseString(GetParam().input), GetParam().expected);
+    EXPECT_EQ(strings::titleCaseString(GetParam().input), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -63,18 +63,18 @@ class Clean : public testing::TestWithParam<CleanRow>
 
 TEST_P(Clean, keepsOnlyAllowedCharacters)
 {
-    EXPECT_EQ(clean(GetParam().input, GetParam().allowed), GetParam().expected);
+    EXPECT_EQ(strings::clean(GetParam().input, GetParam().allowed), GetParam().expected);
 }
 
-const QString digits = u"1234567890"_s;
+const QString kDigits = u"1234567890"_s;
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Clean,
-    testing::Values(CleanRow{"phoneText", u"+1 (555) 123-4567"_s, digits, u"15551234567"_s},
-                    CleanRow{"emptyStaysEmpty", QString(), digits, QString()},
-                    CleanRow{"nothingAllowed", u"abc"_s, digits, QString()},
-                    CleanRow{"lettersBetweenDigits", u"0800-FLOWERS 2"_s, digits, u"08002"_s},
-                    CleanRow{"fullWidthDigitsDropped", u"１２3"_s, digits, u"3"_s},
+    testing::Values(CleanRow{"phoneText", u"+1 (555) 123-4567"_s, kDigits, u"15551234567"_s},
+                    CleanRow{"emptyStaysEmpty", QString(), kDigits, QString()},
+                    CleanRow{"nothingAllowed", u"abc"_s, kDigits, QString()},
+                    CleanRow{"lettersBetweenDigits", u"0800-FLOWERS 2"_s, kDigits, u"08002"_s},
+                    CleanRow{"fullWidthDigitsDropped", u"１２3"_s, kDigits, u"3"_s},
                     CleanRow{"allowedBlankInsideRun", u"1 2"_s, u"12 "_s, u"1 2"_s},
                     CleanRow{"allowedBlankAtStartSkipped", u"  1"_s, u"1 "_s, u"1"_s}),
     RowName());
@@ -99,13 +99,13 @@ TEST_P(Trim, dropsListedCharactersAtTheEnds)
 
 INSTANTIATE_TEST_SUITE_P(
     Rows, Trim,
-    testing::Values(TrimRow{"bothOnlyBreaks", trimFromBoth, u"\r\n\r"_s, QString()},
-                    TrimRow{"bothKeepsInside", trimFromBoth, u"\na\r\nb\r"_s, u"a\r\nb"_s},
-                    TrimRow{"bothKeepsBlanks", trimFromBoth, u" a "_s, u" a "_s},
-                    TrimRow{"startOnly", trimFromStart, u"\n\na\n"_s, u"a\n"_s},
-                    TrimRow{"endOnly", trimFromEnd, u"\na\r\n"_s, u"\na"_s},
-                    TrimRow{"emptyStart", trimFromStart, QString(), QString()},
-                    TrimRow{"emptyEnd", trimFromEnd, QString(), QString()}),
+    testing::Values(TrimRow{"bothOnlyBreaks", strings::trimFromBoth, u"\r\n\r"_s, QString()},
+                    TrimRow{"bothKeepsInside", strings::trimFromBoth, u"\na\r\nb\r"_s, u"a\r\nb"_s},
+                    TrimRow{"bothKeepsBlanks", strings::trimFromBoth, u" a "_s, u" a "_s},
+                    TrimRow{"startOnly", strings::trimFromStart, u"\n\na\n"_s, u"a\n"_s},
+                    TrimRow{"endOnly", strings::trimFromEnd, u"\na\r\n"_s, u"\na"_s},
+                    TrimRow{"emptyStart", strings::trimFromStart, QString(), QString()},
+                    TrimRow{"emptyEnd", strings::trimFromEnd, QString(), QString()}),
     RowName());
 
 // ---- stripping diacritics -------------------------------------------------------------
@@ -115,7 +115,7 @@ class StripDiacritical : public testing::TestWithParam<TransformRow>
 
 TEST_P(StripDiacritical, removesCombiningMarks)
 {
-    EXPECT_EQ(stripDiacritical(GetParam().input), GetParam().expected);
+    EXPECT_EQ(strings::stripDiacritical(GetParam().input), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -136,7 +136,7 @@ class PercentEscapes : public testing::TestWithParam<TransformRow>
 
 TEST_P(PercentEscapes, escapeAllButLettersDigitsAndTwelveMarks)
 {
-    EXPECT_EQ(addPercentEscapes(GetParam().input), GetParam().expected);
+    EXPECT_EQ(strings::addPercentEscapes(GetParam().input), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -161,33 +161,33 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SearchAndReplace, matchesDoNotOverlap)
 {
-    EXPECT_EQ(snr(u"aaa"_s, u"aa"_s, u"b"_s), u"ba"_s);
+    EXPECT_EQ(strings::snr(u"aaa"_s, u"aa"_s, u"b"_s), u"ba"_s);
 }
 
 TEST(SearchAndReplace, comparesLiterally)
 {
-    EXPECT_EQ(snr(u"Aa\u00E9e\u0301"_s, u"a"_s, u"x"_s), u"Ax\u00E9e\u0301"_s);
-    EXPECT_EQ(snr(u"\u00E9e\u0301"_s, u"\u00E9"_s, u"x"_s), u"xe\u0301"_s);
+    EXPECT_EQ(strings::snr(u"Aa\u00E9e\u0301"_s, u"a"_s, u"x"_s), u"Ax\u00E9e\u0301"_s);
+    EXPECT_EQ(strings::snr(u"\u00E9e\u0301"_s, u"\u00E9"_s, u"x"_s), u"xe\u0301"_s);
 }
 
 TEST(SearchAndReplace, emptySearchReplacesNothing)
 {
-    EXPECT_EQ(snr(u"abc"_s, QString(), u"x"_s), u"abc"_s);
+    EXPECT_EQ(strings::snr(u"abc"_s, QString(), u"x"_s), u"abc"_s);
 }
 
 TEST(SearchAndReplace, replacementIsNotSearchedAgain)
 {
-    EXPECT_EQ(snr(u"a&b"_s, u"&"_s, u"&amp;"_s), u"a&amp;b"_s);
+    EXPECT_EQ(strings::snr(u"a&b"_s, u"&"_s, u"&amp;"_s), u"a&amp;b"_s);
 }
 
 TEST(SearchAndReplace, batchPassesSeeEarlierOutput)
 {
-    EXPECT_EQ(snrBatch(u"ab"_s, {u"a"_s, u"b"_s}, {u"b"_s, u"c"_s}), u"cc"_s);
+    EXPECT_EQ(strings::snrBatch(u"ab"_s, {u"a"_s, u"b"_s}, {u"b"_s, u"c"_s}), u"cc"_s);
 }
 
 TEST(SearchAndReplace, batchSkipsPairsWithoutReplacement)
 {
-    EXPECT_EQ(snrBatch(u"ab"_s, {u"a"_s, u"b"_s}, {u"x"_s}), u"xb"_s);
+    EXPECT_EQ(strings::snrBatch(u"ab"_s, {u"a"_s, u"b"_s}, {u"x"_s}), u"xb"_s);
 }
 
 // ---- single characters ----------------------------------------------------------------
@@ -204,7 +204,7 @@ class CharAtIndex : public testing::TestWithParam<CharAtRow>
 
 TEST_P(CharAtIndex, givesOneCodeUnitOrNothing)
 {
-    EXPECT_EQ(charAtIndex(GetParam().input, GetParam().index), GetParam().expected);
+    EXPECT_EQ(strings::charAtIndex(GetParam().input, GetParam().index), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -220,25 +220,25 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FirstCharacter, isTheFirstCodeUnit)
 {
-    EXPECT_EQ(firstCharacter(u"a"_s), u"a"_s);
-    EXPECT_EQ(firstCharacter(QString()), QString());
-    EXPECT_EQ(firstCharacter(u"Émile"_s), u"É"_s);
-    EXPECT_EQ(firstCharacter(u"😀x"_s), QString(QChar(0xD83D)));
+    EXPECT_EQ(strings::firstCharacter(u"a"_s), u"a"_s);
+    EXPECT_EQ(strings::firstCharacter(QString()), QString());
+    EXPECT_EQ(strings::firstCharacter(u"Émile"_s), u"É"_s);
+    EXPECT_EQ(strings::firstCharacter(u"😀x"_s), QString(QChar(0xD83D)));
 }
 
 TEST(Characters, splitsIntoCodeUnits)
 {
-    EXPECT_EQ(characters(u"ab"_s), (QStringList{u"a"_s, u"b"_s}));
-    EXPECT_TRUE(characters(QString()).isEmpty());
-    EXPECT_EQ(characters(u"😀"_s).size(), 2);
+    EXPECT_EQ(strings::characters(u"ab"_s), (QStringList{u"a"_s, u"b"_s}));
+    EXPECT_TRUE(strings::characters(QString()).isEmpty());
+    EXPECT_EQ(strings::characters(u"😀"_s).size(), 2);
 }
 
 // ---- tests ----------------------------------------------------------------------------
 
 TEST(Tests, blankMeansEmptyOnly)
 {
-    EXPECT_TRUE(isBlankString(QString()));
-    EXPECT_FALSE(isBlankString(u" "_s));
+    EXPECT_TRUE(strings::isBlankString(QString()));
+    EXPECT_FALSE(strings::isBlankString(u" "_s));
 }
 
 struct PrefixRow : NamedRow
@@ -254,8 +254,10 @@ class Prefix : public testing::TestWithParam<PrefixRow>
 
 TEST_P(Prefix, ignoresCase)
 {
-    EXPECT_EQ(hasCaseInsensitivePrefix(GetParam().input, GetParam().prefix), GetParam().hasPrefix);
-    EXPECT_EQ(deprefixCaseInsensitive(GetParam().input, GetParam().prefix), GetParam().deprefixed);
+    EXPECT_EQ(strings::hasCaseInsensitivePrefix(GetParam().input, GetParam().prefix),
+              GetParam().hasPrefix);
+    EXPECT_EQ(strings::deprefixCaseInsensitive(GetParam().input, GetParam().prefix),
+              GetParam().deprefixed);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -282,8 +284,9 @@ class Contains : public testing::TestWithParam<ContainsRow>
 
 TEST_P(Contains, findsNeedle)
 {
-    EXPECT_EQ(containsString(GetParam().haystack, GetParam().needle, GetParam().considerCase),
-              GetParam().expected);
+    EXPECT_EQ(
+        strings::containsString(GetParam().haystack, GetParam().needle, GetParam().considerCase),
+        GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -307,10 +310,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CharacterSets, holdTheirFixedMembers)
 {
-    const CharacterSet &white = allWhitespaceCharacterSet();
-    EXPECT_EQ(white, (CharacterSet{u' ', u'\t', u'\n', u'\r', QChar(0x0B), QChar(0x0C)}));
-    EXPECT_EQ(&white, &allWhitespaceCharacterSet());
-    EXPECT_EQ(newlineCharacterSet(), (CharacterSet{u'\n', u'\r'}));
+    const strings::CharacterSet &white = strings::allWhitespaceCharacterSet();
+    EXPECT_EQ(white, (strings::CharacterSet{u' ', u'\t', u'\n', u'\r', QChar(0x0B), QChar(0x0C)}));
+    EXPECT_EQ(&white, &strings::allWhitespaceCharacterSet());
+    EXPECT_EQ(strings::newlineCharacterSet(), (strings::CharacterSet{u'\n', u'\r'}));
 }
 
 } // namespace

@@ -205,8 +205,8 @@ TEST(EdsStore, namesTheContactOfEachProblem)
     ASSERT_EQ(read.diagnostics.size(), 2) << read.diagnostics.join(u'\n').toStdString();
     EXPECT_TRUE(read.diagnostics[0].startsWith(gus + u": picture left out: "_s))
         << read.diagnostics[0].toStdString();
-    static const QRegularExpression date(u"^eds:[^:]+/gus:\\d+: \"sometime\" is not a date"_s);
-    EXPECT_TRUE(date.match(read.diagnostics[1]).hasMatch()) << read.diagnostics[1].toStdString();
+    static const QRegularExpression kDate(u"^eds:[^:]+/gus:\\d+: \"sometime\" is not a date"_s);
+    EXPECT_TRUE(kDate.match(read.diagnostics[1]).hasMatch()) << read.diagnostics[1].toStdString();
 }
 
 // A linked picture is read only from a regular file: a named pipe (which would block for ever)
@@ -316,10 +316,10 @@ TEST(EdsStore, listsTheBooksWithTheirContacts)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(book.name() + u"\tTwo Friends\t2 contacts\n"_s))
         << run.out.toStdString();
-    static const QRegularExpression builtIn(
+    static const QRegularExpression kBuiltIn(
         u"^eds:system-address-book\t[^\t]+\t0 contacts\tdefault$"_s,
         QRegularExpression::MultilineOption);
-    EXPECT_TRUE(builtIn.match(run.out).hasMatch()) << run.out.toStdString();
+    EXPECT_TRUE(kBuiltIn.match(run.out).hasMatch()) << run.out.toStdString();
 }
 
 // Without a reachable session bus (no server at all) the export stops at once, as for a

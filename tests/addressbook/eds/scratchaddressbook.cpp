@@ -103,9 +103,9 @@ QList<QByteArray> splitCards(const QByteArray &vcf)
 {
     QList<QByteArray> cards;
     const QString text = QString::fromUtf8(vcf);
-    static const QRegularExpression card(u"BEGIN:VCARD.*?END:VCARD"_s,
-                                         QRegularExpression::DotMatchesEverythingOption);
-    for (auto it = card.globalMatch(text); it.hasNext();)
+    static const QRegularExpression kCard(u"BEGIN:VCARD.*?END:VCARD"_s,
+                                          QRegularExpression::DotMatchesEverythingOption);
+    for (auto it = kCard.globalMatch(text); it.hasNext();)
         cards.append(it.next().captured().toUtf8());
     return cards;
 }

@@ -17,7 +17,7 @@ namespace {
 // Every property the person has, as "name=value" joined by "; ", in the order of ABProperty.
 QString describePerson(const ABPerson &person)
 {
-    static const std::array<const char *, kABPropertyCount> names{
+    static const std::array<const char *, kABPropertyCount> kNames{
         "first", "last", "middle",   "title", "suffix", "org",     "job",  "dept",
         "flags", "note", "birthday", "dates", "phone",  "email",   "url",  "related",
         "aim",   "icq",  "jabber",   "msn",   "yahoo",  "address", "group"};
@@ -25,7 +25,7 @@ QString describePerson(const ABPerson &person)
     for (int i = 0; i < kABPropertyCount; ++i) {
         const QVariant value = person.valueForProperty(static_cast<ABProperty>(i));
         if (value.isValid())
-            parts.append(QString::fromLatin1(names[std::size_t(i)]) + u'=' + describe(value));
+            parts.append(QString::fromLatin1(kNames[std::size_t(i)]) + u'=' + describe(value));
     }
     return parts.join(u"; "_s);
 }

@@ -112,31 +112,31 @@ TEST_P(CorpusProperty, holdsWhatTheCardSays)
               GetParam().expected);
 }
 
-constexpr const char *appleCustom = "ccs__AFBB77B8-0438-4825-A1DB-A75D76B6C3A8.vcf";
-constexpr const char *gmail = "ezvcard__gmail-single2.vcf";
+constexpr const char *kAppleCustom = "ccs__AFBB77B8-0438-4825-A1DB-A75D76B6C3A8.vcf";
+constexpr const char *kGmail = "ezvcard__gmail-single2.vcf";
 
 INSTANTIATE_TEST_SUITE_P(
     Corpus, CorpusProperty,
-    testing::Values(PropertyRow{"appleWebPageLabel", appleCustom, kABURLsProperty,
+    testing::Values(PropertyRow{"appleWebPageLabel", kAppleCustom, kABURLsProperty,
                                 u"*home page: http://www.example.com/~magic"_s},
-                    PropertyRow{"appleDateLabel", appleCustom, kABOtherDatesProperty,
+                    PropertyRow{"appleDateLabel", kAppleCustom, kABOtherDatesProperty,
                                 u"*anniversary: 1995-05-21"_s},
-                    PropertyRow{"appleRelatedNames", appleCustom, kABRelatedNamesProperty,
+                    PropertyRow{"appleRelatedNames", kAppleCustom, kABRelatedNamesProperty,
                                 u"*friend: Aho Sak / assistant: Sanma"_s},
-                    PropertyRow{"appleMessaging", appleCustom, kABAIMInstantProperty,
+                    PropertyRow{"appleMessaging", kAppleCustom, kABAIMInstantProperty,
                                 u"*work: custom@example.com"_s},
                     PropertyRow{
-                        "appleAddressWithCountryCode", appleCustom, kABAddressProperty,
+                        "appleAddressWithCountryCode", kAppleCustom, kABAddressProperty,
                         u"*work: street=1 Goroku St.; city=Mountain Top; state=CA; zip=99999; "
                         "country=USA; countryCode=us"_s},
                     PropertyRow{"appleCompany", "ccs__F0A6918D-8E09-43FA-9684-226810B8A96F.vcf",
                                 kABPersonFlags, u"1"_s},
-                    PropertyRow{"gmailAim", gmail, kABAIMInstantProperty, u"other: IM3"_s},
-                    PropertyRow{"gmailTalkAndJabber", gmail, kABJabberInstantProperty,
+                    PropertyRow{"gmailAim", kGmail, kABAIMInstantProperty, u"other: IM3"_s},
+                    PropertyRow{"gmailTalkAndJabber", kGmail, kABJabberInstantProperty,
                                 u"other: IM2 / other: IM9"_s},
-                    PropertyRow{"gmailMsn", gmail, kABMSNInstantProperty, u"other: IM7"_s},
-                    PropertyRow{"gmailYahoo", gmail, kABYahooInstantProperty, u"other: IM4"_s},
-                    PropertyRow{"gmailIcq", gmail, kABICQInstantProperty, u"other: IM8"_s},
+                    PropertyRow{"gmailMsn", kGmail, kABMSNInstantProperty, u"other: IM7"_s},
+                    PropertyRow{"gmailYahoo", kGmail, kABYahooInstantProperty, u"other: IM4"_s},
+                    PropertyRow{"gmailIcq", kGmail, kABICQInstantProperty, u"other: IM8"_s},
                     PropertyRow{"utf16WithByteOrderMark", "fkvcards-ansi__v3Utf16Bom.vcf",
                                 kABLastNameProperty, u"Kinzel"_s},
                     PropertyRow{"windows1252Bytes", "fkvcards-ansi__German.vcf",
@@ -198,9 +198,9 @@ QString kindOf(const QString &group, const QString &parameters, const CountedCar
 
 void countLine(const QString &line, CountedCard &card)
 {
-    static const QRegularExpression shape(
+    static const QRegularExpression kShape(
         u"^(?:([A-Za-z0-9-]+)\\.)?([A-Za-z0-9-]+)([;][^:]*)?:(.*)$"_s);
-    const QRegularExpressionMatch match = shape.match(line);
+    const QRegularExpressionMatch match = kShape.match(line);
     if (!match.hasMatch())
         return;
     const QString group = match.captured(1);
@@ -227,10 +227,10 @@ void countLine(const QString &line, CountedCard &card)
 // Item labels first, as the reader takes them from anywhere in the card.
 void countCard(const QStringList &lines, CountedCard &card)
 {
-    static const QRegularExpression itemLabel(u"^([A-Za-z0-9-]+)\\.X-ABLABEL[;:](?:.*:)?(.*)$"_s,
-                                              QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression kItemLabel(u"^([A-Za-z0-9-]+)\\.X-ABLABEL[;:](?:.*:)?(.*)$"_s,
+                                               QRegularExpression::CaseInsensitiveOption);
     for (const QString &line : lines) {
-        if (const QRegularExpressionMatch match = itemLabel.match(line); match.hasMatch())
+        if (const QRegularExpressionMatch match = kItemLabel.match(line); match.hasMatch())
             card.itemLabels.insert(match.captured(1).toLower(), match.captured(2));
     }
     for (const QString &line : lines)
@@ -318,9 +318,9 @@ QStringList shownTexts(const ABPerson &person)
 TEST(Corpus, showsNoValueWithAnEscapeOrQuotedPrintableLeftIn)
 {
     SKIP_WITHOUT_CORPUS();
-    static const QRegularExpression escape(u"\\\\[,;:nN]"_s);
+    static const QRegularExpression kEscape(u"\\\\[,;:nN]"_s);
     // A byte past ASCII left encoded; "=0D=0A" may well be text (a note about the encoding).
-    static const QRegularExpression quoted(u"=[89A-F][0-9A-F]"_s);
+    static const QRegularExpression kQuoted(u"=[89A-F][0-9A-F]"_s);
     for (const QString &file : QDir(corpus).entryList({u"*.vcf"_s}, QDir::Files, QDir::Name)) {
         QFile raw(corpus + u'/' + file);
         ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
@@ -329,7 +329,7 @@ TEST(Corpus, showsNoValueWithAnEscapeOrQuotedPrintableLeftIn)
         const ContactStoreRead read = readVCardStore(raw.fileName());
         for (const ABPerson *person : read.store->people()) {
             for (const QString &shown : shownTexts(*person)) {
-                EXPECT_FALSE(shown.contains(escape) || (declaresQuoted && shown.contains(quoted)))
+                EXPECT_FALSE(shown.contains(kEscape) || (declaresQuoted && shown.contains(kQuoted)))
                     << file.toStdString() << ": " << shown.toStdString();
             }
         }

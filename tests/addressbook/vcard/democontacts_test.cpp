@@ -29,20 +29,20 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString sourceDir = QStringLiteral(VORLIN_SOURCE_DIR);
-const QString pictureDir = sourceDir + u"/engine/resources/images"_s;
+const QString kSourceDir = QStringLiteral(VORLIN_SOURCE_DIR);
+const QString kPictureDir = kSourceDir + u"/engine/resources/images"_s;
 constexpr int kPictureSize = 96; // 48 x 48 points at 2x
 
 const ContactStoreRead &demo()
 {
-    static const ContactStoreRead read
-        = readVCardStore(sourceDir + u"/examples/demo-contacts.vcf"_s);
-    return read;
+    static const ContactStoreRead kRead
+        = readVCardStore(kSourceDir + u"/examples/demo-contacts.vcf"_s);
+    return kRead;
 }
 
 QByteArray sampleBytes()
 {
-    QFile file(sourceDir + u"/engine/resources/sample.vcf"_s);
+    QFile file(kSourceDir + u"/engine/resources/sample.vcf"_s);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
@@ -398,12 +398,12 @@ TEST(Sample, hasAPrimaryPhoneAndTwoAddresses)
 
 TEST(PictureResources, eachDecodesAsAPngOfCardSize)
 {
-    const QStringList files = QDir(pictureDir).entryList(QDir::Files, QDir::Name);
+    const QStringList files = QDir(kPictureDir).entryList(QDir::Files, QDir::Name);
     for (const QString &name :
          {u"genericPerson.png"_s, u"genericCompany.png"_s, u"vorlin-sample.png"_s})
         EXPECT_TRUE(files.contains(name)) << name.toStdString();
     for (const QString &name : files) {
-        const QImage image(pictureDir + u'/' + name);
+        const QImage image(kPictureDir + u'/' + name);
         EXPECT_FALSE(image.isNull()) << name.toStdString();
         EXPECT_EQ(image.size(), QSize(kPictureSize, kPictureSize)) << name.toStdString();
         EXPECT_TRUE(image.hasAlphaChannel()) << name.toStdString();

@@ -23,7 +23,7 @@ struct Text
 };
 
 // Valid texts; each is also tried with a stray lead byte put in at every place.
-const Text texts[] = {
+const Text kTexts[] = {
     {"lines", "N:Lee\nFN:Zoë Ærø\nNOTE:日本語\r\nX:😀\n"},
     {"noLineBreak", "FN:Zoë 日本語 😀 and more after it"},
     {"breaksOnly", "\n\n\n\n\n\n\n\n\n\n"},
@@ -66,7 +66,7 @@ void expectReadAsWritten(const QByteArray &bytes)
 
 TEST(VCardCheckedRead, findsWhatTheWholeCheckFinds)
 {
-    for (const Text &text : texts) {
+    for (const Text &text : kTexts) {
         SCOPED_TRACE(text.name);
         expectReadAsWritten(text.bytes);
         for (qsizetype at = 0; at <= text.bytes.size(); ++at)

@@ -18,7 +18,7 @@ struct AliasRow : NamedRow
     Field field;
 };
 
-const std::vector<AliasRow> aliasRows{
+const std::vector<AliasRow> kAliasRows{
     AliasRow{"adr", "ADR", Field::Address},
     AliasRow{"anniversary", "ANNIVERSARY", Field::Anniversary},
     AliasRow{"bday", "BDAY", Field::Birthday},
@@ -79,11 +79,11 @@ TEST_P(Alias, namesItsFieldInAnyCase)
     EXPECT_EQ(VCardDialect::fieldOf(name.toLower()), GetParam().field);
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, Alias, testing::ValuesIn(aliasRows), RowName());
+INSTANTIATE_TEST_SUITE_P(Names, Alias, testing::ValuesIn(kAliasRows), RowName());
 
 TEST(AliasTable, hasARowHereForEveryName)
 {
-    EXPECT_EQ(VCardDialect::fieldNames().size(), aliasRows.size());
+    EXPECT_EQ(VCardDialect::fieldNames().size(), kAliasRows.size());
 }
 
 TEST(AliasTable, knowsNoOtherName)

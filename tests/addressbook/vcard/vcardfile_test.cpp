@@ -24,7 +24,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-const QByteArray oneCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
+const QByteArray kOneCard = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n";
 
 class Paths : public testing::Test
 {
@@ -72,7 +72,7 @@ TEST_P(NamedPath, isRefusedWithOneMessage)
         link(u"/dev/zero"_s, u"book.vcf"_s);
     } else {
         // Sparse: one byte past the bound costs no disk.
-        write(u"book.vcf"_s, oneCard);
+        write(u"book.vcf"_s, kOneCard);
         ASSERT_TRUE(QFile::resize(book, VCardFile::kMaxSize + 1));
     }
     const ContactStoreRead read = readVCardStore(book);
@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Paths, readsAFileWhoseLinkIsNamed)
 {
-    write(u"real.vcf"_s, oneCard);
+    write(u"real.vcf"_s, kOneCard);
     link(path(u"real.vcf"_s), u"book.vcf"_s);
     const ContactStoreRead read = readVCardStore(path(u"book.vcf"_s));
     EXPECT_EQ(read.store->people().size(), 1);
@@ -115,7 +115,7 @@ TEST_P(FolderEntry, getsOneMessageAndTheRestIsRead)
     const QByteArrayView setUp = GetParam().setUp;
     if ((setUp == "unreadableFile" || setUp == "unreadableFolder") && !deniesReading())
         GTEST_SKIP() << "permissions deny nothing to root";
-    write(u"book/good.vcf"_s, oneCard);
+    write(u"book/good.vcf"_s, kOneCard);
     if (setUp == "fifo") {
         makeFifo(u"book/bad.vcf"_s);
     } else if (setUp == "deviceLink") {
@@ -123,10 +123,10 @@ TEST_P(FolderEntry, getsOneMessageAndTheRestIsRead)
     } else if (setUp == "danglingLink") {
         link(path(u"gone.vcf"_s), u"book/bad.vcf"_s);
     } else if (setUp == "unreadableFile") {
-        write(u"book/bad.vcf"_s, oneCard);
+        write(u"book/bad.vcf"_s, kOneCard);
         ASSERT_TRUE(QFile::setPermissions(path(u"book/bad.vcf"_s), QFileDevice::WriteOwner));
     } else {
-        write(u"book/sub/inner.vcf"_s, oneCard);
+        write(u"book/sub/inner.vcf"_s, kOneCard);
         ASSERT_TRUE(QFile::setPermissions(path(u"book/sub"_s), QFileDevice::WriteOwner));
     }
     const ContactStoreRead read = readVCardStore(path(u"book"_s));
@@ -181,12 +181,12 @@ void removeDeepFolders(qsizetype depth, const int *descriptors)
 
 TEST_F(Paths, namesAPathLongerThanTheSystemAllows)
 {
-    write(u"book/good.vcf"_s, oneCard);
-    constexpr qsizetype depth = 25; // 25 x 201 bytes, past the 4096 a path may have
-    int descriptors[depth] = {};
-    const QString deepest = makeDeepFolders(path(u"book"_s), depth, descriptors);
+    write(u"book/good.vcf"_s, kOneCard);
+    constexpr qsizetype kDepth = 25; // 25 x 201 bytes, past the 4096 a path may have
+    int descriptors[kDepth] = {};
+    const QString deepest = makeDeepFolders(path(u"book"_s), kDepth, descriptors);
     const ContactStoreRead read = readVCardStore(path(u"book"_s));
-    removeDeepFolders(depth, descriptors);
+    removeDeepFolders(kDepth, descriptors);
     EXPECT_EQ(read.store->people().size(), 1);
     ASSERT_EQ(read.diagnostics.size(), 1) << read.diagnostics.join(u'\n').toStdString();
     EXPECT_TRUE(
@@ -196,7 +196,7 @@ TEST_F(Paths, namesAPathLongerThanTheSystemAllows)
 
 TEST_F(Paths, visitsAFolderReachedByTwoLinksOnce)
 {
-    write(u"book/real/a.vcf"_s, oneCard);
+    write(u"book/real/a.vcf"_s, kOneCard);
     link(path(u"book/real"_s), u"book/again"_s);
     link(path(u"book"_s), u"book/real/up"_s);
     const ContactStoreRead read = readVCardStore(path(u"book"_s));
@@ -216,7 +216,7 @@ class ByteName : public Paths, public testing::WithParamInterface<ByteNameRow>
 TEST_P(ByteName, isReadByItsOwnBytes)
 {
     const QByteArray folder = QFile::encodeName(dir.path()) + '/';
-    writeByName(folder + GetParam().file, oneCard);
+    writeByName(folder + GetParam().file, kOneCard);
     const ContactStoreRead read
         = readVCardStore(decodeFileName(QByteArray(folder + GetParam().named)));
     EXPECT_EQ(read.store->people().size(), 1);

@@ -404,12 +404,12 @@ INSTANTIATE_TEST_SUITE_P(
 // kept, and again in another order, every phone still shows its own.
 TEST(VCardStore, givesEveryItemItsOwnLabelAmongMany)
 {
-    constexpr int count = 20;
+    constexpr int kCount = 20;
     QByteArray text;
     for (const bool reversed : {false, true}) {
         QByteArray body = "N:Lee";
-        for (int i = 0; i < count; ++i) {
-            const QByteArray k = QByteArray::number(reversed ? count - 1 - i : i);
+        for (int i = 0; i < kCount; ++i) {
+            const QByteArray k = QByteArray::number(reversed ? kCount - 1 - i : i);
             body += "\nitem" + k + ".TEL:" + k + "\nitem" + k + ".X-ABLabel:L" + k;
         }
         text += card(body.constData());
@@ -418,7 +418,7 @@ TEST(VCardStore, givesEveryItemItsOwnLabelAmongMany)
     ASSERT_EQ(read.store->people().size(), 2);
     for (const ABPerson *person : read.store->people()) {
         const QString phones = describe(person->valueForProperty(kABPhoneProperty));
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < kCount; ++i)
             EXPECT_TRUE(phones.contains(u"L%1: %1"_s.arg(i))) << phones.toStdString();
     }
 }

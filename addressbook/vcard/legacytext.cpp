@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "addressbook/vcard/vcardcharset.h"
+#include "addressbook/vcard/legacytext.h"
 #include "addressbook/vcard/vcardreader.h"
 
 #include <QList>
@@ -19,10 +19,10 @@ constexpr qsizetype kMaxSample = qsizetype{64} * 1024;
 
 bool namesCharset(QByteArrayView line)
 {
-    constexpr QByteArrayView name = "CHARSET=";
+    constexpr QByteArrayView kName = "CHARSET=";
     const QByteArrayView head = line.first(std::max<qsizetype>(line.indexOf(':'), 0));
-    for (qsizetype at = 0; at + name.size() <= head.size(); ++at) {
-        if (equalsIgnoringCase(head.sliced(at, name.size()), name))
+    for (qsizetype at = 0; at + kName.size() <= head.size(); ++at) {
+        if (equalsIgnoringCase(head.sliced(at, kName.size()), kName))
             return true;
     }
     return false;
