@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/exportcommand.h"
 
+#include "addressbook/carddav/carddavstore.h"
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/eds/edsstore.h"
 #include "addressbook/groupselection.h"
@@ -89,12 +90,12 @@ std::optional<ContactStoreRead> ExportCommand::readAddressBook(const ExportOptio
     if (!name) {
         print(m_err,
               u"vorlin-export: no address book to read. Name one with --address-book PATH "
-              "(a .vcf file or a folder of them, eds: for the desktop's address book or "
-              "thunderbird: for Thunderbird's), or "
+              "(a .vcf file or a folder of them, eds: for the desktop's address book, "
+              "thunderbird: for Thunderbird's or the https:// URL of a CardDAV address book), or "
               "store it as the preference \"addressBookPath\".\n"_s);
         return std::nullopt;
     }
-    Expected<ContactStoreRead> read = openAddressBook(*name);
+    Expected<ContactStoreRead> read = openAddressBook(*name, options.carddav);
     if (!read) {
         print(m_err, u"vorlin-export: %1\n"_s.arg(read.error()));
         return std::nullopt;
@@ -147,6 +148,11 @@ int ExportCommand::listAddressBooks(const ExportOptions &options) const
         print(m_out,
               u"%1\t%2\t%3%4\n"_s.arg(book.name, book.description, contactCount(book.contacts),
                                       book.problem.isEmpty() ? QString() : u'\t' + book.problem));
+    }
+    for (const CardDavAddressBook &book : listCardDavAddressBooks()) {
+        print(m_out,
+              u"%1\t%2\t%3%4\n"_s.arg(book.name, book.displayName, contactCount(book.contacts),
+                                      book.isDefault ? u"\tdefault"_s : QString()));
     }
     return ExportExit::success;
 }

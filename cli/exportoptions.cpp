@@ -15,8 +15,9 @@ struct Options
 {
     QCommandLineOption addressBook{u"address-book"_s,
                                    u"The address book: a .vcf file or a folder of them, "
-                                   "eds: (the desktop's default address book), eds:UID, or "
-                                   "thunderbird:PROFILE/FILE (one of Thunderbird's)."_s,
+                                   "eds: (the desktop's default address book), eds:UID, "
+                                   "thunderbird:PROFILE/FILE (one of Thunderbird's), or the "
+                                   "https:// URL of a CardDAV address book or account."_s,
                                    u"PATH"_s};
     QCommandLineOption listAddressBooks{u"list-address-books"_s,
                                         u"List the address books there are, and write no file."_s};
@@ -35,6 +36,14 @@ struct Options
     QCommandLineOption previewHtml{
         u"preview-html"_s, u"Print the preview page for the current settings; write no file."_s};
     QCommandLineOption quiet{u"quiet"_s, u"Show no progress."_s};
+    QCommandLineOption user{
+        u"user"_s, u"The CardDAV user, when the address book's URL names none."_s, u"NAME"_s};
+    QCommandLineOption passwordFile{u"password-file"_s,
+                                    u"Read the CardDAV password from the first line of this file "
+                                    "(which only you may read), not from the keyring."_s,
+                                    u"FILE"_s};
+    QCommandLineOption offline{
+        u"offline"_s, u"Read a CardDAV address book's local copy without asking the server."_s};
 };
 
 // What the parser accepted but makes no sense together; empty when all is well.
@@ -51,6 +60,8 @@ QString conflict(const QCommandLineParser &parser, const Options &names,
     if (parser.isSet(names.listAddressBooks)
         && (parser.isSet(names.previewHtml) || parser.isSet(names.pdf)))
         return u"--list-address-books writes nothing: use it alone."_s;
+    if (parser.isSet(names.offline) && parser.isSet(names.passwordFile))
+        return u"--offline asks no server: --password-file goes without it."_s;
     if (parser.isSet(names.pdf) && parser.isSet(names.previewHtml))
         return u"--pdf prints the page, not the preview: use one of the two."_s;
     if (parser.isSet(names.paper) && !parser.isSet(names.pdf))
@@ -84,7 +95,7 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments,
     const Options names;
     parser.addOptions({names.addressBook, names.listAddressBooks, names.output, names.pdf,
                        names.paper, names.language, names.letterIndex, names.previewHtml,
-                       names.quiet});
+                       names.quiet, names.user, names.passwordFile, names.offline});
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
 
@@ -112,5 +123,8 @@ ExportOptionsParse parseExportOptions(const QStringList &arguments,
     options.previewHtml = parser.isSet(names.previewHtml);
     options.listAddressBooks = parser.isSet(names.listAddressBooks);
     options.quiet = parser.isSet(names.quiet);
+    options.carddav.user = parser.value(names.user);
+    options.carddav.passwordFile = valueIfSet(parser, names.passwordFile);
+    options.carddav.offline = parser.isSet(names.offline);
     return {options, {}, ExportExit::success};
 }

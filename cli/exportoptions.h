@@ -2,6 +2,7 @@
 // What vorlin-export was asked to do, read from its command line.
 #pragma once
 
+#include "addressbook/carddav/carddavstore.h"
 #include "cli/papersize.h"
 #include "settings/exportoverrides.h"
 
@@ -29,6 +30,7 @@ struct ExportOptions
     bool previewHtml = false;
     bool listAddressBooks = false;
     bool quiet = false;
+    CardDavAccess carddav; // --user, --password-file, --offline
 };
 
 struct ExportOptionsParse

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/addressbookname.h"
+#include "addressbook/carddav/carddavname.h"
 #include "addressbook/eds/edsstore.h"
 #include "addressbook/thunderbird/thunderbirdstore.h"
 #include "util/filename.h"
@@ -23,7 +24,8 @@ bool isDesktopAddressBookName(const QString &name)
 
 bool isPathAddressBookName(const QString &name)
 {
-    return !isDesktopAddressBookName(name) && !isThunderbirdAddressBookName(name);
+    return !isDesktopAddressBookName(name) && !isThunderbirdAddressBookName(name)
+        && !isCardDavAddressBookName(name);
 }
 
 QString canonicalAddressBookName(const QString &name)
@@ -31,8 +33,10 @@ QString canonicalAddressBookName(const QString &name)
     return isPathAddressBookName(name) ? absoluteFileName(name) : name;
 }
 
-Expected<ContactStoreRead> openAddressBook(const QString &name)
+Expected<ContactStoreRead> openAddressBook(const QString &name, const CardDavAccess &access)
 {
+    if (isCardDavAddressBookName(name))
+        return readCardDavStore(name, access);
     if (isDesktopAddressBookName(name))
         return readEdsStore(name.sliced(kEdsScheme.size()));
     if (isThunderbirdAddressBookName(name))

@@ -1,14 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one place where an address-book name becomes a store. A name is a path (a .vcf file or
 // a folder of them, read by the vCard store), "eds:" (the desktop's default address book),
-// "eds:<source-uid>" (one of the desktop's address books) or "thunderbird:..." (one of
-// Thunderbird's, thunderbirdprofiles.h). The command line, the preference "addressBookPath"
+// "eds:<source-uid>" (one of the desktop's address books), "thunderbird:..." (one of
+// Thunderbird's, thunderbirdprofiles.h) or an http(s) URL (a CardDAV address book or account,
+// carddavname.h). The command line, the preference "addressBookPath"
 // and the window all go through here.
 //
 //   Expected<ContactStoreRead> read = openAddressBook(name);
 //   if (!read) fail(read.error());  // "<name>: <reason>"
 #pragma once
 
+#include "addressbook/carddav/carddavstore.h"
 #include "addressbook/vcard/vcardstore.h"
 #include "util/expected.h"
 
@@ -29,6 +31,7 @@ chooseAddressBookName(const std::optional<QString> &commandLine, const QString &
 [[nodiscard]] QString canonicalAddressBookName(const QString &name);
 /// Reads the address book the name gives. Fails, with "<name>: <reason>", when there is no
 /// such file or folder, it cannot be read, the desktop's address book cannot be reached or
-/// opened, or Thunderbird's cannot be found or read; problems with single cards are
-/// diagnostics of the result.
-[[nodiscard]] Expected<ContactStoreRead> openAddressBook(const QString &name);
+/// opened, Thunderbird's cannot be found or read, or a CardDAV server cannot be read (access
+/// says how to reach it); problems with single cards are diagnostics of the result.
+[[nodiscard]] Expected<ContactStoreRead> openAddressBook(const QString &name,
+                                                         const CardDavAccess &access = {});

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/addressbookstamp.h"
+#include "addressbook/carddav/carddavname.h"
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/thunderbird/thunderbirdstore.h"
 #include "addressbook/vcard/vcardfolder.h"
@@ -29,7 +30,8 @@ bool lookAt(const QString &path, struct stat &status)
 
 std::optional<AddressBookStamp> AddressBookStamp::of(const QString &name)
 {
-    if (isDesktopAddressBookName(name))
+    // A server's book has no files to look at: it is read again on every refresh.
+    if (isDesktopAddressBookName(name) || isCardDavAddressBookName(name))
         return std::nullopt;
     if (isThunderbirdAddressBookName(name))
         return ofThunderbirdBook(name.sliced(kThunderbirdScheme.size()));

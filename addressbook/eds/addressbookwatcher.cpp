@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "addressbook/eds/addressbookwatcher.h"
+#include "addressbook/carddav/carddavname.h"
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/eds/edsbookview.h"
 #include "addressbook/eds/edsstore.h"
@@ -32,7 +33,10 @@ AddressBookWatcher::~AddressBookWatcher() = default;
 void AddressBookWatcher::watch(const QString &name)
 {
     stop();
-    if (isDesktopAddressBookName(name))
+    // A CardDAV server tells nobody of its changes; Refresh asks it.
+    if (isCardDavAddressBookName(name))
+        m_name = name;
+    else if (isDesktopAddressBookName(name))
         watchDesktopBook(name);
     else
         watchPath(name);

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// CardDAV address books as a contact store. The name is a URL (carddavname.h): the book is
+// found on the server (carddavdiscovery.h), its local copy brought up to date
+// (carddavsync.h, carddavcache.h) and the cards read from the copy with the vCard store's
+// reader, so a card reads exactly as from a .vcf file; linked pictures are added
+// (carddavpictures.h). Offline, the copy is read without the server. Nothing on the server is
+// ever written. Every call blocks its thread until done or the deadline, so the window calls
+// it from a worker thread; each call has a client of its own.
+//
+//   CardDavAccess access;
+//   access.passwordFile = u"~/.config/dav-password"_s;
+//   Expected<ContactStoreRead> read = readCardDavStore(u"https://ann@dav.example.org/"_s, access);
+//   if (!read) fail(read.error());   // "https://ann@dav.example.org/: <reason>"
+#pragma once
+
+#include "addressbook/carddav/carddavclient.h"
+#include "addressbook/vcard/vcardstore.h"
+#include "util/expected.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+/// How to reach the server: who, with which password, or not at all.
+struct CardDavAccess
+{
+    QString user;                        // when the URL names none
+    std::optional<QString> passwordFile; // else the keyring is asked
+    bool offline = false;                // read the local copy only
+    CardDavClient::Options client;       // time limits, size limit, observer
+};
+
+struct CardDavAddressBook
+{
+    QString name; // the book's URL with the user, as --address-book takes it
+    QString displayName;
+    qsizetype contacts = -1; // in the local copy
+    bool isDefault = false;
+};
+
+/// Reads the address book the URL names: a collection, or the one book of an account's
+/// server (or its default one). Fails, naming the URL, when it cannot be reached, refuses
+/// the credentials, answers what is no address book, or holds several books and no
+/// default (the message lists them); offline, when there is no local copy.
+[[nodiscard]] Expected<ContactStoreRead> readCardDavStore(const QString &name,
+                                                          const CardDavAccess &access = {});
+
+/// The books of every account that has a local copy, as found the last time its server was
+/// asked, counted in the copy (-1 for a book never read).
+[[nodiscard]] QList<CardDavAddressBook> listCardDavAddressBooks();
