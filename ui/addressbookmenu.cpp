@@ -9,12 +9,15 @@
 using namespace Qt::StringLiterals;
 
 AddressBookMenu::AddressBookMenu(QWidget *parent, Lister lister,
-                                 ThunderbirdLister thunderbirdLister)
+                                 ThunderbirdLister thunderbirdLister, CardDavLister cardDavLister)
     : QMenu(UiText::tr("Open Address Book..."), parent)
     , m_lister(lister ? std::move(lister)
                       : Lister([] { return listEdsAddressBooks(ContactCounts::Skip); }))
     , m_thunderbirdLister(thunderbirdLister ? std::move(thunderbirdLister) : ThunderbirdLister([] {
         return listThunderbirdAddressBooks(ContactCounts::Skip);
+    }))
+    , m_cardDavLister(cardDavLister ? std::move(cardDavLister) : CardDavLister([] {
+        return listCardDavAddressBooks(ContactCounts::Skip);
     }))
 {
     setObjectName(u"openAddressBookMenu"_s);
@@ -27,6 +30,9 @@ AddressBookMenu::AddressBookMenu(QWidget *parent, Lister lister,
     m_chooseFolder = addAction(UiText::tr("Choose a folder..."), QKeySequence(u"Ctrl+Shift+O"_s),
                                this, &AddressBookMenu::chooseFolderRequested);
     m_chooseFolder->setObjectName(u"chooseAddressBookFolderAction"_s);
+    m_cardDav = addAction(UiText::tr("CardDAV address book..."), this,
+                          &AddressBookMenu::cardDavRequested);
+    m_cardDav->setObjectName(u"openCardDavAction"_s);
     connect(this, &QMenu::aboutToShow, this, &AddressBookMenu::refresh);
 }
 
@@ -39,6 +45,7 @@ void AddressBookMenu::refresh()
     m_listed.clear();
     addDesktopBooks();
     addThunderbirdBooks();
+    addCardDavBooks();
 }
 
 void AddressBookMenu::addDesktopBooks()
@@ -70,6 +77,18 @@ void AddressBookMenu::addThunderbirdBooks()
         addBook(book.name,
                 oneProfile ? UiText::tr("%1 (Thunderbird)").arg(description)
                            : UiText::tr("%1 (Thunderbird, %2)").arg(description, book.profile));
+    }
+}
+
+// Named by the book's name on the server and the account it belongs to.
+void AddressBookMenu::addCardDavBooks()
+{
+    for (const CardDavAddressBook &book : m_cardDavLister()) {
+        const QUrl url(book.name);
+        addBook(book.name,
+                UiText::tr("%1 (CardDAV, %2)")
+                    .arg(book.displayName.isEmpty() ? url.path() : book.displayName,
+                         url.userName() + u'@' + url.host()));
     }
 }
 

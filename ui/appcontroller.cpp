@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/appcontroller.h"
 
+#include "addressbook/carddav/carddavname.h"
 #include "addressbook/eds/addressbookname.h"
 #include "addressbook/eds/addressbookwatcher.h"
 #include "engine/cardcontext.h"
@@ -8,6 +9,7 @@
 #include "settings/settingskeys.h"
 #include "settings/settingsobserver.h"
 #include "settings/settingspaths.h"
+#include "ui/carddavrefresher.h"
 #include "ui/grouptablemodel.h"
 #include "ui/settingsbinder.h"
 #include "ui/uitext.h"
@@ -35,7 +37,9 @@ AppController::AppController(PreferencesStore &store, Bundle bundle, QObject *pa
     , m_observer(std::make_unique<SettingsObserver>(store))
     , m_groupModel(std::make_unique<GroupTableModel>(m_settings, store, *m_read.store))
     , m_watcher(std::make_unique<AddressBookWatcher>())
+    , m_cardDav(std::make_unique<CardDavRefresher>())
 {
+    connect(m_cardDav.get(), &CardDavRefresher::finished, this, &AppController::serverAnswered);
     connect(m_observer.get(), &SettingsObserver::observedValueChanged, this,
             &AppController::updatePreview);
     connect(m_watcher.get(), &AddressBookWatcher::changed, this,
@@ -53,6 +57,9 @@ AppController::startAddressBookPath(const std::optional<QString> &commandLine) c
 
 bool AppController::openAddressBook(const QString &name)
 {
+    m_rememberWhenRead = false;
+    if (isCardDavAddressBookName(name))
+        return openCardDavAddressBook(name);
     // Stamped before reading, so that a change made during the read is read next time.
     std::optional<AddressBookStamp> stamp = AddressBookStamp::of(name);
     Expected<ContactStoreRead> read = ::openAddressBook(name);
@@ -61,8 +68,35 @@ bool AppController::openAddressBook(const QString &name)
         return false;
     }
     m_openError.clear();
+    m_serverProblem.clear();
     install(std::move(*read), canonicalAddressBookName(name), std::move(stamp));
     m_watcher->watch(*m_addressBookPath);
+    return true;
+}
+
+// The local copy at once, the server meanwhile; without a copy the book shows as not yet
+// readable until the server answers.
+bool AppController::openCardDavAddressBook(const QString &name)
+{
+    const Expected<CardDavTarget> target = CardDavTarget::parse(name, {});
+    if (!target || target->user.isEmpty()) {
+        m_openError = target ? UiText::tr("Name the user in the address: https://USER@%1/")
+                                   .arg(target->url.authority())
+                             : target.error();
+        return false;
+    }
+    m_openError.clear();
+    m_serverProblem.clear();
+    m_watcher->watch(name);
+    CardDavAccess offline;
+    offline.offline = true;
+    if (Expected<ContactStoreRead> copy = readCardDavStore(name, offline)) {
+        install(std::move(*copy), name, std::nullopt);
+    } else {
+        m_addressBookPath = name;
+        markMissing(UiText::tr("It is being read from its server."));
+    }
+    askServer();
     return true;
 }
 
@@ -70,14 +104,74 @@ bool AppController::chooseAddressBook(const QString &path)
 {
     if (!openAddressBook(path))
         return false;
-    m_store.setObject(*m_addressBookPath, SettingsKeys::addressBookPath);
+    if (hasAddressBook())
+        m_store.setObject(*m_addressBookPath, SettingsKeys::addressBookPath);
+    else
+        m_rememberWhenRead = true;
     return true;
+}
+
+void AppController::givePassword(const std::optional<QString> &password)
+{
+    // The book asked for may have been closed while the question was open.
+    if (password && m_addressBookPath && isCardDavAddressBookName(*m_addressBookPath))
+        askServer(password);
+}
+
+bool AppController::isAskingServer() const
+{
+    return m_cardDav->isRunning();
+}
+
+void AppController::askServer(const std::optional<QString> &password)
+{
+    const QString account = CardDavTarget::parse(*m_addressBookPath, {})->accountName();
+    if (password)
+        m_typedPasswords.insert(account, *password);
+    CardDavAccess access;
+    if (const auto typed = m_typedPasswords.constFind(account); typed != m_typedPasswords.cend())
+        access.password = *typed;
+    m_cardDav->start(*m_addressBookPath, access);
+    Q_EMIT serverStateChanged();
+}
+
+// The answer of a book no longer open is dropped. A failure keeps the copy shown.
+void AppController::serverAnswered()
+{
+    CardDavRefresher::Result result = m_cardDav->takeResult();
+    if (result.name != m_addressBookPath) {
+        Q_EMIT serverStateChanged();
+        return;
+    }
+    if (result.read) {
+        m_serverProblem.clear();
+        install(std::move(*result.read), result.name, std::nullopt);
+        if (std::exchange(m_rememberWhenRead, false))
+            m_store.setObject(result.name, SettingsKeys::addressBookPath);
+        if (!result.keyringProblem.isEmpty())
+            Q_EMIT passwordNotKept(result.keyringProblem);
+        Q_EMIT serverStateChanged();
+        return;
+    }
+    m_serverProblem = result.read.error();
+    if (!hasAddressBook())
+        markMissing(m_serverProblem);
+    Q_EMIT serverStateChanged();
+    if (result.problem == CardDavProblem::Other)
+        return;
+    const QString account = CardDavTarget::parse(result.name, {})->accountName();
+    m_typedPasswords.remove(account);
+    Q_EMIT passwordNeeded(account, result.problem == CardDavProblem::PasswordRefused);
 }
 
 bool AppController::refreshAddressBook()
 {
     if (!m_addressBookPath)
         return false;
+    if (isCardDavAddressBookName(*m_addressBookPath)) {
+        askServer();
+        return hasAddressBook();
+    }
     std::optional<AddressBookStamp> stamp = AddressBookStamp::of(*m_addressBookPath);
     if (hasAddressBook() && stamp && stamp == m_stamp) {
         m_groupModel->reloadGroupNamesTable();
@@ -134,7 +228,9 @@ Expected<GenerationReport> AppController::generateHTML(const QString &path,
                                                        const GenerationProgress &progress)
 {
     m_store.synchronize();
-    refreshAddressBook();
+    // A CardDAV book is written as shown: its server is asked in the background, not here.
+    if (!m_addressBookPath || !isCardDavAddressBookName(*m_addressBookPath))
+        refreshAddressBook();
     if (!hasAddressBook()) {
         const QString why
             = m_missingReason.isEmpty() ? UiText::tr("No address book is open.") : m_missingReason;

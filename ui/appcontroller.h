@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The application's logic behind the window: the one settings snapshot, the address book as
-// it is now (followed while the window is open, read again when it changed), the group table,
+// it is now (followed while the window is open, read again when it changed; a CardDAV book
+// shows its local copy at once and is brought up to date from its server in the background,
+// asking the window for a password where the keyring has none), the group table,
 // the preview page that follows the observed settings, and the generation. Widgets show and
 // forward; tests drive this class without them.
 //
@@ -18,6 +20,7 @@
 #include "settings/exportsettings.h"
 #include "util/bundle.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QUrl>
@@ -26,6 +29,7 @@
 #include <optional>
 
 class AddressBookWatcher;
+class CardDavRefresher;
 class GroupTableModel;
 class PreferencesStore;
 class SettingsBinder;
@@ -51,10 +55,20 @@ public:
     startAddressBookPath(const std::optional<QString> &commandLine) const;
     /// Reads the address book of that name (a path, "eds:" or "eds:<source-uid>") and
     /// refreshes the group table. False when it cannot be opened (openError() says why); the
-    /// previous address book stays then.
+    /// previous address book stays then. A CardDAV book's local copy is shown at once (or
+    /// none while there is none) and its server asked meanwhile: serverStateChanged() tells
+    /// how that went.
     bool openAddressBook(const QString &name);
-    /// Open Address Book: also remembers the name as "addressBookPath".
+    /// Open Address Book: also remembers the name as "addressBookPath" (a CardDAV book once
+    /// it could be read).
     bool chooseAddressBook(const QString &name);
+    /// Answers passwordNeeded(): reads the book again with password (kept in the keyring
+    /// once the server takes it), or, when none is given, stays with what is shown.
+    void givePassword(const std::optional<QString> &password);
+    /// A CardDAV book's server is being asked.
+    [[nodiscard]] bool isAskingServer() const;
+    /// Why the CardDAV book's server could not be read the last time it was asked, or empty.
+    [[nodiscard]] const QString &serverProblem() const { return m_serverProblem; }
     /// Refresh: reads the open address book again when it changed (a file or folder whose files
     /// are all unchanged is not parsed again; the desktop's is always asked), then merges the
     /// group table with the groups it has now, keeping the ticks. False when the book can no
@@ -96,12 +110,22 @@ public:
 Q_SIGNALS:
     void previewChanged(const QString &html, const QUrl &baseUrl);
     void addressBookChanged();
+    /// A CardDAV server was asked, or answered: see isAskingServer() and serverProblem().
+    void serverStateChanged();
+    /// The CardDAV account needs a password (refused: the one given was refused); answer
+    /// with givePassword().
+    void passwordNeeded(const QString &account, bool refused);
+    /// The password was taken but could not be kept in the keyring, for the reason given.
+    void passwordNotKept(const QString &reason);
 
 private:
     /// Makes read the open address book of that name.
     void install(ContactStoreRead read, const QString &name, std::optional<AddressBookStamp> stamp);
     /// Shows no contact of the open book, which can no longer be read, keeping its name.
     void markMissing(const QString &reason);
+    bool openCardDavAddressBook(const QString &name);
+    void askServer(const std::optional<QString> &password = {});
+    void serverAnswered();
 
     PreferencesStore &m_store;
     Bundle m_bundle;
@@ -117,4 +141,8 @@ private:
     std::unique_ptr<SettingsObserver> m_observer;
     std::unique_ptr<GroupTableModel> m_groupModel;
     std::unique_ptr<AddressBookWatcher> m_watcher;
+    std::unique_ptr<CardDavRefresher> m_cardDav;
+    QString m_serverProblem;
+    bool m_rememberWhenRead = false; // a chosen CardDAV book, remembered once it can be read
+    QHash<QString, QString> m_typedPasswords; // by account, for this session only
 };

@@ -129,7 +129,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption addressBook(
         u"address-book"_s,
         u"The address book: a .vcf file or a folder of them, eds: (the desktop's default "
-        "address book), eds:UID, or thunderbird:PROFILE/FILE (one of Thunderbird's)."_s,
+        "address book), eds:UID, thunderbird:PROFILE/FILE (one of Thunderbird's), or the "
+        "https:// address of a CardDAV address book or account."_s,
         u"PATH"_s);
     const QCommandLineOption screenshot(
         u"screenshot"_s,

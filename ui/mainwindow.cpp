@@ -6,6 +6,7 @@
 #include "ui/accessoryviewscrollview.h"
 #include "ui/addressbookmenu.h"
 #include "ui/appcontroller.h"
+#include "ui/carddavprompts.h"
 #include "ui/dataitemcontainerview.h"
 #include "ui/elidedlabel.h"
 #include "ui/filerevealer.h"
@@ -111,6 +112,19 @@ MainWindow::MainWindow(AppController &controller, bool withPreview, QWidget *par
 
     connect(&controller, &AppController::addressBookChanged, this,
             &MainWindow::showAddressBookState);
+    connect(&controller, &AppController::serverStateChanged, this,
+            &MainWindow::showAddressBookState);
+    connect(&controller, &AppController::passwordNeeded, this,
+            [this](const QString &account, bool refused) {
+                CardDavPrompts::askPassword(this, account, refused,
+                                            [this](const std::optional<QString> &password) {
+                                                m_controller.givePassword(password);
+                                            });
+            });
+    connect(&controller, &AppController::passwordNotKept, this, [this](const QString &reason) {
+        alert(u"keyringAlert"_s,
+              UiText::tr("The password was taken but could not be kept in the keyring."), reason);
+    });
     showAddressBookState();
     resize(kDefaultSize);
 }
@@ -232,6 +246,9 @@ void MainWindow::makeMenus()
     connect(books, &AddressBookMenu::chooseFolderRequested, this,
             [this] { openAddressBook(true); });
     connect(books, &AddressBookMenu::addressBookChosen, this, &MainWindow::chooseAddressBook);
+    connect(books, &AddressBookMenu::cardDavRequested, this, [this] {
+        CardDavPrompts::askAddress(this, [this](const QString &url) { chooseAddressBook(url); });
+    });
     file->addMenu(books);
     file->addAction(UiText::tr("Generate..."), QKeySequence::Save, this, &MainWindow::generateHTML);
     file->addSeparator();
@@ -271,7 +288,9 @@ void MainWindow::makeStatusBar()
     connect(m_problemsButton, &QPushButton::clicked, this, &MainWindow::showProblems);
     m_generatedLabel = named(new ElidedLabel, u"generatedLabel"_s, UiText::tr("Last page"));
     m_generatedLabel->hide();
+    m_serverLabel = named(new ElidedLabel, u"serverLabel"_s, UiText::tr("Server"));
     statusBar()->addWidget(m_addressBookLabel);
+    statusBar()->addWidget(m_serverLabel);
     statusBar()->addWidget(m_problemsLabel);
     statusBar()->addWidget(m_problemsButton);
     statusBar()->addWidget(m_generatedLabel, 1);
@@ -309,11 +328,28 @@ void MainWindow::showAddressBookState()
                   *name,
                   open ? UiText::tr("%Ln contact(s)", nullptr, int(m_controller.contactCount()))
                        : UiText::tr("cannot be read")));
+    showServerState();
     const QString problems
         = problemsText(m_controller.problemCount(), m_controller.unreadFileCount());
     m_problemsLabel->setText(problems);
     m_problemsLabel->setVisible(!problems.isEmpty());
     m_problemsButton->setVisible(!problems.isEmpty());
+}
+
+// While the server is asked, and when it could not be read: then the copy is what is shown.
+void MainWindow::showServerState()
+{
+    const QString &problem = m_controller.serverProblem();
+    QString text;
+    if (m_controller.isAskingServer())
+        text = UiText::tr("Asking the server...");
+    else if (!problem.isEmpty())
+        text = m_controller.hasAddressBook()
+            ? UiText::tr("The server could not be read; this is the local copy: %1").arg(problem)
+            : UiText::tr("The server could not be read: %1").arg(problem);
+    m_serverLabel->setFullText(text);
+    m_serverLabel->setAccessibleDescription(text);
+    m_serverLabel->setVisible(!text.isEmpty());
 }
 
 void MainWindow::showProblems()

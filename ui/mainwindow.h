@@ -4,9 +4,10 @@
 // the style-sheet editor, the live preview, and the generate command with its progress bar.
 // Its colours follow the desktop's palette, light or dark; Tab visits every control in
 // reading order, down the settings panel, then the style sheet.
-// The status bar names the open address book with its contacts and problems, and where the
-// last page went. Its frame is kept under "NSWindow Frame main", put back onto a screen when
-// it is restored; a first start centres it. Closing it ends the application.
+// The status bar names the open address book with its contacts and problems, whether its
+// CardDAV server is being asked or could not be read, and where the last page went. Its frame is
+// kept under "NSWindow Frame main", put back onto a screen when it is restored; a first start
+// centres it. Closing it ends the application.
 #pragma once
 
 #include "engine/pagegenerator.h"
@@ -72,6 +73,7 @@ private:
     void applyPanelColors();
     void makeStatusBar();
     void showAddressBookState();
+    void showServerState();
     void showProblems();
     void showGenerated(const QString &path, qsizetype contacts);
     /// A window-modal warning.
@@ -91,6 +93,7 @@ private:
     ElidedLabel *m_addressBookLabel = nullptr;
     QLabel *m_problemsLabel = nullptr;
     ElidedLabel *m_generatedLabel = nullptr;
+    ElidedLabel *m_serverLabel = nullptr;
     QPushButton *m_problemsButton = nullptr;
     std::function<void(const QString &)> m_revealer;
 };

@@ -29,12 +29,17 @@ struct ReplyWatch
     QStringList sslErrors;
     bool tooLarge = false;
     bool pastDeadline = false;
+    bool cancelled = false;
 };
+
+constexpr std::chrono::milliseconds kCancelPoll{100};
 
 QString networkFailure(const QUrl &url, const QNetworkReply &reply, const ReplyWatch &watch,
                        qint64 limit, std::chrono::milliseconds timeout)
 {
     const QString shown = shownUrl(url);
+    if (watch.cancelled)
+        return u"%1: cancelled"_s.arg(shown);
     if (watch.tooLarge)
         return u"%1: the answer is larger than %2 bytes; given up"_s.arg(shown).arg(limit);
     if (watch.pastDeadline)
@@ -141,6 +146,8 @@ Expected<CardDavClient::Reply> CardDavClient::send(Request request)
 
 Expected<CardDavClient::Reply> CardDavClient::exchange(const Request &request)
 {
+    if (m_options.cancelled && m_options.cancelled->load())
+        return Unexpected(u"%1: cancelled"_s.arg(shownUrl(request.url)));
     if (m_deadline.hasExpired())
         return Unexpected(u"%1: the address book was not read within its time; given up"_s.arg(
             shownUrl(request.url)));
@@ -177,6 +184,16 @@ Expected<CardDavClient::Reply> CardDavClient::exchange(const Request &request)
             reply->abort();
         }
     });
+    QTimer cancelPoll;
+    if (m_options.cancelled) {
+        QObject::connect(&cancelPoll, &QTimer::timeout, reply, [&] {
+            if (!m_options.cancelled->load())
+                return;
+            watch.cancelled = true;
+            reply->abort();
+        });
+        cancelPoll.start(kCancelPoll);
+    }
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     deadline.start(std::chrono::milliseconds(std::max<qint64>(m_deadline.remainingTime(), 0)));
     if (!reply->isFinished())
@@ -184,11 +201,12 @@ Expected<CardDavClient::Reply> CardDavClient::exchange(const Request &request)
     watch.body += reply->readAll();
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    m_passwordRefused = m_passwordRefused || status == 401;
     Reply answer{request.url, status, std::move(watch.body), {}};
     answer.location = reply->header(QNetworkRequest::LocationHeader).toUrl();
     if (m_options.observer)
         m_options.observer({request.method, request.url, status, answer.body.size()});
-    const bool broken = watch.tooLarge || watch.pastDeadline
+    const bool broken = watch.tooLarge || watch.pastDeadline || watch.cancelled
         || (reply->error() != QNetworkReply::NoError && status == 0)
         || (status >= 200 && status < 300 && reply->error() != QNetworkReply::NoError);
     Expected<Reply> result = broken

@@ -22,6 +22,7 @@
 #include <QString>
 #include <QUrl>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -46,6 +47,8 @@ public:
 
         qint64 maxAnswerBytes = qint64{512} * 1024 * 1024;
         std::function<void(const Exchange &)> observer; // told of every exchange
+        // Set from another thread to end the read at once (the window closing, say).
+        std::shared_ptr<const std::atomic<bool>> cancelled;
     };
     struct Reply
     {
@@ -69,6 +72,8 @@ public:
 
     /// Whether the password may go to url: the server's host, over https or loopback.
     [[nodiscard]] bool mayAuthenticate(const QUrl &url) const;
+    /// Whether the server has refused the user name or password (401) since the client was made.
+    [[nodiscard]] bool passwordRefused() const { return m_passwordRefused; }
 
     /// The multistatus of a 207 reply; else what the status means, naming the URL.
     [[nodiscard]] static Expected<DavMultistatus> multistatus(const Expected<Reply> &reply);
@@ -93,5 +98,6 @@ private:
     QString m_password;
     Options m_options;
     QDeadlineTimer m_deadline;
+    bool m_passwordRefused = false;
     std::unique_ptr<QNetworkAccessManager> m_network;
 };

@@ -33,6 +33,8 @@ QString withUser(const QUrl &url, const QString &user)
 
 Expected<QString> password(const CardDavTarget &target, const CardDavAccess &access)
 {
+    if (access.password)
+        return *access.password;
     if (access.passwordFile)
         return CardDavPassword::fromFile(*access.passwordFile);
     const Expected<std::optional<QString>> kept = CardDavPassword::fromKeyring(target);
@@ -110,15 +112,21 @@ Expected<ContactStoreRead> readOffline(const CardDavTarget &target, const QStrin
 }
 
 Expected<ContactStoreRead> readOnline(const CardDavTarget &target, const QString &folder,
-                                      const CardDavAccess &access)
+                                      const CardDavAccess &access, CardDavProblem &problem)
 {
     const Expected<QString> secret = password(target, access);
-    if (!secret)
+    if (!secret) {
+        if (!access.passwordFile)
+            problem = CardDavProblem::NoPassword;
         return Unexpected(secret.error());
+    }
     CardDavClient client(target.url, target.user, *secret, access.client);
     const Expected<QList<CardDavBook>> books = CardDavDiscovery(client).find(target.url);
-    if (!books)
+    if (!books) {
+        if (client.passwordRefused())
+            problem = CardDavProblem::PasswordRefused;
         return Unexpected(books.error());
+    }
     const Expected<CardDavBook> book = CardDavDiscovery::choose(*books, target.name());
     if (!book)
         return Unexpected(book.error());
@@ -131,8 +139,11 @@ Expected<ContactStoreRead> readOnline(const CardDavTarget &target, const QString
                                   u"another program is bringing its local copy up to "
                                   "date (%1/lock)"_s.arg(folder)));
     CardDavBookCopy copy = CardDavBookCopy::open(folder, book->url);
-    if (Expected<void> synced = CardDavSync(client, *book, copy).run(); !synced)
+    if (Expected<void> synced = CardDavSync(client, *book, copy).run(); !synced) {
+        if (client.passwordRefused())
+            problem = CardDavProblem::PasswordRefused;
         return Unexpected(synced.error());
+    }
     ContactStoreRead read = readCopy(copy, &client);
     if (Expected<void> saved = copy.save(); !saved)
         return Unexpected(failure(target, saved.error()));
@@ -141,8 +152,12 @@ Expected<ContactStoreRead> readOnline(const CardDavTarget &target, const QString
 
 } // namespace
 
-Expected<ContactStoreRead> readCardDavStore(const QString &name, const CardDavAccess &access)
+Expected<ContactStoreRead> readCardDavStore(const QString &name, const CardDavAccess &access,
+                                            CardDavProblem *problem)
 {
+    CardDavProblem ignored = CardDavProblem::Other;
+    CardDavProblem &why = problem ? *problem : ignored;
+    why = CardDavProblem::Other;
     const Expected<CardDavTarget> target = CardDavTarget::parse(name, access.user);
     if (!target)
         return Unexpected(target.error());
@@ -150,10 +165,10 @@ Expected<ContactStoreRead> readCardDavStore(const QString &name, const CardDavAc
         return Unexpected(u"%1: no user; name one in the address (https://USER@%2/) or with "
                           "--user NAME"_s.arg(target->name(), target->url.host()));
     const QString folder = CardDavCache::accountFolder(*target);
-    return access.offline ? readOffline(*target, folder) : readOnline(*target, folder, access);
+    return access.offline ? readOffline(*target, folder) : readOnline(*target, folder, access, why);
 }
 
-QList<CardDavAddressBook> listCardDavAddressBooks()
+QList<CardDavAddressBook> listCardDavAddressBooks(ContactCounts counts)
 {
     QList<CardDavAddressBook> listed;
     for (const CardDavAccount &account : CardDavCache::accounts()) {
@@ -163,8 +178,9 @@ QList<CardDavAddressBook> listCardDavAddressBooks()
         const QString folder = CardDavCache::accountFolder(*target);
         for (const CardDavBook &book : account.books) {
             CardDavBookCopy copy = CardDavBookCopy::open(folder, book.url);
-            const qsizetype contacts
-                = copy.exists() ? readCopy(copy, nullptr).store->people().size() : -1;
+            const qsizetype contacts = copy.exists() && counts == ContactCounts::Count
+                ? readCopy(copy, nullptr).store->people().size()
+                : -1;
             listed.append(
                 {withUser(book.url, target->user), book.displayName, contacts, book.isDefault});
         }

@@ -20,12 +20,14 @@
 #include <QList>
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 /// How to reach the server: who, with which password, or not at all.
 struct CardDavAccess
 {
     QString user;                        // when the URL names none
+    std::optional<QString> password;     // typed by the user just now
     std::optional<QString> passwordFile; // else the keyring is asked
     bool offline = false;                // read the local copy only
     CardDavClient::Options client;       // time limits, size limit, observer
@@ -39,13 +41,24 @@ struct CardDavAddressBook
     bool isDefault = false;
 };
 
+/// Why a read failed, where the caller can mend it by asking the user for a password.
+enum class CardDavProblem : std::uint8_t {
+    Other,
+    NoPassword,      // none was given, and the keyring holds none or cannot be asked
+    PasswordRefused, // the server refused the user name or password
+};
+
 /// Reads the address book the URL names: a collection, or the one book of an account's
 /// server (or its default one). Fails, naming the URL, when it cannot be reached, refuses
 /// the credentials, answers what is no address book, or holds several books and no
-/// default (the message lists them); offline, when there is no local copy.
+/// default (the message lists them); offline, when there is no local copy. problem, when
+/// given, is set to why it failed.
 [[nodiscard]] Expected<ContactStoreRead> readCardDavStore(const QString &name,
-                                                          const CardDavAccess &access = {});
+                                                          const CardDavAccess &access = {},
+                                                          CardDavProblem *problem = nullptr);
 
 /// The books of every account that has a local copy, as found the last time its server was
-/// asked, counted in the copy (-1 for a book never read).
-[[nodiscard]] QList<CardDavAddressBook> listCardDavAddressBooks();
+/// asked, with their contacts counted in the copy on request (-1 for a book never read or
+/// not counted).
+[[nodiscard]] QList<CardDavAddressBook> listCardDavAddressBooks(ContactCounts counts
+                                                                = ContactCounts::Count);

@@ -616,6 +616,62 @@
         <source>Collected Addresses</source>
         <translation>العناوين المجمّعة</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>دفتر عناوين CardDAV…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV، %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>اذكر المستخدم في العنوان: https://USER@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>تجري قراءته من خادمه.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>دفتر عناوين CardDAV</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>عنوان دفتر العناوين، أو عنوان خادم الحساب، مع اسم المستخدم (https://user@server/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>رفض الخادم كلمة المرور لـ %1. كلمة المرور:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>كلمة المرور لـ %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>كلمة مرور CardDAV</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>قُبلت كلمة المرور لكن تعذّر حفظها في حلقة المفاتيح.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>الخادم</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>تعذّرت قراءة الخادم؛ هذه هي النسخة المحلية: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>تعذّرت قراءة الخادم: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>جارٍ سؤال الخادم…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

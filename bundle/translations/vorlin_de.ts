@@ -604,6 +604,62 @@ Zeilenumbrüche in einer Notiz erscheinen so, wie sie eingegeben wurden.</transl
         <source>Collected Addresses</source>
         <translation>Gesammelte Adressen</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>CardDAV-Adressbuch …</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Geben Sie den Benutzer in der Adresse an: https://BENUTZER@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Es wird von seinem Server gelesen.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>CardDAV-Adressbuch</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>Die Adresse des Adressbuchs oder des Servers des Kontos, mit dem Benutzernamen (https://benutzer@server/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>Der Server hat das Passwort für %1 abgelehnt. Passwort:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Passwort für %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>CardDAV-Passwort</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>Das Passwort wurde angenommen, konnte aber nicht im Schlüsselbund gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>Der Server konnte nicht gelesen werden; dies ist die lokale Kopie: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>Der Server konnte nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Server wird abgefragt …</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -604,6 +604,62 @@ Line breaks in a note show as they were typed.</translation>
         <source>Collected Addresses</source>
         <translation>Collected Addresses</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>CardDAV address book...</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Name the user in the address: https://USER@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>It is being read from its server.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>CardDAV Address Book</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>The server refused the password for %1. Password:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Password for %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>CardDAV Password</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>The password was taken but could not be kept in the keyring.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>The server could not be read; this is the local copy: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>The server could not be read: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Asking the server...</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -604,6 +604,62 @@ Los saltos de línea de una nota se muestran tal como se escribieron.</translati
         <source>Collected Addresses</source>
         <translation>Direcciones recopiladas</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>Libreta de direcciones CardDAV…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Indique el usuario en la dirección: https://USUARIO@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Se está leyendo desde su servidor.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>Libreta de direcciones CardDAV</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>La dirección de la libreta de direcciones, o del servidor de la cuenta, con el nombre de usuario (https://usuario@servidor/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>El servidor rechazó la contraseña de %1. Contraseña:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Contraseña de %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>Contraseña de CardDAV</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>La contraseña se aceptó, pero no se pudo guardar en el llavero.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>No se pudo leer el servidor; esta es la copia local: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>No se pudo leer el servidor: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Consultando el servidor…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

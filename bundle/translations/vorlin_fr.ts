@@ -604,6 +604,62 @@ Les retours à la ligne d&apos;une note s&apos;affichent tels qu&apos;ils ont é
         <source>Collected Addresses</source>
         <translation>Adresses collectées</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>Carnet d’adresses CardDAV…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Indiquez l’utilisateur dans l’adresse : https://UTILISATEUR@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Il est en cours de lecture depuis son serveur.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>Carnet d’adresses CardDAV</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>L’adresse du carnet d’adresses, ou du serveur du compte, avec le nom d’utilisateur (https://utilisateur@serveur/) :</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>Le serveur a refusé le mot de passe de %1. Mot de passe :</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Mot de passe de %1 :</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>Mot de passe CardDAV</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>Le mot de passe a été accepté mais n’a pas pu être conservé dans le trousseau.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Serveur</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>Le serveur n’a pas pu être lu ; voici la copie locale : %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>Le serveur n’a pas pu être lu : %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Interrogation du serveur…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -604,6 +604,62 @@ Le interruzioni di riga di una nota appaiono così come sono state digitate.</tr
         <source>Collected Addresses</source>
         <translation>Indirizzi raccolti</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>Rubrica CardDAV…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Indica l’utente nell’indirizzo: https://UTENTE@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>È in lettura dal suo server.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>Rubrica CardDAV</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>L’indirizzo della rubrica, o del server dell’account, con il nome utente (https://utente@server/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>Il server ha rifiutato la password per %1. Password:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Password per %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>Password CardDAV</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>La password è stata accettata ma non è stato possibile conservarla nel portachiavi.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>Impossibile leggere il server; questa è la copia locale: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>Impossibile leggere il server: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Interrogazione del server…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -601,6 +601,62 @@
         <source>Collected Addresses</source>
         <translation>記録されたアドレス</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>CardDAV アドレス帳…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1（CardDAV、%2）</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>アドレスにユーザーを含めてください：https://ユーザー@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>サーバーから読み込んでいます。</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>CardDAV アドレス帳</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>アドレス帳、またはアカウントのサーバーのアドレス（ユーザー名を含む）（https://user@server/）：</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>サーバーが %1 のパスワードを拒否しました。パスワード：</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>%1 のパスワード：</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>CardDAV パスワード</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>パスワードは受け付けられましたが、キーリングに保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>サーバー</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>サーバーを読み込めませんでした。これはローカルのコピーです：%1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>サーバーを読み込めませんでした：%1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>サーバーに問い合わせています…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

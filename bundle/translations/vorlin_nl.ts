@@ -604,6 +604,62 @@ Regeleinden in een notitie worden getoond zoals ze zijn getypt.</translation>
         <source>Collected Addresses</source>
         <translation>Verzamelde adressen</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>CardDAV-adresboek…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Noem de gebruiker in het adres: https://GEBRUIKER@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Het wordt van de server gelezen.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>CardDAV-adresboek</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>Het adres van het adresboek, of van de server van het account, met de gebruikersnaam (https://gebruiker@server/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>De server heeft het wachtwoord voor %1 geweigerd. Wachtwoord:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Wachtwoord voor %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>CardDAV-wachtwoord</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>Het wachtwoord is aanvaard, maar kon niet in de sleutelbos worden bewaard.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>De server kon niet worden gelezen; dit is de lokale kopie: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>De server kon niet worden gelezen: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Server wordt gevraagd…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -607,6 +607,62 @@ Podziały wierszy w notatce są widoczne tak, jak je wpisano.</translation>
         <source>Collected Addresses</source>
         <translation>Zebrane adresy</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>Książka adresowa CardDAV…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Podaj użytkownika w adresie: https://UŻYTKOWNIK@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Trwa odczyt z serwera.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>Książka adresowa CardDAV</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>Adres książki adresowej lub serwera konta, z nazwą użytkownika (https://użytkownik@serwer/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>Serwer odrzucił hasło dla %1. Hasło:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Hasło dla %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>Hasło CardDAV</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>Hasło zostało przyjęte, ale nie udało się zachować go w bazie kluczy.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Serwer</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>Nie udało się odczytać serwera; to jest kopia lokalna: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>Nie udało się odczytać serwera: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Odpytywanie serwera…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -604,6 +604,62 @@ As quebras de linha de uma nota aparecem como foram digitadas.</translation>
         <source>Collected Addresses</source>
         <translation>Endereços coletados</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>Catálogo de endereços CardDAV…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Informe o usuário no endereço: https://USUÁRIO@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Ele está sendo lido do servidor.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>Catálogo de endereços CardDAV</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>O endereço do catálogo de endereços, ou do servidor da conta, com o nome de usuário (https://usuario@servidor/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>O servidor recusou a senha de %1. Senha:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Senha de %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>Senha do CardDAV</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>A senha foi aceita, mas não pôde ser guardada no chaveiro.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>Não foi possível ler o servidor; esta é a cópia local: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>Não foi possível ler o servidor: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Consultando o servidor…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -607,6 +607,62 @@
         <source>Collected Addresses</source>
         <translation>Собранные адреса</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>Адресная книга CardDAV…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Укажите пользователя в адресе: https://ПОЛЬЗОВАТЕЛЬ@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Она читается с сервера.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>Адресная книга CardDAV</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>Адрес адресной книги или сервера учётной записи с именем пользователя (https://пользователь@сервер/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>Сервер отклонил пароль для %1. Пароль:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Пароль для %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>Пароль CardDAV</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>Пароль принят, но его не удалось сохранить в связке ключей.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Сервер</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>Не удалось прочитать сервер; это локальная копия: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>Не удалось прочитать сервер: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Запрос к серверу…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

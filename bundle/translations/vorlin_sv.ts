@@ -604,6 +604,62 @@ Radbrytningar i en anteckning visas så som de skrevs.</translation>
         <source>Collected Addresses</source>
         <translation>Insamlade adresser</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>CardDAV-adressbok…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1 (CardDAV, %2)</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>Ange användaren i adressen: https://ANVÄNDARE@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>Den läses från sin server.</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>CardDAV-adressbok</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>Adressen till adressboken, eller till kontots server, med användarnamnet (https://användare@server/):</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>Servern avvisade lösenordet för %1. Lösenord:</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>Lösenord för %1:</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>CardDAV-lösenord</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>Lösenordet godtogs men kunde inte sparas i nyckelringen.</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>Servern kunde inte läsas; detta är den lokala kopian: %1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>Servern kunde inte läsas: %1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>Frågar servern…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

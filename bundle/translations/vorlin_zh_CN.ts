@@ -601,6 +601,62 @@
         <source>Collected Addresses</source>
         <translation>收集的地址</translation>
     </message>
+    <message>
+        <source>CardDAV address book...</source>
+        <translation>CardDAV 通讯录…</translation>
+    </message>
+    <message>
+        <source>%1 (CardDAV, %2)</source>
+        <translation>%1（CardDAV，%2）</translation>
+    </message>
+    <message>
+        <source>Name the user in the address: https://USER@%1/</source>
+        <translation>请在地址中写明用户：https://用户@%1/</translation>
+    </message>
+    <message>
+        <source>It is being read from its server.</source>
+        <translation>正在从其服务器读取。</translation>
+    </message>
+    <message>
+        <source>CardDAV Address Book</source>
+        <translation>CardDAV 通讯录</translation>
+    </message>
+    <message>
+        <source>The address of the address book, or of the account&apos;s server, with the user name (https://user@server/):</source>
+        <translation>通讯录的地址，或账户服务器的地址，包含用户名（https://用户@服务器/）：</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1. Password:</source>
+        <translation>服务器拒绝了 %1 的密码。密码：</translation>
+    </message>
+    <message>
+        <source>Password for %1:</source>
+        <translation>%1 的密码：</translation>
+    </message>
+    <message>
+        <source>CardDAV Password</source>
+        <translation>CardDAV 密码</translation>
+    </message>
+    <message>
+        <source>The password was taken but could not be kept in the keyring.</source>
+        <translation>密码已被接受，但无法保存到密钥环中。</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>服务器</translation>
+    </message>
+    <message>
+        <source>The server could not be read; this is the local copy: %1</source>
+        <translation>无法读取服务器；这是本地副本：%1</translation>
+    </message>
+    <message>
+        <source>The server could not be read: %1</source>
+        <translation>无法读取服务器：%1</translation>
+    </message>
+    <message>
+        <source>Asking the server...</source>
+        <translation>正在询问服务器…</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

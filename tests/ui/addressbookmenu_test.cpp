@@ -17,6 +17,11 @@ QList<ThunderbirdAddressBook> noThunderbirdBooks()
     return {};
 }
 
+QList<CardDavAddressBook> noCardDavBooks()
+{
+    return {};
+}
+
 QStringList texts(const QMenu &menu)
 {
     QStringList result;
@@ -32,17 +37,18 @@ TEST(AddressBookMenu, listsTheDesktopsBooksAboveChoosingAFile)
     QList<EdsAddressBook> books{{u"eds:a"_s, u"Personal"_s, -1, {}, true},
                                 {u"eds:b"_s, u"Work"_s, -1, {}, false}};
     AddressBookMenu menu(
-        nullptr, [&books] { return Expected<QList<EdsAddressBook>>(books); }, noThunderbirdBooks);
+        nullptr, [&books] { return Expected<QList<EdsAddressBook>>(books); }, noThunderbirdBooks,
+        noCardDavBooks);
     menu.refresh();
     EXPECT_EQ(texts(menu),
               (QStringList{u"Personal (default)"_s, u"Work"_s, u"--"_s, u"Choose a file..."_s,
-                           u"Choose a folder..."_s}));
+                           u"Choose a folder..."_s, u"CardDAV address book..."_s}));
     // Listed anew each time: a book that went away goes from the menu.
     books.removeLast();
     menu.refresh();
     EXPECT_EQ(texts(menu),
               (QStringList{u"Personal (default)"_s, u"--"_s, u"Choose a file..."_s,
-                           u"Choose a folder..."_s}));
+                           u"Choose a folder..."_s, u"CardDAV address book..."_s}));
 
     QSignalSpy chosen(&menu, &AddressBookMenu::addressBookChosen);
     menu.actions().constFirst()->trigger();
@@ -75,13 +81,13 @@ TEST(AddressBookMenu, listsThunderbirdsBooksBesideTheDesktops)
         {u"thunderbird:work/abook-1.sqlite"_s, u"Family"_s, u"work"_s, -1, {}}};
     AddressBookMenu menu(
         nullptr, [] { return Expected<QList<EdsAddressBook>>(Unexpected(u"no session bus"_s)); },
-        [&books] { return books; });
+        [&books] { return books; }, noCardDavBooks);
     menu.refresh();
     EXPECT_EQ(texts(menu),
               (QStringList{u"The desktop's address books cannot be reached"_s,
                            u"Personal Address Book (Thunderbird, default)"_s,
                            u"Family (Thunderbird, work)"_s, u"--"_s, u"Choose a file..."_s,
-                           u"Choose a folder..."_s}));
+                           u"Choose a folder..."_s, u"CardDAV address book..."_s}));
     QSignalSpy chosen(&menu, &AddressBookMenu::addressBookChosen);
     menu.actions()[2]->trigger();
     ASSERT_EQ(chosen.size(), 1);
@@ -90,4 +96,28 @@ TEST(AddressBookMenu, listsThunderbirdsBooksBesideTheDesktops)
     books.removeLast();
     menu.refresh();
     EXPECT_EQ(texts(menu)[1], u"Personal Address Book (Thunderbird)"_s);
+}
+
+// The CardDAV books read before are listed by their name on the server and their account
+// (by their path where the server gave no name); a new one is asked for by its address.
+TEST(AddressBookMenu, listsTheCardDavBooksReadBefore)
+{
+    const QList<CardDavAddressBook> books{
+        {u"https://ann@dav.example.org/ann/contacts/"_s, u"Contacts"_s, -1, true},
+        {u"https://bo@cloud.example.com/dav/team/"_s, {}, -1, false}};
+    AddressBookMenu menu(
+        nullptr, [] { return Expected<QList<EdsAddressBook>>(QList<EdsAddressBook>()); },
+        noThunderbirdBooks, [&books] { return books; });
+    menu.refresh();
+    EXPECT_EQ(texts(menu).mid(1, 2),
+              (QStringList{u"Contacts (CardDAV, ann@dav.example.org)"_s,
+                           u"/dav/team/ (CardDAV, bo@cloud.example.com)"_s}));
+    QSignalSpy chosen(&menu, &AddressBookMenu::addressBookChosen);
+    menu.actions()[2]->trigger();
+    ASSERT_EQ(chosen.size(), 1);
+    EXPECT_EQ(chosen.constFirst().constFirst().toString(),
+              u"https://bo@cloud.example.com/dav/team/"_s);
+    QSignalSpy asked(&menu, &AddressBookMenu::cardDavRequested);
+    menu.cardDavAction()->trigger();
+    EXPECT_EQ(asked.size(), 1);
 }

@@ -6,9 +6,8 @@
 
 #include "radicaleserver.h"
 #include "testbook.h"
+#include "testkeyring.h"
 
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include "rowname.h"
@@ -68,19 +67,6 @@ TEST(PasswordFile, aPipeIsNotWaitedOn)
     const Expected<QString> password = CardDavPassword::fromFile(path);
     ASSERT_FALSE(password);
     EXPECT_TRUE(password.error().endsWith(u"not a regular file"_s));
-}
-
-// A keyring of the test's own, unlocked, on the private session bus the test runs in.
-bool startKeyring()
-{
-    if (qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS")
-        || QStandardPaths::findExecutable(u"gnome-keyring-daemon"_s).isEmpty())
-        return false;
-    QProcess daemon;
-    daemon.start(u"gnome-keyring-daemon"_s, {u"--unlock"_s, u"--components=secrets"_s});
-    daemon.write("keyring password\n");
-    daemon.closeWriteChannel();
-    return daemon.waitForFinished(20'000) && daemon.exitCode() == 0;
 }
 
 TEST(Keyring, keepsThePasswordTheStoreReadsWith)

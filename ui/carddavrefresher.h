@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Brings a CardDAV address book up to date for the window on a worker thread, so that the
+// window stays usable while the server answers (a first read of a large book takes many
+// seconds). One read runs at a time; a start while one runs reads again once it ends, with
+// the newest request. A password typed by the user is kept in the keyring once the server
+// has taken it. Destroying the refresher cancels a running read and waits for it briefly.
+//
+//   CardDavRefresher refresher;
+//   connect(&refresher, &CardDavRefresher::finished, this, [&] { use(refresher.takeResult()); });
+//   refresher.start(u"https://ann@dav.example.org/"_s, {});
+#pragma once
+
+#include "addressbook/carddav/carddavstore.h"
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <atomic>
+#include <memory>
+#include <optional>
+
+class CardDavRefresher final : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Result
+    {
+        QString name;
+        Expected<ContactStoreRead> read;
+        CardDavProblem problem = CardDavProblem::Other;
+        QString keyringProblem; // why the typed password could not be kept, or empty
+    };
+
+    explicit CardDavRefresher(QObject *parent = nullptr);
+    ~CardDavRefresher() override;
+
+    /// Reads the book of that name from its server.
+    void start(const QString &name, const CardDavAccess &access);
+    [[nodiscard]] bool isRunning() const { return m_watcher.isRunning() || m_pending; }
+    /// The result of the read that finished(); only once per finished().
+    [[nodiscard]] Result takeResult();
+
+Q_SIGNALS:
+    void finished();
+
+private:
+    void launch(const QString &name, CardDavAccess access);
+    void ended();
+
+    QFutureWatcher<Result> m_watcher;
+    std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
+    std::optional<std::pair<QString, CardDavAccess>> m_pending;
+};
