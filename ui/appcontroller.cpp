@@ -40,6 +40,8 @@ AppController::AppController(PreferencesStore &store, Bundle bundle, QObject *pa
     , m_cardDav(std::make_unique<CardDavRefresher>())
 {
     connect(m_cardDav.get(), &CardDavRefresher::finished, this, &AppController::serverAnswered);
+    connect(m_cardDav.get(), &CardDavRefresher::passwordNotKept, this,
+            &AppController::passwordNotKept);
     connect(m_observer.get(), &SettingsObserver::observedValueChanged, this,
             &AppController::updatePreview);
     connect(m_watcher.get(), &AddressBookWatcher::changed, this,
@@ -126,8 +128,10 @@ bool AppController::isAskingServer() const
 void AppController::askServer(const std::optional<QString> &password)
 {
     const QString account = CardDavTarget::parse(*m_addressBookPath, {})->accountName();
-    if (password)
+    if (password) {
         m_typedPasswords.insert(account, *password);
+        m_unkeptPasswords.insert(account);
+    }
     CardDavAccess access;
     if (const auto typed = m_typedPasswords.constFind(account); typed != m_typedPasswords.cend())
         access.password = *typed;
@@ -143,24 +147,32 @@ void AppController::serverAnswered()
         Q_EMIT serverStateChanged();
         return;
     }
+    const QString account = CardDavTarget::parse(result.name, {})->accountName();
     if (result.read) {
         m_serverProblem.clear();
         install(std::move(*result.read), result.name, std::nullopt);
         if (std::exchange(m_rememberWhenRead, false))
             m_store.setObject(result.name, SettingsKeys::addressBookPath);
-        if (!result.keyringProblem.isEmpty())
-            Q_EMIT passwordNotKept(result.keyringProblem);
+        if (m_unkeptPasswords.remove(account))
+            m_cardDav->keepPassword(result.name, m_typedPasswords.value(account));
         Q_EMIT serverStateChanged();
         return;
     }
-    m_serverProblem = result.read.error();
+    // The window asks for the password itself: the store's advice for the command line is
+    // not shown there.
+    if (result.problem == CardDavProblem::PasswordRefused)
+        m_serverProblem = UiText::tr("The server refused the password for %1.").arg(account);
+    else if (result.problem == CardDavProblem::NoPassword)
+        m_serverProblem = UiText::tr("The password for %1 is needed.").arg(account);
+    else
+        m_serverProblem = result.read.error();
     if (!hasAddressBook())
         markMissing(m_serverProblem);
     Q_EMIT serverStateChanged();
     if (result.problem == CardDavProblem::Other)
         return;
-    const QString account = CardDavTarget::parse(result.name, {})->accountName();
     m_typedPasswords.remove(account);
+    m_unkeptPasswords.remove(account);
     Q_EMIT passwordNeeded(account, result.problem == CardDavProblem::PasswordRefused);
 }
 

@@ -22,6 +22,7 @@
 
 #include <QHash>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QUrl>
 
@@ -145,4 +146,5 @@ private:
     QString m_serverProblem;
     bool m_rememberWhenRead = false; // a chosen CardDAV book, remembered once it can be read
     QHash<QString, QString> m_typedPasswords; // by account, for this session only
+    QSet<QString> m_unkeptPasswords;          // typed, to keep once the server takes them
 };

@@ -10,16 +10,17 @@ namespace {
 CardDavRefresher::Result readFromServer(const QString &name, const CardDavAccess &access)
 {
     CardDavProblem problem = CardDavProblem::Other;
-    CardDavRefresher::Result result{name, readCardDavStore(name, access, &problem), problem, {}};
-    if (!result.read || !access.password)
-        return result;
-    // Kept only now: a password the server refused is not worth keeping.
-    if (const Expected<CardDavTarget> target = CardDavTarget::parse(name, access.user)) {
-        if (const Expected<void> kept = CardDavPassword::saveInKeyring(*target, *access.password);
-            !kept)
-            result.keyringProblem = kept.error();
-    }
-    return result;
+    Expected<ContactStoreRead> read = readCardDavStore(name, access, &problem);
+    return {name, std::move(read), problem};
+}
+
+QString keep(const QString &name, const QString &password)
+{
+    const Expected<CardDavTarget> target = CardDavTarget::parse(name, {});
+    if (!target)
+        return target.error();
+    const Expected<void> kept = CardDavPassword::saveInKeyring(*target, password);
+    return kept ? QString() : kept.error();
 }
 
 } // namespace
@@ -28,6 +29,10 @@ CardDavRefresher::CardDavRefresher(QObject *parent)
     : QObject(parent)
 {
     connect(&m_watcher, &QFutureWatcher<Result>::finished, this, &CardDavRefresher::ended);
+    connect(&m_keeper, &QFutureWatcher<QString>::finished, this, [this] {
+        if (const QString problem = m_keeper.result(); !problem.isEmpty())
+            Q_EMIT passwordNotKept(problem);
+    });
 }
 
 CardDavRefresher::~CardDavRefresher()
@@ -38,6 +43,8 @@ CardDavRefresher::~CardDavRefresher()
     // on it would never end.
     if (m_watcher.isRunning())
         m_watcher.waitForFinished();
+    if (m_keeper.isRunning())
+        m_keeper.waitForFinished();
 }
 
 void CardDavRefresher::start(const QString &name, const CardDavAccess &access)
@@ -52,6 +59,13 @@ void CardDavRefresher::start(const QString &name, const CardDavAccess &access)
 CardDavRefresher::Result CardDavRefresher::takeResult()
 {
     return m_watcher.future().takeResult();
+}
+
+void CardDavRefresher::keepPassword(const QString &name, const QString &password)
+{
+    if (m_keeper.isRunning()) // one at a time: the keyring may be asking the user
+        m_keeper.waitForFinished();
+    m_keeper.setFuture(QtConcurrent::run(keep, name, password));
 }
 
 void CardDavRefresher::launch(const QString &name, CardDavAccess access)

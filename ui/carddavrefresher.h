@@ -2,8 +2,9 @@
 // Brings a CardDAV address book up to date for the window on a worker thread, so that the
 // window stays usable while the server answers (a first read of a large book takes many
 // seconds). One read runs at a time; a start while one runs reads again once it ends, with
-// the newest request. A password typed by the user is kept in the keyring once the server
-// has taken it. Destroying the refresher cancels a running read and waits for it briefly.
+// the newest request. keepPassword() keeps a password in the keyring, apart from the read, so
+// that a keyring asking the user first (to make or unlock it) never holds back the book.
+// Destroying the refresher cancels a running read and waits for it briefly.
 //
 //   CardDavRefresher refresher;
 //   connect(&refresher, &CardDavRefresher::finished, this, [&] { use(refresher.takeResult()); });
@@ -29,7 +30,6 @@ public:
         QString name;
         Expected<ContactStoreRead> read;
         CardDavProblem problem = CardDavProblem::Other;
-        QString keyringProblem; // why the typed password could not be kept, or empty
     };
 
     explicit CardDavRefresher(QObject *parent = nullptr);
@@ -40,15 +40,20 @@ public:
     [[nodiscard]] bool isRunning() const { return m_watcher.isRunning() || m_pending; }
     /// The result of the read that finished(); only once per finished().
     [[nodiscard]] Result takeResult();
+    /// Keeps password in the keyring for the account of the book of that name.
+    void keepPassword(const QString &name, const QString &password);
 
 Q_SIGNALS:
     void finished();
+    /// keepPassword() could not keep it, for the reason given.
+    void passwordNotKept(const QString &reason);
 
 private:
     void launch(const QString &name, CardDavAccess access);
     void ended();
 
     QFutureWatcher<Result> m_watcher;
+    QFutureWatcher<QString> m_keeper; // why the password could not be kept, or empty
     std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
     std::optional<std::pair<QString, CardDavAccess>> m_pending;
 };

@@ -672,6 +672,14 @@
         <source>Asking the server...</source>
         <translation>جارٍ سؤال الخادم…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>رفض الخادم كلمة المرور لـ %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>كلمة المرور لـ %1 مطلوبة.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

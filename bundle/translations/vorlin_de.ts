@@ -660,6 +660,14 @@ Zeilenumbrüche in einer Notiz erscheinen so, wie sie eingegeben wurden.</transl
         <source>Asking the server...</source>
         <translation>Server wird abgefragt …</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Der Server hat das Passwort für %1 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Das Passwort für %1 wird benötigt.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -660,6 +660,14 @@ Line breaks in a note show as they were typed.</translation>
         <source>Asking the server...</source>
         <translation>Asking the server...</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>The server refused the password for %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>The password for %1 is needed.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -660,6 +660,14 @@ Los saltos de línea de una nota se muestran tal como se escribieron.</translati
         <source>Asking the server...</source>
         <translation>Consultando el servidor…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>El servidor rechazó la contraseña de %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Se necesita la contraseña de %1.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -660,6 +660,14 @@ Les retours à la ligne d&apos;une note s&apos;affichent tels qu&apos;ils ont é
         <source>Asking the server...</source>
         <translation>Interrogation du serveur…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Le serveur a refusé le mot de passe de %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Le mot de passe de %1 est nécessaire.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

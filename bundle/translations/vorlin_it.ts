@@ -660,6 +660,14 @@ Le interruzioni di riga di una nota appaiono così come sono state digitate.</tr
         <source>Asking the server...</source>
         <translation>Interrogazione del server…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Il server ha rifiutato la password per %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Serve la password per %1.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

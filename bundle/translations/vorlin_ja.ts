@@ -657,6 +657,14 @@
         <source>Asking the server...</source>
         <translation>サーバーに問い合わせています…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>サーバーが %1 のパスワードを拒否しました。</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>%1 のパスワードが必要です。</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -660,6 +660,14 @@ Regeleinden in een notitie worden getoond zoals ze zijn getypt.</translation>
         <source>Asking the server...</source>
         <translation>Server wordt gevraagd…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>De server heeft het wachtwoord voor %1 geweigerd.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Het wachtwoord voor %1 is nodig.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

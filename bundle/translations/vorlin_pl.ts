@@ -663,6 +663,14 @@ Podziały wierszy w notatce są widoczne tak, jak je wpisano.</translation>
         <source>Asking the server...</source>
         <translation>Odpytywanie serwera…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Serwer odrzucił hasło dla %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Potrzebne jest hasło dla %1.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -660,6 +660,14 @@ As quebras de linha de uma nota aparecem como foram digitadas.</translation>
         <source>Asking the server...</source>
         <translation>Consultando o servidor…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>O servidor recusou a senha de %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>A senha de %1 é necessária.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

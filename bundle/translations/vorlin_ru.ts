@@ -663,6 +663,14 @@
         <source>Asking the server...</source>
         <translation>Запрос к серверу…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Сервер отклонил пароль для %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Нужен пароль для %1.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

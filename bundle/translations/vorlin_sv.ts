@@ -660,6 +660,14 @@ Radbrytningar i en anteckning visas så som de skrevs.</translation>
         <source>Asking the server...</source>
         <translation>Frågar servern…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Servern avvisade lösenordet för %1.</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>Lösenordet för %1 behövs.</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -657,6 +657,14 @@
         <source>Asking the server...</source>
         <translation>正在询问服务器…</translation>
     </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>服务器拒绝了 %1 的密码。</translation>
+    </message>
+    <message>
+        <source>The password for %1 is needed.</source>
+        <translation>需要 %1 的密码。</translation>
+    </message>
 </context>
 <context>
     <name>ui_svc</name>

@@ -102,7 +102,7 @@ TEST(AddressBookMenu, listsThunderbirdsBooksBesideTheDesktops)
 // (by their path where the server gave no name); a new one is asked for by its address.
 TEST(AddressBookMenu, listsTheCardDavBooksReadBefore)
 {
-    const QList<CardDavAddressBook> books{
+    QList<CardDavAddressBook> books{
         {u"https://ann@dav.example.org/ann/contacts/"_s, u"Contacts"_s, -1, true},
         {u"https://bo@cloud.example.com/dav/team/"_s, {}, -1, false}};
     AddressBookMenu menu(

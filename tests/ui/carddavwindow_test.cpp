@@ -2,6 +2,7 @@
 // The window on a CardDAV address book, against a real server: the local copy at once and
 // the server in the background, the password asked in a dialog and kept in the keyring, and
 // what the window says when the server cannot be read.
+#include "addressbook/carddav/carddavpassword.h"
 #include "addressbook/carddav/carddavstore.h"
 #include "controllertestsupport.h"
 #include "settings/settingskeys.h"
@@ -35,9 +36,7 @@ protected:
         if (!m_server)
             GTEST_SKIP() << RadicaleServer::missing().toStdString();
         qputenv("XDG_CACHE_HOME", m_cache.path().toUtf8());
-        ASSERT_EQ(m_server->makeAddressBook(u"/ann/contacts/"_s, u"Contacts"_s), 201);
-        for (const auto &[file, text] : bookCards())
-            ASSERT_EQ(m_server->put(u"/ann/contacts/"_s + file, text), 201);
+        ASSERT_NO_FATAL_FAILURE(putBook(*m_server));
     }
 
     [[nodiscard]] QString book() const { return m_server->url(u"/ann/contacts/"_s); }
@@ -98,6 +97,8 @@ TEST_F(CardDavWindow, asksForThePasswordUntilTheServerTakesIt)
     QInputDialog *first = passwordDialog(window);
     ASSERT_NE(first, nullptr);
     EXPECT_FALSE(asked.first().at(1).toBool()) << "none was refused yet";
+    EXPECT_EQ(controller.missingReason().toStdString().find("--password-file"), std::string::npos)
+        << "the window asks for the password itself";
     EXPECT_TRUE(store.objectForKey(SettingsKeys::addressBookPath).toString().isEmpty());
     answer(*first, "wrong");
     ASSERT_TRUE(QTest::qWaitFor([&] { return asked.size() == 2; }, 60'000));
@@ -114,6 +115,15 @@ TEST_F(CardDavWindow, asksForThePasswordUntilTheServerTakesIt)
         ASSERT_TRUE(QTest::qWaitFor([&] { return notKept.size() == 1; }, 5'000));
         GTEST_SKIP() << "no keyring can run here (gnome-keyring-daemon on a private session bus)";
     }
+    // Kept apart from the read, once the server took it.
+    const Expected<CardDavTarget> target = CardDavTarget::parse(book(), {});
+    ASSERT_TRUE(target);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const Expected<std::optional<QString>> kept = CardDavPassword::fromKeyring(*target);
+            return kept && *kept == QString::fromLatin1(RadicaleServer::kPassword);
+        },
+        20'000));
     EXPECT_TRUE(notKept.isEmpty()) << notKept.first().first().toString().toStdString();
 
     AppController next(store, Bundle(kBundle));

@@ -25,12 +25,11 @@ QByteArray response(const QByteArray &href, const QByteArray &props)
 
 QByteArray multistatus(const QByteArray &responses)
 {
-    return FakeHttpServer::response(
-        207, {{"Content-Type", "application/xml"}},
-        "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\" "
-        "xmlns:card=\"urn:ietf:params:xml:ns:carddav\" "
-        "xmlns:cs=\"http://calendarserver.org/ns/\">"
-            + responses + "</d:multistatus>");
+    return FakeHttpServer::response(207, {{"Content-Type", "application/xml"}},
+                                    "<?xml version=\"1.0\"?><d:multistatus xmlns:d=\"DAV:\" "
+                                    "xmlns:card=\"urn:ietf:params:xml:ns:carddav\" "
+                                    "xmlns:cs=\"http://calendarserver.org/ns/\">"
+                                        + responses + "</d:multistatus>");
 }
 
 // The book /book/ by CTag and ETags alone; every request is logged by its kind.
@@ -58,10 +57,11 @@ struct CtagBook
         }
         if (body.contains("resourcetype")) {
             kinds.append(u"discovery"_s);
-            return multistatus(response(
-                "/book/", "<d:resourcetype><d:collection/><card:addressbook/></d:resourcetype>"
-                          "<d:displayname>Staff</d:displayname><cs:getctag>"
-                    + ctag + "</cs:getctag>"));
+            return multistatus(
+                response("/book/",
+                         "<d:resourcetype><d:collection/><card:addressbook/></d:resourcetype>"
+                         "<d:displayname>Staff</d:displayname><cs:getctag>"
+                             + ctag + "</cs:getctag>"));
         }
         kinds.append(u"etags"_s);
         return etagsOnly();
@@ -86,11 +86,12 @@ struct CtagBook
             const QByteArray href = match.captured(1).toUtf8();
             ++asked;
             const Card card = cards.value(href);
-            responses += response(href, "<d:getetag>" + card.etag
-                                            + "</d:getetag><card:address-data>BEGIN:VCARD\r\n"
-                                              "VERSION:3.0\r\nFN:"
-                                            + card.fullName + "\r\nN:" + card.fullName
-                                            + ";;;;\r\nEND:VCARD\r\n</card:address-data>");
+            responses += response(href,
+                                  "<d:getetag>" + card.etag
+                                      + "</d:getetag><card:address-data>BEGIN:VCARD\r\n"
+                                        "VERSION:3.0\r\nFN:"
+                                      + card.fullName + "\r\nN:" + card.fullName
+                                      + ";;;;\r\nEND:VCARD\r\n</card:address-data>");
         }
         multigetSizes.append(asked);
         return multistatus(responses);
@@ -112,8 +113,9 @@ TEST(CardDavByCtag, fetchesInBatchesAndThenOnlyWhatTheEtagsSayChanged)
     qputenv("XDG_CACHE_HOME", cache.path().toUtf8());
     CtagBook book;
     for (int i = 0; i < 150; ++i)
-        book.cards.insert("/book/" + QByteArray::number(i) + ".vcf",
-                          {"\"e" + QByteArray::number(i) + '"', "P" + QByteArray::number(1000 + i)});
+        book.cards.insert(
+            "/book/" + QByteArray::number(i) + ".vcf",
+            {"\"e" + QByteArray::number(i) + '"', "P" + QByteArray::number(1000 + i)});
     FakeHttpServer server(QHostAddress::LocalHost,
                           [&book](const QByteArray &request) { return book.answer(request); });
     ASSERT_TRUE(server.isListening());

@@ -31,9 +31,7 @@ protected:
         m_server = RadicaleServer::start();
         if (!m_server)
             GTEST_SKIP() << RadicaleServer::missing().toStdString();
-        ASSERT_EQ(m_server->makeAddressBook(u"/ann/contacts/"_s, u"Contacts"_s), 201);
-        for (const auto &[name, text] : bookCards())
-            ASSERT_EQ(m_server->put(u"/ann/contacts/"_s + name, text), 201);
+        ASSERT_NO_FATAL_FAILURE(putBook(*m_server));
     }
 
     [[nodiscard]] Outcome run(const QStringList &arguments) const

@@ -68,9 +68,7 @@ protected:
         if (!m_server)
             GTEST_SKIP() << RadicaleServer::missing().toStdString();
         qputenv("XDG_CACHE_HOME", m_cache.path().toUtf8());
-        ASSERT_EQ(m_server->makeAddressBook(u"/ann/contacts/"_s, u"Contacts"_s), 201);
-        for (const auto &[name, text] : bookCards())
-            ASSERT_EQ(m_server->put(u"/ann/contacts/"_s + name, text), 201);
+        ASSERT_NO_FATAL_FAILURE(putBook(*m_server));
     }
 
     [[nodiscard]] CardDavAccess access(Traffic *traffic = nullptr) const

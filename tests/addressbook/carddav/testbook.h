@@ -4,6 +4,10 @@
 // file name on the server.
 #pragma once
 
+#include "radicaleserver.h"
+
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -42,4 +46,14 @@ inline const QList<QPair<QString, QByteArray>> &bookCards()
               "X-ADDRESSBOOKSERVER-MEMBER:urn:uuid:ann-1\n"
               "X-ADDRESSBOOKSERVER-MEMBER:urn:uuid:bob-2")}};
     return cards;
+}
+
+/// Makes /ann/contacts/ on the server and puts every card of the book there; call it through
+/// ASSERT_NO_FATAL_FAILURE.
+inline void putBook(const RadicaleServer &server)
+{
+    ASSERT_EQ(server.makeAddressBook(QStringLiteral("/ann/contacts/"), QStringLiteral("Contacts")),
+              201);
+    for (const auto &[name, text] : bookCards())
+        ASSERT_EQ(server.put(QStringLiteral("/ann/contacts/") + name, text), 201);
 }
