@@ -29,10 +29,7 @@ CardDavRefresher::CardDavRefresher(QObject *parent)
     : QObject(parent)
 {
     connect(&m_watcher, &QFutureWatcher<Result>::finished, this, &CardDavRefresher::ended);
-    connect(&m_keeper, &QFutureWatcher<QString>::finished, this, [this] {
-        if (const QString problem = m_keeper.result(); !problem.isEmpty())
-            Q_EMIT passwordNotKept(problem);
-    });
+    m_keyring.setMaxThreadCount(1);
 }
 
 CardDavRefresher::~CardDavRefresher()
@@ -43,8 +40,7 @@ CardDavRefresher::~CardDavRefresher()
     // on it would never end.
     if (m_watcher.isRunning())
         m_watcher.waitForFinished();
-    if (m_keeper.isRunning())
-        m_keeper.waitForFinished();
+    m_keyring.waitForDone();
 }
 
 void CardDavRefresher::start(const QString &name, const CardDavAccess &access)
@@ -63,9 +59,13 @@ CardDavRefresher::Result CardDavRefresher::takeResult()
 
 void CardDavRefresher::keepPassword(const QString &name, const QString &password)
 {
-    if (m_keeper.isRunning()) // one at a time: the keyring may be asking the user
-        m_keeper.waitForFinished();
-    m_keeper.setFuture(QtConcurrent::run(keep, name, password));
+    // Told on this thread; a message for a refresher already gone is dropped by Qt.
+    m_keyring.start([this, name, password] {
+        if (QString problem = keep(name, password); !problem.isEmpty())
+            QMetaObject::invokeMethod(
+                this, [this, problem = std::move(problem)] { Q_EMIT passwordNotKept(problem); },
+                Qt::QueuedConnection);
+    });
 }
 
 void CardDavRefresher::launch(const QString &name, CardDavAccess access)

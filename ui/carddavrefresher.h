@@ -15,6 +15,7 @@
 
 #include <QFutureWatcher>
 #include <QObject>
+#include <QThreadPool>
 
 #include <atomic>
 #include <memory>
@@ -53,7 +54,7 @@ private:
     void ended();
 
     QFutureWatcher<Result> m_watcher;
-    QFutureWatcher<QString> m_keeper; // why the password could not be kept, or empty
+    QThreadPool m_keyring; // one call at a time: the keyring may be asking the user
     std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
     std::optional<std::pair<QString, CardDavAccess>> m_pending;
 };
