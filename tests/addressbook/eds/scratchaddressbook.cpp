@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "scratchaddressbook.h"
 
+#include <QDeadlineTimer>
 #include <QRegularExpression>
+#include <QThread>
 #include <QUuid>
+
+#include <chrono>
 
 #include <libebook/libebook.h>
 
@@ -11,6 +15,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr std::chrono::seconds kSourceKnownWithin{20};
 
 QString takeMessage(GError *error)
 {
@@ -52,9 +58,18 @@ ScratchAddressBook::ScratchAddressBook(const QString &displayName)
     if (!e_source_registry_commit_source_sync(m_handles->registry, m_handles->source, nullptr,
                                               &error))
         ADD_FAILURE() << "new source: " << takeMessage(error).toStdString();
-    // A wait of -1: the synchronous connection would otherwise block on its own main loop.
-    m_handles->client = E_BOOK_CLIENT(
-        e_book_client_connect_sync(m_handles->source, guint32(-1), nullptr, &error));
+    // The registry tells the address-book factory of a new source a moment after the commit
+    // returns (on a busy machine, seconds): until then a connection finds no such source.
+    const QDeadlineTimer known(kSourceKnownWithin);
+    for (;;) {
+        // A wait of -1: the synchronous connection would otherwise block on its own main loop.
+        m_handles->client = E_BOOK_CLIENT(
+            e_book_client_connect_sync(m_handles->source, guint32(-1), nullptr, &error));
+        if (m_handles->client || known.hasExpired())
+            break;
+        g_clear_error(&error);
+        QThread::msleep(100);
+    }
     if (!m_handles->client)
         ADD_FAILURE() << "connect: " << takeMessage(error).toStdString();
 }
