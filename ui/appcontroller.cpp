@@ -18,6 +18,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The account of a CardDAV book the controller opened, which it made sure names a user.
+QString accountOf(const QString &cardDavName)
+{
+    return CardDavTarget::parse(cardDavName, {})->accountName();
+}
+
 ContactStoreRead nothingRead()
 {
     ContactStoreRead read;
@@ -127,7 +133,7 @@ bool AppController::isAskingServer() const
 
 void AppController::askServer(const std::optional<QString> &password)
 {
-    const QString account = CardDavTarget::parse(*m_addressBookPath, {})->accountName();
+    const QString account = accountOf(*m_addressBookPath);
     if (password) {
         m_typedPasswords.insert(account, *password);
         m_unkeptPasswords.insert(account);
@@ -147,7 +153,7 @@ void AppController::serverAnswered()
         Q_EMIT serverStateChanged();
         return;
     }
-    const QString account = CardDavTarget::parse(result.name, {})->accountName();
+    const QString account = accountOf(result.name);
     if (result.read) {
         m_serverProblem.clear();
         install(std::move(*result.read), result.name, std::nullopt);

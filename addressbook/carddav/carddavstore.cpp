@@ -177,10 +177,12 @@ QList<CardDavAddressBook> listCardDavAddressBooks(ContactCounts counts)
             continue;
         const QString folder = CardDavCache::accountFolder(*target);
         for (const CardDavBook &book : account.books) {
-            CardDavBookCopy copy = CardDavBookCopy::open(folder, book.url);
-            const qsizetype contacts = copy.exists() && counts == ContactCounts::Count
-                ? readCopy(copy, nullptr).store->people().size()
-                : -1;
+            qsizetype contacts = -1;
+            if (counts == ContactCounts::Count) {
+                CardDavBookCopy copy = CardDavBookCopy::open(folder, book.url);
+                if (copy.exists())
+                    contacts = readCopy(copy, nullptr).store->people().size();
+            }
             listed.append(
                 {withUser(book.url, target->user), book.displayName, contacts, book.isDefault});
         }
