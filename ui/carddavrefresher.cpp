@@ -45,7 +45,7 @@ CardDavRefresher::~CardDavRefresher()
 
 void CardDavRefresher::start(const QString &name, const CardDavAccess &access)
 {
-    if (m_watcher.isRunning()) {
+    if (m_reading) {
         m_pending = {name, access};
         return;
     }
@@ -71,6 +71,7 @@ void CardDavRefresher::keepPassword(const QString &name, const QString &password
 void CardDavRefresher::launch(const QString &name, CardDavAccess access)
 {
     access.client.cancelled = m_cancelled;
+    m_reading = true;
     m_watcher.setFuture(QtConcurrent::run(readFromServer, name, access));
 }
 
@@ -78,6 +79,7 @@ void CardDavRefresher::launch(const QString &name, CardDavAccess access)
 void CardDavRefresher::ended()
 {
     if (!m_pending) {
+        m_reading = false;
         Q_EMIT finished();
         return;
     }

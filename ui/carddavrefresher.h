@@ -38,7 +38,8 @@ public:
 
     /// Reads the book of that name from its server.
     void start(const QString &name, const CardDavAccess &access);
-    [[nodiscard]] bool isRunning() const { return m_watcher.isRunning() || m_pending; }
+    /// True from start() until finished() has been emitted for the last read asked for.
+    [[nodiscard]] bool isRunning() const { return m_reading; }
     /// The result of the read that finished(); only once per finished().
     [[nodiscard]] Result takeResult();
     /// Keeps password in the keyring for the account of the book of that name.
@@ -57,4 +58,7 @@ private:
     QThreadPool m_keyring; // one call at a time: the keyring may be asking the user
     std::shared_ptr<std::atomic<bool>> m_cancelled = std::make_shared<std::atomic<bool>>(false);
     std::optional<std::pair<QString, CardDavAccess>> m_pending;
+    // Not the future's own state: a read may end on its thread well before finished() is
+    // delivered here, and until then its answer is still to come.
+    bool m_reading = false;
 };
