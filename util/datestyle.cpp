@@ -40,10 +40,10 @@ QString defaultCalendarFormat(DateStyle style, const QLocale &locale)
 }
 
 // An empty stored format would blank every date of that style, so it counts as no choice.
-QString calendarFormat(DateStyle style, const DateFormatSource &formats)
+QString calendarFormat(DateStyle style, const DateFormatSource &formats, const QLocale &locale)
 {
     const std::optional<QString> stored = formats.calendarFormatForKey(preferenceKey(style));
     if (stored && !stored->isEmpty())
         return *stored;
-    return defaultCalendarFormat(style, QLocale());
+    return defaultCalendarFormat(style, locale);
 }

@@ -20,6 +20,7 @@ enum class DateStyle {
 [[nodiscard]] QString preferenceKey(DateStyle style);
 /// The locale's own format for the style, in calendar notation.
 [[nodiscard]] QString defaultCalendarFormat(DateStyle style, const QLocale &locale);
-/// The user's format for the style, read from formats now; the default locale's
-/// (QLocale()) where the user has none or an empty one.
-[[nodiscard]] QString calendarFormat(DateStyle style, const DateFormatSource &formats);
+/// The user's format for the style, read from formats now; locale's where the user has none
+/// or an empty one.
+[[nodiscard]] QString calendarFormat(DateStyle style, const DateFormatSource &formats,
+                                     const QLocale &locale = QLocale());
