@@ -1,17 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whole generated pages against their golden files: the demo address book, and a small
 // book of hostile cards whose text must stay text. Renew them with scripts/renew-golden.
-#include "engine/pagegenerator.h"
-
-#include "addressbook/groupselection.h"
-#include "addressbook/vcard/vcardstore.h"
-#include "settings/defaultsregistration.h"
-#include "settings/exportsettings.h"
-#include "settings/groupchoice.h"
-#include "settings/preferencesstore.h"
-#include "settings/settingskeys.h"
-#include "util/systemlog.h"
-
+#include "firstrunpage.h"
 #include "goldenfile.h"
 #include "rowname.h"
 
@@ -23,14 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const Bundle kBuildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
-
-QString fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 struct GoldenRow : NamedRow
 {
@@ -47,7 +29,7 @@ protected:
     {
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         ASSERT_TRUE(
-            m_english.load(kBuildTreeBundle.resourcesPath() + u"/translations/vorlin_en.qm"_s));
+            m_english.load(buildTreeBundle().resourcesPath() + u"/translations/vorlin_en.qm"_s));
         QCoreApplication::installTranslator(&m_english);
     }
     void TearDown() override
@@ -58,19 +40,7 @@ protected:
 
     [[nodiscard]] QString generatedPage(const QString &addressBook) const
     {
-        PreferencesStore store({m_folder.filePath(u"prefs/user.plist"_s), {}});
-        store.registerDefaults(
-            defaultSettings(fileText(kBuildTreeBundle.resourcesPath() + u"/default.css"_s)));
-        const ContactStoreRead read = readVCardStore(addressBook);
-        store.setObject(
-            groupChoicesToVariant(refreshedGroupChoices(allGroupNames(*read.store), std::nullopt)),
-            SettingsKeys::groupsToUse);
-        ExportSettings settings;
-        PageGenerator generator(store, settings, *read.store, kBuildTreeBundle);
-        const SystemLogCapture quiet([](const QString &) {});
-        const QString page = m_folder.filePath(u"page.html"_s);
-        const Expected<GenerationReport> generated = generator.generateHTML(page);
-        return generated ? fileText(page) : generated.error();
+        return firstRunPage(addressBook, m_folder.path());
     }
 
 private:

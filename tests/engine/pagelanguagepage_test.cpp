@@ -2,17 +2,7 @@
 // Whole pages in another language than the window's, with the bundle's own catalogues: the
 // labels, dates and title of that language, its lang and dir, and an index of its alphabet
 // whose links reach their anchors.
-#include "engine/pagegenerator.h"
-
-#include "addressbook/groupselection.h"
-#include "addressbook/vcard/vcardstore.h"
-#include "settings/defaultsregistration.h"
-#include "settings/exportsettings.h"
-#include "settings/groupchoice.h"
-#include "settings/preferencesstore.h"
-#include "settings/settingskeys.h"
-#include "util/systemlog.h"
-
+#include "firstrunpage.h"
 #include "pagepromises.h"
 #include "qtprinters.h"
 #include "rowname.h"
@@ -27,14 +17,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const Bundle kBuildTreeBundle(QString::fromUtf8(VORLIN_TEST_BUNDLE_CONTENTS));
-
-QString fileText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
 
 // Cards of the given last names, one contact each.
 QByteArray bookOf(const QStringList &lastNames)
@@ -64,21 +46,10 @@ protected:
     [[nodiscard]] QString page(const QString &addressBook, const QString &language,
                                const QString &letterIndex = u"latin"_s)
     {
-        PreferencesStore store({m_folder.filePath(u"prefs/user.plist"_s), {}});
-        store.registerDefaults(
-            defaultSettings(fileText(kBuildTreeBundle.resourcesPath() + u"/default.css"_s)));
-        store.setObject(language, SettingsKeys::pageLanguage);
-        store.setObject(letterIndex, SettingsKeys::letterIndex);
-        const ContactStoreRead read = readVCardStore(addressBook);
-        store.setObject(
-            groupChoicesToVariant(refreshedGroupChoices(allGroupNames(*read.store), std::nullopt)),
-            SettingsKeys::groupsToUse);
-        ExportSettings settings;
-        PageGenerator generator(store, settings, *read.store, kBuildTreeBundle);
-        const SystemLogCapture quiet([](const QString &) {});
-        const QString path = m_folder.filePath(u"page.html"_s);
-        const Expected<GenerationReport> generated = generator.generateHTML(path);
-        return generated ? fileText(path) : generated.error();
+        return firstRunPage(addressBook, m_folder.path(), [&](PreferencesStore &store) {
+            store.setObject(language, SettingsKeys::pageLanguage);
+            store.setObject(letterIndex, SettingsKeys::letterIndex);
+        });
     }
     [[nodiscard]] QString book(const QStringList &lastNames)
     {
@@ -120,9 +91,8 @@ TEST_F(LanguagePage, inArabicRunsRightToLeftAndKeepsTheStyleSheet)
     const QString arabic = page(book({u"محمد"_s, u"Adler"_s}), u"ar"_s);
     EXPECT_TRUE(arabic.contains(u"\n<html lang=\"ar\" dir=\"rtl\">\n"_s));
     const qsizetype mirrored = arabic.indexOf(u"[dir=rtl] .label"_s);
-    const qsizetype users = arabic.indexOf(
-        u"title=\"text/css\" media=\"all\">\n"_s
-        + fileText(kBuildTreeBundle.resourcesPath() + u"/default.css"_s) + u"\n\t</style>\n"_s);
+    const qsizetype users = arabic.indexOf(u"title=\"text/css\" media=\"all\">\n"_s
+                                           + bundledStyleSheet() + u"\n\t</style>\n"_s);
     EXPECT_GE(mirrored, 0);
     EXPECT_GT(users, mirrored); // the user's rules of the same weight come later and win
     EXPECT_FALSE(brokenPagePromise(arabic));
